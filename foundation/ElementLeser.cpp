@@ -1,0 +1,91 @@
+#include "ElementLeser.h"
+
+namespace varku {
+
+ElementLeser::ElementLeser(QString text) : m_text(std::move(text)) {}
+
+bool ElementLeser::zeilenende(qsizetype i) const {
+    const QChar c = m_text.at(i);
+    return c == u'\n' || c == u'\r';
+}
+
+QString ElementLeser::naechstes() {
+    const qsizetype n = m_text.size();
+    while (m_pos < n && (m_text.at(m_pos) == u' ' || m_text.at(m_pos) == u'\t'))
+        ++m_pos;
+    QString element;
+    if (m_pos < n && m_text.at(m_pos) == u'"') {
+        ++m_pos;
+        const qsizetype anfang = m_pos;
+        while (m_pos < n && m_text.at(m_pos) != u'"' && !zeilenende(m_pos))
+            ++m_pos;
+        element = m_text.mid(anfang, m_pos - anfang);
+        if (m_pos < n && m_text.at(m_pos) == u'"') ++m_pos;
+        while (m_pos < n && m_text.at(m_pos) != u',' && !zeilenende(m_pos))
+            ++m_pos;
+    } else {
+        const qsizetype anfang = m_pos;
+        while (m_pos < n && m_text.at(m_pos) != u',' && !zeilenende(m_pos))
+            ++m_pos;
+        element = m_text.mid(anfang, m_pos - anfang);
+    }
+    if (m_pos < n && m_text.at(m_pos) == u',') {
+        ++m_pos;
+        m_zeileOffen = true;
+    } else {
+        // Zeilenende: CR LF zählt als eines
+        if (m_pos < n && m_text.at(m_pos) == u'\r') {
+            ++m_pos;
+            if (m_pos < n && m_text.at(m_pos) == u'\n') ++m_pos;
+        } else if (m_pos < n && m_text.at(m_pos) == u'\n') {
+            ++m_pos;
+        }
+        m_zeileOffen = false;
+    }
+    return element;
+}
+
+QStringList ElementLeser::restDerZeile() {
+    QStringList teile;
+    if (amEnde() && !m_zeileOffen) return teile;
+    do {
+        teile << naechstes();
+    } while (m_zeileOffen);
+    return teile;
+}
+
+QStringList alleElemente(const QString& text) {
+    ElementLeser l(text);
+    QStringList alle;
+    while (!l.amEnde())
+        alle << l.naechstes();
+    return alle;
+}
+
+QString erstesElement(const QString& zeile) {
+    ElementLeser l(zeile);
+    return l.naechstes();
+}
+
+std::vector<RohZeile> zerlegeInZeilen(const QByteArray& bytes) {
+    std::vector<RohZeile> zeilen;
+    qsizetype anfang = 0;
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const char c = bytes.at(i);
+        if (c == '\n' || c == '\r') {
+            qsizetype endeLaenge = 1;
+            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n') endeLaenge = 2;
+            zeilen.push_back({bytes.mid(anfang, i - anfang), bytes.mid(i, endeLaenge)});
+            i += endeLaenge;
+            anfang = i;
+        } else {
+            ++i;
+        }
+    }
+    if (anfang < n) zeilen.push_back({bytes.mid(anfang), QByteArray()});
+    return zeilen;
+}
+
+} // namespace varku

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace varku {
+
+// Liest einen Text Element für Element, wie alle Textdateien des Systems gelesen werden:
+// ein Element endet an einem Komma oder am Zeilenende (CR LF, LF oder CR), Leerzeichen und
+// Tabulatoren davor fallen weg, ein Element in doppelten Anführungszeichen läuft bis zum
+// schließenden Zeichen (ein Komma darin bleibt) und wird ohne die Zeichen genommen; was danach
+// bis zum Trenner folgt, fällt weg. Ein offenes Anführungszeichen endet am Zeilenende.
+class ElementLeser {
+public:
+    explicit ElementLeser(QString text);
+
+    bool amEnde() const { return m_pos >= m_text.size(); }
+    // das nächste Element; am Ende der leere Text
+    QString naechstes();
+    // die übrigen Elemente der laufenden Zeile (mindestens eines, solange nicht am Ende)
+    QStringList restDerZeile();
+
+private:
+    bool zeilenende(qsizetype i) const;
+
+    QString m_text;
+    qsizetype m_pos = 0;
+    bool m_zeileOffen = false;
+};
+
+// alle Elemente eines Textes
+QStringList alleElemente(const QString& text);
+// das erste Element einer Zeile
+QString erstesElement(const QString& zeile);
+
+// Eine Zeile der Datei, wie sie steht: Inhalt und Zeilenende (leer bei der letzten Zeile
+// ohne Zeilenende).
+struct RohZeile {
+    QByteArray inhalt;
+    QByteArray ende;
+};
+// zerlegt Bytes in Zeilen an CR LF, LF und CR; Bytes ohne Zeilenende nach dem letzten
+// Zeilenende bilden eine letzte Zeile
+std::vector<RohZeile> zerlegeInZeilen(const QByteArray& bytes);
+
+} // namespace varku

@@ -1,0 +1,36 @@
+#include "Programmstart.h"
+
+#include "Anwendung.h"
+#include "Dienste.h"
+#include "Global.h"
+#include "MldFenster.h"
+
+#include <QFont>
+#include <QStyleFactory>
+
+namespace varku {
+
+int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptprogramm) {
+    Anwendung app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont schrift(QStringLiteral("Andika"), 11);
+    QApplication::setFont(schrift);
+    dienste::setzeEchteDienste();
+    ProgPfad = QCoreApplication::applicationDirPath();
+    Anwendung::setzeBehandlung([](const Laufzeitfehler& f) {
+        static bool schonDabei = false;
+        if (schonDabei) // ein Fehler beim Zeigen des Fehlers
+            return;
+        schonDabei = true;
+        zeigeMeldung(f.meldung(), QStringLiteral("&OK"), QString(),
+                     QStringLiteral("Laufzeitfehler"));
+    });
+    try {
+        return hauptprogramm();
+    } catch (const Laufzeitfehler& f) {
+        Anwendung::behandle(f);
+    }
+    return 1;
+}
+
+} // namespace varku

@@ -1,0 +1,71 @@
+#include "Sound.h"
+
+#include "Dateisuche.h"
+#include "Dienste.h"
+#include "Global.h"
+#include "IniAbschnitt.h"
+
+namespace varku {
+
+std::array<SoundEintrag, 15> SoundTabelle;
+
+namespace {
+
+const QString stille = QStringLiteral("<NULL>");
+
+std::function<bool()>& tonSchalter() {
+    static std::function<bool()> s;
+    return s;
+}
+
+QString soundPfad(const QString& datei) {
+    return findeDatei(imProgrammordner(QStringLiteral("Sound")), datei + QStringLiteral(".WAV"));
+}
+
+} // namespace
+
+void initSoundTabelle() {
+    static const char* const namen[15] = {
+        "ProgrammStart", "ProgrammEnde",      "ProgrammMeldung", "Gratulation1",   "Gratulation2",
+        "Achtung",       "AllgemeinerFehler", "LeichterFehler",  "SchwererFehler", "Annahme1",
+        "Annahme2",      "Glückstreffer",     "BewegungStart",   "BewegungStop",   "BewegungEnde"};
+    for (size_t i = 0; i < SoundTabelle.size(); ++i)
+        SoundTabelle[i] = {QString::fromUtf8(namen[i]), stille};
+}
+
+void ladeSoundIni() {
+    initSoundTabelle();
+    QStringList namen;
+    for (const SoundEintrag& e : SoundTabelle)
+        namen << e.name;
+    leseAbschnitt(imProgrammordner(QStringLiteral("Varku.ini")), QStringLiteral("Sound"), namen,
+                  [](int i, const QString& wert) { SoundTabelle[size_t(i)].datei = wert; });
+}
+
+void setzeTonSchalter(std::function<bool()> tonEin) {
+    tonSchalter() = std::move(tonEin);
+}
+
+void spieleSound(const QString& name) {
+    const auto& ein = tonSchalter();
+    if (!ein || !ein()) return;
+    for (const SoundEintrag& e : SoundTabelle)
+        if (e.name == name) {
+            if (e.datei != stille) spieleWav(e.datei);
+            return;
+        }
+}
+
+void spieleWav(const QString& datei) {
+    dienste::sound().spiele(soundPfad(datei));
+}
+
+void spieleWavWarten(const QString& datei) {
+    dienste::sound().spieleUndWarte(soundPfad(datei));
+}
+
+void schliesseSound() {
+    dienste::sound().schliesse();
+}
+
+} // namespace varku

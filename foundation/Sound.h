@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace varku {
+
+// Klänge zu festen Ereignisnamen; welche Datei zu welchem Namen gehört, steht im Abschnitt
+// [Sound] der Konfigurationsdatei. "<NULL>" heißt Stille.
+struct SoundEintrag {
+    QString name;
+    QString datei;
+};
+
+extern std::array<SoundEintrag, 15> SoundTabelle;
+
+// die 15 Namen in ihrer Reihenfolge, alle still
+void initSoundTabelle();
+// initSoundTabelle, dann [Sound] aus ProgPfad/Varku.ini lesen
+void ladeSoundIni();
+
+// Wer fragt, ob Klänge an sind: das Rahmenprogramm fragt seinen Einstellungsdialog,
+// die Spiele ihre Einstellung.
+void setzeTonSchalter(std::function<bool()> tonEin);
+
+// spielt den Klang des Ereignisses, wenn Klänge an sind und es nicht still ist
+void spieleSound(const QString& name);
+// spielt ProgPfad/Sound/<datei>.WAV, ohne zu warten
+void spieleWav(const QString& datei);
+// spielt ProgPfad/Sound/<datei>.WAV und wartet sein Ende ab, auch bei ausgeschalteten Klängen
+void spieleWavWarten(const QString& datei);
+// am Programmende: das Klanggerät schließen
+void schliesseSound();
+
+} // namespace varku

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace varku {
+
+// Der Zahlenwert eines Textes: seine führende Zahl ("12abc" gibt 12, "abc" gibt 0),
+// Punkt als Dezimalzeichen, Leerzeichen davor zählen nicht.
+double zahlenwert(const QString& text);
+
+// Runden auf die nächste ganze Zahl, eine Hälfte zur geraden Nachbarzahl.
+double rundeGerade(double x);
+
+// Umwandlung in eine 16- bzw. 32-Bit-Zahl mit kaufmännisch-gerader Rundung; was nicht
+// hineinpasst, ist ein Laufzeitfehler "Überlauf", der den Wert nennt.
+int16_t alsInteger(double x, const QString& betrifft = {});
+int32_t alsLong(double x, const QString& betrifft = {});
+
+// Text ohne Leerzeichen am Anfang und am Ende
+QString trimme(const QString& text);
+
+} // namespace varku

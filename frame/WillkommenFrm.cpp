@@ -1,0 +1,69 @@
+#include "WillkommenFrm.h"
+
+#include "Bilder.h"
+#include "HilfeEngine.h"
+#include "HilfeKontext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace varku {
+
+WillkommenFrm::WillkommenFrm() {
+    setObjectName(QStringLiteral("WillkommenFrm"));
+    setWindowTitle(QStringLiteral("Willkommen"));
+    setModal(true);
+
+    auto* aussen = new QVBoxLayout(this);
+    auto* oben = new QHBoxLayout;
+    Bild = new QLabel(this);
+    Bild->setObjectName(QStringLiteral("Bild"));
+    Bild->setPixmap(ladeBild(QStringLiteral("Willkommen.png")));
+    oben->addWidget(Bild, 0, Qt::AlignTop);
+    InfoLbl = new QLabel(this);
+    InfoLbl->setObjectName(QStringLiteral("InfoLbl"));
+    InfoLbl->setWordWrap(true);
+    InfoLbl->setMinimumWidth(360);
+    QFont f = InfoLbl->font();
+    f.setPointSizeF(f.pointSizeF() * 1.15);
+    InfoLbl->setFont(f);
+    oben->addWidget(InfoLbl, 1);
+    aussen->addLayout(oben);
+
+    auto* knoepfe = new QHBoxLayout;
+    HilfeBtn = new QPushButton(QStringLiteral("&Hilfe"), this);
+    HilfeBtn->setObjectName(QStringLiteral("HilfeBtn"));
+    okBtn = new QPushButton(QStringLiteral("&OK"), this);
+    okBtn->setObjectName(QStringLiteral("okBtn"));
+    okBtn->setDefault(true);
+    for (QPushButton* b : {HilfeBtn, okBtn})
+        b->setMinimumSize(100, 34);
+    knoepfe->addWidget(HilfeBtn);
+    knoepfe->addStretch();
+    knoepfe->addWidget(okBtn);
+    aussen->addLayout(knoepfe);
+    connect(HilfeBtn, &QPushButton::clicked, this, &WillkommenFrm::HilfeBtn_Click);
+    connect(okBtn, &QPushButton::clicked, this, &WillkommenFrm::okBtn_Click);
+    Form_Load();
+}
+
+void WillkommenFrm::Form_Load() {
+    InfoLbl->setText(QStringLiteral(
+        "Hallo und herzlich willkommen bei VARKU!\n\n"
+        "Hier übst du Rechtschreiben: Du liest oder hörst ein Wort und schreibst es auf. "
+        "Für jedes richtige Wort bekommt deine Gruppe Punkte. Bei 1000 Punkten warten "
+        "fünf Wortspiele auf euch.\n\n"
+        "Wie alles geht, erfährst du mit „Hilfe“. Mit „OK“ geht es los."));
+}
+
+void WillkommenFrm::HilfeBtn_Click() {
+    oeffneHilfe(QStringLiteral("Varku.chm"), HilfeEngine::Kontext, 2001);
+}
+
+void WillkommenFrm::okBtn_Click() {
+    hide();
+}
+
+} // namespace varku

@@ -1,0 +1,37 @@
+// Ein Abschnitt der Konfigurationsdatei wird mit seinen Zahlen gelesen; Unsinn darf höchstens
+// einen Laufzeitfehler geben, nie einen Absturz.
+#include "IniAbschnitt.h"
+#include "Laufzeitfehler.h"
+#include "Textkodierung.h"
+#include "Zahlenwert.h"
+
+using namespace varku;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    const QByteArray bytes(reinterpret_cast<const char*>(daten), qsizetype(groesse));
+    const QString text = dekodiere(bytes, erkenneKodierung(bytes));
+    const QStringList schluessel{QStringLiteral("TextFontName"),
+                                 QStringLiteral("TextFontGröße"),
+                                 QStringLiteral("Schwierigkeitsgrad"),
+                                 QStringLiteral("Lautstärke"),
+                                 QStringLiteral("A"),
+                                 QStringLiteral("AB")};
+    for (const char* abschnitt : {"Varku", "Sound", "Spiele"}) {
+        for (bool bisEnde : {false, true}) {
+            try {
+                leseAbschnittAusText(
+                    text, QString::fromLatin1(abschnitt), schluessel,
+                    [&](int i, const QString& wert) {
+                        if (i < 0 || i >= schluessel.size() || wert != trimme(wert)) std::abort();
+                        const double z = zahlenwert(wert);
+                        (void)alsInteger(z);
+                        (void)alsLong(z);
+                    },
+                    bisEnde);
+            } catch (const Laufzeitfehler& f) {
+                if (f.nummer() != Laufzeitfehler::Ueberlauf) std::abort();
+            }
+        }
+    }
+    return 0;
+}

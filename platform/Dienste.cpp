@@ -1,0 +1,81 @@
+#include "Dienste.h"
+
+#include "EchteDienste.h"
+#include "Laufzeitfehler.h"
+
+namespace varku::dienste {
+
+namespace {
+
+struct Ablage {
+    std::unique_ptr<Uhr> uhr;
+    std::unique_ptr<Zufall> zufall;
+    std::unique_ptr<ModalAnzeige> anzeige;
+    std::unique_ptr<SoundGeraet> sound;
+    std::unique_ptr<HilfeEngine> hilfe;
+};
+
+Ablage& ablage() {
+    static Ablage a;
+    return a;
+}
+
+template <typename T> T& pruefe(const std::unique_ptr<T>& p, const char* name) {
+    if (!p)
+        throw Laufzeitfehler(91, QStringLiteral("Dienst nicht eingerichtet"),
+                             QString::fromLatin1(name));
+    return *p;
+}
+
+} // namespace
+
+Uhr& uhr() {
+    return pruefe(ablage().uhr, "Uhr");
+}
+Zufall& zufall() {
+    return pruefe(ablage().zufall, "Zufall");
+}
+ModalAnzeige& anzeige() {
+    return pruefe(ablage().anzeige, "Anzeige");
+}
+SoundGeraet& sound() {
+    return pruefe(ablage().sound, "Sound");
+}
+HilfeEngine& hilfe() {
+    return pruefe(ablage().hilfe, "Hilfe");
+}
+
+void setze(std::unique_ptr<Uhr> u) {
+    ablage().uhr = std::move(u);
+}
+void setze(std::unique_ptr<Zufall> z) {
+    ablage().zufall = std::move(z);
+}
+void setze(std::unique_ptr<ModalAnzeige> a) {
+    ablage().anzeige = std::move(a);
+}
+void setze(std::unique_ptr<SoundGeraet> s) {
+    ablage().sound = std::move(s);
+}
+void setze(std::unique_ptr<HilfeEngine> h) {
+    ablage().hilfe = std::move(h);
+}
+
+void setzeEchteDienste() {
+    setze(std::unique_ptr<Uhr>(new EchteUhr));
+    setze(std::unique_ptr<Zufall>(new EchterZufall));
+    setze(std::unique_ptr<ModalAnzeige>(new EchteModalAnzeige));
+    setze(std::unique_ptr<SoundGeraet>(new EchtesSoundGeraet));
+    setze(std::unique_ptr<HilfeEngine>(new EchteHilfeEngine));
+}
+
+void entferneAlle() {
+    Ablage& a = ablage();
+    a.hilfe.reset();
+    a.sound.reset();
+    a.anzeige.reset();
+    a.zufall.reset();
+    a.uhr.reset();
+}
+
+} // namespace varku::dienste

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "HilfeEngine.h"
+#include "ModalAnzeige.h"
+#include "SoundGeraet.h"
+#include "Uhr.h"
+#include "Zufall.h"
+
+#include <memory>
+
+namespace varku {
+
+// Die Plattform eines Programms: main setzt einmal die echten Dienste ein, Tests ihre Doubles.
+namespace dienste {
+
+Uhr& uhr();
+Zufall& zufall();
+ModalAnzeige& anzeige();
+SoundGeraet& sound();
+HilfeEngine& hilfe();
+
+void setze(std::unique_ptr<Uhr> u);
+void setze(std::unique_ptr<Zufall> z);
+void setze(std::unique_ptr<ModalAnzeige> a);
+void setze(std::unique_ptr<SoundGeraet> s);
+void setze(std::unique_ptr<HilfeEngine> h);
+
+// alle echten Dienste einsetzen (in main, nach dem Anlegen der QApplication)
+void setzeEchteDienste();
+// alle Dienste entfernen (am Programmende und zwischen Tests)
+void entferneAlle();
+
+} // namespace dienste
+} // namespace varku

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "EchteHilfeEngine.h"
+#include "EchteModalAnzeige.h"
+#include "EchteUhr.h"
+#include "EchterZufall.h"
+#include "EchtesSoundGeraet.h"

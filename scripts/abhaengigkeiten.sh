@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installiert die Debian-Pakete, die zum Bauen, Starten und Testen gebraucht werden,
+# aber nur die fehlenden: ein zweiter Lauf ist schnell.
+set -euo pipefail
+
+pakete=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
+    libespeak-ng-dev espeak-ng-data espeak-ng
+    gstreamer1.0-plugins-good sox
+    xvfb xauth
+    fonts-liberation2 fonts-sil-andika
+    libgtest-dev libbenchmark-dev
+    clang
+)
+
+fehlend=()
+for p in "${pakete[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        fehlend+=("$p")
+    fi
+done
+
+if [ ${#fehlend[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installiere fehlende Pakete: ${fehlend[*]}"
+als_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    als_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${als_root[@]}" apt-get update -q
+"${als_root[@]}" apt-get install -y -q --no-install-recommends "${fehlend[@]}"
