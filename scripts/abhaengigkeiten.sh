@@ -4,7 +4,7 @@
 set -euo pipefail
 
 pakete=(
-    cmake make g++ pkg-config
+    cmake make g++ pkg-config libsqlite3-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
     libespeak-ng-dev espeak-ng-data espeak-ng
     gstreamer1.0-plugins-good sox

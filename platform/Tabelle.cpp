@@ -1,0 +1,28 @@
+#include "Tabelle.h"
+
+namespace varku::db {
+
+int Tabelle::spaltenIndex(const QString& feld) const {
+    for (size_t i = 0; i < spalten.size(); ++i)
+        if (spalten[i].name.compare(feld, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+Wert Tabelle::wert(int spalte, int zeile) const {
+    const Spalte& s = spalten[size_t(spalte)];
+    if (s.istNull[size_t(zeile)])
+        return Wert::null();
+    switch (s.typ) {
+    case Spalte::Typ::Bool:
+        return Wert{Wert::Art::Bool, s.zahlen[size_t(zeile)], {}};
+    case Spalte::Typ::Ganz:
+    case Spalte::Typ::Gleit:
+        return Wert::von(s.zahlen[size_t(zeile)]);
+    case Spalte::Typ::Text:
+        return Wert::von(s.texte[size_t(zeile)]);
+    }
+    return Wert::null();
+}
+
+} // namespace varku::db

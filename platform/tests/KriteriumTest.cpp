@@ -1,0 +1,248 @@
+#include "Kriterium.h"
+
+#include "Laufzeitfehler.h"
+
+#include <gtest/gtest.h>
+
+using namespace varku;
+using namespace varku::db;
+
+namespace {
+
+// Eine kleine Wortliste: Null-Felder in Kontext, KomplexInd und LIP_
+Tabelle beispiel() {
+    Tabelle t;
+    t.name = "WortListe";
+    t.spalten.reserve(8); // die Verweise unten bleiben gültig
+    const auto spalte = [&](const char* name, Spalte::Typ typ) -> Spalte& {
+        t.spalten.push_back({QString::fromLatin1(name), typ, {}, {}, {}});
+        return t.spalten.back();
+    };
+    Spalte& ref = spalte("RefNr", Spalte::Typ::Ganz);
+    Spalte& wort = spalte("Wort", Spalte::Typ::Text);
+    Spalte& kontext = spalte("Kontext", Spalte::Typ::Text);
+    Spalte& komplex = spalte("KomplexInd", Spalte::Typ::Ganz);
+    Spalte& gws = spalte("GWS", Spalte::Typ::Bool);
+    Spalte& lip = spalte("LIP_", Spalte::Typ::Bool);
+    struct Z {
+        int ref;
+        const char* wort;
+        const char* kontext; // nullptr: Null
+        int komplex;         // -1: Null
+        bool gws;
+        int lip; // -1: Null
+    };
+    const Z zeilen[] = {
+        {17, "Igel", "der", 2, true, 1},        {3, "Tiger", "der", 3, false, 1},
+        {25, "Abendbrot", nullptr, 4, true, 0}, {8, "wir", nullptr, 1, true, -1},
+        {40, " Ball ", "der", -1, false, 0},    {12, "Kilogramm", "das", 5, false, 1},
+        {99, "Straße", "die", 3, true, 0},      {7, "Zahl7", "", 2, false, 0},
+    };
+    for (const Z& z : zeilen) {
+        ref.zahlen.push_back(z.ref);
+        ref.istNull.push_back(0);
+        wort.texte.push_back(QString::fromUtf8(z.wort));
+        wort.istNull.push_back(0);
+        kontext.texte.push_back(z.kontext ? QString::fromUtf8(z.kontext) : QString());
+        kontext.istNull.push_back(z.kontext ? 0 : 1);
+        komplex.zahlen.push_back(z.komplex);
+        komplex.istNull.push_back(z.komplex < 0);
+        gws.zahlen.push_back(z.gws ? -1 : 0);
+        gws.istNull.push_back(0);
+        lip.zahlen.push_back(z.lip == 1 ? -1 : 0);
+        lip.istNull.push_back(z.lip < 0);
+        ++t.zeilen;
+    }
+    return t;
+}
+
+// RefNr der Zeilen, auf die das Kriterium zutrifft
+std::vector<int> treffer(const Tabelle& t, const QString& kriterium) {
+    const Kriterium k(kriterium, t);
+    std::vector<int> r;
+    for (int z = 0; z < t.zeilen; ++z)
+        if (k.trifftZu(z))
+            r.push_back(int(t.spalten[0].zahlen[size_t(z)]));
+    return r;
+}
+
+using V = std::vector<int>;
+
+} // namespace
+
+TEST(Kriterium, Operatoren) {
+    const Tabelle t = beispiel();
+    struct Fall {
+        const char* kriterium;
+        V refs;
+    };
+    const Fall faelle[] = {
+        {"LIP_=TRUE", {17, 3, 12}},
+        {"GWS=TRUE AND LIP_=TRUE", {17}},
+        {"lip_ = true", {17, 3, 12}},
+        {"LIP_=FALSE", {25, 40, 99, 7}},
+        {"RefNr=17", {17}},
+        {"refNr= 17", {17}},
+        {"RefNr<>17 AND RefNr<8", {3, 7}},
+        {"RefNr<=8", {3, 8, 7}},
+        {"RefNr>=40", {40, 99}},
+        {"RefNr>25", {40, 99}},
+        {"Wort='Igel'", {17}},
+        {"Wort=\"igel\"", {17}},
+        {"Kontext=''", {7}},
+        {"Kontext='der' OR Kontext='das'", {17, 3, 40, 12}},
+        {"NOT GWS", {3, 40, 12, 7}},
+        {"GWS", {17, 25, 8, 99}},
+        {"KomplexInd*2=6", {3, 99}},
+        {"KomplexInd+1>5", {12}},
+        {"-RefNr=-3", {3}},
+        {"Wort & Kontext = 'Igelder'", {17}},
+        {"Kontext Is Null", {25, 8}},
+        {"Kontext IS NOT NULL AND KomplexInd Is Null", {40}},
+        {"[RefNr]=99", {99}},
+        {"RefNr=17.0", {17}},
+        {"RefNr=1.7e1", {17}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(treffer(t, f.kriterium), f.refs) << f.kriterium;
+}
+
+TEST(Kriterium, VorrangVonAndOrNot) {
+    const Tabelle t = beispiel();
+    struct Fall {
+        const char* kriterium;
+        V refs;
+    };
+    const Fall faelle[] = {
+        // AND bindet stärker als OR
+        {"RefNr=3 OR RefNr=17 AND GWS=FALSE", {3}},
+        {"(RefNr=3 OR RefNr=17) AND GWS=TRUE", {17}},
+        // NOT bindet stärker als AND und umfasst den Vergleich
+        {"NOT RefNr=3 AND LIP_=TRUE", {17, 12}},
+        {"NOT (RefNr=3 AND LIP_=TRUE)", {17, 25, 8, 40, 12, 99, 7}},
+        {"NOT NOT GWS", {17, 25, 8, 99}},
+        {"GWS OR LIP_ AND RefNr=12", {17, 25, 8, 12, 99}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(treffer(t, f.kriterium), f.refs) << f.kriterium;
+}
+
+TEST(Kriterium, NullInVergleichen) {
+    const Tabelle t = beispiel();
+    struct Fall {
+        const char* kriterium;
+        V refs;
+    };
+    const Fall faelle[] = {
+        // ein Vergleich mit Null ist unbestimmt, auch verneint
+        {"Kontext='der'", {17, 3, 40}},
+        {"NOT Kontext='der'", {12, 99, 7}},
+        {"Kontext<>'der'", {12, 99, 7}},
+        {"LIP_=TRUE OR LIP_=FALSE", {17, 3, 25, 40, 12, 99, 7}},
+        // unbestimmt OR wahr ist wahr, unbestimmt AND falsch ist falsch
+        {"KomplexInd>0 OR RefNr=40", {17, 3, 25, 8, 40, 12, 99, 7}},
+        {"NOT (KomplexInd>0 AND RefNr=99)", {17, 3, 25, 8, 40, 12, 7}},
+        {"Len(Kontext)=3", {17, 3, 40, 12, 99}},
+        {"Kontext=Null", {}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(treffer(t, f.kriterium), f.refs) << f.kriterium;
+}
+
+TEST(Kriterium, LikeUndFunktionen) {
+    const Tabelle t = beispiel();
+    struct Fall {
+        const char* kriterium;
+        V refs;
+    };
+    const Fall faelle[] = {
+        {"Wort Like \"*A*B*\"", {25}},
+        {"Wort Like '*g*'", {17, 3, 12}},
+        {"Wort LIKE 'i*'", {17}},
+        {"Wort like 'T?ger'", {3}},
+        {"Wort Like '?'", {}},
+        {"Wort Like '?\?\?'", {8}},
+        {"Wort Like 'Zahl#'", {7}},
+        {"Wort Like '*#'", {7}},
+        {"Wort Like 'STRASSE'", {}},
+        {"Wort Like 'straße'", {99}},
+        {"Wort Like '[st]*'", {3, 99}},
+        {"Wort Like '[!a-s]*'", {3, 8, 40, 7}},
+        {"Wort Like '*'", {17, 3, 25, 8, 40, 12, 99, 7}},
+        {"Wort Not Like '*e*'", {8, 40, 12, 7}},
+        {"Kontext Like '*'", {17, 3, 40, 12, 99, 7}},
+        {"RefNr Like '1*'", {17, 12}},
+        {"Len(Wort)=4", {17}},
+        {"Len(Wort)=6", {40, 99}},
+        {"Len(Trim(Wort))=4", {17, 40}},
+        {"LIP_=TRUE AND Len(Trim(Wort))<= 5", {17, 3}},
+        {"Trim(Wort)='Ball'", {40}},
+        {"UCase(Wort)='WIR'", {8}},
+        {"LTrim(Wort)='Ball '", {40}},
+        {"RTrim(Wort)=' Ball'", {40}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(treffer(t, f.kriterium), f.refs) << f.kriterium;
+}
+
+TEST(Kriterium, MusterImEinzelnen) {
+    struct Fall {
+        const char* text;
+        const char* muster;
+        bool passt;
+    };
+    const Fall faelle[] = {
+        {"", "", true},           {"", "*", true},          {"a", "", false},
+        {"abc", "a*c", true},     {"abc", "a*b*c*", true},  {"ac", "a*b*c", false},
+        {"aXbYc", "*x*y*", true}, {"Über", "über", true},   {"ÄÖÜ", "äöü", true},
+        {"a1", "a#", true},       {"ab", "a#", false},      {"[x", "[x", true},
+        {"b", "[a-c]", true},     {"d", "[a-c]", false},    {"d", "[!a-c]", true},
+        {"-", "[-]", true},       {"mississippi", "*ss*ss*pp*", true},
+        {"aaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*c", false},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(passtZuMuster(QString::fromUtf8(f.text), QString::fromUtf8(f.muster)), f.passt)
+            << f.text << " ~ " << f.muster;
+}
+
+TEST(Kriterium, KlareFehler) {
+    const Tabelle t = beispiel();
+    struct Fall {
+        const char* kriterium;
+        int nummer;
+        const char* imText;
+    };
+    const Fall faelle[] = {
+        {"Farbe=TRUE", Laufzeitfehler::UnbekanntesFeld, "Farbe"},
+        {"LIP_=", Laufzeitfehler::Kriterium, "Ende"},
+        {"", Laufzeitfehler::Kriterium, "leer"},
+        {"   ", Laufzeitfehler::Kriterium, "leer"},
+        {"(RefNr=1", Laufzeitfehler::Kriterium, "Ende"},
+        {"RefNr=1)", Laufzeitfehler::Kriterium, "Zeichen 8"},
+        {"Wort='offen", Laufzeitfehler::Kriterium, "Text ohne Ende"},
+        {"RefNr==1", Laufzeitfehler::Kriterium, "Zeichen 7"},
+        {"RefNr=1 AND", Laufzeitfehler::Kriterium, "Ende"},
+        {"Wort Like", Laufzeitfehler::Kriterium, "Ende"},
+        {"Länge(Wort)=3", Laufzeitfehler::Kriterium, "Funktion"},
+        {"RefNr=12abc", Laufzeitfehler::Kriterium, "Zahl"},
+        {"RefNr ! 3", Laufzeitfehler::Kriterium, "Zeichen"},
+        {"[RefNr=3", Laufzeitfehler::Kriterium, "Klammern"},
+        {"RefNr IS 3", Laufzeitfehler::Kriterium, "Zeichen"},
+        {"AND RefNr=3", Laufzeitfehler::Kriterium, "Zeichen 1"},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            Kriterium k(QString::fromUtf8(f.kriterium), t);
+            ADD_FAILURE() << "kein Fehler: " << f.kriterium;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), f.nummer) << f.kriterium;
+            EXPECT_TRUE(e.meldung().contains(QString::fromUtf8(f.imText))) << e.what();
+            EXPECT_TRUE(e.meldung().contains(QString::fromUtf8(f.kriterium))) << e.what();
+        }
+    }
+    // Text mit Zahl vergleichen, der keine ist: erst beim Auswerten
+    const Kriterium k(QStringLiteral("Wort=3"), t);
+    EXPECT_THROW(k.trifftZu(0), Laufzeitfehler);
+    const Kriterium tief(QString(150, '(') + "RefNr=3" + QString(150, ')'), t);
+    EXPECT_THROW(Kriterium(QString(300, '(') + "1" + QString(300, ')'), t), Laufzeitfehler);
+}

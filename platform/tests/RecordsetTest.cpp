@@ -1,0 +1,160 @@
+#include "Recordset.h"
+
+#include "Laufzeitfehler.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+using namespace varku;
+using namespace varku::db;
+
+namespace {
+
+// legt eine kleine Datenbank an und gibt ihren Pfad zurück
+QString legeAn(const QTemporaryDir& dir, const char* sql) {
+    const QString pfad = dir.filePath("test.sqlite");
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open(QFile::encodeName(pfad).constData(), &db), SQLITE_OK);
+    char* fehler = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &fehler), SQLITE_OK) << (fehler ? fehler : "");
+    sqlite3_free(fehler);
+    sqlite3_close(db);
+    return pfad;
+}
+
+const char* woerter = "CREATE TABLE WortListe (RefNr INTEGER PRIMARY KEY, Wort TEXT NOT NULL, "
+                      "Kontext TEXT, KomplexInd INTEGER, GWS BOOLEAN, LIP_ BOOLEAN, Anteil REAL);"
+                      "INSERT INTO WortListe VALUES (5, 'Igel', 'der', 2, 1, 1, 0.5);"
+                      "INSERT INTO WortListe VALUES (9, 'Tiger', 'der', 3, 0, 1, NULL);"
+                      "INSERT INTO WortListe VALUES (11, 'wir', NULL, 1, 1, 1, 2);"
+                      "INSERT INTO WortListe VALUES (20, 'Ball', '', 2, 1, 0, 1);";
+
+int ref(const Recordset& r) { return int(r.feld("RefNr").alsGanzzahl()); }
+
+} // namespace
+
+TEST(Recordset, FelderUndArten) {
+    QTemporaryDir dir;
+    Recordset r = Recordset::oeffne(legeAn(dir, woerter), "WortListe");
+    EXPECT_EQ(r.RecordCount(), 4);
+    EXPECT_EQ(r.AbsolutePosition(), 0);
+    EXPECT_EQ(r.feld("wort").text, "Igel") << "Feldnamen ohne Rücksicht auf Groß/klein";
+    EXPECT_EQ(r.feld("GWS").art, Wert::Art::Bool);
+    EXPECT_TRUE(r.feld("LIP_").wahr());
+    EXPECT_EQ(r.feld("KOMPLEXIND").zahl, 2);
+    EXPECT_EQ(r.feld("Anteil").zahl, 0.5);
+    r.MoveNext();
+    r.MoveNext();
+    EXPECT_TRUE(r.feld("Kontext").istNull()) << "Null ist kein leerer Text";
+    r.MoveNext();
+    EXPECT_FALSE(r.feld("Kontext").istNull());
+    EXPECT_EQ(r.feld("Kontext").text, "");
+    try {
+        r.feld("Farbe");
+        FAIL();
+    } catch (const Laufzeitfehler& f) {
+        EXPECT_TRUE(f.meldung().contains("Farbe"));
+    }
+}
+
+TEST(Recordset, BewegenUndStellen) {
+    QTemporaryDir dir;
+    Recordset r = Recordset::oeffne(legeAn(dir, woerter), "WortListe");
+    r.MoveLast();
+    EXPECT_EQ(r.RecordCount(), 4);
+    EXPECT_EQ(r.AbsolutePosition(), 3);
+    r.MoveNext();
+    EXPECT_TRUE(r.Eof());
+    EXPECT_EQ(r.AbsolutePosition(), -1);
+    EXPECT_THROW(r.MoveNext(), Laufzeitfehler) << "hinter dem Ende geht es nicht weiter";
+    EXPECT_THROW(r.feld("Wort"), Laufzeitfehler) << "kein aktueller Datensatz";
+    EXPECT_THROW(r.Move(1), Laufzeitfehler);
+    // vom Ende zurück an den Anfang, dann an eine Stelle
+    r.MoveFirst();
+    r.Move(2);
+    EXPECT_EQ(ref(r), 11);
+    r.Move(-1);
+    EXPECT_EQ(ref(r), 9);
+    r.Move(0);
+    EXPECT_EQ(ref(r), 9);
+    r.Move(10);
+    EXPECT_TRUE(r.Eof());
+    r.MoveFirst();
+    r.Move(-1);
+    EXPECT_TRUE(r.Bof());
+    r.MoveNext();
+    EXPECT_EQ(ref(r), 5);
+    r.MovePrevious();
+    EXPECT_TRUE(r.Bof());
+}
+
+TEST(Recordset, FilterGibtEinenNeuenSatz) {
+    QTemporaryDir dir;
+    const Recordset alle = Recordset::oeffne(legeAn(dir, woerter), "WortListe");
+    Recordset lip = alle.gefiltert("LIP_=TRUE");
+    EXPECT_EQ(lip.RecordCount(), 3);
+    Recordset lipGws = lip.gefiltert("GWS=TRUE");
+    EXPECT_EQ(lipGws.RecordCount(), 2);
+    EXPECT_EQ(ref(lipGws), 5);
+    EXPECT_EQ(alle.RecordCount(), 4) << "der alte Satz bleibt";
+    Recordset leer = alle.gefiltert("RefNr>100");
+    EXPECT_EQ(leer.RecordCount(), 0);
+    EXPECT_TRUE(leer.Eof());
+    EXPECT_TRUE(leer.Bof());
+    EXPECT_THROW(leer.MoveFirst(), Laufzeitfehler);
+    EXPECT_THROW(leer.MoveLast(), Laufzeitfehler);
+    EXPECT_THROW(alle.gefiltert("Farbe=1"), Laufzeitfehler);
+}
+
+TEST(Recordset, SuchenErsterUndNaechster) {
+    QTemporaryDir dir;
+    Recordset r = Recordset::oeffne(legeAn(dir, woerter), "WortListe");
+    EXPECT_TRUE(r.FindFirst("KomplexInd=2"));
+    EXPECT_EQ(ref(r), 5);
+    EXPECT_TRUE(r.FindNext("KomplexInd=2"));
+    EXPECT_EQ(ref(r), 20);
+    EXPECT_FALSE(r.FindNext("KomplexInd=2")) << "nach dem letzten Treffer";
+    EXPECT_TRUE(r.NoMatch());
+    EXPECT_EQ(ref(r), 20) << "ohne Treffer bleibt die Stelle";
+    EXPECT_TRUE(r.FindFirst("Wort Like '*i*'"));
+    EXPECT_FALSE(r.NoMatch());
+    EXPECT_EQ(ref(r), 5);
+    EXPECT_FALSE(r.FindFirst("RefNr=6"));
+    EXPECT_EQ(ref(r), 5);
+    r.MoveLast();
+    r.MoveNext();
+    EXPECT_FALSE(r.FindNext("RefNr=5")) << "vom Ende aus findet FindNext nichts";
+    EXPECT_TRUE(r.FindFirst("RefNr=5"));
+    EXPECT_THROW(r.FindFirst("RefNr="), Laufzeitfehler);
+}
+
+TEST(Recordset, FehlendeOderKaputteDatenbankNenntDieDatei) {
+    QTemporaryDir dir;
+    struct Fall {
+        const char* name;
+        QString datei;
+        QString tabelle;
+        const char* nennt;
+    };
+    QFile kaputt(dir.filePath("kaputt.sqlite"));
+    kaputt.open(QIODevice::WriteOnly);
+    kaputt.write("das ist keine Datenbank, nur Text, aber lang genug für einen Kopf ..........");
+    kaputt.close();
+    const QString gut = legeAn(dir, woerter);
+    const Fall faelle[] = {
+        {"fehlt", dir.filePath("fehlt.sqlite"), "WortListe", "fehlt.sqlite"},
+        {"kaputt", dir.filePath("kaputt.sqlite"), "WortListe", "kaputt.sqlite"},
+        {"Tabelle fehlt", gut, "SemSynt", "SemSynt"},
+        {"Ordner", dir.path(), "WortListe", ""},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            Recordset::oeffne(f.datei, f.tabelle);
+            ADD_FAILURE() << f.name;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_TRUE(e.meldung().contains(QString::fromUtf8(f.nennt))) << f.name << ": " << e.what();
+        }
+    }
+}
