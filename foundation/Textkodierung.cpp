@@ -29,9 +29,9 @@ Kodierung erkenneKodierung(const QByteArray& bytes) {
 
 QString dekodiere(const QByteArray& bytes, Kodierung k) {
     if (k == Kodierung::Utf8) {
-        QByteArray b = bytes;
-        if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
-        return QString::fromUtf8(b);
+        // ein BOM bleibt ein Zeichen: nur am Dateianfang wird es übergangen (dateiText)
+        QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return dekoder.decode(bytes);
     }
     QString s;
     s.reserve(bytes.size());
@@ -66,6 +66,12 @@ QByteArray kodiere(const QString& text, Kodierung k) {
     return b;
 }
 
+QString dateiText(const QByteArray& bytes) {
+    const Kodierung k = erkenneKodierung(bytes);
+    if (k == Kodierung::Utf8 && bytes.startsWith("\xEF\xBB\xBF")) return dekodiere(bytes.mid(3), k);
+    return dekodiere(bytes, k);
+}
+
 Textdatei leseTextdatei(const QString& pfad) {
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -78,7 +84,7 @@ Textdatei leseTextdatei(const QString& pfad) {
     Textdatei t;
     t.bytes = f.readAll();
     t.kodierung = erkenneKodierung(t.bytes);
-    t.text = dekodiere(t.bytes, t.kodierung);
+    t.text = dateiText(t.bytes);
     return t;
 }
 

@@ -9,8 +9,10 @@ namespace varku {
 enum class Kodierung { Utf8, Windows1252 };
 
 Kodierung erkenneKodierung(const QByteArray& bytes);
-// ein UTF-8-BOM am Anfang wird beim Dekodieren übergangen
+// dekodiert Bytes, wie sie sind
 QString dekodiere(const QByteArray& bytes, Kodierung k);
+// der Text einer ganzen Datei: Kodierung erkannt, ein UTF-8-BOM am Dateianfang übergangen
+QString dateiText(const QByteArray& bytes);
 // Zeichen außerhalb von Windows-1252 werden zu "?"
 QByteArray kodiere(const QString& text, Kodierung k);
 

@@ -9,7 +9,7 @@ using namespace varku;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QByteArray bytes(reinterpret_cast<const char*>(daten), qsizetype(groesse));
-    const QString text = dekodiere(bytes, erkenneKodierung(bytes));
+    const QString text = dateiText(bytes);
     const QStringList schluessel{QStringLiteral("TextFontName"),
                                  QStringLiteral("TextFontGröße"),
                                  QStringLiteral("Schwierigkeitsgrad"),

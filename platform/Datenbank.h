@@ -7,10 +7,10 @@
 
 namespace varku::db {
 
-// Liest eine Tabelle einer SQLite-Datei ganz in den Speicher. Spaltenarten nach dem angegebenen
-// Typ: BOOLEAN wird Wahrheitswert, INTEGER ganze Zahl, REAL Gleitkommazahl, sonst Text.
-// Eine fehlende oder unlesbare Datei und eine fehlende Tabelle sind Laufzeitfehler, die sie
-// nennen.
+// Öffnet eine Tabelle einer SQLite-Datei zum Lesen; ihre Spalten kommen beim ersten Gebrauch
+// ganz in den Speicher. Spaltenarten nach dem angegebenen Typ: BOOLEAN wird Wahrheitswert,
+// INTEGER ganze Zahl, REAL Gleitkommazahl, sonst Text. Eine fehlende oder unlesbare Datei und
+// eine fehlende Tabelle sind Laufzeitfehler, die sie nennen.
 std::shared_ptr<const Tabelle> leseTabelle(const QString& datei, const QString& tabelle);
 
 } // namespace varku::db

@@ -24,6 +24,7 @@ public:
     bool trifftZu(int zeile) const;
     Wert werte(int zeile) const;
     const QString& text() const { return m_text; }
+    const Tabelle& tabelle() const { return *m_tabelle; }
 
     struct Knoten;
 

@@ -24,14 +24,12 @@ Recordset Recordset::oeffne(const QString& datei, const QString& tabelle) {
 }
 
 void Recordset::pruefeOffen() const {
-    if (!m_tabelle)
-        throw Laufzeitfehler(91, QStringLiteral("Datensatz nicht geöffnet"));
+    if (!m_tabelle) throw Laufzeitfehler(91, QStringLiteral("Datensatz nicht geöffnet"));
 }
 
 void Recordset::pruefeAktuell() const {
     pruefeOffen();
-    if (Eof() || Bof())
-        keinDatensatz();
+    if (Eof() || Bof()) keinDatensatz();
 }
 
 Recordset Recordset::gefiltert(const QString& kriterium) const {
@@ -41,46 +39,39 @@ Recordset Recordset::gefiltert(const QString& kriterium) const {
     r.m_tabelle = m_tabelle;
     r.m_zeilen.reserve(m_zeilen.size());
     for (int z : m_zeilen)
-        if (k.trifftZu(z))
-            r.m_zeilen.push_back(z);
+        if (k.trifftZu(z)) r.m_zeilen.push_back(z);
     r.m_pos = r.m_zeilen.empty() ? -1 : 0;
     return r;
 }
 
 void Recordset::MoveFirst() {
     pruefeOffen();
-    if (m_zeilen.empty())
-        keinDatensatz();
+    if (m_zeilen.empty()) keinDatensatz();
     m_pos = 0;
 }
 
 void Recordset::MoveLast() {
     pruefeOffen();
-    if (m_zeilen.empty())
-        keinDatensatz();
+    if (m_zeilen.empty()) keinDatensatz();
     m_pos = int(m_zeilen.size()) - 1;
 }
 
 void Recordset::MoveNext() {
     pruefeOffen();
-    if (Eof())
-        keinDatensatz();
+    if (Eof()) keinDatensatz();
     ++m_pos;
 }
 
 void Recordset::MovePrevious() {
     pruefeOffen();
-    if (m_pos < 0)
-        keinDatensatz();
+    if (m_pos < 0) keinDatensatz();
     --m_pos;
 }
 
 void Recordset::Move(int zeilen) {
     pruefeOffen();
-    if (zeilen == 0)
-        return;
-    if ((zeilen > 0 && Eof()) || (zeilen < 0 && m_pos < 0))
-        keinDatensatz();
+    if (zeilen == 0) return;
+    if ((zeilen > 0 && Eof()) || (zeilen < 0 && m_pos < 0)) keinDatensatz();
     const long long ziel = (long long)m_pos + zeilen;
     if (ziel < 0)
         m_pos = -1;
@@ -90,9 +81,17 @@ void Recordset::Move(int zeilen) {
         m_pos = int(ziel);
 }
 
-bool Recordset::sucheAb(int anfang, const QString& kriterium) {
+const Kriterium& Recordset::suchkriterium(const QString& text) {
     pruefeOffen();
-    const Kriterium k(kriterium, *m_tabelle);
+    if (!m_suche || m_suchText != text || &m_suche->tabelle() != m_tabelle.get()) {
+        m_suche = std::make_shared<const Kriterium>(text, *m_tabelle);
+        m_suchText = text;
+    }
+    return *m_suche;
+}
+
+bool Recordset::sucheAb(int anfang, const QString& kriterium) {
+    const Kriterium& k = suchkriterium(kriterium);
     for (int i = std::max(anfang, 0); i < int(m_zeilen.size()); ++i)
         if (k.trifftZu(m_zeilen[size_t(i)])) {
             m_pos = i;
@@ -103,12 +102,13 @@ bool Recordset::sucheAb(int anfang, const QString& kriterium) {
     return false;
 }
 
-bool Recordset::FindFirst(const QString& kriterium) { return sucheAb(0, kriterium); }
+bool Recordset::FindFirst(const QString& kriterium) {
+    return sucheAb(0, kriterium);
+}
 
 bool Recordset::FindNext(const QString& kriterium) {
     if (Eof()) {
-        pruefeOffen();
-        const Kriterium k(kriterium, *m_tabelle); // auch hier: ein falsches Kriterium meldet sich
+        suchkriterium(kriterium); // auch hier: ein falsches Kriterium meldet sich
         m_keinTreffer = true;
         return false;
     }

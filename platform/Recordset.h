@@ -49,11 +49,15 @@ private:
     void pruefeAktuell() const;
     void pruefeOffen() const;
     bool sucheAb(int anfang, const QString& kriterium);
+    const Kriterium& suchkriterium(const QString& text);
 
     std::shared_ptr<const Tabelle> m_tabelle;
     std::vector<int> m_zeilen; // Zeilen der Tabelle in Reihenfolge
     int m_pos = -1;
     bool m_keinTreffer = false;
+    // das zuletzt übersetzte Suchkriterium: FindNext sucht meist mit demselben weiter
+    QString m_suchText;
+    std::shared_ptr<const Kriterium> m_suche;
 };
 
 } // namespace varku::db

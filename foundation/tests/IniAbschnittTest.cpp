@@ -55,6 +55,7 @@ TEST(IniAbschnitt, LesenNachDenRegeln) {
         {"leere Datei", "", {}},
         {"Komma beendet den Wert", "[Varku]\nName=a,b\n", {{"Name", "a"}}},
         {"BOM vor dem Kopf", "\xEF\xBB\xBF[Varku]\nA=1\n", {{"A", "1"}}},
+        {"BOM mitten in der Datei macht keinen Kopf", "x\n\xEF\xBB\xBF[Varku]\nA=1\n", {}},
     };
     for (const Fall& f : faelle) {
         TestOrdner o;
@@ -105,6 +106,8 @@ TEST(IniAbschnitt, NeuschreibenNachDenRegeln) {
         {"Abschnitt am Ende", "[Varku]\nA=0", "[Varku]\nA=1\nB=Comic Sans MS\n \n"},
         {"Kopf als letzte Zeile ohne Zeilenende", "x\n[Varku]",
          "x\n[Varku]\nA=1\nB=Comic Sans MS\n \n"},
+        {"BOM mitten in der Datei: kein Kopf, Block am Ende", "x\n\xEF\xBB\xBF[Varku]\n",
+         "x\n\xEF\xBB\xBF[Varku]\nA=1\nB=Comic Sans MS\n \n"},
         {"fehlender Abschnitt: Block ohne Kopf am Ende", "[Sound]\nX=y",
          "[Sound]\nX=y\nA=1\nB=Comic Sans MS\n \n"},
         {"CR LF bleibt CR LF", "[Varku]\r\nA=0\r\n[X]\r\nq\r\n",

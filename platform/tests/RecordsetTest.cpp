@@ -18,7 +18,8 @@ QString legeAn(const QTemporaryDir& dir, const char* sql) {
     sqlite3* db = nullptr;
     EXPECT_EQ(sqlite3_open(QFile::encodeName(pfad).constData(), &db), SQLITE_OK);
     char* fehler = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &fehler), SQLITE_OK) << (fehler ? fehler : "");
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &fehler), SQLITE_OK)
+        << (fehler ? fehler : "");
     sqlite3_free(fehler);
     sqlite3_close(db);
     return pfad;
@@ -31,7 +32,9 @@ const char* woerter = "CREATE TABLE WortListe (RefNr INTEGER PRIMARY KEY, Wort T
                       "INSERT INTO WortListe VALUES (11, 'wir', NULL, 1, 1, 1, 2);"
                       "INSERT INTO WortListe VALUES (20, 'Ball', '', 2, 1, 0, 1);";
 
-int ref(const Recordset& r) { return int(r.feld("RefNr").alsGanzzahl()); }
+int ref(const Recordset& r) {
+    return int(r.feld("RefNr").alsGanzzahl());
+}
 
 } // namespace
 
@@ -154,7 +157,8 @@ TEST(Recordset, FehlendeOderKaputteDatenbankNenntDieDatei) {
             Recordset::oeffne(f.datei, f.tabelle);
             ADD_FAILURE() << f.name;
         } catch (const Laufzeitfehler& e) {
-            EXPECT_TRUE(e.meldung().contains(QString::fromUtf8(f.nennt))) << f.name << ": " << e.what();
+            EXPECT_TRUE(e.meldung().contains(QString::fromUtf8(f.nennt)))
+                << f.name << ": " << e.what();
         }
     }
 }
