@@ -1,5 +1,7 @@
 #include "DateiInfoFrm.h"
 
+#include "Fensterablage.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +19,10 @@ std::unique_ptr<DateiInfoFrm>& ablage() {
 } // namespace
 
 DateiInfoFrm& DateiInfoFrm::instanz() {
-    if (!ablage()) ablage().reset(new DateiInfoFrm);
+    if (!ablage()) {
+        ablage().reset(new DateiInfoFrm);
+        merkeFenster(&DateiInfoFrm::entlade);
+    }
     return *ablage();
 }
 

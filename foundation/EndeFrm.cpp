@@ -1,5 +1,7 @@
 #include "EndeFrm.h"
 
+#include "Fensterablage.h"
+
 #include "Dienste.h"
 #include "Symbole.h"
 #include "Twips.h"
@@ -19,7 +21,10 @@ std::unique_ptr<EndeFrm>& ablage() {
 } // namespace
 
 EndeFrm& EndeFrm::instanz() {
-    if (!ablage()) ablage().reset(new EndeFrm);
+    if (!ablage()) {
+        ablage().reset(new EndeFrm);
+        merkeFenster(&EndeFrm::entlade);
+    }
     return *ablage();
 }
 

@@ -1,5 +1,7 @@
 #include "MldFenster.h"
 
+#include "Fensterablage.h"
+
 #include "Dienste.h"
 #include "Symbole.h"
 #include "Twips.h"
@@ -21,7 +23,10 @@ std::unique_ptr<MldFenster>& ablage() {
 } // namespace
 
 MldFenster& MldFenster::instanz() {
-    if (!ablage()) ablage().reset(new MldFenster);
+    if (!ablage()) {
+        ablage().reset(new MldFenster);
+        merkeFenster(&MldFenster::entlade);
+    }
     return *ablage();
 }
 

@@ -2,6 +2,7 @@
 
 #include "Anwendung.h"
 #include "Dienste.h"
+#include "Fensterablage.h"
 #include "Global.h"
 #include "MldFenster.h"
 
@@ -26,7 +27,10 @@ int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptpr
                      QStringLiteral("Laufzeitfehler"));
     });
     try {
-        return hauptprogramm();
+        const int ergebnis = hauptprogramm();
+        entladeAlleFenster();
+        dienste::entferneAlle();
+        return ergebnis;
     } catch (const Laufzeitfehler& f) {
         Anwendung::behandle(f);
     }

@@ -71,13 +71,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     // zweimal geschrieben ist wie einmal
     pruefe(ersetzeAbschnitt(ergebnis, format, neu) == ergebnis);
 
-    // Steht der Kopf allein in seiner Zeile und beginnt der nächste Abschnitt am Anfang seiner
-    // Zeile, liest man die neuen Werte. (Eine Zeile mit Komma liegt außerhalb des Formats: ihre
-    // Elemente können zu zwei Abschnitten gehören.)
+    // Steht der Kopf allein in seiner Zeile, beginnt der nächste Abschnitt am Anfang seiner
+    // Zeile und hält der Abschnitt keine Zeile mit Komma oder Anführungszeichen, liest man die
+    // neuen Werte. (Solche Zeilen liegen außerhalb des Formats: ihre Elemente können zu zwei
+    // Abschnitten gehören.)
     const bool kopfAllein = elementeDerZeile(zeilen[kopf], k, kopf == 0).size() == 1;
     const bool restSauber =
         rest == zeilen.size() || elementeDerZeile(zeilen[rest], k, false).first().startsWith(u'[');
-    if (kopfAllein && restSauber) {
+    // Kommentare des Abschnitts bleiben; mit Komma könnten sie weitere Elemente tragen.
+    bool abschnittSauber = true;
+    for (size_t i = kopf + 1; i < rest; ++i)
+        abschnittSauber =
+            abschnittSauber && !zeilen[i].inhalt.contains(',') && !zeilen[i].inhalt.contains('"');
+    if (kopfAllein && restSauber && abschnittSauber) {
         QStringList namen;
         for (const auto& [n, w] : neu)
             namen << n;

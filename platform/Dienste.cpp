@@ -13,6 +13,7 @@ struct Ablage {
     std::unique_ptr<ModalAnzeige> anzeige;
     std::unique_ptr<SoundGeraet> sound;
     std::unique_ptr<HilfeEngine> hilfe;
+    std::unique_ptr<Sprachausgabe> sprache;
 };
 
 Ablage& ablage() {
@@ -44,6 +45,9 @@ SoundGeraet& sound() {
 HilfeEngine& hilfe() {
     return pruefe(ablage().hilfe, "Hilfe");
 }
+Sprachausgabe& sprache() {
+    return pruefe(ablage().sprache, "Sprache");
+}
 
 void setze(std::unique_ptr<Uhr> u) {
     ablage().uhr = std::move(u);
@@ -57,6 +61,9 @@ void setze(std::unique_ptr<ModalAnzeige> a) {
 void setze(std::unique_ptr<SoundGeraet> s) {
     ablage().sound = std::move(s);
 }
+void setze(std::unique_ptr<Sprachausgabe> s) {
+    ablage().sprache = std::move(s);
+}
 void setze(std::unique_ptr<HilfeEngine> h) {
     ablage().hilfe = std::move(h);
 }
@@ -67,10 +74,12 @@ void setzeEchteDienste() {
     setze(std::unique_ptr<ModalAnzeige>(new EchteModalAnzeige));
     setze(std::unique_ptr<SoundGeraet>(new EchtesSoundGeraet));
     setze(std::unique_ptr<HilfeEngine>(new EchteHilfeEngine));
+    setze(std::unique_ptr<Sprachausgabe>(new StummeSprachausgabe));
 }
 
 void entferneAlle() {
     Ablage& a = ablage();
+    a.sprache.reset();
     a.hilfe.reset();
     a.sound.reset();
     a.anzeige.reset();

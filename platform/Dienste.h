@@ -3,6 +3,7 @@
 #include "HilfeEngine.h"
 #include "ModalAnzeige.h"
 #include "SoundGeraet.h"
+#include "Sprachausgabe.h"
 #include "Uhr.h"
 #include "Zufall.h"
 
@@ -18,12 +19,14 @@ Zufall& zufall();
 ModalAnzeige& anzeige();
 SoundGeraet& sound();
 HilfeEngine& hilfe();
+Sprachausgabe& sprache();
 
 void setze(std::unique_ptr<Uhr> u);
 void setze(std::unique_ptr<Zufall> z);
 void setze(std::unique_ptr<ModalAnzeige> a);
 void setze(std::unique_ptr<SoundGeraet> s);
 void setze(std::unique_ptr<HilfeEngine> h);
+void setze(std::unique_ptr<Sprachausgabe> s);
 
 // alle echten Dienste einsetzen (in main, nach dem Anlegen der QApplication)
 void setzeEchteDienste();

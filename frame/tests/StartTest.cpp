@@ -1,13 +1,17 @@
 #include "DateiInfoFrm.h"
 #include "EndeFrm.h"
+#include "FehlerMldFrm.h"
 #include "GlobModul.h"
 #include "Global.h"
 #include "InfoFrm.h"
 #include "Laufzeitfehler.h"
 #include "MldFenster.h"
+#include "SpielerListeFrm.h"
 #include "StartModul.h"
 #include "TestDienste.h"
 #include "TestOrdner.h"
+#include "TestWortDb.h"
+#include "UebschwForm.h"
 #include "VarkuForm.h"
 #include "VarkuLogoForm.h"
 #include "WillkommenFrm.h"
@@ -44,11 +48,19 @@ struct Start : ::testing::Test {
     Start() {
         setzeStartwerte();
         ordner.schreibe("Varku.ini", ini);
+        ordner.schreibe("Varku.tsp",
+                        ">>> Seite,-\nKategorie eins,KAT1\n>>> Seite 2,-\nKategorie zwei,KAT2\n");
+        varku::test::legeWortDbAn(
+            ordner.pfad("Varku-D.sqlite"),
+            {{1, "Igel", "der", 2, true, true, false, "Der @ schläft.", "Igel"}});
     }
     ~Start() override {
         MldFenster::entlade();
         EndeFrm::entlade();
         DateiInfoFrm::entlade();
+        UebschwForm::entlade();
+        SpielerListeFrm::entlade();
+        FehlerMldFrm::entlade();
         setzeStartwerte();
     }
 };

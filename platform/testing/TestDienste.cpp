@@ -16,7 +16,7 @@ template <typename Basis, typename T> T& ein(T* p) {
 TestDienste::TestDienste()
     : uhr(ein<Uhr>(new FakeUhr)), zufall(ein<Zufall>(new FakeZufall)),
       anzeige(ein<ModalAnzeige>(new FakeAnzeige)), sound(ein<SoundGeraet>(new FakeSound)),
-      hilfe(ein<HilfeEngine>(new FakeHilfe)) {}
+      hilfe(ein<HilfeEngine>(new FakeHilfe)), sprache(ein<Sprachausgabe>(new FakeSprache)) {}
 
 TestDienste::~TestDienste() {
     dienste::entferneAlle();

@@ -3,6 +3,7 @@
 #include "FakeAnzeige.h"
 #include "FakeHilfe.h"
 #include "FakeSound.h"
+#include "FakeSprache.h"
 #include "FakeUhr.h"
 #include "FakeZufall.h"
 
@@ -21,6 +22,7 @@ public:
     FakeAnzeige& anzeige;
     FakeSound& sound;
     FakeHilfe& hilfe;
+    FakeSprache& sprache;
 };
 
 } // namespace varku::test

@@ -1,3 +1,5 @@
+#include "Fensterablage.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,5 +8,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int ergebnis = RUN_ALL_TESTS();
+    // Fenster, die ein Test stehen ließ, vor der Anwendung abbauen
+    varku::entladeAlleFenster();
+    return ergebnis;
 }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Spielergruppe.h"
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace varku {
+
+// Die Spielerliste: bis zu vier Spieler aus der Benutzerliste eintragen (Gäste werden
+// nummeriert) und wieder austragen. Verborgen, nicht entladen; die Liste bleibt, wie sie ist.
+class SpielerListeFrm : public QDialog {
+    Q_OBJECT
+public:
+    static SpielerListeFrm& instanz();
+    static void entlade();
+    // das Fenster, wenn es schon angelegt ist
+    static SpielerListeFrm* geladen();
+
+    QComboBox* UserList;
+    QLabel* NameLbl;
+    QLabel* pwLbl;
+    QLineEdit* pwInp;
+    QListWidget* SpielerLst;
+    QPushButton* addSpBtn;
+    QPushButton* delSpBtn;
+    QPushButton* okBtn;
+    QPushButton* abbrBtn;
+
+    void Form_Load();
+    // true, wenn ein Eintrag von SpielerLst genau so heißt
+    bool spielerVorhanden(const QString& name) const;
+    const Spielergruppe& gruppe() const { return m_gruppe; }
+
+signals:
+    // nach jedem Ein- und Austragen, damit andere Listen gleich bleiben
+    void spielerlisteGeaendert();
+
+public slots:
+    void UserList_Click();
+    void pwInp_Change();
+    void SpielerLst_Click();
+    void addSpBtn_Click();
+    void delSpBtn_Click();
+    void okBtn_Click();
+    void abbrBtn_Click();
+    // Esc wie "abbrechen"
+    void reject() override { abbrBtn_Click(); }
+
+protected:
+    // das Schließfeld wie "abbrechen"
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    SpielerListeFrm();
+    void setzeStandardKnopf(QPushButton* knopf);
+
+    Spielergruppe m_gruppe;
+};
+
+// Name des Spielers i: Eintrag i von SpielerLst; leer, wenn es ihn nicht gibt
+QString holeSpielerName(int i);
+
+} // namespace varku

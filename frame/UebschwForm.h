@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Schwerpunktliste.h"
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTabWidget;
+
+namespace varku {
+
+// Die Wahl des Übungsschwerpunkts: zwölf Seiten mit den Kategorien aus Varku.tsp, die Wahl der
+// Wörter (Grundwortschatz oder alle) und das Bild der Kategorie. Die Gruppe muss wählen: es gibt
+// keinen Abbruch. OK verbirgt den Dialog, er behält Listen und Wahl.
+class UebschwForm : public QDialog {
+    Q_OBJECT
+public:
+    // beim ersten Gebrauch angelegt und geladen
+    static UebschwForm& instanz();
+    static void entlade();
+
+    QGroupBox* UebSchwFrame;
+    QTabWidget* UebSchwTabStr;
+    std::array<QListWidget*, schwerpunktSeiten> RuvoList;
+    QGroupBox* GwsFrame;
+    QRadioButton* nurGws;
+    QRadioButton* ohneGws;
+    QLabel* BausteinVorschau;
+    QStatusBar* UebSchwStatBar;
+    QLabel* UebSchwStatPanel1; // erstes Feld der Statusleiste
+    QPushButton* okButton;
+
+    QString gewaehlterTitel; // Titel des zuletzt gewählten Eintrags
+
+    // die Seitentitel, fest im Dialog
+    static const std::array<QString, schwerpunktSeiten> seitenTitel;
+
+    // liest ProgPfad/Varku.tsp in die Listen und nach RuvoCodes
+    void Form_Load();
+
+signals:
+    // für das Hauptfenster: Titel ohne Zusatz in Klammern und Pfad des Kategoriebildes
+    void zeigeSchwerpunkt(const QString& titel, const QString& bildPfad);
+
+public slots:
+    void RuvoList_Click(int index);
+    void UebSchwTabStr_Click(int verlasseneSeite);
+    void okButton_Click();
+    void zeigeUebSchwerpunkt();
+    void reject() override {} // Esc schließt nicht: es muss gewählt werden
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    UebschwForm();
+    void zeigeBaustein(const QString& datei);
+
+    int m_seite = 0; // die offene Seite, damit der Wechsel die verlassene kennt
+};
+
+} // namespace varku

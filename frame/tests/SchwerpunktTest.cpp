@@ -1,0 +1,446 @@
+#include "DateiInfoFrm.h"
+#include "Dienste.h"
+#include "GlobModul.h"
+#include "Global.h"
+#include "Laufzeitfehler.h"
+#include "MldFenster.h"
+#include "Schwerpunktliste.h"
+#include "Sound.h"
+#include "Spieler.h"
+#include "TestDienste.h"
+#include "TestOrdner.h"
+#include "TestWortDb.h"
+#include "Textkodierung.h"
+#include "UebschwForm.h"
+#include "rdbManager.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace varku;
+using namespace varku::test;
+
+namespace {
+
+// drei Seiten mit Kategorien, die Seiten 3 bis 10 leer, eine Kategorie auf der letzten
+const QStringList testZeilen = {
+    "\">>> Erste Seite\",-",
+    "Igel und Kino [i lang],KAT1",
+    "Tiger,KAT2",
+    "Grapheme >>> zweite Seite,-", // ">>>" nicht am Anfang
+    "Schmetterling,KAT2",
+    "\"Komma, im Titel\",KAT1",
+    ">>> dritte,-",
+    "Dritte Kategorie [mit Zusatz],KAT2",
+    "Kurz,AB",
+    ">>> 4,-",
+    ">>> 5,-",
+    ">>> 6,-",
+    ">>> 7", // ohne zweites Feld
+    ">>> 8,-",
+    ">>> 9,-",
+    ">>> 10,-",
+    ">>> 11,-",
+    ">>> Großschreibung,-",
+    "Nomen für Dinge,KAT1",
+};
+
+QByteArray alsDatei(const QStringList& zeilen, const char* ende = "\r\n",
+                    Kodierung k = Kodierung::Utf8) {
+    return kodiere(zeilen.join(QString::fromLatin1(ende)) + QString::fromLatin1(ende), k);
+}
+
+// ein GIF aus einem Bildpunkt der Farbe rgb
+QByteArray gif(uint32_t rgb) {
+    QByteArray b("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+    b += char(rgb >> 16);
+    b += char(rgb >> 8);
+    b += char(rgb);
+    b += QByteArray("\0\0\0,\0\0\0\0\x01\0\x01\0\0\x02\x02\x44\x01\0;", 19);
+    return b;
+}
+
+constexpr uint32_t rot = 0xff0000, blau = 0x0000ff;
+
+} // namespace
+
+TEST(Schwerpunktliste, BausteinDateiName) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"LIP_", "BST_LIP.gif"},
+        {"LT12", "BST_LT_.gif"},
+        {"AB3C", "BST_ABC.gif"},
+        {"AB34", "BST_AB_.gif"},
+        {"LTxy", "BST_LT_.gif"},
+        {"LTA_", "BST_LT_.gif"},
+        {"GK1M", "BST_GKM.gif"},
+        {"TION", "BST_TIO.gif"},
+        {"J___", "BST_J__.gif"},
+        {"KAT1", "BST_KAT.gif"},
+        {"lt12", "BST_lt_.gif"}, // Ziffer geht vor "LT"
+        {"ltxy", "BST_ltx.gif"}, // "LT" nur in Großbuchstaben
+        // kurze Codes: was fehlt, ist keine Ziffer
+        {"AB3", "BST_AB.gif"},
+        {"AB", "BST_AB.gif"},
+        {"LT", "BST_LT_.gif"},
+        {"L", "BST_L.gif"},
+        {"", "BST_.gif"},
+    };
+    for (const auto& [code, datei] : faelle)
+        EXPECT_EQ(bausteinDateiName(code), datei) << code;
+}
+
+TEST(Schwerpunktliste, TitelOhneZusatz) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"Wörter mit v [v klingt wie f oder w]", "Wörter mit v "},
+        {"Wörter mit x", "Wörter mit x"},
+        {"a [b] [c]", "a "},
+        {"[nur Zusatz]", ""},
+        {"", ""},
+    };
+    for (const auto& [titel, ohne] : faelle)
+        EXPECT_EQ(titelOhneZusatz(QString::fromUtf8(titel)), QString::fromUtf8(ohne)) << titel;
+}
+
+TEST(Schwerpunktliste, SeitenUndCodesInDateifolge) {
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+    };
+    const Fall faelle[] = {
+        {"UTF-8, CR LF", alsDatei(testZeilen)},
+        {"UTF-8, LF", alsDatei(testZeilen, "\n")},
+        {"Windows-1252", alsDatei(testZeilen, "\r\n", Kodierung::Windows1252)},
+        {"Leerzeilen zählen nicht", alsDatei(testZeilen) + "\r\n  \r\n\n"},
+        {"letzte Zeile ohne Zeilenende", alsDatei(testZeilen).chopped(2)},
+    };
+    for (const Fall& f : faelle) {
+        TestOrdner o;
+        o.schreibe("Varku.tsp", f.inhalt);
+        const SchwerpunktDatei l = leseSchwerpunktDatei(o.pfad("Varku.tsp"));
+        EXPECT_EQ(l.titel[0], (QStringList{"Igel und Kino [i lang]", "Tiger"})) << f.name;
+        EXPECT_EQ(l.titel[1], (QStringList{"Schmetterling", "Komma, im Titel"})) << f.name;
+        EXPECT_EQ(l.titel[2], (QStringList{"Dritte Kategorie [mit Zusatz]", "Kurz"})) << f.name;
+        for (int s = 3; s <= 10; ++s)
+            EXPECT_TRUE(l.titel[size_t(s)].isEmpty()) << f.name << " Seite " << s;
+        EXPECT_EQ(l.titel[11], QStringList{QString::fromUtf8("Nomen für Dinge")}) << f.name;
+        EXPECT_EQ(l.codes, (QStringList{"KAT1", "KAT2", "KAT2", "KAT1", "KAT2", "AB", "KAT1"}))
+            << f.name;
+    }
+}
+
+TEST(Schwerpunktliste, GrenzenSindLaufzeitfehler) {
+    const auto kategorien = [](int n) {
+        QStringList z;
+        for (int i = 1; i <= n; ++i)
+            z << QStringLiteral("K%1,C%1").arg(i);
+        return z;
+    };
+    const auto ueberschriften = [](int n) {
+        QStringList z;
+        for (int i = 1; i <= n; ++i)
+            z << QStringLiteral(">>> S%1,-").arg(i);
+        return z;
+    };
+    struct Fall {
+        const char* name;
+        QStringList zeilen;
+        const char* betrifft; // leer: kein Fehler
+    };
+    const Fall faelle[] = {
+        {"52 Kategorien passen", QStringList{">>> a,-"} + kategorien(52), ""},
+        {"53. Kategorie", QStringList{">>> a,-"} + kategorien(53), "Zeile 54: K53,C53"},
+        {"53. Kategorie auf späterer Seite",
+         QStringList{">>> a,-"} + kategorien(50) + QStringList{">>> b,-", "x,X1", "y,Y1", "z,Z1"},
+         "Zeile 55: z,Z1"},
+        {"12 Überschriften passen", ueberschriften(12) + kategorien(1), ""},
+        {"13. Überschrift", ueberschriften(13), "Zeile 13: >>> S13,-"},
+        {"Kategorie vor der ersten Überschrift", QStringList{"Igel,KAT1", ">>> a,-"},
+         "Zeile 1: Igel,KAT1"},
+        {"nach einer Leerzeile am Anfang", QStringList{"", "Igel,KAT1"}, "Zeile 2: Igel,KAT1"},
+    };
+    for (const Fall& f : faelle) {
+        TestOrdner o;
+        o.schreibe("Varku.tsp", alsDatei(f.zeilen));
+        const QString pfad = o.pfad("Varku.tsp");
+        if (!*f.betrifft) {
+            EXPECT_NO_THROW(leseSchwerpunktDatei(pfad)) << f.name;
+            continue;
+        }
+        try {
+            leseSchwerpunktDatei(pfad);
+            ADD_FAILURE() << f.name;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), Laufzeitfehler::IndexAusserhalb) << f.name;
+            EXPECT_TRUE(e.meldung().contains(pfad + ", " + f.betrifft))
+                << f.name << ": " << e.meldung().toStdString();
+        }
+    }
+    TestOrdner o;
+    EXPECT_THROW(leseSchwerpunktDatei(o.pfad("Varku.tsp")), Laufzeitfehler);
+}
+
+TEST(Schwerpunktliste, MitgelieferteListe) {
+    const QString quellen = QStringLiteral(VARKU_QUELLDATEN);
+    const SchwerpunktDatei l = leseSchwerpunktDatei(quellen + "/Varku.tsp");
+    const int jeSeite[schwerpunktSeiten] = {10, 7, 3, 5, 2, 3, 3, 6, 2, 5, 3, 3};
+    for (int s = 0; s < schwerpunktSeiten; ++s)
+        EXPECT_EQ(l.titel[size_t(s)].size(), jeSeite[s]) << "Seite " << s;
+    ASSERT_EQ(l.codes.size(), maxKategorien);
+    // zu jeder Kategorie wird ihr Bild gezeichnet
+    QFile f(quellen + "/grafik/bausteine.txt");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString bilder = QString::fromUtf8(f.readAll());
+    for (const QString& code : l.codes) {
+        EXPECT_FALSE(code.isEmpty());
+        EXPECT_TRUE(bilder.contains(bausteinDateiName(code) + " |", Qt::CaseInsensitive))
+            << code.toStdString();
+    }
+}
+
+namespace {
+
+struct Schwerpunktdialog : ::testing::Test {
+    TestDienste d;
+    TestOrdner ordner;
+    Schwerpunktdialog() {
+        setzeStartwerte();
+        setzeSpielerZurueck();
+        RuvoFeldName.clear();
+        ordner.schreibe("Varku.tsp", alsDatei(testZeilen));
+        ordner.schreibe("Grafik/BST_KAT.gif", gif(rot));
+        ordner.schreibe("Grafik/bst_null.GIF", gif(blau)); // Schreibung egal
+        ordner.schreibe("Varku.ini", "[Sound]\nProgrammMeldung=Meldung\n");
+        ladeSoundIni();
+        setzeTonSchalter([] { return true; });
+        // KAT1: 1, 3, 4 (Grundwortschatz 1, 3); KAT2: 2, 3 (Grundwortschatz 3)
+        legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                     {
+                         {1, "Igel", "der", 1, true, true, false, "", ""},
+                         {2, "Tiger", "der", 1, false, false, true, "", ""},
+                         {3, "Hund", "der", 1, true, true, true, "", ""},
+                         {4, "Kino", "das", 1, false, true, false, "", ""},
+                     });
+        oeffneWortDatenbank(ordner.pfad("Varku-D.sqlite"));
+    }
+    ~Schwerpunktdialog() override {
+        UebschwForm::entlade();
+        MldFenster::entlade();
+        DateiInfoFrm::entlade();
+        setzeTonSchalter({});
+        initSoundTabelle();
+        setzeRuvoCodes({});
+        RuvoFeldName.clear();
+        setzeSpielerZurueck();
+        setzeStartwerte();
+    }
+    UebschwForm& zeige() {
+        UebschwForm& f = UebschwForm::instanz();
+        d.anzeige.zeige(f);
+        return f;
+    }
+    // wie ein Kind: die Seite anklicken, sonst mit den Pfeiltasten hinblättern
+    static void oeffneSeite(UebschwForm& f, int seite) {
+        QTabBar* leiste = f.UebSchwTabStr->tabBar();
+        if (leiste->rect().contains(leiste->tabRect(seite))) {
+            QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->tabRect(seite).center());
+            return;
+        }
+        while (leiste->currentIndex() < seite)
+            QTest::keyClick(leiste, Qt::Key_Right);
+        while (leiste->currentIndex() > seite)
+            QTest::keyClick(leiste, Qt::Key_Left);
+    }
+    static void waehle(UebschwForm& f, int seite, int zeile) {
+        oeffneSeite(f, seite);
+        QListWidget* l = f.RuvoList[size_t(seite)];
+        ASSERT_TRUE(l->isVisible());
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualItemRect(l->item(zeile)).center());
+    }
+    static QString status(UebschwForm& f) { return f.UebSchwStatPanel1->text(); }
+    // Farbe des gezeigten Bildes, 0 ohne Bild
+    static uint32_t bildfarbe(UebschwForm& f) {
+        const QPixmap p = f.BausteinVorschau->pixmap();
+        return p.isNull() ? 0 : p.toImage().pixel(0, 0) & 0xffffff;
+    }
+};
+
+} // namespace
+
+TEST_F(Schwerpunktdialog, AnfangOhneSchwerpunkt) {
+    UebschwForm& f = zeige();
+    EXPECT_EQ(f.windowTitle(), "VARKU - Übungsschwerpunkt");
+    EXPECT_EQ(f.UebSchwFrame->title(), "Übungsschwerpunkt");
+    EXPECT_EQ(f.GwsFrame->title(), "Wortauswahl");
+    const QStringList titel = {"Lauttreue Wörter",
+                               "Häufige spez. Grapheme",
+                               "Seltene spez. Grapheme",
+                               "Häufige spez. Verbindungen",
+                               "Seltene spez. Verbindungen",
+                               "Langes „i“",
+                               "Lange Vokale ohne langes „i“",
+                               "Kurzvokale",
+                               "Wortbausteine",
+                               "Konsonant. Ableitung",
+                               "Vokalische Ableitung",
+                               "Großschreibung"};
+    ASSERT_EQ(f.UebSchwTabStr->count(), 12);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(f.UebSchwTabStr->tabText(i), titel[i]);
+        EXPECT_EQ(f.UebSchwTabStr->widget(i), f.RuvoList[size_t(i)]);
+        EXPECT_EQ(f.RuvoList[size_t(i)]->objectName(), QStringLiteral("RuvoList%1").arg(i));
+    }
+    EXPECT_EQ(f.RuvoList[1]->item(1)->text(), "Komma, im Titel");
+    EXPECT_EQ(f.RuvoList[11]->item(0)->text(), "Nomen für Dinge");
+    EXPECT_EQ(RuvoCodes[5], "AB");
+    EXPECT_EQ(RuvoCodes[6], "KAT1");
+    EXPECT_EQ(RuvoCodes[7], "");
+    EXPECT_EQ(f.nurGws->text(), "&Grundwortschatz");
+    EXPECT_EQ(f.ohneGws->text(), "&alle Wörter");
+    EXPECT_TRUE(f.ohneGws->isChecked());
+    EXPECT_FALSE(f.nurGws->isChecked());
+    EXPECT_EQ(status(f), "kein Übungsschwerpunkt");
+    EXPECT_EQ(bildfarbe(f), blau);
+    EXPECT_EQ(f.findChildren<QPushButton*>(), QList<QPushButton*>{f.okButton}) << "kein Abbruch";
+    EXPECT_EQ(f.okButton->text(), "&OK");
+}
+
+TEST_F(Schwerpunktdialog, WahlGiltSofort) {
+    struct Fall {
+        int seite, zeile;
+        int uebNr;
+        const char* code;
+        const char* titel;
+        uint32_t farbe;
+    };
+    const Fall faelle[] = {
+        {2, 0, 5, "KAT2", "Dritte Kategorie [mit Zusatz]", rot},
+        {2, 1, 6, "AB", "Kurz", 0}, // BST_AB.gif fehlt: kein Bild, kein Abbruch
+        {0, 1, 2, "KAT2", "Tiger", rot},
+        {1, 0, 3, "KAT2", "Schmetterling", rot},
+        {11, 0, 7, "KAT1", "Nomen für Dinge", rot}, // leere Seiten zählen nichts
+    };
+    UebschwForm& f = zeige();
+    for (const Fall& c : faelle) {
+        waehle(f, c.seite, c.zeile);
+        EXPECT_EQ(UebNr, c.uebNr) << c.titel;
+        EXPECT_EQ(RuvoFeldName, c.code) << c.titel;
+        EXPECT_EQ(f.gewaehlterTitel, c.titel);
+        EXPECT_EQ(status(f), c.titel);
+        EXPECT_EQ(bildfarbe(f), c.farbe) << c.titel;
+    }
+}
+
+TEST_F(Schwerpunktdialog, OkOhneGueltigeWahlFragtNach) {
+    UebschwForm& f = zeige();
+    int gezeigt = 0;
+    QObject::connect(&f, &UebschwForm::zeigeSchwerpunkt, [&] { ++gezeigt; });
+    const auto okFragt = [&](const char* name) {
+        d.sound.befehle.clear();
+        d.anzeige.dann([](QWidget& w) {
+            auto& m = static_cast<MldFenster&>(w);
+            EXPECT_EQ(m.windowTitle(), "Übungsschwerpunkt fehlt");
+            EXPECT_EQ(m.Meldung->text(), "Du musst aus der Liste noch einen\n"
+                                         "Übungsschwerpunkt auswählen.");
+            EXPECT_FALSE(m.Btn2->isVisible());
+            klicke(w, "Btn1");
+        });
+        klicke(f, "okButton");
+        EXPECT_TRUE(d.anzeige.skripteVerbraucht()) << name;
+        EXPECT_EQ(d.sound.befehle, QStringList{"spiele " + ordner.pfad("Sound/Meldung.WAV")})
+            << name;
+        EXPECT_TRUE(f.isVisible()) << name;
+        EXPECT_FALSE(uebungGewaehlt) << name;
+        EXPECT_EQ(gezeigt, 0) << name;
+    };
+    okFragt("noch nichts gewählt");
+
+    waehle(f, 2, 0);
+    ASSERT_EQ(UebNr, 5);
+    oeffneSeite(f, 0);
+    EXPECT_EQ(UebNr, 0);
+    EXPECT_EQ(RuvoFeldName, "KAT2") << "die Spalte bleibt";
+    EXPECT_TRUE(f.RuvoList[2]->selectedItems().isEmpty());
+    EXPECT_EQ(status(f), "kein Übungsschwerpunkt");
+    EXPECT_EQ(bildfarbe(f), blau);
+    okFragt("Seite gewechselt");
+
+    // derselbe Eintrag lässt sich wieder wählen
+    waehle(f, 2, 0);
+    EXPECT_EQ(UebNr, 5);
+}
+
+TEST_F(Schwerpunktdialog, OkUebernimmtSchwerpunktFuerAlleSpieler) {
+    struct Fall {
+        bool nurGws;
+        int seite, zeile;
+        int anzahl;
+        const char* gws;
+        const char* titel;
+        const char* bild;
+    };
+    const Fall faelle[] = {
+        {false, 2, 0, 2, "nein", "Dritte Kategorie ", "Grafik/BST_KAT.gif"},
+        {true, 0, 0, 2, "ja", "Igel und Kino ", "Grafik/BST_KAT.gif"},
+        {true, 1, 0, 1, "ja", "Schmetterling", "Grafik/BST_KAT.gif"},
+    };
+    nSpieler = 2;
+    UebschwForm& f = UebschwForm::instanz();
+    QStringList gezeigt;
+    QObject::connect(&f, &UebschwForm::zeigeSchwerpunkt,
+                     [&](const QString& titel, const QString& bild) { gezeigt << titel << bild; });
+    for (const Fall& c : faelle) {
+        for (int p = 0; p < 3; ++p) {
+            WiederholListe[0][0][p] = 2;
+            WiederholListe[1][0][p] = 7;
+            WiederholListe[1][1][p] = 1;
+        }
+        uebungGewaehlt = false;
+        gezeigt.clear();
+        d.anzeige.dann([&](QWidget& w) {
+            klicke(w, c.nurGws ? "nurGws" : "ohneGws");
+            waehle(f, c.seite, c.zeile);
+            klicke(w, "okButton");
+        });
+        dienste::anzeige().zeigeModal(f);
+        EXPECT_FALSE(f.isVisible()) << c.titel;
+        EXPECT_TRUE(uebungGewaehlt) << c.titel;
+        EXPECT_EQ(gezeigt, (QStringList{c.titel, ordner.pfad(c.bild)}));
+        EXPECT_EQ(AnzahlWoerter, c.anzahl) << c.titel;
+        EXPECT_EQ(DateiInfoFrm::instanz().DatInfLbl[1]->text(), c.gws) << c.titel;
+        for (int p = 0; p < 2; ++p) {
+            EXPECT_EQ(WiederholListe[0][0][p], 0) << p;
+            for (int i = 1; i <= maxWiederhol; ++i) {
+                EXPECT_EQ(WiederholListe[i][0][p], -1) << p << "/" << i;
+                EXPECT_EQ(WiederholListe[i][1][p], 0) << p << "/" << i;
+            }
+        }
+        EXPECT_EQ(WiederholListe[0][0][2], 2) << "nur die Spieler, die mitmachen";
+    }
+}
+
+TEST_F(Schwerpunktdialog, SchliessfeldUndEscTunNichts) {
+    UebschwForm& f = zeige();
+    waehle(f, 0, 0);
+    EXPECT_FALSE(f.close());
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(UebNr, 1);
+    EXPECT_FALSE(uebungGewaehlt);
+}
+
+TEST_F(Schwerpunktdialog, LesefehlerHinterlaesstKeinenHalbenDialog) {
+    QFile::remove(ordner.pfad("Varku.tsp"));
+    EXPECT_THROW(UebschwForm::instanz(), Laufzeitfehler);
+    ordner.schreibe("Varku.tsp", alsDatei(testZeilen));
+    EXPECT_EQ(UebschwForm::instanz().RuvoList[0]->count(), 2);
+}

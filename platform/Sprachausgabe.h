@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+namespace varku {
+
+// Die Sprachausgabe: Stimmen, Stimmlage, Geschwindigkeit, Lautstärke und das Sprechen eines
+// Textes. Werte werden so weitergegeben, wie sie in den Einstellungen stehen; ihre Bereiche sind
+// die der Ausgabe. Im Text steht "\Pau=500\" für eine Pause von 500 ms.
+class Sprachausgabe {
+public:
+    virtual ~Sprachausgabe() = default;
+
+    virtual int stimmenAnzahl() = 0;
+    virtual QString stimmenName(int nummer) = 0; // ab 1
+    virtual int stimme() = 0;
+    virtual void setzeStimme(int nummer) = 0;
+
+    virtual int stimmlage() = 0;
+    virtual int hoechsteStimmlage() = 0;
+    virtual int niedrigsteStimmlage() = 0;
+    virtual void setzeStimmlage(int wert) = 0;
+
+    virtual int geschwindigkeit() = 0;
+    virtual int hoechsteGeschwindigkeit() = 0;
+    virtual int niedrigsteGeschwindigkeit() = 0;
+    virtual void setzeGeschwindigkeit(int wert) = 0;
+
+    virtual void setzeLautstaerke(long wert) = 0;
+    // kehrt sofort zurück; der Text wird gesprochen, während das Programm weiterläuft
+    virtual void sprich(const QString& text) = 0;
+};
+
+// Eine Ausgabe ohne Stimme: sie nimmt alle Einstellungen an und spricht nichts.
+class StummeSprachausgabe : public Sprachausgabe {
+public:
+    int stimmenAnzahl() override { return 0; }
+    QString stimmenName(int) override { return {}; }
+    int stimme() override { return m_stimme; }
+    void setzeStimme(int n) override { m_stimme = n; }
+    int stimmlage() override { return m_lage; }
+    int hoechsteStimmlage() override { return 100; }
+    int niedrigsteStimmlage() override { return 0; }
+    void setzeStimmlage(int w) override { m_lage = w; }
+    int geschwindigkeit() override { return m_tempo; }
+    int hoechsteGeschwindigkeit() override { return 450; }
+    int niedrigsteGeschwindigkeit() override { return 80; }
+    void setzeGeschwindigkeit(int w) override { m_tempo = w; }
+    void setzeLautstaerke(long) override {}
+    void sprich(const QString&) override {}
+
+private:
+    int m_stimme = 0, m_lage = 50, m_tempo = 175;
+};
+
+} // namespace varku
