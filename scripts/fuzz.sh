@@ -27,7 +27,7 @@ for ziel in "$ordner"/fuzz-ziele/fuzz_*; do
     saat="fuzz/saat/${name#fuzz_}"
     saat="${saat%_lesen}"
     saat="${saat%_schreiben}"
-    korpus="fuzz/corpus-${name#fuzz_}"
+    korpus="$ordner/korpus-${name#fuzz_}"
     mkdir -p "$korpus"
     if [ "$modus" = kurz ]; then
         "$ziel" -runs=3000 -max_len=4096 "$korpus" "$saat" >/dev/null 2>"$korpus.log" ||
