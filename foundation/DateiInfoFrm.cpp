@@ -78,7 +78,8 @@ void DateiInfoFrm::Command1_Click() {
 }
 
 void DateiInfoFrm::zeigeSpieler(int i, bool sichtbar) {
-    if (i < 0 || i >= 5) return;
+    if (i < 0 || i >= 5)
+        return;
     SpName[size_t(i)]->setVisible(sichtbar);
     SpPunkte[size_t(i)]->setVisible(sichtbar);
     bool einer = false;

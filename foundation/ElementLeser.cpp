@@ -20,7 +20,8 @@ QString ElementLeser::naechstes() {
         while (m_pos < n && m_text.at(m_pos) != u'"' && !zeilenende(m_pos))
             ++m_pos;
         element = m_text.mid(anfang, m_pos - anfang);
-        if (m_pos < n && m_text.at(m_pos) == u'"') ++m_pos;
+        if (m_pos < n && m_text.at(m_pos) == u'"')
+            ++m_pos;
         while (m_pos < n && m_text.at(m_pos) != u',' && !zeilenende(m_pos))
             ++m_pos;
     } else {
@@ -36,7 +37,8 @@ QString ElementLeser::naechstes() {
         // Zeilenende: CR LF zählt als eines
         if (m_pos < n && m_text.at(m_pos) == u'\r') {
             ++m_pos;
-            if (m_pos < n && m_text.at(m_pos) == u'\n') ++m_pos;
+            if (m_pos < n && m_text.at(m_pos) == u'\n')
+                ++m_pos;
         } else if (m_pos < n && m_text.at(m_pos) == u'\n') {
             ++m_pos;
         }
@@ -47,7 +49,8 @@ QString ElementLeser::naechstes() {
 
 QStringList ElementLeser::restDerZeile() {
     QStringList teile;
-    if (amEnde() && !m_zeileOffen) return teile;
+    if (amEnde() && !m_zeileOffen)
+        return teile;
     do {
         teile << naechstes();
     } while (m_zeileOffen);
@@ -76,7 +79,8 @@ std::vector<RohZeile> zerlegeInZeilen(const QByteArray& bytes) {
         const char c = bytes.at(i);
         if (c == '\n' || c == '\r') {
             qsizetype endeLaenge = 1;
-            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n') endeLaenge = 2;
+            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
+                endeLaenge = 2;
             zeilen.push_back({bytes.mid(anfang, i - anfang), bytes.mid(i, endeLaenge)});
             i += endeLaenge;
             anfang = i;
@@ -84,7 +88,8 @@ std::vector<RohZeile> zerlegeInZeilen(const QByteArray& bytes) {
             ++i;
         }
     }
-    if (anfang < n) zeilen.push_back({bytes.mid(anfang), QByteArray()});
+    if (anfang < n)
+        zeilen.push_back({bytes.mid(anfang), QByteArray()});
     return zeilen;
 }
 

@@ -34,9 +34,11 @@ constexpr std::array<Gruppe, 12> gruppen = {{{1, 1001},
 } // namespace
 
 long hilfeKontextFuer(int nummer, long bisher) {
-    if (nummer < 1 || nummer > 52) return bisher;
+    if (nummer < 1 || nummer > 52)
+        return bisher;
     for (size_t g = gruppen.size(); g-- > 0;)
-        if (nummer >= gruppen[g].erste) return gruppen[g].kontext + (nummer - gruppen[g].erste);
+        if (nummer >= gruppen[g].erste)
+            return gruppen[g].kontext + (nummer - gruppen[g].erste);
     return bisher;
 }
 
@@ -45,7 +47,8 @@ void setzeHilfeKontext() {
 }
 
 void oeffneHilfe(const QString& datei, int befehl, long kontext) {
-    if (dienste::hilfe().oeffne(imProgrammordner(datei), befehl, kontext)) return;
+    if (dienste::hilfe().oeffne(imProgrammordner(datei), befehl, kontext))
+        return;
     Meldungstext = QStringLiteral("Die Hilfedatei ") + QFileInfo(datei).fileName() +
                    QStringLiteral("\rist auf diesem Computer nicht vorhanden.");
     zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(), QStringLiteral("Hilfe"));

@@ -32,11 +32,14 @@ bool leseAbschnittAusText(const QString& text, const QString& abschnitt,
             gefunden = true;
             break;
         }
-    if (!gefunden) return false;
+    if (!gefunden)
+        return false;
     while (!leser.amEnde()) {
         const QString element = leser.naechstes();
-        if (!bisDateiende && element.startsWith(u'[')) break;
-        if (element.startsWith(u';')) continue;
+        if (!bisDateiende && element.startsWith(u'['))
+            break;
+        if (element.startsWith(u';'))
+            continue;
         for (int i = 0; i < schluessel.size(); ++i) {
             const QString anfang = schluessel.at(i) + QLatin1Char('=');
             if (element.startsWith(anfang)) {
@@ -66,9 +69,12 @@ Einordnung ordneEin(const RohZeile& z, Kodierung k, const QString& kopf, bool er
     bool erstes = true;
     do {
         const QString element = leser.naechstes();
-        if (element == kopf) e.istKopf = true;
-        if (element.startsWith(u'[')) e.beginntAbschnitt = true;
-        if (erstes && element.startsWith(u';')) e.istKommentar = true;
+        if (element == kopf)
+            e.istKopf = true;
+        if (element.startsWith(u'['))
+            e.beginntAbschnitt = true;
+        if (erstes && element.startsWith(u';'))
+            e.istKommentar = true;
         erstes = false;
     } while (!leser.amEnde());
     return e;
@@ -76,7 +82,8 @@ Einordnung ordneEin(const RohZeile& z, Kodierung k, const QString& kopf, bool er
 
 QByteArray zeilenendeDerDatei(const std::vector<RohZeile>& zeilen) {
     for (const RohZeile& z : zeilen)
-        if (!z.ende.isEmpty()) return z.ende;
+        if (!z.ende.isEmpty())
+            return z.ende;
     return QByteArrayLiteral("\r\n");
 }
 
@@ -123,7 +130,8 @@ QByteArray ersetzeAbschnitt(const QByteArray& alt, const AbschnittsFormat& forma
             if (e.beginntAbschnitt) {
                 break;
             }
-            if (e.istKommentar) schreibe(zeilen[i]);
+            if (e.istKommentar)
+                schreibe(zeilen[i]);
             ++i;
         }
         for (; i < zeilen.size(); ++i) {
@@ -145,7 +153,8 @@ namespace {
 void schreibeGanzUndSichere(const QString& pfad, const QByteArray& inhalt) {
     const QByteArray name = QFile::encodeName(pfad);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) zugriffsfehler(pfad);
+    if (fd < 0)
+        zugriffsfehler(pfad);
     qsizetype geschrieben = 0;
     while (geschrieben < inhalt.size()) {
         const ssize_t n =
@@ -156,7 +165,8 @@ void schreibeGanzUndSichere(const QString& pfad, const QByteArray& inhalt) {
         }
         geschrieben += n;
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) zugriffsfehler(pfad);
+    if (::fsync(fd) != 0 || ::close(fd) != 0)
+        zugriffsfehler(pfad);
 }
 
 } // namespace

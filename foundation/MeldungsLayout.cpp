@@ -10,7 +10,8 @@ MeldungsLayout ordneMeldungAn(const MeldungsEntwurf& e, double textBreite, doubl
     l.rahmenBreite = rundeGerade(e.meldungLinks + textBreite) + 200;
     // Bei sehr kurzen Texten dürfen sich die Knöpfe nicht überdecken.
     const double mindestens = (knopf1 && knopf2) ? 2 * e.knopfBreite + 360 : e.knopfBreite + 200;
-    if (l.rahmenBreite < mindestens) l.rahmenBreite = mindestens;
+    if (l.rahmenBreite < mindestens)
+        l.rahmenBreite = mindestens;
     l.fensterBreite = e.rahmenLinks + l.rahmenBreite + 200;
     l.rahmenHoehe = rundeGerade(e.meldungOben + textHoehe) + 100;
     l.knopfOben = rundeGerade(e.rahmenOben + l.rahmenHoehe) + 100;
@@ -18,7 +19,8 @@ MeldungsLayout ordneMeldungAn(const MeldungsEntwurf& e, double textBreite, doubl
     l.knopf2Sichtbar = knopf2;
     l.knopf1Links = e.knopf1Links;
     l.knopf2Links = e.rahmenLinks + l.rahmenBreite - e.knopfBreite;
-    if (knopf1 != knopf2) l.knopf1Links = (l.fensterBreite - e.knopfBreite) / 2;
+    if (knopf1 != knopf2)
+        l.knopf1Links = (l.fensterBreite - e.knopfBreite) / 2;
     l.fensterHoehe = l.knopfOben + e.knopfHoehe + 500;
     return l;
 }

@@ -101,7 +101,8 @@ void MldFenster::ordneAn(const QString& text, const QString& knopf1, const QStri
     setzeTwips(*MldFrame, entwurf.rahmenLinks, entwurf.rahmenOben, l.rahmenBreite, l.rahmenHoehe);
     const auto setzeKnopf = [&](QPushButton* b, const QString& caption, bool sichtbar,
                                 double links) {
-        if (!caption.isEmpty()) b->setText(caption);
+        if (!caption.isEmpty())
+            b->setText(caption);
         setzeTwips(*b, links, l.knopfOben, entwurf.knopfBreite, entwurf.knopfHoehe);
         b->setVisible(sichtbar);
     };

@@ -16,8 +16,10 @@ int16_t zufallszahl(int von, int bis) {
                              QStringLiteral("zufallszahl(%1, %2)").arg(von).arg(bis));
     const float r = dienste::zufall().naechste();
     double x = std::floor(double(spanne) * double(r) + double(von));
-    if (x > bis) x = bis;
-    if (x < von) x = von;
+    if (x > bis)
+        x = bis;
+    if (x < von)
+        x = von;
     return static_cast<int16_t>(x);
 }
 
@@ -32,7 +34,8 @@ void warte(int sekunden) {
         long vergangen = sekundenJetzt() - t0;
         if (vergangen < 0) // über Mitternacht
             vergangen += 86400;
-        if (vergangen >= sekunden) return;
+        if (vergangen >= sekunden)
+            return;
         uhr.schlafe(50);
     }
 }

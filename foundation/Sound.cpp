@@ -48,10 +48,12 @@ void setzeTonSchalter(std::function<bool()> tonEin) {
 
 void spieleSound(const QString& name) {
     const auto& ein = tonSchalter();
-    if (!ein || !ein()) return;
+    if (!ein || !ein())
+        return;
     for (const SoundEintrag& e : SoundTabelle)
         if (e.name == name) {
-            if (e.datei != stille) spieleWav(e.datei);
+            if (e.datei != stille)
+                spieleWav(e.datei);
             return;
         }
 }

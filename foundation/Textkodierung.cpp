@@ -46,7 +46,8 @@ QString dekodiere(const QByteArray& bytes, Kodierung k) {
 }
 
 QByteArray kodiere(const QString& text, Kodierung k) {
-    if (k == Kodierung::Utf8) return text.toUtf8();
+    if (k == Kodierung::Utf8)
+        return text.toUtf8();
     QByteArray b;
     b.reserve(text.size());
     for (QChar c : text) {
@@ -68,7 +69,8 @@ QByteArray kodiere(const QString& text, Kodierung k) {
 
 QString dateiText(const QByteArray& bytes) {
     const Kodierung k = erkenneKodierung(bytes);
-    if (k == Kodierung::Utf8 && bytes.startsWith("\xEF\xBB\xBF")) return dekodiere(bytes.mid(3), k);
+    if (k == Kodierung::Utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        return dekodiere(bytes.mid(3), k);
     return dekodiere(bytes, k);
 }
 

@@ -14,7 +14,8 @@ double zahlenwert(const QString& text) {
     while (i < n && (text.at(i) == u' ' || text.at(i) == u'\t'))
         ++i;
     std::string s;
-    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) s += char(text.at(i++).unicode());
+    if (i < n && (text.at(i) == u'+' || text.at(i) == u'-'))
+        s += char(text.at(i++).unicode());
     const auto ziffer = [&](qsizetype k) {
         return k < n && text.at(k) >= u'0' && text.at(k) <= u'9';
     };
@@ -31,13 +32,15 @@ double zahlenwert(const QString& text) {
             ziffern = true;
         }
     }
-    if (!ziffern) return 0.0;
+    if (!ziffern)
+        return 0.0;
     // Exponent nur, wenn wirklich Ziffern folgen
     if (i < n &&
         (text.at(i) == u'e' || text.at(i) == u'E' || text.at(i) == u'd' || text.at(i) == u'D')) {
         qsizetype k = i + 1;
         std::string e = "e";
-        if (k < n && (text.at(k) == u'+' || text.at(k) == u'-')) e += char(text.at(k++).unicode());
+        if (k < n && (text.at(k) == u'+' || text.at(k) == u'-'))
+            e += char(text.at(k++).unicode());
         if (ziffer(k)) {
             while (ziffer(k))
                 e += char(text.at(k++).unicode());
@@ -61,13 +64,15 @@ namespace {
 
 int16_t alsInteger(double x, const QString& betrifft) {
     const double r = rundeGerade(x);
-    if (!(r >= -32768.0 && r <= 32767.0)) ueberlauf(x, betrifft);
+    if (!(r >= -32768.0 && r <= 32767.0))
+        ueberlauf(x, betrifft);
     return static_cast<int16_t>(r);
 }
 
 int32_t alsLong(double x, const QString& betrifft) {
     const double r = rundeGerade(x);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0)) ueberlauf(x, betrifft);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        ueberlauf(x, betrifft);
     return static_cast<int32_t>(r);
 }
 

@@ -68,9 +68,10 @@ void Punktemesser::paintEvent(QPaintEvent*) {
     titel.setBold(true);
     p.setFont(titel);
     p.setPen(QColor(120, 90, 40));
-    p.drawText(QRectF(0, b * 0.62, b, b * 0.12), Qt::AlignCenter, QStringLiteral("Punkte"));
+    p.drawText(QRectF(0, b * 0.74, b, b * 0.12), Qt::AlignCenter, QStringLiteral("Punkte"));
 
-    if (!zeigerSichtbar) return;
+    if (!zeigerSichtbar)
+        return;
     // der Zeiger nach der Regel in Twips, gezeichnet in Pixeln
     const Nadel n = berechneNadel(m_punkte, QRectF(0, 0, twips(width()), twips(width())));
     const auto inPixel = [](QPointF t) { return t / twipsJePixel; };
@@ -93,7 +94,8 @@ void Schreibfeld::keyPressEvent(QKeyEvent* e) {
     const QString text = e->text();
     if (!text.isEmpty() && !isReadOnly() && beiTaste) {
         const int code = text.at(0).unicode();
-        if (!beiTaste(code)) return;
+        if (!beiTaste(code))
+            return;
     }
     QLineEdit::keyPressEvent(e);
 }

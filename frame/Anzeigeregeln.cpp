@@ -23,15 +23,19 @@ Nadel berechneNadel(int punkte, const QRectF& z) {
 }
 
 QString formatiereAnzahl(long anzahl) {
-    if (anzahl > 9999) anzahl = 9999;
-    if (anzahl < 0) anzahl = 0;
+    if (anzahl > 9999)
+        anzahl = 9999;
+    if (anzahl < 0)
+        anzahl = 0;
     return QStringLiteral("%1").arg(anzahl, 4, 10, QLatin1Char('0'));
 }
 
 QString formatiereZeit(double sekunden) {
-    if (sekunden > 99.99) sekunden = 99.99;
+    if (sekunden > 99.99)
+        sekunden = 99.99;
     // eine Zeit über Mitternacht kann negativ werden; sie zeigt dann null
-    if (!(sekunden >= 0)) sekunden = 0;
+    if (!(sekunden >= 0))
+        sekunden = 0;
     QString s = QString::asprintf("%05.2f", sekunden);
     s.replace(QLatin1Char('.'), QLatin1Char(','));
     return s;
@@ -53,7 +57,8 @@ WortAnordnung ordneWortAn(double kontextLinks, double kontextBreite, bool mitKon
     a.wortLinks = mitKontext ? kontextLinks + kontextBreite + 150 : kontextLinks + 400;
     a.wortBreite = lesenBreite - kontextBreite - 400;
     a.feldBreite = schreibenBreite - kontextBreite - 450;
-    if (!mitKontext) a.feldBreite -= 250;
+    if (!mitKontext)
+        a.feldBreite -= 250;
     return a;
 }
 

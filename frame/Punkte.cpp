@@ -16,7 +16,8 @@ long spielStartZeit = 0;
 long sekundenZwischen(long anfang, long ende) {
     long d = ende - anfang;
     // die Uhr beginnt um Mitternacht wieder bei null
-    if (d < 0) d += 86400;
+    if (d < 0)
+        d += 86400;
     return d;
 }
 
@@ -24,7 +25,8 @@ int16_t berechnePunkte(bool nachschreiben, long leseStart, long leseEnde, int ko
                        int schwierigkeitsgrad) {
     if (nachschreiben) {
         long t = sekundenZwischen(leseStart, leseEnde);
-        if (t > 3) t = 3;
+        if (t > 3)
+            t = 3;
         const double p = double(3 - t) * komplexInd * (3 - schwierigkeitsgrad) / 2.0;
         return alsInteger(p, QStringLiteral("Punkte"));
     }
@@ -35,7 +37,8 @@ double lesezeitMitStreuung(long sekunden, int j, int s) {
     double t = double(sekunden);
     if (s < 6) {
         t -= j / 100.0;
-        if (t < 0) t = j / 100.0;
+        if (t < 0)
+            t = j / 100.0;
     } else {
         t += j / 100.0;
     }
@@ -43,13 +46,16 @@ double lesezeitMitStreuung(long sekunden, int j, int s) {
 }
 
 bool uebergabeFaellig(int punkte, int ziel, int n, int akt) {
-    if (n <= 1 || punkte >= ziel) return false;
+    if (n <= 1 || punkte >= ziel)
+        return false;
     return punkte >= (akt + 1) * (ziel / n);
 }
 
 int16_t restPunkte(long spielStart, long jetzt, int m) {
-    if (spielStart <= 0) return 0;
-    if (m <= 0) m = 5;
+    if (spielStart <= 0)
+        return 0;
+    if (m <= 0)
+        m = 5;
     const double d = double(sekundenZwischen(spielStart, jetzt));
     double punkte = rundeGerade(1000.0 - std::floor(d / (m * 60.0) * 1000.0));
     punkte = std::clamp(punkte, 0.0, 1000.0);

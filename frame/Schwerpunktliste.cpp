@@ -24,7 +24,8 @@ const QString ueberschriftMarke = QStringLiteral(">>>");
 
 bool istLeer(const QStringList& satz) {
     for (const QString& feld : satz)
-        if (!feld.trimmed().isEmpty()) return false;
+        if (!feld.trimmed().isEmpty())
+            return false;
     return true;
 }
 
@@ -44,7 +45,8 @@ SchwerpunktDatei leseSchwerpunktDatei(const QString& pfad) {
         const QStringList satz = leser.restDerZeile();
         ++zeile;
         // eine Leerzeile, etwa am Dateiende, ist keine namenlose Kategorie
-        if (istLeer(satz)) continue;
+        if (istLeer(satz))
+            continue;
         const QString titel = satz.value(0);
         if (titel.contains(ueberschriftMarke)) {
             if (seite + 1 >= schwerpunktSeiten)

@@ -12,7 +12,8 @@ int16_t WiederholListe[maxWiederhol + 1][2][maxSpieler];
 std::vector<std::pair<int, int>> ErledigtListe;
 
 void leereWiederholListe(int p) {
-    if (p < 0 || p >= maxSpieler) return;
+    if (p < 0 || p >= maxSpieler)
+        return;
     WiederholListe[0][0][p] = 0;
     for (int i = 1; i <= maxWiederhol; ++i) {
         WiederholListe[i][0][p] = -1;

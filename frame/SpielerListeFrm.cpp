@@ -143,7 +143,8 @@ void SpielerListeFrm::setzeStandardKnopf(QPushButton* knopf) {
 
 void SpielerListeFrm::UserList_Click() {
     addSpBtn->setEnabled(true);
-    if (pwInp->isEnabled()) pwInp->setFocus();
+    if (pwInp->isEnabled())
+        pwInp->setFocus();
     const bool passwort = UserList->currentText() != gast;
     pwLbl->setEnabled(passwort);
     pwInp->setEnabled(passwort);
@@ -154,7 +155,8 @@ void SpielerListeFrm::pwInp_Change() {
 }
 
 void SpielerListeFrm::SpielerLst_Click() {
-    if (!SpielerLst->selectedItems().isEmpty()) delSpBtn->setEnabled(true);
+    if (!SpielerLst->selectedItems().isEmpty())
+        delSpBtn->setEnabled(true);
 }
 
 void SpielerListeFrm::addSpBtn_Click() {
@@ -187,7 +189,8 @@ void SpielerListeFrm::addSpBtn_Click() {
 
 void SpielerListeFrm::delSpBtn_Click() {
     const QList<QListWidgetItem*> gewaehlt = SpielerLst->selectedItems();
-    if (gewaehlt.isEmpty()) return;
+    if (gewaehlt.isEmpty())
+        return;
     const int i = SpielerLst->row(gewaehlt.first());
     delete SpielerLst->takeItem(i);
     // keine Markierung, die zum gesperrten Knopf nicht passt
@@ -221,7 +224,8 @@ void SpielerListeFrm::closeEvent(QCloseEvent* e) {
 
 QString holeSpielerName(int i) {
     const SpielerListeFrm* f = SpielerListeFrm::geladen();
-    if (!f || i < 0 || i >= f->SpielerLst->count()) return {};
+    if (!f || i < 0 || i >= f->SpielerLst->count())
+        return {};
     return f->SpielerLst->item(i)->text();
 }
 

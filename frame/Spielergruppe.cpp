@@ -44,24 +44,30 @@ QString Spielergruppe::naechsterGastName() const {
 }
 
 QString Spielergruppe::kuerzeName(const QString& name) {
-    if (name.size() <= maxNamenLaenge) return name;
+    if (name.size() <= maxNamenLaenge)
+        return name;
     const qsizetype blank = name.indexOf(QLatin1Char(' '));
     // Ohne Wort vor einem Leerzeichen bleiben die ersten 15 Zeichen.
-    if (blank > 0) return name.left(blank);
+    if (blank > 0)
+        return name.left(blank);
     return name.left(maxNamenLaenge);
 }
 
 Spielergruppe::Eintrag Spielergruppe::fuegeHinzu(const QString& gewaehlt) {
-    if (voll()) return {Ergebnis::ListeVoll, {}};
+    if (voll())
+        return {Ergebnis::ListeVoll, {}};
     QString name = kuerzeName(gewaehlt);
-    if (name.isEmpty()) return {Ergebnis::KeinName, {}};
-    if (spielerVorhanden(name)) return {Ergebnis::NameVorhanden, name};
+    if (name.isEmpty())
+        return {Ergebnis::KeinName, {}};
+    if (spielerVorhanden(name))
+        return {Ergebnis::NameVorhanden, name};
 
     const int p = anzahl();
     nSpieler = p + 1;
     SpielerStatistik[size_t(p)] = Statistik{};
     GastSpieler[size_t(p)] = name == gast;
-    if (GastSpieler[size_t(p)]) name = naechsterGastName();
+    if (GastSpieler[size_t(p)])
+        name = naechsterGastName();
     m_namen.append(name);
     leereWiederholListe(p);
     // Jeder Spieler bekommt einen frischen Stamm, damit nie zwei Spieler eine Datei teilen.
@@ -71,11 +77,13 @@ Spielergruppe::Eintrag Spielergruppe::fuegeHinzu(const QString& gewaehlt) {
 }
 
 bool Spielergruppe::entferne(int i) {
-    if (i < 0 || i >= anzahl()) return false;
+    if (i < 0 || i >= anzahl())
+        return false;
     m_namen.removeAt(i);
     nSpieler = anzahl();
     // Die offene Datei zuerst schließen, sonst schriebe der Rahmen in eine gelöschte Datei.
-    if (i == aktSpieler) schliesseProtokoll();
+    if (i == aktSpieler)
+        schliesseProtokoll();
     loescheProtokoll(SpielerDatei[size_t(i)]);
     for (int k = i + 1; k <= nSpieler; ++k) {
         SpielerStatistik[size_t(k - 1)] = SpielerStatistik[size_t(k)];
@@ -90,7 +98,8 @@ bool Spielergruppe::entferne(int i) {
     std::vector<std::pair<int, int>> bleibt;
     bleibt.reserve(ErledigtListe.size());
     for (const auto& [position, spieler] : ErledigtListe) {
-        if (spieler == i) continue;
+        if (spieler == i)
+            continue;
         bleibt.emplace_back(position, spieler > i ? spieler - 1 : spieler);
     }
     ErledigtListe = std::move(bleibt);

@@ -160,14 +160,17 @@ void UebschwForm::zeigeBaustein(const QString& datei) {
 }
 
 void UebschwForm::RuvoList_Click(int index) {
-    if (index < 0 || index >= schwerpunktSeiten) return;
+    if (index < 0 || index >= schwerpunktSeiten)
+        return;
     int n = 0;
     for (int i = 0; i < index; ++i)
         n += RuvoList[size_t(i)]->count();
     const QList<QListWidgetItem*> gewaehlt = RuvoList[size_t(index)]->selectedItems();
-    if (gewaehlt.isEmpty()) return;
+    if (gewaehlt.isEmpty())
+        return;
     n += RuvoList[size_t(index)]->row(gewaehlt.first());
-    if (n >= maxKategorien) return;
+    if (n >= maxKategorien)
+        return;
     gewaehlterTitel = gewaehlt.first()->text();
     UebNr = n + 1;
     RuvoFeldName = RuvoCodes[size_t(n)];

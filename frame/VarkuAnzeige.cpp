@@ -37,12 +37,14 @@ void VarkuForm::drawVuZeiger(int punkte) {
 }
 
 void VarkuForm::SwitchLampe(int nr, int zustand) {
-    if (nr < 0 || nr > 2) return;
+    if (nr < 0 || nr > 2)
+        return;
     const QPixmap* bild = zustand == 0   ? &LampeAusImg
                           : zustand == 1 ? &LampeRotImg
                           : zustand == 2 ? &LampeGruenImg
                                          : nullptr;
-    if (!bild) return;
+    if (!bild)
+        return;
     LampeImg[size_t(nr)]->setPixmap(*bild);
     m_lampe[size_t(nr)] = zustand;
 }
@@ -68,7 +70,8 @@ void VarkuForm::SwitchUebModus(int modus) {
 
 void VarkuForm::zeigeZaehler(int nr, const QString& text) {
     const std::array<QLabel*, 4>* reihen[4] = {&nWoerLbl, &nRichLbl, &aLzLbl, &dLzLbl};
-    if (nr < 0 || nr > 3) return;
+    if (nr < 0 || nr > 3)
+        return;
     const QString ziffern = zaehlerZiffern(text);
     for (int k = 0; k < 4; ++k)
         (*reihen[nr])[size_t(k)]->setText(k < ziffern.size() ? QString(ziffern.at(k)) : QString());
@@ -89,7 +92,8 @@ void VarkuForm::zeigeBeispielSatz() {
 namespace {
 // Eine Größe von 0 oder Unsinn aus der Datei zeigt kein Wort; angewandt wird eine lesbare.
 double anwendbareGroesse(double groesse) {
-    if (!(groesse >= 8)) return groesse > 0 ? 8 : 28;
+    if (!(groesse >= 8))
+        return groesse > 0 ? 8 : 28;
     return std::min(groesse, 72.0);
 }
 } // namespace
@@ -110,8 +114,7 @@ void VarkuForm::wendeTextFontAn() {
     LesenLabel->resize(LesenLabel->width(), px(hoehe));
     SchreibenTextfeld->resize(SchreibenTextfeld->width(), px(hoehe));
     ordneSenkrechtAn();
-    zeigeWort();
-    if (LesenLabel->text().isEmpty()) LesenKontLabel->clear();
+    platziereWort();
     bereiteSchreibfeld();
 }
 
@@ -142,17 +145,21 @@ double VarkuForm::kontextBreite() const {
 }
 
 void VarkuForm::zeigeWort() {
+    platziereWort();
+    LesenKontLabel->setText(Kontext);
+    LesenLabel->setText(Wort);
+    LeseLupe->raise();
+}
+
+void VarkuForm::platziereWort() {
     const double kBreite = kontextBreite();
     const WortAnordnung a =
         ordneWortAn(kontextLinks, kBreite, !Kontext.isEmpty(), rechteckTwips(*LesenFrame).width(),
                     rechteckTwips(*SchreibenFrame).width());
     const QRectF k = rechteckTwips(*LesenKontLabel);
     setzeTwips(*LesenKontLabel, kontextLinks, k.top(), kBreite, k.height());
-    LesenKontLabel->setText(Kontext);
     const QRectF w = rechteckTwips(*LesenLabel);
     setzeTwips(*LesenLabel, a.wortLinks, w.top(), a.wortBreite, w.height());
-    LesenLabel->setText(Wort);
-    LeseLupe->raise();
 }
 
 void VarkuForm::bereiteSchreibfeld() {
@@ -167,7 +174,8 @@ void VarkuForm::bereiteSchreibfeld() {
 }
 
 void VarkuForm::setzeLupe(bool lesen) {
-    if (lesen && !varku::LeseLupe) return;
+    if (lesen && !varku::LeseLupe)
+        return;
     if (vonPos + bisPos == 0 || vonPos < 1 || bisPos < vonPos || bisPos > Wort.size()) {
         LeseLupe->setVisible(false);
         return;

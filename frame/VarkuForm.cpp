@@ -59,7 +59,8 @@ VarkuForm::VarkuForm() {
 }
 
 VarkuForm::~VarkuForm() {
-    if (g_hauptfenster == this) g_hauptfenster = nullptr;
+    if (g_hauptfenster == this)
+        g_hauptfenster = nullptr;
 }
 
 void VarkuForm::baueMenues() {
@@ -284,7 +285,8 @@ void VarkuForm::Form_Load() {
     SchreibenTextfeld->clear();
     // 2. die Mindesthöhe des Fensters; der Rest folgt aus der Übungsfläche
     setMinimumHeight(px(6630));
-    adjustSize();
+    // adjustSize begrenzte auf zwei Drittel des Bildschirms; die Fläche braucht ihre ganze Größe
+    resize(sizeHint());
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect frei = s->availableGeometry();
         move(frei.center() - QPoint(width() / 2, height() / 2));
@@ -362,7 +364,8 @@ void VarkuForm::beginneUebung() {
 void VarkuForm::mnuUebung_Click() {
     dienste::anzeige().zeigeModal(UebschwForm::instanz());
     if (uebungGewaehlt) {
-        if (nSpieler >= 1) beginneUebung();
+        if (nSpieler >= 1)
+            beginneUebung();
         UebTitelLabel->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
         mnuHilfeAktKat->setEnabled(true);
     }
@@ -382,16 +385,19 @@ void VarkuForm::mnuSpielerliste_Click() {
         NameLabel->setText(holeSpielerName(aktSpieler));
         zeigeSpielerZaehler();
     }
-    if (uebungGewaehlt && nSpieler >= 1) beginneUebung();
+    if (uebungGewaehlt && nSpieler >= 1)
+        beginneUebung();
     setzeSprachAusgabe();
 }
 
 void VarkuForm::mnuEinstellungen_Click() {
     // Der Einstellungsdialog gehört nicht zu diesem Stand; was danach geschieht, schon.
-    if (textFontGeaendert()) wendeTextFontAn();
+    if (textFontGeaendert())
+        wendeTextFontAn();
     if (!Nachschreiben) {
         if (TextToSpeech) {
-            if (!DirSp->isVisible()) DirSp->setVisible(true);
+            if (!DirSp->isVisible())
+                DirSp->setVisible(true);
         } else if (uebungGewaehlt && nSpieler >= 1 && AnzahlWoerter > 0 && !rdb.Eof() &&
                    !rdb.Bof()) {
             const db::Wert w = rdb.feld(QStringLiteral("WaveDat"));
@@ -409,7 +415,8 @@ void VarkuForm::mnuEinstellungen_Click() {
 
 void VarkuForm::mnuNeu_Click() {
     mnuUebung->setEnabled(true);
-    if (SitzungsPunkte == 0 && mnuNeu->text() == QStringLiteral("&Neu")) return;
+    if (SitzungsPunkte == 0 && mnuNeu->text() == QStringLiteral("&Neu"))
+        return;
     drawVuZeiger(SitzungsPunkte);
     SitzungsPunkte = restPunkteNachSpiel();
     Zielpunkte = 1000 - SitzungsPunkte;
@@ -468,8 +475,10 @@ void VarkuForm::beendeProgramm(bool& ende) {
     spieleSound(QStringLiteral("ProgrammEnde"));
     warte(3);
     if (EinstellungenSpeichern) {
-        if (varkuIniGeaendert) saveVarkuIni();
-        if (sprachIniGeaendert) saveTextToSpeechIni();
+        if (varkuIniGeaendert)
+            saveVarkuIni();
+        if (sprachIniGeaendert)
+            saveTextToSpeechIni();
     }
     schliesseHilfe(QStringLiteral("Ruvo.chm"));
     schliesseHilfe(QStringLiteral("Varku.chm"));

@@ -141,6 +141,7 @@ private:
     void baueUebungsflaeche();
     void ordneSenkrechtAn();
     void zeigeWort();
+    void platziereWort();
     void bereiteSchreibfeld();
     void zeigeSpielerZaehler();
     // Schwerpunkt und Spieler da: Protokoll öffnen und das erste Wort wählen

@@ -12,7 +12,8 @@ VarkuHintergrundForm::VarkuHintergrundForm()
     : m_bild(ladeBild(QStringLiteral("VarkuHintergrund.png"))) {
     setObjectName(QStringLiteral("VarkuHintergrundForm"));
     setWindowTitle(QStringLiteral("VARKU"));
-    if (QScreen* s = QGuiApplication::primaryScreen()) setGeometry(s->availableGeometry());
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        setGeometry(s->availableGeometry());
 }
 
 void VarkuHintergrundForm::paintEvent(QPaintEvent*) {

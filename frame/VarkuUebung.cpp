@@ -49,7 +49,8 @@ void VarkuForm::zeigeSpielerZaehler() {
 
 void VarkuForm::zeigenTaste_Click() {
     LesenFrame->setTitle(QStringLiteral("lesen"));
-    if (mnuUebung->isEnabled()) mnuUebung->setEnabled(false);
+    if (mnuUebung->isEnabled())
+        mnuUebung->setEnabled(false);
     mnuEinstellungen->setEnabled(false);
     lesezeitAktiv = true;
     SwitchLampe(1, 2);
@@ -72,7 +73,8 @@ void VarkuForm::zeigenTaste_Click() {
 }
 
 void VarkuForm::diktierTaste_Click() {
-    if (mnuUebung->isEnabled()) mnuUebung->setEnabled(false);
+    if (mnuUebung->isEnabled())
+        mnuUebung->setEnabled(false);
     LesenFrame->setTitle(QStringLiteral("hören"));
     lesezeitAktiv = false;
     SwitchLampe(1, 2);
@@ -112,7 +114,8 @@ void VarkuForm::diktierTaste_Click() {
     }
     zeigeZaehler(0, formatiereAnzahl(SpielerStatistik[size_t(aktSpieler)].woerter));
     zeigenTaste->setEnabled(false);
-    if (!schreibenBegonnen) SchreibenTextfeld->setFocus();
+    if (!schreibenBegonnen)
+        SchreibenTextfeld->setFocus();
 }
 
 bool VarkuForm::SchreibenTextfeld_KeyPress(int keyAscii) {
@@ -136,7 +139,8 @@ bool VarkuForm::SchreibenTextfeld_KeyPress(int keyAscii) {
 }
 
 void VarkuForm::zeigeLesezeit() {
-    if (!lesezeitAktiv) return;
+    if (!lesezeitAktiv)
+        return;
     const long t = sekundenZwischen(leseStart, leseEnde);
     const int j = zufallszahl(1, 50);
     const int s = zufallszahl(1, 10);
@@ -162,7 +166,8 @@ void VarkuForm::WortendeTaste_Click() {
         SatzBspLbl->clear();
         SatzBspLbl->setVisible(false);
         UebTitelLabel->setVisible(true);
-        if (BeispielSatz) SwitchLampe(0, 1);
+        if (BeispielSatz)
+            SwitchLampe(0, 1);
         spieleSound(QStringLiteral("Annahme1"));
         schreibeProtokoll(true, refNr, eingabe);
         merkeWortErledigt();
@@ -202,8 +207,10 @@ void VarkuForm::bewerteRichtigesWort() {
     const int punkte =
         berechnePunkte(Nachschreiben, leseStart, leseEnde, KomplexInd, Schwierigkeitsgrad);
     SitzungsPunkte = alsInteger(double(SitzungsPunkte) + punkte, QStringLiteral("Punkte"));
-    if (mnuUebung->isEnabled() && SitzungsPunkte >= 1) mnuUebung->setEnabled(false);
-    if (SitzungsPunkte > 1000) SitzungsPunkte = 1000;
+    if (mnuUebung->isEnabled() && SitzungsPunkte >= 1)
+        mnuUebung->setEnabled(false);
+    if (SitzungsPunkte > 1000)
+        SitzungsPunkte = 1000;
     drawVuZeiger(SitzungsPunkte);
     if (SitzungsPunkte >= 1000) {
         zeigenTaste->setEnabled(false);
@@ -230,7 +237,8 @@ void VarkuForm::bewerteRichtigesWort() {
 
 void VarkuForm::spielerWechsel() {
     ++aktSpieler;
-    if (aktSpieler > nSpieler - 1) aktSpieler = 0;
+    if (aktSpieler > nSpieler - 1)
+        aktSpieler = 0;
     oeffneProtokoll();
     NameLabel->setText(holeSpielerName(aktSpieler));
     zeigeSpielerZaehler();
@@ -259,11 +267,13 @@ void VarkuForm::loeschTaste_Click() {
     SatzBspLbl->setVisible(false);
     UebTitelLabel->setVisible(true);
     SwitchLampe(1, 1);
-    if (BeispielSatz) SwitchLampe(0, 1);
+    if (BeispielSatz)
+        SwitchLampe(0, 1);
 }
 
 bool VarkuForm::lupenFehler() const {
-    if (vonPos + bisPos == 0 || vonPos < 1 || bisPos < vonPos) return false;
+    if (vonPos + bisPos == 0 || vonPos < 1 || bisPos < vonPos)
+        return false;
     const QString stelle = Wort.mid(vonPos - 1, bisPos - vonPos + 1);
     return !SchreibenTextfeld->text().contains(stelle);
 }
@@ -326,8 +336,10 @@ void VarkuForm::setzeSprachAusgabe() {
     sprache.setzeLautstaerke(Lautstaerke);
     sprache.setzeStimmlage(Stimmlage);
     sprache.setzeGeschwindigkeit(Geschwindigkeit);
-    if (BeispielSatz) SwitchLampe(0, 1);
-    if (!uebungGewaehlt || nSpieler == 0) return;
+    if (BeispielSatz)
+        SwitchLampe(0, 1);
+    if (!uebungGewaehlt || nSpieler == 0)
+        return;
     SwitchDigAnzOn();
     if (!Nachschreiben) {
         DirSp->setVisible(TextToSpeech);
@@ -338,7 +350,8 @@ void VarkuForm::setzeSprachAusgabe() {
     }
     mnuDrucken->setEnabled(true);
     // ohne Wörter gibt es nichts zu zeigen oder zu diktieren
-    if (SitzungsPunkte < 1000 && AnzahlWoerter > 0) initTasten();
+    if (SitzungsPunkte < 1000 && AnzahlWoerter > 0)
+        initTasten();
 }
 
 } // namespace varku

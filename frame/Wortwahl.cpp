@@ -24,7 +24,8 @@ int16_t& anzahl(int p) {
 // Felder des aktuellen Datensatzes lesen; ein Null-Feld lässt den Wert, wie er war
 void lies(const char* feld, QString& ziel, bool getrimmt = false) {
     const db::Wert w = rdb.feld(QString::fromLatin1(feld));
-    if (!w.istNull()) ziel = getrimmt ? trimme(w.alsText()) : w.alsText();
+    if (!w.istNull())
+        ziel = getrimmt ? trimme(w.alsText()) : w.alsText();
 }
 
 void zeigeKeineAufnahme() {
@@ -44,7 +45,8 @@ void setzeWortwahlZurueck() {
 int sucheFehlerwort(int position) {
     const int p = aktSpieler;
     for (int i = 1; i <= anzahl(p); ++i)
-        if (WiederholListe[i][0][p] == position) return i;
+        if (WiederholListe[i][0][p] == position)
+            return i;
     return -1;
 }
 
@@ -67,7 +69,8 @@ void merkeFehlerwort() {
 void loescheFehlerwort(int index) {
     const int p = aktSpieler;
     const int n = anzahl(p);
-    if (index < 1 || index > n) return;
+    if (index < 1 || index > n)
+        return;
     for (int j = index + 1; j <= n; ++j) {
         WiederholListe[j - 1][0][p] = WiederholListe[j][0][p];
         WiederholListe[j - 1][1][p] = WiederholListe[j][1][p];
@@ -79,13 +82,16 @@ void loescheFehlerwort(int index) {
 
 void zaehleRichtigenVersuch() {
     const int i = sucheFehlerwort(wortPosition);
-    if (i <= 0) return;
-    if (++WiederholListe[i][1][aktSpieler] >= 3) loescheFehlerwort(i);
+    if (i <= 0)
+        return;
+    if (++WiederholListe[i][1][aktSpieler] >= 3)
+        loescheFehlerwort(i);
 }
 
 bool istWortErledigt(int position, int spieler) {
     for (const auto& [pos, sp] : ErledigtListe)
-        if (pos == position && sp == spieler) return true;
+        if (pos == position && sp == spieler)
+            return true;
     return false;
 }
 
@@ -126,11 +132,13 @@ void naechstesWort() {
             for (int schritt = 0; schritt < AnzahlWoerter && istWortErledigt(position, p);
                  ++schritt)
                 position = position % AnzahlWoerter + 1;
-            if (istWortErledigt(position, p)) position = gezogen;
+            if (istWortErledigt(position, p))
+                position = gezogen;
         }
     }
     // ein Eintrag der Liste kann nach einem Filterwechsel außerhalb liegen
-    if (position < 1 || position > AnzahlWoerter) position = zufallszahl(1, AnzahlWoerter);
+    if (position < 1 || position > AnzahlWoerter)
+        position = zufallszahl(1, AnzahlWoerter);
 
     positioniereWort(position);
     wortPosition = position;
@@ -139,7 +147,8 @@ void naechstesWort() {
     WaveDat.clear();
     lies("Wort", Wort);
     lies("Kontext", Kontext);
-    if (BeispielSatz) bildeSatzKontext(false);
+    if (BeispielSatz)
+        bildeSatzKontext(false);
     if (!Nachschreiben && !TextToSpeech) {
         const db::Wert w = rdb.feld(QStringLiteral("WaveDat"));
         if (w.istNull())

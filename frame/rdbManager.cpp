@@ -64,7 +64,8 @@ void oeffneWortDatenbank(const QString& pfad) {
 void setzeWortFilter(bool nurGws) {
     rdb = alleWoerter();
     QString filter = RuvoFeldName + QStringLiteral("=TRUE");
-    if (nurGws) filter = QStringLiteral("GWS=TRUE AND ") + filter;
+    if (nurGws)
+        filter = QStringLiteral("GWS=TRUE AND ") + filter;
     rdb = rdb.gefiltert(filter);
     if (rdb.RecordCount() > 0) {
         rdb.MoveLast();
@@ -79,15 +80,18 @@ void setzeWortFilter(bool nurGws) {
 }
 
 void positioniereWort(int position) {
-    if (rdb.Eof() || rdb.Bof()) rdb.MoveFirst();
+    if (rdb.Eof() || rdb.Bof())
+        rdb.MoveFirst();
     rdb.Move(position - 1 - rdb.AbsolutePosition());
 }
 
 bool sucheLupenStelle() {
-    if (!ruv.FindFirst(refNrKriterium())) return false;
+    if (!ruv.FindFirst(refNrKriterium()))
+        return false;
     const long long n = rdb.feld(QStringLiteral("RefNr")).alsGanzzahl();
     while (!ruv.Eof() && ruv.feld(QStringLiteral("RefNr")).alsGanzzahl() == n) {
-        if (ruv.feld(QStringLiteral("ruvo")).alsGanzzahl() == UebNr) return true;
+        if (ruv.feld(QStringLiteral("ruvo")).alsGanzzahl() == UebNr)
+            return true;
         ruv.MoveNext();
     }
     return false;
@@ -95,7 +99,8 @@ bool sucheLupenStelle() {
 
 void bildeSatzKontext(bool mitWort) {
     Beispielsatz.clear();
-    if (!phr.FindFirst(refNrKriterium())) return;
+    if (!phr.FindFirst(refNrKriterium()))
+        return;
     const QString satz = phr.feld(QStringLiteral("SatzKontext")).alsText();
     const QString luecke = mitWort ? Wort : QString(qMin(Wort.size(), qsizetype(10)), u'_');
     const qsizetype p = satz.indexOf(u'@');
@@ -106,11 +111,14 @@ void bildeSatzKontext(bool mitWort) {
 void ladeTranskripte() {
     WortTranskr.clear();
     SatzTranskr.clear();
-    if (!tts.FindFirst(refNrKriterium())) return;
+    if (!tts.FindFirst(refNrKriterium()))
+        return;
     const QString wort = tts.feld(QStringLiteral("WortTranskr")).alsText();
     const QString satz = tts.feld(QStringLiteral("SatzTranskr")).alsText();
-    if (TranskripteWoerter && !wort.isEmpty()) WortTranskr = wort;
-    if (TranskripteSaetze && !satz.isEmpty()) SatzTranskr = satz;
+    if (TranskripteWoerter && !wort.isEmpty())
+        WortTranskr = wort;
+    if (TranskripteSaetze && !satz.isEmpty())
+        SatzTranskr = satz;
 }
 
 } // namespace varku

@@ -22,14 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
                 leseAbschnittAusText(
                     text, QString::fromLatin1(abschnitt), schluessel,
                     [&](int i, const QString& wert) {
-                        if (i < 0 || i >= schluessel.size() || wert != trimme(wert)) std::abort();
+                        if (i < 0 || i >= schluessel.size() || wert != trimme(wert))
+                            std::abort();
                         const double z = zahlenwert(wert);
                         (void)alsInteger(z);
                         (void)alsLong(z);
                     },
                     bisEnde);
             } catch (const Laufzeitfehler& f) {
-                if (f.nummer() != Laufzeitfehler::Ueberlauf) std::abort();
+                if (f.nummer() != Laufzeitfehler::Ueberlauf)
+                    std::abort();
             }
         }
     }

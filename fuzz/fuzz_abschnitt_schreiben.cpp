@@ -16,15 +16,18 @@ const Schluesselzeilen neu{{QStringLiteral("TextFontName"), QStringLiteral("Andi
 
 QStringList elementeDerZeile(const RohZeile& z, Kodierung k, bool erste) {
     QByteArray inhalt = z.inhalt;
-    if (erste && k == Kodierung::Utf8 && inhalt.startsWith("\xEF\xBB\xBF")) inhalt.remove(0, 3);
+    if (erste && k == Kodierung::Utf8 && inhalt.startsWith("\xEF\xBB\xBF"))
+        inhalt.remove(0, 3);
     ElementLeser l(dekodiere(inhalt, k));
     QStringList e = l.restDerZeile();
-    if (e.isEmpty()) e << QString();
+    if (e.isEmpty())
+        e << QString();
     return e;
 }
 
 void pruefe(bool bedingung) {
-    if (!bedingung) std::abort();
+    if (!bedingung)
+        std::abort();
 }
 
 } // namespace
@@ -39,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const auto zeilen = zerlegeInZeilen(alt);
     size_t kopf = zeilen.size();
     for (size_t i = 0; i < zeilen.size() && kopf == zeilen.size(); ++i)
-        if (elementeDerZeile(zeilen[i], k, i == 0).contains(QStringLiteral("[Varku]"))) kopf = i;
+        if (elementeDerZeile(zeilen[i], k, i == 0).contains(QStringLiteral("[Varku]")))
+            kopf = i;
 
     if (kopf == zeilen.size()) {
         // ohne Kopf: die alte Datei steht vorn, nur die letzte Zeile bekommt ihr Zeilenende
@@ -59,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         bool neuerAbschnitt = false;
         for (const QString& e : elementeDerZeile(zeilen[rest], k, false))
             neuerAbschnitt = neuerAbschnitt || e.startsWith(u'[');
-        if (neuerAbschnitt) break;
+        if (neuerAbschnitt)
+            break;
         ++rest;
     }
     QByteArray hinten;

@@ -18,17 +18,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     while (!zeilen.amEnde())
         ausZeilen += zeilen.restDerZeile();
     // das letzte Element nach einem Komma am Dateiende liest nur das Zeilenlesen
-    if (ausZeilen.size() != alle.size() && ausZeilen.size() != alle.size() + 1) std::abort();
+    if (ausZeilen.size() != alle.size() && ausZeilen.size() != alle.size() + 1)
+        std::abort();
     for (qsizetype i = 0; i < alle.size(); ++i)
-        if (alle.at(i) != ausZeilen.at(i)) std::abort();
+        if (alle.at(i) != ausZeilen.at(i))
+            std::abort();
     for (const QString& e : alle)
-        if (e.contains(u'\n') || e.contains(u'\r')) std::abort();
+        if (e.contains(u'\n') || e.contains(u'\r'))
+            std::abort();
 
     // die Zeilen aneinandergefügt sind wieder die Bytes
     QByteArray wieder;
     for (const RohZeile& z : zerlegeInZeilen(bytes))
         wieder += z.inhalt + z.ende;
-    if (wieder != bytes) std::abort();
+    if (wieder != bytes)
+        std::abort();
 
     // Windows-1252 geht verlustfrei hin und zurück
     if (kodiere(dekodiere(bytes, Kodierung::Windows1252), Kodierung::Windows1252) != bytes)

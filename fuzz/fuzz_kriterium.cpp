@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         for (int z = 0; z < tabelle().zeilen; ++z) {
             try {
                 const Wert w = k.werte(z);
-                if (k.trifftZu(z) != w.wahr()) std::abort();
+                if (k.trifftZu(z) != w.wahr())
+                    std::abort();
             } catch (const Laufzeitfehler& f) {
                 // beim Auswerten nur unverträgliche Arten oder Division durch Null
                 if (f.nummer() != 3464 && f.nummer() != Laufzeitfehler::DivisionDurchNull)
@@ -60,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         if (f.nummer() != Laufzeitfehler::Kriterium &&
             f.nummer() != Laufzeitfehler::UnbekanntesFeld)
             std::abort();
-        if (f.betrifft() != text) std::abort(); // der Fehler nennt das Kriterium
+        if (f.betrifft() != text)
+            std::abort(); // der Fehler nennt das Kriterium
     }
     // das Muster allein
     const qsizetype mitte = text.size() / 2;

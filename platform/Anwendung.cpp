@@ -32,7 +32,8 @@ void Anwendung::setzeBehandlung(Behandlung b) {
 
 void Anwendung::behandle(const Laufzeitfehler& f) {
     std::fprintf(stderr, "%s\n", f.what());
-    if (behandlung()) behandlung()(f);
+    if (behandlung())
+        behandlung()(f);
     std::exit(1);
 }
 

@@ -27,7 +27,8 @@ Spalte::Typ typAus(const char* angabe) {
     if (t.contains(QLatin1String("BOOL")) || t == QLatin1String("BIT") ||
         t == QLatin1String("YESNO"))
         return Spalte::Typ::Bool;
-    if (t.contains(QLatin1String("INT"))) return Spalte::Typ::Ganz;
+    if (t.contains(QLatin1String("INT")))
+        return Spalte::Typ::Ganz;
     if (t.contains(QLatin1String("REAL")) || t.contains(QLatin1String("FLOA")) ||
         t.contains(QLatin1String("DOUB")))
         return Spalte::Typ::Gleit;
@@ -77,7 +78,8 @@ public:
         }
         Abfrage z;
         bereite(z, QStringLiteral("SELECT count(*) FROM %1").arg(geschuetzt(m_tabelle)));
-        if (sqlite3_step(z.s) != SQLITE_ROW) lesefehler();
+        if (sqlite3_step(z.s) != SQLITE_ROW)
+            lesefehler();
         t.zeilen = sqlite3_column_int(z.s, 0);
     }
 
@@ -107,12 +109,14 @@ public:
                 }
             } else {
                 double z = istNull ? 0.0 : sqlite3_column_double(a.s, 0);
-                if (s.typ == Spalte::Typ::Bool && !istNull) z = z != 0 ? -1.0 : 0.0;
+                if (s.typ == Spalte::Typ::Bool && !istNull)
+                    z = z != 0 ? -1.0 : 0.0;
                 s.zahlen.push_back(z);
             }
             ++gelesen;
         }
-        if (rc != SQLITE_DONE) lesefehler();
+        if (rc != SQLITE_DONE)
+            lesefehler();
         // Die Datei ist nur zum Lesen da; hat sie sich doch geändert, passen die Spalten nicht.
         if (gelesen != zeilen)
             throw Laufzeitfehler(

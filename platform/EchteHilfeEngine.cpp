@@ -7,8 +7,10 @@
 namespace varku {
 
 bool EchteHilfeEngine::oeffne(const QString& datei, int befehl, long) {
-    if (befehl == AlleSchliessen) return true;
-    if (!QFileInfo(datei).isFile()) return false;
+    if (befehl == AlleSchliessen)
+        return true;
+    if (!QFileInfo(datei).isFile())
+        return false;
     // Der Betrachter kennt keine Kontextnummern: er zeigt die Datei vom Anfang an.
     return QDesktopServices::openUrl(QUrl::fromLocalFile(datei));
 }

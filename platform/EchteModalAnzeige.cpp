@@ -15,7 +15,8 @@ class VerbergenFilter : public QObject {
 public:
     explicit VerbergenFilter(QEventLoop& schleife) : m_schleife(schleife) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Hide) m_schleife.quit();
+        if (e->type() == QEvent::Hide)
+            m_schleife.quit();
         return false;
     }
 
@@ -37,8 +38,10 @@ void EchteModalAnzeige::zeigeModal(QWidget& fenster) {
     QObject::connect(&fenster, &QObject::destroyed, &schleife, &QEventLoop::quit);
     fenster.setWindowModality(Qt::ApplicationModal);
     fenster.show();
-    if (fenster.isVisible()) schleife.exec(QEventLoop::DialogExec);
-    if (w) w->removeEventFilter(&filter);
+    if (fenster.isVisible())
+        schleife.exec(QEventLoop::DialogExec);
+    if (w)
+        w->removeEventFilter(&filter);
 }
 
 void EchteModalAnzeige::zeige(QWidget& fenster) {

@@ -12,7 +12,8 @@ class QtTimer : public Timer {
 public:
     QtTimer() {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (beiTick) beiTick();
+            if (beiTick)
+                beiTick();
         });
     }
     void setzeIntervall(int ms) override { m_timer.setInterval(ms); }

@@ -15,20 +15,24 @@ EchtesSoundGeraet::EchtesSoundGeraet() : m_effekt(std::make_unique<QSoundEffect>
 EchtesSoundGeraet::~EchtesSoundGeraet() = default;
 
 void EchtesSoundGeraet::spiele(const QString& datei) {
-    if (!m_effekt || !QFile::exists(datei)) return;
+    if (!m_effekt || !QFile::exists(datei))
+        return;
     m_effekt->stop();
     const QUrl quelle = QUrl::fromLocalFile(datei);
-    if (m_effekt->source() != quelle) m_effekt->setSource(quelle);
+    if (m_effekt->source() != quelle)
+        m_effekt->setSource(quelle);
     m_effekt->play();
 }
 
 void EchtesSoundGeraet::spieleUndWarte(const QString& datei) {
     QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) return;
+    if (!f.open(QIODevice::ReadOnly))
+        return;
     const auto dauer = wavDauerMs(f.read(4096));
     f.close();
     spiele(datei);
-    if (!dauer || *dauer <= 0) return;
+    if (!dauer || *dauer <= 0)
+        return;
     // Warten, ohne Eingaben anzunehmen; das Fenster darf sich neu zeichnen
     QEventLoop schleife;
     QTimer::singleShot(*dauer, &schleife, &QEventLoop::quit);
@@ -36,7 +40,8 @@ void EchtesSoundGeraet::spieleUndWarte(const QString& datei) {
 }
 
 void EchtesSoundGeraet::schliesse() {
-    if (m_effekt) m_effekt->stop();
+    if (m_effekt)
+        m_effekt->stop();
     m_effekt.reset();
 }
 

@@ -14,7 +14,8 @@ std::vector<void (*)()>& fenster() {
 
 void merkeFenster(void (*entlade)()) {
     auto& f = fenster();
-    if (std::find(f.begin(), f.end(), entlade) == f.end()) f.push_back(entlade);
+    if (std::find(f.begin(), f.end(), entlade) == f.end())
+        f.push_back(entlade);
 }
 
 void entladeAlleFenster() {

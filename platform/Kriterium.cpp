@@ -51,7 +51,8 @@ std::vector<Token> zerlege(const QString& s) {
             }
             if (j < n && (s.at(j) == u'e' || s.at(j) == u'E')) {
                 qsizetype k = j + 1;
-                if (k < n && (s.at(k) == u'+' || s.at(k) == u'-')) ++k;
+                if (k < n && (s.at(k) == u'+' || s.at(k) == u'-'))
+                    ++k;
                 if (k < n && s.at(k).isDigit()) {
                     while (k < n && s.at(k).isDigit())
                         ++k;
@@ -61,7 +62,8 @@ std::vector<Token> zerlege(const QString& s) {
             tok.art = Token::Art::Zahl;
             bool ok = false;
             tok.zahl = s.mid(i, j - i).toDouble(&ok);
-            if (!ok || !std::isfinite(tok.zahl)) syntaxfehler(s, QStringLiteral("Zahl"));
+            if (!ok || !std::isfinite(tok.zahl))
+                syntaxfehler(s, QStringLiteral("Zahl"));
             i = j;
             if (i < n && (s.at(i).isLetter() || s.at(i) == u'_'))
                 syntaxfehler(s, QStringLiteral("Zahl mit Buchstaben"));
@@ -83,13 +85,15 @@ std::vector<Token> zerlege(const QString& s) {
                 }
                 text += s.at(j++);
             }
-            if (!zu) syntaxfehler(s, QStringLiteral("Text ohne Ende"));
+            if (!zu)
+                syntaxfehler(s, QStringLiteral("Text ohne Ende"));
             tok.art = Token::Art::Text;
             tok.text = text;
             i = j;
         } else if (c == u'[') {
             const qsizetype e = s.indexOf(u']', i + 1);
-            if (e < 0 || e == i + 1) syntaxfehler(s, QStringLiteral("Feldname in Klammern"));
+            if (e < 0 || e == i + 1)
+                syntaxfehler(s, QStringLiteral("Feldname in Klammern"));
             tok.art = Token::Art::Name;
             tok.text = s.mid(i + 1, e - i - 1);
             i = e + 1;
@@ -109,7 +113,8 @@ std::vector<Token> zerlege(const QString& s) {
                                              QStringLiteral("<>")};
             tok.art = Token::Art::Operator;
             for (const QString& z : zweier)
-                if (s.mid(i, 2) == z) tok.text = z;
+                if (s.mid(i, 2) == z)
+                    tok.text = z;
             if (tok.text.isEmpty()) {
                 if (QStringLiteral("=<>+-*/&").contains(c))
                     tok.text = c;
@@ -173,15 +178,18 @@ struct Vergleich : Kriterium::Knoten {
     QString kriterium;
     Wert werte(const Tabelle& t, int zeile) const override {
         const Wert x = a->werte(t, zeile);
-        if (x.istNull()) return Wert::null();
+        if (x.istNull())
+            return Wert::null();
         const Wert y = b->werte(t, zeile);
-        if (y.istNull()) return Wert::null();
+        if (y.istNull())
+            return Wert::null();
         int c = 0;
         if (x.art == Wert::Art::Text && y.art == Wert::Art::Text) {
             c = x.text.compare(y.text, Qt::CaseInsensitive);
         } else {
             double p = 0, q = 0;
-            if (!alsZahl(x, p) || !alsZahl(y, q)) typfehler(kriterium);
+            if (!alsZahl(x, p) || !alsZahl(y, q))
+                typfehler(kriterium);
             c = p < q ? -1 : (p > q ? 1 : 0);
         }
         bool r = false;
@@ -217,12 +225,15 @@ struct Rechnung : Kriterium::Knoten {
         const Wert x = a->werte(t, zeile);
         const Wert y = b->werte(t, zeile);
         if (op == u'&') {
-            if (x.istNull() && y.istNull()) return Wert::null();
+            if (x.istNull() && y.istNull())
+                return Wert::null();
             return Wert::von(x.alsText() + y.alsText());
         }
-        if (x.istNull() || y.istNull()) return Wert::null();
+        if (x.istNull() || y.istNull())
+            return Wert::null();
         double p = 0, q = 0;
-        if (!alsZahl(x, p) || !alsZahl(y, q)) typfehler(kriterium);
+        if (!alsZahl(x, p) || !alsZahl(y, q))
+            typfehler(kriterium);
         switch (op.unicode()) {
         case u'+':
             return Wert::von(p + q);
@@ -244,9 +255,11 @@ struct Minus : Kriterium::Knoten {
     QString kriterium;
     Wert werte(const Tabelle& t, int zeile) const override {
         const Wert x = a->werte(t, zeile);
-        if (x.istNull()) return x;
+        if (x.istNull())
+            return x;
         double p = 0;
-        if (!alsZahl(x, p)) typfehler(kriterium);
+        if (!alsZahl(x, p))
+            typfehler(kriterium);
         return Wert::von(-p);
     }
 };
@@ -255,9 +268,11 @@ struct Minus : Kriterium::Knoten {
 enum class Logik { Falsch, Wahr, Unbestimmt };
 
 Logik logik(const Wert& w, const QString& kriterium) {
-    if (w.istNull()) return Logik::Unbestimmt;
+    if (w.istNull())
+        return Logik::Unbestimmt;
     double z = 0;
-    if (!alsZahl(w, z)) typfehler(kriterium);
+    if (!alsZahl(w, z))
+        typfehler(kriterium);
     return z != 0 ? Logik::Wahr : Logik::Falsch;
 }
 
@@ -271,15 +286,19 @@ struct Und : Kriterium::Knoten {
     QString kriterium;
     Wert werte(const Tabelle& t, int zeile) const override {
         const Logik x = logik(a->werte(t, zeile), kriterium);
-        if (!oder && x == Logik::Falsch) return Wert::wahrheit(false);
-        if (oder && x == Logik::Wahr) return Wert::wahrheit(true);
+        if (!oder && x == Logik::Falsch)
+            return Wert::wahrheit(false);
+        if (oder && x == Logik::Wahr)
+            return Wert::wahrheit(true);
         const Logik y = logik(b->werte(t, zeile), kriterium);
         if (oder) {
-            if (y == Logik::Wahr) return Wert::wahrheit(true);
+            if (y == Logik::Wahr)
+                return Wert::wahrheit(true);
             return alsWert(x == Logik::Falsch && y == Logik::Falsch ? Logik::Falsch
                                                                     : Logik::Unbestimmt);
         }
-        if (y == Logik::Falsch) return Wert::wahrheit(false);
+        if (y == Logik::Falsch)
+            return Wert::wahrheit(false);
         return alsWert(x == Logik::Wahr && y == Logik::Wahr ? Logik::Wahr : Logik::Unbestimmt);
     }
 };
@@ -289,7 +308,8 @@ struct Nicht : Kriterium::Knoten {
     QString kriterium;
     Wert werte(const Tabelle& t, int zeile) const override {
         const Logik x = logik(a->werte(t, zeile), kriterium);
-        if (x == Logik::Unbestimmt) return Wert::null();
+        if (x == Logik::Unbestimmt)
+            return Wert::null();
         return Wert::wahrheit(x == Logik::Falsch);
     }
 };
@@ -300,7 +320,8 @@ struct Wie : Kriterium::Knoten {
     Wert werte(const Tabelle& t, int zeile) const override {
         const Wert x = a->werte(t, zeile);
         const Wert m = muster->werte(t, zeile);
-        if (x.istNull() || m.istNull()) return Wert::null();
+        if (x.istNull() || m.istNull())
+            return Wert::null();
         const bool r = x.art == Wert::Art::Text ? passtZuMuster(x.text, m.alsText())
                                                 : passtZuMuster(x.alsText(), m.alsText());
         return Wert::wahrheit(r != nicht);
@@ -320,7 +341,8 @@ struct Funktion : Kriterium::Knoten {
     KnotenPtr a;
     Wert werte(const Tabelle& t, int zeile) const override {
         const Wert x = a->werte(t, zeile);
-        if (x.istNull()) return x;
+        if (x.istNull())
+            return x;
         const QString s = x.alsText();
         const auto links = [](const QString& v) {
             qsizetype i = 0;
@@ -339,7 +361,8 @@ struct Funktion : Kriterium::Knoten {
             return Wert::von(double(s.size()));
         case Trim: {
             const qsizetype l = links(s);
-            if (l == s.size()) return Wert::von(QString());
+            if (l == s.size())
+                return Wert::von(QString());
             const qsizetype r = rechts(s);
             return Wert::von(l == 0 && r == s.size() ? s : s.mid(l, r - l));
         }
@@ -364,20 +387,24 @@ public:
         : m_text(text), m_tabelle(tabelle), m_kriterium(kriterium), m_t(zerlege(text)) {}
 
     KnotenPtr ganz() {
-        if (m_t.size() == 1) syntaxfehler(m_text, QStringLiteral("leer"));
+        if (m_t.size() == 1)
+            syntaxfehler(m_text, QStringLiteral("leer"));
         KnotenPtr k = oder();
-        if (aktuell().art != Token::Art::Ende) fehler();
+        if (aktuell().art != Token::Art::Ende)
+            fehler();
         return k;
     }
 
 private:
     const Token& aktuell() const { return m_t[m_i]; }
     void weiter() {
-        if (m_i + 1 < m_t.size()) ++m_i;
+        if (m_i + 1 < m_t.size())
+            ++m_i;
     }
     [[noreturn]] void fehler() const {
         const Token& t = aktuell();
-        if (t.art == Token::Art::Ende) syntaxfehler(m_text, QStringLiteral("unerwartetes Ende"));
+        if (t.art == Token::Art::Ende)
+            syntaxfehler(m_text, QStringLiteral("unerwartetes Ende"));
         syntaxfehler(m_text, QStringLiteral("bei Zeichen %1").arg(t.pos + 1));
     }
     bool istOp(const char* op) const {
@@ -460,7 +487,8 @@ private:
                 k->nicht = true;
                 weiter();
             }
-            if (!istWort(aktuell(), "NULL")) fehler();
+            if (!istWort(aktuell(), "NULL"))
+                fehler();
             weiter();
             k->a = std::move(a);
             return k;
@@ -494,7 +522,8 @@ private:
         return a;
     }
     KnotenPtr einfach() {
-        if (++m_tiefe > 200) syntaxfehler(m_text, QStringLiteral("zu tief geschachtelt"));
+        if (++m_tiefe > 200)
+            syntaxfehler(m_text, QStringLiteral("zu tief geschachtelt"));
         struct Zurueck {
             int& t;
             ~Zurueck() { --t; }
@@ -512,7 +541,8 @@ private:
             if (t.text == u"(") {
                 weiter();
                 KnotenPtr k = oder();
-                if (!istKlammer(')')) fehler();
+                if (!istKlammer(')'))
+                    fehler();
                 weiter();
                 return k;
             }
@@ -543,7 +573,8 @@ private:
             return std::make_unique<Konstante>(Wert::wahrheit(true));
         if (istWort(t, "FALSE") || istWort(t, "NO") || istWort(t, "OFF"))
             return std::make_unique<Konstante>(Wert::wahrheit(false));
-        if (istWort(t, "NULL")) return std::make_unique<Konstante>(Wert::null());
+        if (istWort(t, "NULL"))
+            return std::make_unique<Konstante>(Wert::null());
         for (const char* s : {"AND", "OR", "NOT", "LIKE", "IS"})
             if (istWort(t, s)) {
                 --m_i;
@@ -559,7 +590,8 @@ private:
                     auto k = std::make_unique<Funktion>();
                     k->art = art;
                     k->a = oder();
-                    if (!istKlammer(')')) fehler();
+                    if (!istKlammer(')'))
+                        fehler();
                     weiter();
                     return k;
                 }
@@ -621,10 +653,12 @@ bool inAuswahl(QChar c, QStringView m, qsizetype i, qsizetype& j, bool& gueltig)
     while (k < m.size() && (m[k] != u']' || k == anfang)) {
         if (k + 2 < m.size() && m[k + 1] == u'-' && m[k + 2] != u']') {
             const QChar a = m[k].toCaseFolded(), b = m[k + 2].toCaseFolded(), x = c.toCaseFolded();
-            if (x >= a && x <= b) treffer = true;
+            if (x >= a && x <= b)
+                treffer = true;
             k += 3;
         } else {
-            if (gleichOhneGross(c, m[k])) treffer = true;
+            if (gleichOhneGross(c, m[k]))
+                treffer = true;
             ++k;
         }
     }
@@ -668,7 +702,8 @@ bool passtZuMuster(QStringView t, QStringView m) {
                 continue;
             }
         }
-        if (sternM < 0) return false;
+        if (sternM < 0)
+            return false;
         mi = sternM + 1;
         ti = ++sternT;
     }

@@ -9,7 +9,8 @@ Laufzeitfehler::Laufzeitfehler(int nummer, QString text, QString betrifft)
 
 QString Laufzeitfehler::meldung() const {
     QString s = QStringLiteral("Laufzeitfehler %1: %2").arg(m_nummer).arg(m_text);
-    if (!m_betrifft.isEmpty()) s += QStringLiteral(": ") + m_betrifft;
+    if (!m_betrifft.isEmpty())
+        s += QStringLiteral(": ") + m_betrifft;
     return s;
 }
 

@@ -24,12 +24,14 @@ Recordset Recordset::oeffne(const QString& datei, const QString& tabelle) {
 }
 
 void Recordset::pruefeOffen() const {
-    if (!m_tabelle) throw Laufzeitfehler(91, QStringLiteral("Datensatz nicht geöffnet"));
+    if (!m_tabelle)
+        throw Laufzeitfehler(91, QStringLiteral("Datensatz nicht geöffnet"));
 }
 
 void Recordset::pruefeAktuell() const {
     pruefeOffen();
-    if (Eof() || Bof()) keinDatensatz();
+    if (Eof() || Bof())
+        keinDatensatz();
 }
 
 Recordset Recordset::gefiltert(const QString& kriterium) const {
@@ -39,39 +41,46 @@ Recordset Recordset::gefiltert(const QString& kriterium) const {
     r.m_tabelle = m_tabelle;
     r.m_zeilen.reserve(m_zeilen.size());
     for (int z : m_zeilen)
-        if (k.trifftZu(z)) r.m_zeilen.push_back(z);
+        if (k.trifftZu(z))
+            r.m_zeilen.push_back(z);
     r.m_pos = r.m_zeilen.empty() ? -1 : 0;
     return r;
 }
 
 void Recordset::MoveFirst() {
     pruefeOffen();
-    if (m_zeilen.empty()) keinDatensatz();
+    if (m_zeilen.empty())
+        keinDatensatz();
     m_pos = 0;
 }
 
 void Recordset::MoveLast() {
     pruefeOffen();
-    if (m_zeilen.empty()) keinDatensatz();
+    if (m_zeilen.empty())
+        keinDatensatz();
     m_pos = int(m_zeilen.size()) - 1;
 }
 
 void Recordset::MoveNext() {
     pruefeOffen();
-    if (Eof()) keinDatensatz();
+    if (Eof())
+        keinDatensatz();
     ++m_pos;
 }
 
 void Recordset::MovePrevious() {
     pruefeOffen();
-    if (m_pos < 0) keinDatensatz();
+    if (m_pos < 0)
+        keinDatensatz();
     --m_pos;
 }
 
 void Recordset::Move(int zeilen) {
     pruefeOffen();
-    if (zeilen == 0) return;
-    if ((zeilen > 0 && Eof()) || (zeilen < 0 && m_pos < 0)) keinDatensatz();
+    if (zeilen == 0)
+        return;
+    if ((zeilen > 0 && Eof()) || (zeilen < 0 && m_pos < 0))
+        keinDatensatz();
     const long long ziel = (long long)m_pos + zeilen;
     if (ziel < 0)
         m_pos = -1;

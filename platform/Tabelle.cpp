@@ -4,7 +4,8 @@ namespace varku::db {
 
 int Tabelle::spaltenIndex(const QString& feld) const {
     for (size_t i = 0; i < spalten.size(); ++i)
-        if (spalten[i].name.compare(feld, Qt::CaseInsensitive) == 0) return int(i);
+        if (spalten[i].name.compare(feld, Qt::CaseInsensitive) == 0)
+            return int(i);
     return -1;
 }
 
@@ -19,7 +20,8 @@ const Spalte& Tabelle::spalte(int i) const {
 
 Wert Tabelle::wert(int i, int zeile) const {
     const Spalte& s = spalte(i);
-    if (s.istNull[size_t(zeile)]) return Wert::null();
+    if (s.istNull[size_t(zeile)])
+        return Wert::null();
     switch (s.typ) {
     case Spalte::Typ::Bool:
         return Wert{Wert::Art::Bool, s.zahlen[size_t(zeile)], {}};

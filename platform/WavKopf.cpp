@@ -14,7 +14,8 @@ uint32_t le32(const QByteArray& b, qsizetype i) {
 } // namespace
 
 std::optional<int> wavDauerMs(const QByteArray& b) {
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return std::nullopt;
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return std::nullopt;
     uint32_t bytesJeSekunde = 0;
     qsizetype i = 12;
     while (i + 8 <= b.size()) {
@@ -22,15 +23,18 @@ std::optional<int> wavDauerMs(const QByteArray& b) {
         const uint32_t laenge = le32(b, i + 4);
         const qsizetype inhalt = i + 8;
         if (kennung == "fmt ") {
-            if (laenge < 16 || inhalt + 16 > b.size()) return std::nullopt;
+            if (laenge < 16 || inhalt + 16 > b.size())
+                return std::nullopt;
             bytesJeSekunde = le32(b, inhalt + 8);
         } else if (kennung == "data") {
-            if (bytesJeSekunde == 0) return std::nullopt;
+            if (bytesJeSekunde == 0)
+                return std::nullopt;
             return int((uint64_t(laenge) * 1000 + bytesJeSekunde - 1) / bytesJeSekunde);
         }
         // Blöcke ungerader Länge werden auf gerade Länge aufgefüllt
         const uint64_t weiter = uint64_t(inhalt) + laenge + (laenge & 1u);
-        if (weiter > uint64_t(b.size())) return std::nullopt;
+        if (weiter > uint64_t(b.size()))
+            return std::nullopt;
         i = qsizetype(weiter);
     }
     return std::nullopt;

@@ -19,7 +19,8 @@ QString Wert::alsText() const {
 }
 
 long long Wert::alsGanzzahl() const {
-    if (istZahlig()) return static_cast<long long>(std::llround(zahl));
+    if (istZahlig())
+        return static_cast<long long>(std::llround(zahl));
     if (art == Art::Text) {
         bool ok = false;
         const double d = text.trimmed().toDouble(&ok);

@@ -8,7 +8,8 @@ namespace varku {
 namespace {
 
 QString pruefeDateiname(const QString& datei) {
-    if (datei.isEmpty()) return QStringLiteral("kein Bildname");
+    if (datei.isEmpty())
+        return QStringLiteral("kein Bildname");
     if (!datei.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive) || datei.size() < 5)
         return QStringLiteral("Bildname endet nicht auf .gif: ") + datei;
     for (const QChar z : datei) {
@@ -23,7 +24,8 @@ QString pruefeDateiname(const QString& datei) {
 BausteinListe leseBausteine(const QByteArray& inhalt) {
     BausteinListe liste;
     QString text = QString::fromUtf8(inhalt);
-    if (text.startsWith(QChar(0xfeff))) text.remove(0, 1);
+    if (text.startsWith(QChar(0xfeff)))
+        text.remove(0, 1);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
@@ -31,7 +33,8 @@ BausteinListe leseBausteine(const QByteArray& inhalt) {
     const QStringList zeilen = text.split(QLatin1Char('\n'));
     for (int nr = 0; nr < zeilen.size(); ++nr) {
         const QString zeile = zeilen[nr].trimmed();
-        if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('#'))) continue;
+        if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('#')))
+            continue;
         const auto fehler = [&](const QString& was) {
             liste.fehler.append(QStringLiteral("Zeile %1: %2").arg(nr + 1).arg(was));
         };
@@ -63,7 +66,8 @@ BausteinListe leseBausteine(const QByteArray& inhalt) {
 
 BausteinListe leseBausteinDatei(const QString& pfad) {
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return {{}, {QStringLiteral("nicht lesbar: ") + pfad}};
+    if (!datei.open(QIODevice::ReadOnly))
+        return {{}, {QStringLiteral("nicht lesbar: ") + pfad}};
     return leseBausteine(datei.readAll());
 }
 

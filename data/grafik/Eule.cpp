@@ -174,7 +174,8 @@ void zeichneEule(QPainter& p, const QRectF& rahmen) {
         const qreal y = 150 + reihe * 13;
         for (int i = -2; i <= 2; ++i) {
             const qreal x = 100 + i * 16 + (reihe % 2) * 8;
-            if (reihe == 1 && i == 2) continue;
+            if (reihe == 1 && i == 2)
+                continue;
             QPainterPath bogen;
             bogen.moveTo(x - 6, y);
             bogen.quadTo(x, y + 7, x + 6, y);

@@ -65,14 +65,16 @@ QList<QRgb> medianSchnitt(std::vector<Farbe> farben, int plaetze) {
         qint64 besterWert = -1;
         for (int i = 0; i < int(kisten.size()); ++i) {
             const Kiste& k = kisten[i];
-            if (k.ende - k.anfang < 2) continue;
+            if (k.ende - k.anfang < 2)
+                continue;
             const qint64 wert = qint64(k.spanne) * k.punkte;
             if (wert > besterWert) {
                 besterWert = wert;
                 beste = i;
             }
         }
-        if (beste < 0) break;
+        if (beste < 0)
+            break;
         Kiste k = kisten[beste];
         const int c = k.weitesterKanal;
         std::sort(farben.begin() + k.anfang, farben.begin() + k.ende,
@@ -85,7 +87,8 @@ QList<QRgb> medianSchnitt(std::vector<Farbe> farben, int plaetze) {
         for (int i = k.anfang; i < k.ende - 1; ++i) {
             bisher += farben[i].anzahl;
             schnitt = i + 1;
-            if (bisher * 2 >= k.punkte) break;
+            if (bisher * 2 >= k.punkte)
+                break;
         }
         Kiste links{k.anfang, schnitt};
         Kiste rechts{schnitt, k.ende};
@@ -119,7 +122,8 @@ int naechste(QRgb f, const QList<QRgb>& tafel) {
 } // namespace
 
 QImage alsIndexBild(const QImage& bild) {
-    if (bild.isNull()) return {};
+    if (bild.isNull())
+        return {};
     const QImage quelle = bild.convertToFormat(QImage::Format_ARGB32);
     const QRgb leer = qRgba(0, 0, 0, 0);
     const auto deckend = [](QRgb f) {
@@ -162,7 +166,8 @@ QImage alsIndexBild(const QImage& bild) {
             nummer.insert(f.rgb, naechste(f.rgb, tafel));
     }
     const int loch = int(tafel.size());
-    if (mitLoch) tafel.append(leer);
+    if (mitLoch)
+        tafel.append(leer);
 
     QImage ziel(quelle.size(), QImage::Format_Indexed8);
     ziel.setColorTable(tafel);

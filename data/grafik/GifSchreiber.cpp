@@ -26,7 +26,8 @@ public:
         }
     }
     QByteArray abschliessen() {
-        if (belegt > 0) bytes.append(char(puffer & 0xff));
+        if (belegt > 0)
+            bytes.append(char(puffer & 0xff));
         puffer = 0;
         belegt = 0;
         return bytes;
@@ -63,7 +64,8 @@ QByteArray lzw(const std::vector<uchar>& punkte, int minBits) {
             continue;
         }
         strom.schreibe(praefix, bits);
-        if (frei >= (1 << bits) && bits < hoechsteCodeBits) ++bits;
+        if (frei >= (1 << bits) && bits < hoechsteCodeBits)
+            ++bits;
         folge[size_t(praefix) * 256 + punkt] = quint16(frei++);
         if (frei == tafelGrenze) {
             strom.schreibe(loeschen, bits);
@@ -74,7 +76,8 @@ QByteArray lzw(const std::vector<uchar>& punkte, int minBits) {
         praefix = punkt;
     }
     strom.schreibe(praefix, bits);
-    if (frei >= (1 << bits) && bits < hoechsteCodeBits) ++bits;
+    if (frei >= (1 << bits) && bits < hoechsteCodeBits)
+        ++bits;
     strom.schreibe(ende, bits);
     return strom.abschliessen();
 }
@@ -94,10 +97,12 @@ int bitsFuer(int farben) {
 } // namespace
 
 QByteArray alsGif(const QImage& bild) {
-    if (bild.isNull() || bild.width() > 0xffff || bild.height() > 0xffff) return {};
+    if (bild.isNull() || bild.width() > 0xffff || bild.height() > 0xffff)
+        return {};
     const QImage index = bild.format() == QImage::Format_Indexed8 ? bild : alsIndexBild(bild);
     QList<QRgb> tafel = index.colorTable();
-    if (tafel.isEmpty()) tafel.append(qRgb(0, 0, 0));
+    if (tafel.isEmpty())
+        tafel.append(qRgb(0, 0, 0));
 
     // alle durchsichtigen Einträge laufen auf einen zusammen
     int durchsichtig = -1;
@@ -162,9 +167,11 @@ QByteArray alsGif(const QImage& bild) {
 
 bool schreibeGif(const QImage& bild, const QString& pfad) {
     const QByteArray gif = alsGif(bild);
-    if (gif.isEmpty()) return false;
+    if (gif.isEmpty())
+        return false;
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) return false;
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
     datei.write(gif);
     return datei.commit();
 }

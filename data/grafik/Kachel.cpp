@@ -43,7 +43,8 @@ QColor schriftFarbe(const QColor& farbe) {
 } // namespace
 
 bool ladeKachelSchrift() {
-    if (QFontDatabase::hasFamily(schriftName)) return true;
+    if (QFontDatabase::hasFamily(schriftName))
+        return true;
     for (const char* datei : {"/usr/share/fonts/truetype/andika/Andika-Bold.ttf",
                               "/usr/share/fonts/truetype/andika/Andika-Regular.ttf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(datei));
@@ -72,7 +73,8 @@ int kachelSchriftPixel(const QString& text, const QSizeF& platz, int groesste) {
     int pixel = groesste;
     for (; pixel > 6; --pixel) {
         const QRectF umriss = rohPfad(text, pixel).boundingRect();
-        if (umriss.width() <= platz.width() && umriss.height() <= platz.height()) break;
+        if (umriss.width() <= platz.width() && umriss.height() <= platz.height())
+            break;
     }
     return pixel;
 }
@@ -85,7 +87,8 @@ QPainterPath kachelTextPfad(const QString& text, const QRectF& rahmen) {
     // überlange Texte passen selbst in kleinster Schrift nicht: dann stauchen
     const QRectF umriss = pfad.boundingRect();
     const qreal zuviel = qMax(umriss.width() / feld.width(), umriss.height() / feld.height());
-    if (zuviel > 1) pfad = QTransform::fromScale(1 / zuviel, 1 / zuviel).map(pfad);
+    if (zuviel > 1)
+        pfad = QTransform::fromScale(1 / zuviel, 1 / zuviel).map(pfad);
     pfad.translate(feld.center() - pfad.boundingRect().center());
     return pfad;
 }

@@ -48,7 +48,8 @@ QList<QColor> kachelFarben(const QStringList& dateien) {
         const quint32 h = namensHash(datei);
         int nr = int(h % n);
         // gleiche Farbe wie der Nachbar: um 1 bis n-1 weiterrücken
-        if (nr == vorige) nr = int((quint32(nr) + 1 + (h / n) % (n - 1)) % n);
+        if (nr == vorige)
+            nr = int((quint32(nr) + 1 + (h / n) % (n - 1)) % n);
         farben.append(palette[nr]);
         vorige = nr;
     }

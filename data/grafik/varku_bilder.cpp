@@ -22,7 +22,8 @@ const QColor kantenGrund(0xe4, 0xf0, 0xf6);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream fehler(stderr);
 
@@ -36,12 +37,14 @@ int main(int argc, char** argv) {
         fehler << "varku_bilder: Ordner nicht anlegbar: " << argumente[1] << "\n";
         return 1;
     }
-    if (!ladeKachelSchrift()) fehler << "varku_bilder: Schrift Andika fehlt, nehme Ersatzschrift\n";
+    if (!ladeKachelSchrift())
+        fehler << "varku_bilder: Schrift Andika fehlt, nehme Ersatzschrift\n";
 
     BausteinListe liste = leseBausteinDatei(argumente[2]);
     for (const QString& f : liste.fehler)
         fehler << argumente[2] << ": " << f << "\n";
-    if (!liste.fehler.isEmpty()) return 1;
+    if (!liste.fehler.isEmpty())
+        return 1;
 
     bool mitLeerer = false;
     QStringList dateien;

@@ -30,7 +30,8 @@ std::optional<Aufruf> leseAufruf(const QStringList& argumente, QString& fehler) 
         }
         QString* ziel = nullptr;
         for (const auto& [name, wert] : optionen)
-            if (arg == QLatin1String(name)) ziel = wert;
+            if (arg == QLatin1String(name))
+                ziel = wert;
         if (!ziel) {
             fehler = QStringLiteral("unbekannte Option ") + arg;
             return std::nullopt;

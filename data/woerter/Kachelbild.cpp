@@ -27,9 +27,11 @@ QSet<QString> leseKachelbilder(const QByteArray& inhalt) {
     QSet<QString> namen;
     for (const RohZeile& roh : zerlegeInZeilen(inhalt)) {
         QString zeile = QString::fromUtf8(roh.inhalt);
-        if (zeile.startsWith(QChar(0xfeff))) zeile.remove(0, 1);
+        if (zeile.startsWith(QChar(0xfeff)))
+            zeile.remove(0, 1);
         zeile = zeile.trimmed();
-        if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('#'))) continue;
+        if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('#')))
+            continue;
         namen.insert(zeile.section(QLatin1Char('|'), 0, 0).trimmed());
     }
     return namen;

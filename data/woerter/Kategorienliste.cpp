@@ -12,12 +12,14 @@ namespace {
 const QLatin1String ueberschriftMarke(">>>");
 
 bool istGueltigerCode(const QString& code) {
-    if (code.size() != 4) return false;
+    if (code.size() != 4)
+        return false;
     for (const QChar z : code) {
         const char16_t u = z.unicode();
         const bool ok = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
                         (u >= u'0' && u <= u'9') || u == u'_';
-        if (!ok) return false;
+        if (!ok)
+            return false;
     }
     return true;
 }
@@ -52,7 +54,8 @@ void Listenpruefer::lies(const QString& text) {
     while (!leser.amEnde()) {
         ++zeile;
         const QStringList teile = leser.restDerZeile();
-        if (teile.size() == 1 && teile[0].trimmed().isEmpty()) continue;
+        if (teile.size() == 1 && teile[0].trimmed().isEmpty())
+            continue;
         const QString titel = teile[0].trimmed();
         const bool istUeberschrift = titel.contains(ueberschriftMarke);
         if (erster && !istUeberschrift)
@@ -65,7 +68,8 @@ void Listenpruefer::lies(const QString& text) {
             fehler(zeile, QStringLiteral("%1 Einträge statt zwei: Titel,CODE (ein Komma im Titel "
                                          "braucht Anführungszeichen)")
                               .arg(teile.size()));
-        if (titel.isEmpty()) fehler(zeile, QStringLiteral("Titel fehlt"));
+        if (titel.isEmpty())
+            fehler(zeile, QStringLiteral("Titel fehlt"));
         if (istUeberschrift) {
             if (!titel.startsWith(ueberschriftMarke))
                 fehler(zeile, QStringLiteral("Überschrift muss mit '>>>' beginnen"));
@@ -79,7 +83,8 @@ void Listenpruefer::lies(const QString& text) {
         k.seite = int(m_liste.ueberschriftZeilen.size()) - 1;
         k.ruvo = int(m_liste.kategorien.size()) + 1;
         k.zeile = zeile;
-        if (zweiTeile) pruefeCode(k);
+        if (zweiTeile)
+            pruefeCode(k);
         m_liste.kategorien.append(k);
     }
 }
@@ -109,7 +114,8 @@ void Listenpruefer::pruefeCode(const Kategorie& k) {
 QList<Kategorie> Listenpruefer::kategorienDerSeite(int seite) const {
     QList<Kategorie> auswahl;
     for (const Kategorie& k : m_liste.kategorien)
-        if (k.seite == seite) auswahl.append(k);
+        if (k.seite == seite)
+            auswahl.append(k);
     return auswahl;
 }
 
@@ -154,7 +160,8 @@ void Listenpruefer::pruefeAufbau() {
     bool mitLip = false;
     for (const Kategorie& k : m_liste.kategorien)
         mitLip = mitLip || k.code == QLatin1String("LIP_");
-    if (!mitLip) fehler(0, QStringLiteral("Code LIP_ fehlt"));
+    if (!mitLip)
+        fehler(0, QStringLiteral("Code LIP_ fehlt"));
 }
 
 } // namespace

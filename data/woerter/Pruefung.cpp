@@ -59,7 +59,8 @@ void pruefeKategorien(const Wortquellen& q, const QList<Worteintrag>& woerter,
                 continue;
             }
             ++alle[l.code];
-            if (e.wort.size() <= kurzBis) ++kurze[l.code];
+            if (e.wort.size() <= kurzBis)
+                ++kurze[l.code];
         }
     }
     for (const Kategorie& k : q.kategorienliste.kategorien) {
@@ -99,7 +100,8 @@ void sortiere(const Wortquellen& q, Fehlerliste& fehler) {
     std::stable_sort(fehler.begin(), fehler.end(), [&](const Fehler& a, const Fehler& b) {
         const int ra = rang.value(a.datei, -1);
         const int rb = rang.value(b.datei, -1);
-        if (ra != rb) return ra < rb;
+        if (ra != rb)
+            return ra < rb;
         return a.zeile < b.zeile;
     });
 }
@@ -119,7 +121,8 @@ Wortbestand pruefeWortbestand(const Wortquellen& q) {
     // ohne lesbare Liste folgten nur Folgefehler
     if (gelesen(q, q.kategorienliste.name)) {
         pruefeKategorien(q, b.woerter, b.fehler);
-        if (gelesen(q, q.bildlisteName)) pruefeKachelbilder(q, b.fehler);
+        if (gelesen(q, q.bildlisteName))
+            pruefeKachelbilder(q, b.fehler);
     }
     sortiere(q, b.fehler);
 

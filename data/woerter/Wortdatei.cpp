@@ -11,20 +11,24 @@ namespace {
 
 bool istErlaubterBuchstabe(QChar z) {
     const char16_t u = z.unicode();
-    if ((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')) return true;
+    if ((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z'))
+        return true;
     return QStringView(u"ÄÖÜäöüß").contains(z);
 }
 
 bool nurZiffern(const QString& s) {
-    if (s.isEmpty()) return false;
+    if (s.isEmpty())
+        return false;
     for (const QChar z : s)
-        if (z < u'0' || z > u'9') return false;
+        if (z < u'0' || z > u'9')
+            return false;
     return true;
 }
 
 // Zeichen für Meldungen: sichtbare wie sie sind, andere als U+XXXX
 QString zeigeZeichen(QChar z) {
-    if (z.isPrint() && !z.isSpace()) return QStringLiteral("'%1'").arg(z);
+    if (z.isPrint() && !z.isSpace())
+        return QStringLiteral("'%1'").arg(z);
     return QStringLiteral("U+%1").arg(int(z.unicode()), 4, 16, QLatin1Char('0')).toUpper();
 }
 
@@ -32,7 +36,8 @@ QString zeigeZeichen(QChar z) {
 std::optional<QString> alsUtf8(const QByteArray& bytes) {
     QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = dekoder.decode(bytes);
-    if (dekoder.hasError()) return std::nullopt;
+    if (dekoder.hasError())
+        return std::nullopt;
     return text;
 }
 
@@ -77,7 +82,8 @@ void Zeilenpruefer::pruefe(const QString& zeile) {
 
     e.wort = felder[1];
     const QString wortFehler = pruefeWort(e.wort);
-    if (!wortFehler.isEmpty()) fehler(wortFehler);
+    if (!wortFehler.isEmpty())
+        fehler(wortFehler);
 
     e.kontext = felder[2];
     static const QStringList kontexte = {QStringLiteral("der"), QStringLiteral("die"),
@@ -102,7 +108,8 @@ void Zeilenpruefer::pruefe(const QString& zeile) {
     pruefeSatz(e.satz);
 
     e.umschreibung = felder[7];
-    if (e.umschreibung.isEmpty()) fehler(QStringLiteral("Umschreibung fehlt"));
+    if (e.umschreibung.isEmpty())
+        fehler(QStringLiteral("Umschreibung fehlt"));
 
     if (felder.size() == 10) {
         e.wortTranskr = leseTranskript(felder[8], "WortTranskr");
@@ -143,7 +150,8 @@ void Zeilenpruefer::leseKategorien(const QString& feld, Worteintrag& e) {
         gesehen.insert(code);
         QString grund;
         const auto stelle = leseLupenstelle(code, angabe.mid(gleich + 1), e.wort, grund);
-        if (!stelle) fehler(grund);
+        if (!stelle)
+            fehler(grund);
         // auch eine falsche Lupenstelle zählt für die Kategorie, sonst folgen Zählfehler
         e.kategorien.append(stelle ? *stelle : Lupenstelle{code, 0, 0});
     }
@@ -155,15 +163,18 @@ void Zeilenpruefer::pruefeSatz(const QString& satz) {
         return;
     }
     const qsizetype at = satz.count(QLatin1Char('@'));
-    if (at == 0) fehler(QStringLiteral("Satz ohne '@' an der Stelle des Wortes"));
-    if (at > 1) fehler(QStringLiteral("Satz hat %1-mal '@', erlaubt ist genau eines").arg(at));
+    if (at == 0)
+        fehler(QStringLiteral("Satz ohne '@' an der Stelle des Wortes"));
+    if (at > 1)
+        fehler(QStringLiteral("Satz hat %1-mal '@', erlaubt ist genau eines").arg(at));
     const QChar ende = satz.back();
     if (ende != u'.' && ende != u'!' && ende != u'?')
         fehler(QStringLiteral("Satz endet nicht mit '.', '!' oder '?'"));
 }
 
 QString Zeilenpruefer::leseTranskript(const QString& feld, const char* name) {
-    if (feld == QLatin1String("-")) return {};
+    if (feld == QLatin1String("-"))
+        return {};
     if (feld.isEmpty())
         fehler(QStringLiteral("%1 ist leer; '-' steht für keine Umschrift").arg(name));
     return feld;
@@ -172,7 +183,8 @@ QString Zeilenpruefer::leseTranskript(const QString& feld, const char* name) {
 } // namespace
 
 QString pruefeWort(const QString& wort) {
-    if (wort.isEmpty()) return QStringLiteral("Wort fehlt");
+    if (wort.isEmpty())
+        return QStringLiteral("Wort fehlt");
     for (const QChar z : wort) {
         if (!istErlaubterBuchstabe(z))
             return QStringLiteral("Wort '%1' enthält das unerlaubte Zeichen %2")
@@ -222,14 +234,16 @@ Wortdatei leseWortdatei(const QByteArray& inhalt, const QString& name) {
     for (size_t i = 0; i < zeilen.size(); ++i) {
         const int nr = int(i) + 1;
         QByteArray bytes = zeilen[i].inhalt;
-        if (i == 0 && bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+        if (i == 0 && bytes.startsWith("\xEF\xBB\xBF"))
+            bytes.remove(0, 3);
         const std::optional<QString> text = alsUtf8(bytes);
         if (!text) {
             datei.fehler.append({name, nr, QStringLiteral("kein gültiges UTF-8")});
             continue;
         }
         const QString zeile = text->trimmed();
-        if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('#'))) continue;
+        if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('#')))
+            continue;
         Zeilenpruefer(datei, nr).pruefe(zeile);
     }
     return datei;

@@ -94,7 +94,8 @@ public:
 
 private:
     void pruefe(int rc) {
-        if (rc != SQLITE_OK) m_v.wirf(QStringLiteral("Wert nicht gebunden"));
+        if (rc != SQLITE_OK)
+            m_v.wirf(QStringLiteral("Wert nicht gebunden"));
     }
 
     Verbindung& m_v;
@@ -191,7 +192,8 @@ QString schreibeWortdatenbank(const QString& ziel, const QList<Kategorie>& kateg
         return QStringLiteral("%1: %2").arg(neu, f.text);
     }
     const QString grund = ersetzeDatei(neu, ziel);
-    if (!grund.isEmpty()) QFile::remove(neu);
+    if (!grund.isEmpty())
+        QFile::remove(neu);
     return grund;
 }
 

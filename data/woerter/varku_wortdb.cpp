@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     }
 
     grund = schreibeWortdatenbank(aufruf->db, bestand.kategorien, bestand.woerter);
-    if (grund.isEmpty()) grund = schreibeSprachliste(aufruf->sprachliste, bestand.woerter);
+    if (grund.isEmpty())
+        grund = schreibeSprachliste(aufruf->sprachliste, bestand.woerter);
     if (!grund.isEmpty()) {
         fehler << "varku_wortdb: " << grund << "\n";
         return 1;

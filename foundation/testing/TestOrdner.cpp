@@ -10,7 +10,8 @@
 namespace varku::test {
 
 TestOrdner::TestOrdner() : m_alterProgPfad(ProgPfad) {
-    if (!m_dir.isValid()) throw std::runtime_error("kein temporärer Ordner");
+    if (!m_dir.isValid())
+        throw std::runtime_error("kein temporärer Ordner");
     ProgPfad = m_dir.path();
 }
 
@@ -33,7 +34,8 @@ void TestOrdner::schreibe(const QString& name, const QByteArray& inhalt) const {
 
 QByteArray TestOrdner::lies(const QString& name) const {
     QFile f(pfad(name));
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
     return f.readAll();
 }
 

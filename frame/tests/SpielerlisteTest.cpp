@@ -63,7 +63,8 @@ struct Spielerliste : ::testing::Test {
         UserPfad = ordner.pfad("User");
         initSoundTabelle();
         for (SoundEintrag& e : SoundTabelle)
-            if (e.name == "ProgrammMeldung") e.datei = "Hinweis";
+            if (e.name == "ProgrammMeldung")
+                e.datei = "Hinweis";
         setzeTonSchalter([] { return true; });
         d.sound.befehle.clear();
         meldungen.clear();
@@ -151,9 +152,11 @@ Platz platz(int p) {
 }
 
 bool wiederholListeLeer(int p) {
-    if (WiederholListe[0][0][p] != 0) return false;
+    if (WiederholListe[0][0][p] != 0)
+        return false;
     for (int i = 1; i <= maxWiederhol; ++i)
-        if (WiederholListe[i][0][p] != -1 || WiederholListe[i][1][p] != 0) return false;
+        if (WiederholListe[i][0][p] != -1 || WiederholListe[i][1][p] != 0)
+            return false;
     return true;
 }
 

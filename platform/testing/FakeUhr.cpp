@@ -16,11 +16,13 @@ public:
     }
     void setzeIntervall(int ms) override {
         m_intervall = ms;
-        if (m_aktiv) m_faellig = m_uhr->m_ms + m_intervall;
+        if (m_aktiv)
+            m_faellig = m_uhr->m_ms + m_intervall;
     }
     int intervall() const override { return m_intervall; }
     void setzeAktiv(bool ein) override {
-        if (ein && m_intervall > 0) m_faellig = m_uhr->m_ms + m_intervall;
+        if (ein && m_intervall > 0)
+            m_faellig = m_uhr->m_ms + m_intervall;
         m_aktiv = ein && m_intervall > 0;
     }
     bool aktiv() const override { return m_aktiv; }
@@ -71,10 +73,12 @@ void FakeUhr::vorstellen(int millisekunden) {
             if (t->m_aktiv && t->m_faellig <= ende &&
                 (!naechster || t->m_faellig < naechster->m_faellig))
                 naechster = t;
-        if (!naechster) break;
+        if (!naechster)
+            break;
         m_ms = std::max(m_ms, naechster->m_faellig);
         naechster->m_faellig = m_ms + naechster->m_intervall;
-        if (naechster->beiTick) naechster->beiTick();
+        if (naechster->beiTick)
+            naechster->beiTick();
     }
     m_ms = std::max(m_ms, ende);
 }

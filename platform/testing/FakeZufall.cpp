@@ -4,7 +4,8 @@ namespace varku::test {
 
 float FakeZufall::naechste() {
     ++gezogen;
-    if (m_werte.empty()) return 0.0f;
+    if (m_werte.empty())
+        return 0.0f;
     const float r = m_werte.front();
     m_werte.pop_front();
     return r;

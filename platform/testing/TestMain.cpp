@@ -5,7 +5,8 @@
 
 // Fenstertests brauchen eine Anwendung; sie läuft kopflos (QT_QPA_PLATFORM=offscreen).
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int ergebnis = RUN_ALL_TESTS();

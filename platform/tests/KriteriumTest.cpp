@@ -61,7 +61,8 @@ std::vector<int> treffer(const Tabelle& t, const QString& kriterium) {
     const Kriterium k(kriterium, t);
     std::vector<int> r;
     for (int z = 0; z < t.zeilen; ++z)
-        if (k.trifftZu(z)) r.push_back(int(t.spalten[0].zahlen[size_t(z)]));
+        if (k.trifftZu(z))
+            r.push_back(int(t.spalten[0].zahlen[size_t(z)]));
     return r;
 }
 

@@ -27,7 +27,8 @@ int groessterFehler(const QImage& quelle, const QImage& index) {
                 fehler = qMax(fehler, qAlpha(i) == 0 ? 0 : 255);
                 continue;
             }
-            if (qAlpha(i) != 255) return 255;
+            if (qAlpha(i) != 255)
+                return 255;
             fehler = std::max({fehler, qAbs(qRed(s) - qRed(i)), qAbs(qGreen(s) - qGreen(i)),
                                qAbs(qBlue(s) - qBlue(i))});
         }

@@ -40,7 +40,8 @@ QImage rauschen(int breite, int hoehe, int farben, quint32 start) {
 // zählt die Abweichungen zwischen Qts Lesart der GIF-Daten und dem Indexbild
 int abweichungen(const QImage& quelle, const QByteArray& gif) {
     const QImage gelesen = QImage::fromData(gif, "GIF").convertToFormat(QImage::Format_ARGB32);
-    if (gelesen.size() != quelle.size()) return -1;
+    if (gelesen.size() != quelle.size())
+        return -1;
     const QImage soll = quelle.convertToFormat(QImage::Format_ARGB32);
     int falsch = 0;
     for (int y = 0; y < soll.height(); ++y) {
@@ -63,14 +64,16 @@ int wortBei(const QByteArray& gif, qsizetype pos) {
 QString pruefeCodestrom(const QByteArray& gif) {
     const qsizetype groesse = gif.size();
     qsizetype pos = 13;
-    if (uchar(gif[10]) & 0x80) pos += 3 * (1 << ((uchar(gif[10]) & 7) + 1));
+    if (uchar(gif[10]) & 0x80)
+        pos += 3 * (1 << ((uchar(gif[10]) & 7) + 1));
     while (pos + 1 < groesse && uchar(gif[pos]) == 0x21) {
         pos += 2;
         while (pos < groesse && uchar(gif[pos]) != 0)
             pos += uchar(gif[pos]) + 1;
         ++pos;
     }
-    if (pos + 11 > groesse || uchar(gif[pos]) != 0x2c) return "kein Bildblock";
+    if (pos + 11 > groesse || uchar(gif[pos]) != 0x2c)
+        return "kein Bildblock";
     const qint64 punkteSoll = qint64(wortBei(gif, pos + 5)) * wortBei(gif, pos + 7);
     pos += 10;
     const int minBits = uchar(gif[pos++]);
@@ -80,14 +83,16 @@ QString pruefeCodestrom(const QByteArray& gif) {
         daten.append(gif.mid(pos + 1, stueck));
         pos += stueck + 1;
     }
-    if (pos != groesse - 2) return "Blöcke enden nicht vor dem Schluss";
+    if (pos != groesse - 2)
+        return "Blöcke enden nicht vor dem Schluss";
 
     const int loeschen = 1 << minBits, ende = loeschen + 1;
     std::vector<qint64> laenge(4096, 1);
     int bits = minBits + 1, frei = ende + 1, vorher = -1;
     qint64 bitPos = 0, punkte = 0;
     for (;;) {
-        if (bitPos + bits > daten.size() * 8) return "Strom endet ohne Endcode";
+        if (bitPos + bits > daten.size() * 8)
+            return "Strom endet ohne Endcode";
         int code = 0;
         for (int b = 0; b < bits; ++b, ++bitPos)
             code |= ((uchar(daten[bitPos / 8]) >> (bitPos % 8)) & 1) << b;
@@ -97,23 +102,28 @@ QString pruefeCodestrom(const QByteArray& gif) {
             vorher = -1;
             continue;
         }
-        if (code == ende) break;
+        if (code == ende)
+            break;
         if (vorher < 0) {
-            if (code > loeschen) return QString("Code %1 nach dem Löschen").arg(code);
+            if (code > loeschen)
+                return QString("Code %1 nach dem Löschen").arg(code);
         } else {
             if (code > frei || (code == frei && frei == 4096))
                 return QString("Code %1, frei erst %2").arg(code).arg(frei);
             if (frei < 4096) {
                 laenge[frei] = laenge[vorher] + 1;
                 ++frei;
-                if (frei == (1 << bits) && bits < 12) ++bits;
+                if (frei == (1 << bits) && bits < 12)
+                    ++bits;
             }
         }
         punkte += laenge[code];
         vorher = code;
     }
-    if (punkte != punkteSoll) return QString("%1 Punkte statt %2").arg(punkte).arg(punkteSoll);
-    if ((bitPos + 7) / 8 != daten.size()) return "Bytes nach dem Endcode";
+    if (punkte != punkteSoll)
+        return QString("%1 Punkte statt %2").arg(punkte).arg(punkteSoll);
+    if ((bitPos + 7) / 8 != daten.size())
+        return "Bytes nach dem Endcode";
     return {};
 }
 

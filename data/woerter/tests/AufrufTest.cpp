@@ -35,7 +35,8 @@ TEST(Aufruf, Argumente) {
         const auto a = leseAufruf(f.argumente, grund);
         EXPECT_EQ(grund, f.fehler) << f.name;
         ASSERT_EQ(a.has_value(), f.fehler.isEmpty()) << f.name;
-        if (!a) continue;
+        if (!a)
+            continue;
         EXPECT_EQ(a->tsp, "V.tsp");
         EXPECT_EQ(a->bausteine, "b.txt");
         EXPECT_EQ(a->db, "d.db");

@@ -16,9 +16,12 @@ QStringList gueltigeZeilen() {
         zeilen.append(QStringLiteral("\">>> Seite %1\",-").arg(s));
         for (int i = 0; i < kategorienJeSeite[s]; ++i, ++nr) {
             QString code = QStringLiteral("K%1_").arg(nr, 2, 10, QLatin1Char('0'));
-            if (s == 0) code = QStringLiteral("LT%1").arg(QChar(u'A' + i)) + "_";
-            if (s == 11) code = QStringLiteral("GK%1M").arg(i + 1);
-            if (s == 5 && i == 2) code = "LIP_";
+            if (s == 0)
+                code = QStringLiteral("LT%1").arg(QChar(u'A' + i)) + "_";
+            if (s == 11)
+                code = QStringLiteral("GK%1M").arg(i + 1);
+            if (s == 5 && i == 2)
+                code = "LIP_";
             zeilen.append(QStringLiteral("Wörter Nr. %1,%2").arg(nr).arg(code));
         }
     }
