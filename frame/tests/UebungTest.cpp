@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -383,4 +384,35 @@ TEST_F(Uebung, NeuOhneSpielNimmtDiePunkteZurueck) {
     EXPECT_EQ(form->Zielpunkte, 500);
     EXPECT_EQ(form->mnuNeu->text(), "&Neu");
     EXPECT_GT(protokollDateiNr, 0) << "das Protokoll von Spieler 0 ist wieder offen";
+}
+
+// Umlaute kommen auch aus Tottasten und Eingabemethoden: es zählt der eingegebene Text.
+TEST_F(Uebung, UmlauteAusEingabemethodenUndTasten) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Bär", "der", 2, true, true, false, "Der @ brummt.", "Baer"}});
+    starte("Nachschreiben=1\nAutoDialog=0\n");
+    waehleSchwerpunkt(0, 0);
+    traegeGaesteEin(1);
+    ASSERT_EQ(Wort, "Bär");
+    klicke(*form, "zeigenTaste");
+    tippe("B");
+    EXPECT_TRUE(form->schreibenBegonnen);
+    // die Eingabemethode liefert das fertige Zeichen, ohne Tastencode
+    QInputMethodEvent komponiert;
+    komponiert.setCommitString(QStringLiteral("ä"));
+    QCoreApplication::sendEvent(form->SchreibenTextfeld, &komponiert);
+    // ein Zeichen, das als Text einer Taste kommt
+    QTest::keyClick(form->SchreibenTextfeld, Qt::Key_R, Qt::NoModifier);
+    EXPECT_EQ(form->SchreibenTextfeld->text(), "Bär");
+    enter();
+    EXPECT_EQ(protokoll("AAAAAAAA"), "1= OK\r\n");
+
+    // ein Umlaut als erste Taste beginnt das Schreiben wie jede andere
+    form->SchreibenTextfeld->setEnabled(true);
+    form->schreibenBegonnen = false;
+    QInputMethodEvent erstes;
+    erstes.setCommitString(QStringLiteral("Ü"));
+    QCoreApplication::sendEvent(form->SchreibenTextfeld, &erstes);
+    EXPECT_TRUE(form->schreibenBegonnen);
+    EXPECT_EQ(form->SchreibenTextfeld->text(), "Ü");
 }
