@@ -74,7 +74,7 @@ void setzeEchteDienste() {
     setze(std::unique_ptr<ModalAnzeige>(new EchteModalAnzeige));
     setze(std::unique_ptr<SoundGeraet>(new EchtesSoundGeraet));
     setze(std::unique_ptr<HilfeEngine>(new EchteHilfeEngine));
-    setze(std::unique_ptr<Sprachausgabe>(new StummeSprachausgabe));
+    setze(std::unique_ptr<Sprachausgabe>(new EspeakSprachausgabe));
 }
 
 void entferneAlle() {

@@ -5,3 +5,4 @@
 #include "EchteUhr.h"
 #include "EchterZufall.h"
 #include "EchtesSoundGeraet.h"
+#include "EspeakSprachausgabe.h"

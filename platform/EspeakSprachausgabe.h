@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Sprachausgabe.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <memory>
+
+class QAudioSink;
+class QBuffer;
+
+namespace varku {
+
+// Deutsche Stimmen von espeak-ng: der Text wird zu PCM berechnet und über Qt Multimedia
+// gespielt. Ohne espeak-ng-Daten bleibt die Ausgabe stumm, das Programm läuft weiter.
+class EspeakSprachausgabe : public Sprachausgabe {
+public:
+    EspeakSprachausgabe();
+    ~EspeakSprachausgabe() override;
+
+    int stimmenAnzahl() override;
+    QString stimmenName(int nummer) override;
+    int stimme() override { return m_stimme; }
+    void setzeStimme(int nummer) override;
+
+    int stimmlage() override { return m_stimmlage; }
+    int hoechsteStimmlage() override { return 100; }
+    int niedrigsteStimmlage() override { return 0; }
+    void setzeStimmlage(int wert) override;
+
+    int geschwindigkeit() override { return m_geschwindigkeit; }
+    int hoechsteGeschwindigkeit() override { return 450; }
+    int niedrigsteGeschwindigkeit() override { return 80; }
+    void setzeGeschwindigkeit(int wert) override;
+
+    void setzeLautstaerke(long wert) override;
+    void sprich(const QString& text) override;
+
+    // die Samples eines Textes, ohne zu spielen (für Tests)
+    QByteArray berechne(const QString& text);
+    int abtastrate() const { return m_abtastrate; }
+
+private:
+    void spiele(const QByteArray& pcm);
+
+    int m_abtastrate = 0;
+    int m_stimme = 1;
+    int m_stimmlage = 50;
+    int m_geschwindigkeit = 175;
+    std::unique_ptr<QAudioSink> m_ausgabe;
+    std::unique_ptr<QBuffer> m_puffer;
+    QByteArray m_daten;
+};
+
+} // namespace varku
