@@ -1,6 +1,5 @@
 #include "DateiInfoFrm.h"
 
-#include "Fensterablage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,25 +9,6 @@
 #include <memory>
 
 namespace varku {
-
-namespace {
-std::unique_ptr<DateiInfoFrm>& ablage() {
-    static std::unique_ptr<DateiInfoFrm> f;
-    return f;
-}
-} // namespace
-
-DateiInfoFrm& DateiInfoFrm::instanz() {
-    if (!ablage()) {
-        ablage().reset(new DateiInfoFrm);
-        merkeFenster(&DateiInfoFrm::entlade);
-    }
-    return *ablage();
-}
-
-void DateiInfoFrm::entlade() {
-    ablage().reset();
-}
 
 DateiInfoFrm::DateiInfoFrm() {
     setObjectName(QStringLiteral("DateiInfoFrm"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Fensterablage.h"
+
 #include <QDialog>
 #include <array>
 
@@ -12,11 +14,9 @@ namespace varku {
 // Das Informationsfenster: Zahl der Wörter und Grundwortschatz (DatInfLbl 0 und 1), in den
 // Spielen dazu die Spieler mit ihren Punkten (SpName, SpPunkte, anfangs unsichtbar).
 // Die Aufrufer füllen es; sein Knopf verbirgt es.
-class DateiInfoFrm : public QDialog {
+class DateiInfoFrm : public QDialog, public Einzelfenster<DateiInfoFrm> {
     Q_OBJECT
 public:
-    static DateiInfoFrm& instanz();
-    static void entlade();
 
     std::array<QLabel*, 2> DatInfLbl;
     std::array<QLabel*, 5> SpName;
@@ -30,6 +30,7 @@ public slots:
     void zeigeSpieler(int i, bool sichtbar);
 
 private:
+    friend class Einzelfenster<DateiInfoFrm>;
     DateiInfoFrm();
 };
 

@@ -1,6 +1,5 @@
 #include "EndeFrm.h"
 
-#include "Fensterablage.h"
 
 #include "Dienste.h"
 #include "Symbole.h"
@@ -12,25 +11,6 @@
 #include <memory>
 
 namespace varku {
-
-namespace {
-std::unique_ptr<EndeFrm>& ablage() {
-    static std::unique_ptr<EndeFrm> f;
-    return f;
-}
-} // namespace
-
-EndeFrm& EndeFrm::instanz() {
-    if (!ablage()) {
-        ablage().reset(new EndeFrm);
-        merkeFenster(&EndeFrm::entlade);
-    }
-    return *ablage();
-}
-
-void EndeFrm::entlade() {
-    ablage().reset();
-}
 
 EndeFrm::EndeFrm() {
     setObjectName(QStringLiteral("EndeFrm"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Fensterablage.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -10,11 +12,9 @@ class QPushButton;
 namespace varku {
 
 // Die Frage vor dem Beenden; Antwort "ja" oder "nein". Verborgen, nicht entladen.
-class EndeFrm : public QDialog {
+class EndeFrm : public QDialog, public Einzelfenster<EndeFrm> {
     Q_OBJECT
 public:
-    static EndeFrm& instanz();
-    static void entlade();
 
     // setzt die Frage, zeigt das Fenster modal und gibt die Antwort zurück
     QString frage(const QString& text);
@@ -32,6 +32,7 @@ public slots:
     void reject() override { neinBtn_Click(); } // Esc heißt: doch nicht beenden
 
 private:
+    friend class Einzelfenster<EndeFrm>;
     EndeFrm();
 };
 

@@ -1,6 +1,5 @@
 #include "MldFenster.h"
 
-#include "Fensterablage.h"
 
 #include "Dienste.h"
 #include "Symbole.h"
@@ -14,25 +13,6 @@
 namespace varku {
 
 const MeldungsEntwurf MldFenster::entwurf{};
-
-namespace {
-std::unique_ptr<MldFenster>& ablage() {
-    static std::unique_ptr<MldFenster> f;
-    return f;
-}
-} // namespace
-
-MldFenster& MldFenster::instanz() {
-    if (!ablage()) {
-        ablage().reset(new MldFenster);
-        merkeFenster(&MldFenster::entlade);
-    }
-    return *ablage();
-}
-
-void MldFenster::entlade() {
-    ablage().reset();
-}
 
 MldFenster::MldFenster() {
     setObjectName(QStringLiteral("MldFenster"));

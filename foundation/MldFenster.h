@@ -2,6 +2,8 @@
 
 #include "MeldungsLayout.h"
 
+#include "Fensterablage.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -13,12 +15,9 @@ namespace varku {
 
 // Das Meldungsfenster aller Programme: Text, bis zu zwei Knöpfe, ein Titel. Es wird beim ersten
 // Gebrauch angelegt, nach einer Antwort verborgen und behält seinen Zustand.
-class MldFenster : public QDialog {
+class MldFenster : public QDialog, public Einzelfenster<MldFenster> {
     Q_OBJECT
 public:
-    static MldFenster& instanz();
-    // nur für Tests: das Fenster abbauen
-    static void entlade();
 
     // Antwort = caption ohne jedes "&"
     void setzeAntwort(const QString& caption);
@@ -40,6 +39,7 @@ public slots:
     void reject() override {} // nur die Knöpfe schließen das Fenster
 
 private:
+    friend class Einzelfenster<MldFenster>;
     MldFenster();
 };
 

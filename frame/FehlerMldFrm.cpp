@@ -1,7 +1,6 @@
 #include "FehlerMldFrm.h"
 
 #include "Dienste.h"
-#include "Fensterablage.h"
 #include "Symbole.h"
 
 #include <QGridLayout>
@@ -12,25 +11,6 @@
 #include <memory>
 
 namespace varku {
-
-namespace {
-std::unique_ptr<FehlerMldFrm>& ablage() {
-    static std::unique_ptr<FehlerMldFrm> f;
-    return f;
-}
-} // namespace
-
-FehlerMldFrm& FehlerMldFrm::instanz() {
-    if (!ablage()) {
-        ablage().reset(new FehlerMldFrm);
-        merkeFenster(&FehlerMldFrm::entlade);
-    }
-    return *ablage();
-}
-
-void FehlerMldFrm::entlade() {
-    ablage().reset();
-}
 
 FehlerMldFrm::FehlerMldFrm() {
     setObjectName(QStringLiteral("FehlerMldFrm"));

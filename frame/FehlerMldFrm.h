@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Fensterablage.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -9,11 +11,9 @@ namespace varku {
 
 // Der Hinweis nach einem falsch geschriebenen Wort: "Hoppla, <Vorname>!" und was zu tun ist.
 // Verborgen, nicht entladen.
-class FehlerMldFrm : public QDialog {
+class FehlerMldFrm : public QDialog, public Einzelfenster<FehlerMldFrm> {
     Q_OBJECT
 public:
-    static FehlerMldFrm& instanz();
-    static void entlade();
 
     QLabel* Bild;
     QLabel* FehlerNameLbl;
@@ -33,6 +33,7 @@ public slots:
     void reject() override { okBtn_Click(); }
 
 private:
+    friend class Einzelfenster<FehlerMldFrm>;
     FehlerMldFrm();
 };
 

@@ -1,6 +1,5 @@
 #include "SpielerListeFrm.h"
 
-#include "Fensterablage.h"
 
 #include "GlobModul.h"
 #include "MldFenster.h"
@@ -21,30 +20,9 @@ namespace varku {
 
 namespace {
 
-std::unique_ptr<SpielerListeFrm>& ablage() {
-    static std::unique_ptr<SpielerListeFrm> f;
-    return f;
-}
-
 const QString gast = QStringLiteral("Gast");
 
 } // namespace
-
-SpielerListeFrm& SpielerListeFrm::instanz() {
-    if (!ablage()) {
-        ablage().reset(new SpielerListeFrm);
-        merkeFenster(&SpielerListeFrm::entlade);
-    }
-    return *ablage();
-}
-
-void SpielerListeFrm::entlade() {
-    ablage().reset();
-}
-
-SpielerListeFrm* SpielerListeFrm::geladen() {
-    return ablage().get();
-}
 
 SpielerListeFrm::SpielerListeFrm() {
     setObjectName(QStringLiteral("SpielerListeFrm"));

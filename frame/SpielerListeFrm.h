@@ -2,6 +2,8 @@
 
 #include "Spielergruppe.h"
 
+#include "Fensterablage.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -15,13 +17,9 @@ namespace varku {
 
 // Die Spielerliste: bis zu vier Spieler aus der Benutzerliste eintragen (Gäste werden
 // nummeriert) und wieder austragen. Verborgen, nicht entladen; die Liste bleibt, wie sie ist.
-class SpielerListeFrm : public QDialog {
+class SpielerListeFrm : public QDialog, public Einzelfenster<SpielerListeFrm> {
     Q_OBJECT
 public:
-    static SpielerListeFrm& instanz();
-    static void entlade();
-    // das Fenster, wenn es schon angelegt ist
-    static SpielerListeFrm* geladen();
 
     QComboBox* UserList;
     QLabel* NameLbl;
@@ -58,6 +56,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    friend class Einzelfenster<SpielerListeFrm>;
     SpielerListeFrm();
     void setzeStandardKnopf(QPushButton* knopf);
 

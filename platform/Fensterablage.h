@@ -8,3 +8,32 @@ void merkeFenster(void (*entlade)());
 void entladeAlleFenster();
 
 } // namespace varku
+
+#include <memory>
+
+namespace varku {
+
+// Ein Fenster, das beim ersten Gebrauch angelegt wird und bis zum Programmende lebt; verborgen,
+// nicht entladen, behält es seinen Zustand. T erbt davon und ist mit ihm befreundet.
+template <typename T> class Einzelfenster {
+public:
+    static T& instanz() {
+        if (!ablage()) {
+            ablage().reset(new T);
+            merkeFenster(&entlade);
+        }
+        return *ablage();
+    }
+    // am Programmende und zwischen Tests
+    static void entlade() { ablage().reset(); }
+    // das Fenster, wenn es schon angelegt ist; sonst nullptr
+    static T* geladen() { return ablage().get(); }
+
+private:
+    static std::unique_ptr<T>& ablage() {
+        static std::unique_ptr<T> f;
+        return f;
+    }
+};
+
+} // namespace varku

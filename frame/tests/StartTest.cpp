@@ -1,5 +1,6 @@
 #include "DateiInfoFrm.h"
 #include "EndeFrm.h"
+#include "Fensterablage.h"
 #include "FehlerMldFrm.h"
 #include "GlobModul.h"
 #include "Global.h"
@@ -55,12 +56,7 @@ struct Start : ::testing::Test {
             {{1, "Igel", "der", 2, true, true, false, "Der @ schläft.", "Igel"}});
     }
     ~Start() override {
-        MldFenster::entlade();
-        EndeFrm::entlade();
-        DateiInfoFrm::entlade();
-        UebschwForm::entlade();
-        SpielerListeFrm::entlade();
-        FehlerMldFrm::entlade();
+        entladeAlleFenster();
         setzeStartwerte();
     }
 };

@@ -1,6 +1,7 @@
 #include "Anzeigeelemente.h"
 #include "DateiInfoFrm.h"
 #include "EndeFrm.h"
+#include "Fensterablage.h"
 #include "FehlerMldFrm.h"
 #include "GlobModul.h"
 #include "Global.h"
@@ -57,12 +58,7 @@ struct Uebung : ::testing::Test {
     }
     ~Uebung() override {
         form.reset();
-        MldFenster::entlade();
-        EndeFrm::entlade();
-        DateiInfoFrm::entlade();
-        UebschwForm::entlade();
-        SpielerListeFrm::entlade();
-        FehlerMldFrm::entlade();
+        entladeAlleFenster();
         setzeStartwerte();
         setzeSpielerZurueck();
         leereWortangaben();
