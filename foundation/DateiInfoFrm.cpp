@@ -1,6 +1,5 @@
 #include "DateiInfoFrm.h"
 
-
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>

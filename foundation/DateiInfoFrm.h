@@ -17,7 +17,6 @@ namespace varku {
 class DateiInfoFrm : public QDialog, public Einzelfenster<DateiInfoFrm> {
     Q_OBJECT
 public:
-
     std::array<QLabel*, 2> DatInfLbl;
     std::array<QLabel*, 5> SpName;
     std::array<QLabel*, 5> SpPunkte;

@@ -1,6 +1,5 @@
 #include "EndeFrm.h"
 
-
 #include "Dienste.h"
 #include "Symbole.h"
 #include "Twips.h"

@@ -15,7 +15,6 @@ namespace varku {
 class EndeFrm : public QDialog, public Einzelfenster<EndeFrm> {
     Q_OBJECT
 public:
-
     // setzt die Frage, zeigt das Fenster modal und gibt die Antwort zurück
     QString frage(const QString& text);
 

@@ -1,6 +1,5 @@
 #include "MldFenster.h"
 
-
 #include "Dienste.h"
 #include "Symbole.h"
 #include "Twips.h"

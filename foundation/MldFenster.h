@@ -18,7 +18,6 @@ namespace varku {
 class MldFenster : public QDialog, public Einzelfenster<MldFenster> {
     Q_OBJECT
 public:
-
     // Antwort = caption ohne jedes "&"
     void setzeAntwort(const QString& caption);
     void ordneAn(const QString& text, const QString& knopf1, const QString& knopf2,

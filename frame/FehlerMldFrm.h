@@ -14,7 +14,6 @@ namespace varku {
 class FehlerMldFrm : public QDialog, public Einzelfenster<FehlerMldFrm> {
     Q_OBJECT
 public:
-
     QLabel* Bild;
     QLabel* FehlerNameLbl;
     QLabel* FehlerHinweisLbl;

@@ -1,6 +1,5 @@
 #include "SpielerListeFrm.h"
 
-
 #include "GlobModul.h"
 #include "MldFenster.h"
 #include "Sound.h"

@@ -20,7 +20,6 @@ namespace varku {
 class SpielerListeFrm : public QDialog, public Einzelfenster<SpielerListeFrm> {
     Q_OBJECT
 public:
-
     QComboBox* UserList;
     QLabel* NameLbl;
     QLabel* pwLbl;
