@@ -20,6 +20,7 @@
 #include "UebschwForm.h"
 #include "VarkuIni.h"
 #include "Wortwahl.h"
+#include "Zahlenwert.h"
 #include "rdbManager.h"
 
 #include <QCloseEvent>
@@ -407,7 +408,7 @@ void VarkuForm::mnuEinstellungen_Click() {
                 zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(),
                              QStringLiteral("Fehler"));
             } else {
-                WaveDat = w.alsText().trimmed();
+                WaveDat = trimme(w.alsText());
             }
         }
     }

@@ -31,26 +31,4 @@ public:
     virtual void sprich(const QString& text) = 0;
 };
 
-// Eine Ausgabe ohne Stimme: sie nimmt alle Einstellungen an und spricht nichts.
-class StummeSprachausgabe : public Sprachausgabe {
-public:
-    int stimmenAnzahl() override { return 0; }
-    QString stimmenName(int) override { return {}; }
-    int stimme() override { return m_stimme; }
-    void setzeStimme(int n) override { m_stimme = n; }
-    int stimmlage() override { return m_lage; }
-    int hoechsteStimmlage() override { return 100; }
-    int niedrigsteStimmlage() override { return 0; }
-    void setzeStimmlage(int w) override { m_lage = w; }
-    int geschwindigkeit() override { return m_tempo; }
-    int hoechsteGeschwindigkeit() override { return 450; }
-    int niedrigsteGeschwindigkeit() override { return 80; }
-    void setzeGeschwindigkeit(int w) override { m_tempo = w; }
-    void setzeLautstaerke(long) override {}
-    void sprich(const QString&) override {}
-
-private:
-    int m_stimme = 0, m_lage = 50, m_tempo = 175;
-};
-
 } // namespace varku

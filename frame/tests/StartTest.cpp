@@ -1,7 +1,7 @@
 #include "DateiInfoFrm.h"
 #include "EndeFrm.h"
-#include "Fensterablage.h"
 #include "FehlerMldFrm.h"
+#include "Fensterablage.h"
 #include "GlobModul.h"
 #include "Global.h"
 #include "InfoFrm.h"

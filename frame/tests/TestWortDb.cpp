@@ -24,6 +24,21 @@ void binde(sqlite3_stmt* s, int i, const QString& text) {
         sqlite3_bind_text(s, i, text.toUtf8().constData(), -1, SQLITE_TRANSIENT);
 }
 
+// eine Zeile je Eintrag, für den binde true sagt
+template <typename T, typename F>
+void fuegeEin(sqlite3* db, const char* sql, const std::vector<T>& eintraege, F binde) {
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &s, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sql);
+    for (const T& e : eintraege) {
+        if (binde(s, e))
+            sqlite3_step(s);
+        sqlite3_reset(s);
+        sqlite3_clear_bindings(s);
+    }
+    sqlite3_finalize(s);
+}
+
 } // namespace
 
 QString legeWortDbAn(const QString& pfad, const std::vector<TestWort>& woerter,
@@ -40,49 +55,39 @@ QString legeWortDbAn(const QString& pfad, const std::vector<TestWort>& woerter,
                   "bisPos INTEGER);"
                   "CREATE TABLE SemSynt (RefNr INTEGER, SatzKontext TEXT, Paraphr TEXT);"
                   "CREATE TABLE Transkripte (RefNr INTEGER, WortTranskr TEXT, SatzTranskr TEXT);");
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO WortListe VALUES (?,?,?,?,?,?,?,?)", -1, &s, nullptr);
-    for (const TestWort& w : woerter) {
-        sqlite3_bind_int(s, 1, w.refNr);
-        binde(s, 2, w.wort);
-        binde(s, 3, w.kontext);
-        binde(s, 4, w.waveDat);
-        sqlite3_bind_int(s, 5, w.komplexInd);
-        sqlite3_bind_int(s, 6, w.gws);
-        sqlite3_bind_int(s, 7, w.kat1);
-        sqlite3_bind_int(s, 8, w.kat2);
-        sqlite3_step(s);
-        sqlite3_reset(s);
-    }
-    sqlite3_finalize(s);
-    sqlite3_prepare_v2(db, "INSERT INTO SemSynt VALUES (?,?,'Umschreibung')", -1, &s, nullptr);
-    for (const TestWort& w : woerter)
-        if (!w.satz.isEmpty()) {
-            sqlite3_bind_int(s, 1, w.refNr);
-            binde(s, 2, w.satz);
-            sqlite3_step(s);
-            sqlite3_reset(s);
-        }
-    sqlite3_finalize(s);
-    sqlite3_prepare_v2(db, "INSERT INTO LupenStellen VALUES (?,?,?,?)", -1, &s, nullptr);
-    for (const TestLupe& l : lupen) {
-        sqlite3_bind_int(s, 1, l.refNr);
-        sqlite3_bind_int(s, 2, l.ruvo);
-        sqlite3_bind_int(s, 3, l.von);
-        sqlite3_bind_int(s, 4, l.bis);
-        sqlite3_step(s);
-        sqlite3_reset(s);
-    }
-    sqlite3_finalize(s);
-    sqlite3_prepare_v2(db, "INSERT INTO Transkripte VALUES (?,?,?)", -1, &s, nullptr);
-    for (const TestTranskript& t : transkripte) {
-        sqlite3_bind_int(s, 1, t.refNr);
-        binde(s, 2, t.wort);
-        binde(s, 3, t.satz);
-        sqlite3_step(s);
-        sqlite3_reset(s);
-    }
-    sqlite3_finalize(s);
+    fuegeEin(db, "INSERT INTO WortListe VALUES (?,?,?,?,?,?,?,?)", woerter,
+             [](sqlite3_stmt* s, const TestWort& w) {
+                 sqlite3_bind_int(s, 1, w.refNr);
+                 binde(s, 2, w.wort);
+                 binde(s, 3, w.kontext);
+                 binde(s, 4, w.waveDat);
+                 sqlite3_bind_int(s, 5, w.komplexInd);
+                 sqlite3_bind_int(s, 6, w.gws);
+                 sqlite3_bind_int(s, 7, w.kat1);
+                 sqlite3_bind_int(s, 8, w.kat2);
+                 return true;
+             });
+    fuegeEin(db, "INSERT INTO SemSynt VALUES (?,?,'Umschreibung')", woerter,
+             [](sqlite3_stmt* s, const TestWort& w) {
+                 sqlite3_bind_int(s, 1, w.refNr);
+                 binde(s, 2, w.satz);
+                 return !w.satz.isEmpty();
+             });
+    fuegeEin(db, "INSERT INTO LupenStellen VALUES (?,?,?,?)", lupen,
+             [](sqlite3_stmt* s, const TestLupe& l) {
+                 sqlite3_bind_int(s, 1, l.refNr);
+                 sqlite3_bind_int(s, 2, l.ruvo);
+                 sqlite3_bind_int(s, 3, l.von);
+                 sqlite3_bind_int(s, 4, l.bis);
+                 return true;
+             });
+    fuegeEin(db, "INSERT INTO Transkripte VALUES (?,?,?)", transkripte,
+             [](sqlite3_stmt* s, const TestTranskript& t) {
+                 sqlite3_bind_int(s, 1, t.refNr);
+                 binde(s, 2, t.wort);
+                 binde(s, 3, t.satz);
+                 return true;
+             });
     sqlite3_close(db);
     return pfad;
 }
