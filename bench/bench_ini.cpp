@@ -1,5 +1,5 @@
 // Neuschreiben eines Abschnitts in einer Konfigurationsdatei von 1 MiB
-#include "IniAbschnitt.h"
+#include "foundation/IniAbschnitt.h"
 
 #include <QByteArray>
 #include <QFile>

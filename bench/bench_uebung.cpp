@@ -1,15 +1,15 @@
 // Vom Wortende bis zum nächsten gezeigten Wort: Prüfen, Protokoll, Punkte, Wortwahl, Anzeige
-#include "Anzeigeelemente.h"
-#include "GlobModul.h"
-#include "Global.h"
-#include "Protokoll.h"
-#include "Spieler.h"
-#include "TestDienste.h"
-#include "TestOrdner.h"
-#include "TestWortDb.h"
-#include "VarkuForm.h"
-#include "Wortwahl.h"
-#include "rdbManager.h"
+#include "foundation/Global.h"
+#include "foundation/testing/TestOrdner.h"
+#include "frame/Anzeigeelemente.h"
+#include "frame/GlobModul.h"
+#include "frame/Protokoll.h"
+#include "frame/Spieler.h"
+#include "frame/VarkuForm.h"
+#include "frame/Wortwahl.h"
+#include "frame/rdbManager.h"
+#include "frame/tests/TestWortDb.h"
+#include "platform/testing/TestDienste.h"
 
 #include <QApplication>
 #include <QDir>

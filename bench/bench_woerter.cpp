@@ -1,5 +1,5 @@
 // Öffnen, Filtern und Suchen auf erzeugten Wortdatenbanken von 10 000 und 100 000 Wörtern
-#include "Recordset.h"
+#include "platform/Recordset.h"
 
 #include <QFile>
 #include <QTemporaryDir>

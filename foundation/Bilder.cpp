@@ -1,7 +1,7 @@
-#include "Bilder.h"
+#include "foundation/Bilder.h"
 
-#include "Dateisuche.h"
-#include "Global.h"
+#include "foundation/Dateisuche.h"
+#include "foundation/Global.h"
 
 namespace varku {
 

@@ -1,4 +1,4 @@
-#include "DateiInfoFrm.h"
+#include "foundation/DateiInfoFrm.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Fensterablage.h"
+#include "platform/Fensterablage.h"
 
 #include <QDialog>
 #include <array>

@@ -1,4 +1,4 @@
-#include "Dateisuche.h"
+#include "foundation/Dateisuche.h"
 
 #include <QDir>
 #include <QFileInfo>

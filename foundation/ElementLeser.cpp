@@ -1,4 +1,4 @@
-#include "ElementLeser.h"
+#include "foundation/ElementLeser.h"
 
 namespace varku {
 

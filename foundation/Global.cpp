@@ -1,4 +1,4 @@
-#include "Global.h"
+#include "foundation/Global.h"
 
 namespace varku {
 

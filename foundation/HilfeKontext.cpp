@@ -1,10 +1,7 @@
-#include "HilfeKontext.h"
+#include "foundation/HilfeKontext.h"
 
-#include "Dienste.h"
-#include "Global.h"
-#include "MldFenster.h"
+#include "foundation/Global.h"
 
-#include <QFileInfo>
 #include <array>
 
 namespace varku {
@@ -44,22 +41,6 @@ long hilfeKontextFuer(int nummer, long bisher) {
 
 void setzeHilfeKontext() {
     HilfeKontext = hilfeKontextFuer(UebNr, HilfeKontext);
-}
-
-void oeffneHilfe(const QString& datei, int befehl, long kontext) {
-    if (dienste::hilfe().oeffne(imProgrammordner(datei), befehl, kontext))
-        return;
-    Meldungstext = QStringLiteral("Die Hilfedatei ") + QFileInfo(datei).fileName() +
-                   QStringLiteral("\rist auf diesem Computer nicht vorhanden.");
-    zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(), QStringLiteral("Hilfe"));
-}
-
-void schliesseHilfe(const QString& datei) {
-    dienste::hilfe().schliesseAlle(imProgrammordner(datei));
-}
-
-void zeigeHilfeZumSchwerpunkt() {
-    oeffneHilfe(QStringLiteral("Ruvo.chm"), HilfeEngine::Kontext, HilfeKontext);
 }
 
 } // namespace varku

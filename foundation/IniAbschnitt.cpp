@@ -1,9 +1,9 @@
-#include "IniAbschnitt.h"
+#include "foundation/IniAbschnitt.h"
 
-#include "ElementLeser.h"
-#include "Laufzeitfehler.h"
-#include "Textkodierung.h"
-#include "Zahlenwert.h"
+#include "foundation/ElementLeser.h"
+#include "foundation/Textkodierung.h"
+#include "foundation/Zahlenwert.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QDir>
 #include <QFile>

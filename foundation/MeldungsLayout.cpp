@@ -1,6 +1,6 @@
-#include "MeldungsLayout.h"
+#include "foundation/MeldungsLayout.h"
 
-#include "Zahlenwert.h"
+#include "foundation/Zahlenwert.h"
 
 namespace varku {
 

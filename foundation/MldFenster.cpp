@@ -1,8 +1,8 @@
-#include "MldFenster.h"
+#include "foundation/MldFenster.h"
 
-#include "Dienste.h"
-#include "Symbole.h"
-#include "Twips.h"
+#include "foundation/Symbole.h"
+#include "foundation/Twips.h"
+#include "platform/Dienste.h"
 
 #include <QFrame>
 #include <QLabel>

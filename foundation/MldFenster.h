@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MeldungsLayout.h"
+#include "foundation/MeldungsLayout.h"
 
-#include "Fensterablage.h"
+#include "platform/Fensterablage.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "Programmstart.h"
+#include "foundation/Programmstart.h"
 
-#include "Anwendung.h"
-#include "Dienste.h"
-#include "Fensterablage.h"
-#include "Global.h"
-#include "MldFenster.h"
+#include "foundation/Global.h"
+#include "foundation/MldFenster.h"
+#include "platform/Anwendung.h"
+#include "platform/Dienste.h"
+#include "platform/Fensterablage.h"
 
 #include <QFont>
 #include <QStyleFactory>

@@ -1,8 +1,8 @@
-#include "Routinen.h"
+#include "foundation/Routinen.h"
 
-#include "Dienste.h"
-#include "Laufzeitfehler.h"
-#include "Zahlenwert.h"
+#include "foundation/Zahlenwert.h"
+#include "platform/Dienste.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <cmath>
 

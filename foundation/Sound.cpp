@@ -1,9 +1,9 @@
-#include "Sound.h"
+#include "foundation/Sound.h"
 
-#include "Dateisuche.h"
-#include "Dienste.h"
-#include "Global.h"
-#include "IniAbschnitt.h"
+#include "foundation/Dateisuche.h"
+#include "foundation/Global.h"
+#include "foundation/IniAbschnitt.h"
+#include "platform/Dienste.h"
 
 namespace varku {
 

@@ -1,4 +1,4 @@
-#include "Symbole.h"
+#include "foundation/Symbole.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -1,6 +1,6 @@
-#include "Textkodierung.h"
+#include "foundation/Textkodierung.h"
 
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QFile>
 #include <QFileInfo>

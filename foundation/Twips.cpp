@@ -1,4 +1,4 @@
-#include "Twips.h"
+#include "foundation/Twips.h"
 
 #include <QFontMetricsF>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "Anzeigeelemente.h"
+#include "frame/Anzeigeelemente.h"
 
-#include "Anzeigeregeln.h"
-#include "Twips.h"
+#include "foundation/Twips.h"
+#include "frame/Anzeigeregeln.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "Anzeigeregeln.h"
+#include "frame/Anzeigeregeln.h"
 
-#include "Routinen.h"
-#include "Zahlenwert.h"
+#include "foundation/Routinen.h"
+#include "foundation/Zahlenwert.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "FehlerMldFrm.h"
+#include "frame/FehlerMldFrm.h"
 
-#include "Dienste.h"
-#include "Symbole.h"
+#include "foundation/Symbole.h"
+#include "platform/Dienste.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "GlobModul.h"
+#include "frame/GlobModul.h"
 
-#include "Global.h"
-#include "HilfeKontext.h"
+#include "foundation/Global.h"
+#include "foundation/HilfeKontext.h"
 
 namespace varku {
 

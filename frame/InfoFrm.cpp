@@ -1,7 +1,7 @@
-#include "InfoFrm.h"
+#include "frame/InfoFrm.h"
 
-#include "Bilder.h"
-#include "Version.h"
+#include "foundation/Bilder.h"
+#include "frame/Version.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
-#include "Protokoll.h"
+#include "frame/Protokoll.h"
 
-#include "GlobModul.h"
-#include "Laufzeitfehler.h"
-#include "Routinen.h"
-#include "Spieler.h"
-#include "Textkodierung.h"
+#include "foundation/Routinen.h"
+#include "foundation/Textkodierung.h"
+#include "frame/GlobModul.h"
+#include "frame/Spieler.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "Punkte.h"
+#include "frame/Punkte.h"
 
-#include "Global.h"
-#include "IniAbschnitt.h"
-#include "Laufzeitfehler.h"
-#include "Routinen.h"
-#include "Zahlenwert.h"
+#include "foundation/Global.h"
+#include "foundation/IniAbschnitt.h"
+#include "foundation/Routinen.h"
+#include "foundation/Zahlenwert.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "Schwerpunktliste.h"
+#include "frame/Schwerpunktliste.h"
 
-#include "ElementLeser.h"
-#include "Laufzeitfehler.h"
-#include "Textkodierung.h"
+#include "foundation/ElementLeser.h"
+#include "foundation/Textkodierung.h"
+#include "platform/Laufzeitfehler.h"
 
 namespace varku {
 

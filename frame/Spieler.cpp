@@ -1,6 +1,6 @@
-#include "Spieler.h"
+#include "frame/Spieler.h"
 
-#include "GlobModul.h"
+#include "frame/GlobModul.h"
 
 namespace varku {
 

@@ -1,8 +1,8 @@
-#include "SpielerListeFrm.h"
+#include "frame/SpielerListeFrm.h"
 
-#include "GlobModul.h"
-#include "MldFenster.h"
-#include "Sound.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
+#include "frame/GlobModul.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Spielergruppe.h"
+#include "frame/Spielergruppe.h"
 
-#include "Fensterablage.h"
+#include "platform/Fensterablage.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "Spielergruppe.h"
+#include "frame/Spielergruppe.h"
 
-#include "GlobModul.h"
-#include "Protokoll.h"
-#include "Spieler.h"
-#include "Zahlenwert.h"
+#include "foundation/Zahlenwert.h"
+#include "frame/GlobModul.h"
+#include "frame/Protokoll.h"
+#include "frame/Spieler.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "StartModul.h"
+#include "frame/StartModul.h"
 
-#include "Dienste.h"
-#include "GlobModul.h"
-#include "Global.h"
-#include "VarkuForm.h"
-#include "VarkuHintergrundForm.h"
-#include "VarkuLogoForm.h"
-#include "WillkommenFrm.h"
+#include "foundation/Global.h"
+#include "frame/GlobModul.h"
+#include "frame/VarkuForm.h"
+#include "frame/VarkuHintergrundForm.h"
+#include "frame/VarkuLogoForm.h"
+#include "frame/WillkommenFrm.h"
+#include "platform/Dienste.h"
 
 #include <QDir>
 

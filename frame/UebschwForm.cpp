@@ -1,15 +1,15 @@
-#include "UebschwForm.h"
+#include "frame/UebschwForm.h"
 
-#include "Fensterablage.h"
+#include "platform/Fensterablage.h"
 
-#include "Bilder.h"
-#include "Dateisuche.h"
-#include "GlobModul.h"
-#include "Global.h"
-#include "MldFenster.h"
-#include "Sound.h"
-#include "Spieler.h"
-#include "rdbManager.h"
+#include "foundation/Bilder.h"
+#include "foundation/Dateisuche.h"
+#include "foundation/Global.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
+#include "frame/GlobModul.h"
+#include "frame/Spieler.h"
+#include "frame/rdbManager.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Schwerpunktliste.h"
+#include "frame/Schwerpunktliste.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,10 +1,10 @@
 // Die Anzeigeprozeduren des Hauptfensters: Tasten, Lampen, Zähler, Zeiger, Schrift, Anordnung.
-#include "Anzeigeelemente.h"
-#include "Anzeigeregeln.h"
-#include "GlobModul.h"
-#include "Twips.h"
-#include "VarkuForm.h"
-#include "rdbManager.h"
+#include "foundation/Twips.h"
+#include "frame/Anzeigeelemente.h"
+#include "frame/Anzeigeregeln.h"
+#include "frame/GlobModul.h"
+#include "frame/VarkuForm.h"
+#include "frame/rdbManager.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "VarkuHintergrundForm.h"
+#include "frame/VarkuHintergrundForm.h"
 
-#include "Bilder.h"
+#include "foundation/Bilder.h"
 
 #include <QGuiApplication>
 #include <QPainter>

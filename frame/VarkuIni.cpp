@@ -1,9 +1,9 @@
-#include "VarkuIni.h"
+#include "frame/VarkuIni.h"
 
-#include "GlobModul.h"
-#include "Global.h"
-#include "IniAbschnitt.h"
-#include "Zahlenwert.h"
+#include "foundation/Global.h"
+#include "foundation/IniAbschnitt.h"
+#include "foundation/Zahlenwert.h"
+#include "frame/GlobModul.h"
 
 #include <functional>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "VarkuLogoForm.h"
+#include "frame/VarkuLogoForm.h"
 
-#include "Bilder.h"
-#include "Dienste.h"
-#include "Version.h"
+#include "foundation/Bilder.h"
+#include "frame/Version.h"
+#include "platform/Dienste.h"
 
 #include <QFrame>
 #include <QLabel>

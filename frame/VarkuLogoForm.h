@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Uhr.h"
+#include "platform/Uhr.h"
 
 #include <QDialog>
 #include <memory>

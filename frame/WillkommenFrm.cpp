@@ -1,8 +1,9 @@
-#include "WillkommenFrm.h"
+#include "frame/WillkommenFrm.h"
 
-#include "Bilder.h"
-#include "HilfeEngine.h"
-#include "HilfeKontext.h"
+#include "foundation/Bilder.h"
+#include "foundation/Hilfe.h"
+#include "foundation/HilfeKontext.h"
+#include "platform/HilfeEngine.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

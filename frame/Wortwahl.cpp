@@ -1,13 +1,13 @@
-#include "Wortwahl.h"
+#include "frame/Wortwahl.h"
 
-#include "GlobModul.h"
-#include "Global.h"
-#include "Laufzeitfehler.h"
-#include "MldFenster.h"
-#include "Routinen.h"
-#include "Spieler.h"
-#include "Zahlenwert.h"
-#include "rdbManager.h"
+#include "foundation/Global.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Routinen.h"
+#include "foundation/Zahlenwert.h"
+#include "frame/GlobModul.h"
+#include "frame/Spieler.h"
+#include "frame/rdbManager.h"
+#include "platform/Laufzeitfehler.h"
 
 namespace varku {
 

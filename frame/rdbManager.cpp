@@ -1,8 +1,8 @@
-#include "rdbManager.h"
+#include "frame/rdbManager.h"
 
-#include "DateiInfoFrm.h"
-#include "GlobModul.h"
-#include "Global.h"
+#include "foundation/DateiInfoFrm.h"
+#include "foundation/Global.h"
+#include "frame/GlobModul.h"
 
 #include <QLabel>
 

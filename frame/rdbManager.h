@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Recordset.h"
+#include "platform/Recordset.h"
 
 #include <QString>
 #include <cstdint>

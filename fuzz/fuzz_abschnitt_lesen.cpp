@@ -1,9 +1,9 @@
 // Ein Abschnitt der Konfigurationsdatei wird mit seinen Zahlen gelesen; Unsinn darf höchstens
 // einen Laufzeitfehler geben, nie einen Absturz.
-#include "IniAbschnitt.h"
-#include "Laufzeitfehler.h"
-#include "Textkodierung.h"
-#include "Zahlenwert.h"
+#include "foundation/IniAbschnitt.h"
+#include "foundation/Textkodierung.h"
+#include "foundation/Zahlenwert.h"
+#include "platform/Laufzeitfehler.h"
 
 using namespace varku;
 

@@ -1,8 +1,8 @@
 // Das Neuschreiben eines Abschnitts darf keine Zeile außerhalb verlieren oder verändern, muss
 // beim zweiten Mal dieselbe Datei ergeben und die neuen Werte lesbar machen.
-#include "ElementLeser.h"
-#include "IniAbschnitt.h"
-#include "Textkodierung.h"
+#include "foundation/ElementLeser.h"
+#include "foundation/IniAbschnitt.h"
+#include "foundation/Textkodierung.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // Der Elementleser liest jede Textdatei des Systems: er muss mit allen Bytes fertig werden.
-#include "ElementLeser.h"
-#include "Textkodierung.h"
+#include "foundation/ElementLeser.h"
+#include "foundation/Textkodierung.h"
 
 #include <cstdlib>
 

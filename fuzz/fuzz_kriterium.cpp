@@ -1,7 +1,7 @@
 // Kriterien kommen aus dem Programm und aus der Kategorientabelle: jeder Text darf höchstens
 // einen Laufzeitfehler geben, nie einen Absturz oder eine Endlosschleife.
-#include "Kriterium.h"
-#include "Laufzeitfehler.h"
+#include "platform/Kriterium.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <cstdlib>
 

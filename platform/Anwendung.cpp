@@ -1,4 +1,4 @@
-#include "Anwendung.h"
+#include "platform/Anwendung.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QApplication>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "Datenbank.h"
+#include "platform/Datenbank.h"
 
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,6 @@
-#include "Dienste.h"
+#include "platform/Dienste.h"
 
-#include "EchteDienste.h"
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 namespace varku::dienste {
 
@@ -66,15 +65,6 @@ void setze(std::unique_ptr<Sprachausgabe> s) {
 }
 void setze(std::unique_ptr<HilfeEngine> h) {
     ablage().hilfe = std::move(h);
-}
-
-void setzeEchteDienste() {
-    setze(std::unique_ptr<Uhr>(new EchteUhr));
-    setze(std::unique_ptr<Zufall>(new EchterZufall));
-    setze(std::unique_ptr<ModalAnzeige>(new EchteModalAnzeige));
-    setze(std::unique_ptr<SoundGeraet>(new EchtesSoundGeraet));
-    setze(std::unique_ptr<HilfeEngine>(new EchteHilfeEngine));
-    setze(std::unique_ptr<Sprachausgabe>(new EspeakSprachausgabe));
 }
 
 void entferneAlle() {

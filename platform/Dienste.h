@@ -1,11 +1,11 @@
 #pragma once
 
-#include "HilfeEngine.h"
-#include "ModalAnzeige.h"
-#include "SoundGeraet.h"
-#include "Sprachausgabe.h"
-#include "Uhr.h"
-#include "Zufall.h"
+#include "platform/HilfeEngine.h"
+#include "platform/ModalAnzeige.h"
+#include "platform/SoundGeraet.h"
+#include "platform/Sprachausgabe.h"
+#include "platform/Uhr.h"
+#include "platform/Zufall.h"
 
 #include <memory>
 

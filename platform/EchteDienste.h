@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EchteHilfeEngine.h"
-#include "EchteModalAnzeige.h"
-#include "EchteUhr.h"
-#include "EchterZufall.h"
-#include "EchtesSoundGeraet.h"
-#include "EspeakSprachausgabe.h"
+#include "platform/EchteHilfeEngine.h"
+#include "platform/EchteModalAnzeige.h"
+#include "platform/EchteUhr.h"
+#include "platform/EchterZufall.h"
+#include "platform/EchtesSoundGeraet.h"
+#include "platform/EspeakSprachausgabe.h"

@@ -1,4 +1,4 @@
-#include "EchteHilfeEngine.h"
+#include "platform/EchteHilfeEngine.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "EchteModalAnzeige.h"
+#include "platform/EchteModalAnzeige.h"
 
 #include <QDialog>
 #include <QEvent>

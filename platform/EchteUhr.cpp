@@ -1,4 +1,4 @@
-#include "EchteUhr.h"
+#include "platform/EchteUhr.h"
 
 #include <QTimer>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "EchterZufall.h"
+#include "platform/EchterZufall.h"
 
 #include <chrono>
 

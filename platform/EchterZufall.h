@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Zufall.h"
+#include "platform/Zufall.h"
 
 #include <random>
 

@@ -1,6 +1,6 @@
-#include "EchtesSoundGeraet.h"
+#include "platform/EchtesSoundGeraet.h"
 
-#include "WavKopf.h"
+#include "platform/WavKopf.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundGeraet.h"
+#include "platform/SoundGeraet.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "EspeakSprachausgabe.h"
+#include "platform/EspeakSprachausgabe.h"
 
-#include "Sprachtext.h"
+#include "platform/Sprachtext.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>

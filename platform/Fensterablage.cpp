@@ -1,4 +1,4 @@
-#include "Fensterablage.h"
+#include "platform/Fensterablage.h"
 
 #include <algorithm>
 #include <vector>

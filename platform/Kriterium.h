@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tabelle.h"
+#include "platform/Tabelle.h"
 
 #include <QString>
 #include <memory>

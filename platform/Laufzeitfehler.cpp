@@ -1,4 +1,4 @@
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 namespace varku {
 

@@ -1,7 +1,7 @@
-#include "Recordset.h"
+#include "platform/Recordset.h"
 
-#include "Datenbank.h"
-#include "Laufzeitfehler.h"
+#include "platform/Datenbank.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <numeric>
 

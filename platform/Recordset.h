@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Kriterium.h"
-#include "Tabelle.h"
-#include "Wert.h"
+#include "platform/Kriterium.h"
+#include "platform/Tabelle.h"
+#include "platform/Wert.h"
 
 #include <QString>
 #include <memory>

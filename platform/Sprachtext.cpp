@@ -1,4 +1,4 @@
-#include "Sprachtext.h"
+#include "platform/Sprachtext.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "Tabelle.h"
+#include "platform/Tabelle.h"
 
 namespace varku::db {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Wert.h"
+#include "platform/Wert.h"
 
 #include <QString>
 #include <QStringList>

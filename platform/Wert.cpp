@@ -1,4 +1,4 @@
-#include "Wert.h"
+#include "platform/Wert.h"
 
 #include <cmath>
 

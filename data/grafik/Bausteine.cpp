@@ -1,4 +1,4 @@
-#include "Bausteine.h"
+#include "data/grafik/Bausteine.h"
 
 #include <QFile>
 #include <QSet>

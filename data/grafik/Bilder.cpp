@@ -1,9 +1,9 @@
-#include "Bilder.h"
+#include "data/grafik/Bilder.h"
 
-#include "Eule.h"
-#include "Kachel.h"
-#include "Kachelfarben.h"
-#include "Zierrat.h"
+#include "data/grafik/Eule.h"
+#include "data/grafik/Kachel.h"
+#include "data/grafik/Kachelfarben.h"
+#include "data/grafik/Zierrat.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "Eule.h"
+#include "data/grafik/Eule.h"
 
 #include <QLinearGradient>
 #include <QPainter>

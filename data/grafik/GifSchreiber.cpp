@@ -1,6 +1,6 @@
-#include "GifSchreiber.h"
+#include "data/grafik/GifSchreiber.h"
 
-#include "Farbreduktion.h"
+#include "data/grafik/Farbreduktion.h"
 
 #include <QSaveFile>
 

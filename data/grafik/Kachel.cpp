@@ -1,4 +1,4 @@
-#include "Kachel.h"
+#include "data/grafik/Kachel.h"
 
 #include <QFontDatabase>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "Kachelfarben.h"
+#include "data/grafik/Kachelfarben.h"
 
 namespace varku {
 

@@ -1,4 +1,4 @@
-#include "Zierrat.h"
+#include "data/grafik/Zierrat.h"
 
 #include <QLinearGradient>
 #include <QPainter>

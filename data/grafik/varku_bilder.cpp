@@ -1,12 +1,12 @@
 // Erzeugt beim Bau die Bilder des Programmordners:
 //   varku_bilder <grafikordner> <bausteine.txt>
 
-#include "Bausteine.h"
-#include "Bilder.h"
-#include "Farbreduktion.h"
-#include "GifSchreiber.h"
-#include "Kachel.h"
-#include "Kachelfarben.h"
+#include "data/grafik/Bausteine.h"
+#include "data/grafik/Bilder.h"
+#include "data/grafik/Farbreduktion.h"
+#include "data/grafik/GifSchreiber.h"
+#include "data/grafik/Kachel.h"
+#include "data/grafik/Kachelfarben.h"
 
 #include <QDir>
 #include <QGuiApplication>

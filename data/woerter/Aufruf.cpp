@@ -1,4 +1,4 @@
-#include "Aufruf.h"
+#include "data/woerter/Aufruf.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "Fehler.h"
+#include "data/woerter/Fehler.h"
 
 namespace varku {
 

@@ -1,6 +1,6 @@
-#include "Kachelbild.h"
+#include "data/woerter/Kachelbild.h"
 
-#include "ElementLeser.h"
+#include "foundation/ElementLeser.h"
 
 namespace varku {
 

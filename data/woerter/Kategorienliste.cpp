@@ -1,7 +1,7 @@
-#include "Kategorienliste.h"
+#include "data/woerter/Kategorienliste.h"
 
-#include "ElementLeser.h"
-#include "Textkodierung.h"
+#include "foundation/ElementLeser.h"
+#include "foundation/Textkodierung.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
-#include "Pruefung.h"
+#include "data/woerter/Pruefung.h"
 
-#include "Kachelbild.h"
-#include "WaveNamen.h"
+#include "data/woerter/Kachelbild.h"
+#include "data/woerter/WaveNamen.h"
 
 #include <QHash>
 #include <algorithm>

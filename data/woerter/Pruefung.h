@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Fehler.h"
-#include "Kategorienliste.h"
-#include "Wortdatei.h"
+#include "data/woerter/Fehler.h"
+#include "data/woerter/Kategorienliste.h"
+#include "data/woerter/Wortdatei.h"
 
 #include <QList>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "Quellen.h"
+#include "data/woerter/Quellen.h"
 
-#include "Kachelbild.h"
+#include "data/woerter/Kachelbild.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pruefung.h"
+#include "data/woerter/Pruefung.h"
 
 #include <QString>
 #include <QStringList>

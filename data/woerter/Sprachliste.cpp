@@ -1,4 +1,4 @@
-#include "Sprachliste.h"
+#include "data/woerter/Sprachliste.h"
 
 #include <QSaveFile>
 

@@ -1,4 +1,4 @@
-#include "WaveNamen.h"
+#include "data/woerter/WaveNamen.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Wortdatei.h"
+#include "data/woerter/Wortdatei.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "Wortdatei.h"
+#include "data/woerter/Wortdatei.h"
 
-#include "ElementLeser.h"
+#include "foundation/ElementLeser.h"
 
 #include <QSet>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Fehler.h"
+#include "data/woerter/Fehler.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "Wortdatenbank.h"
+#include "data/woerter/Wortdatenbank.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Kategorienliste.h"
-#include "Wortdatei.h"
+#include "data/woerter/Kategorienliste.h"
+#include "data/woerter/Wortdatei.h"
 
 #include <QList>
 #include <QString>

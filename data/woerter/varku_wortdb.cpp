@@ -1,11 +1,11 @@
 // Baut aus den Wortdateien die Wortdatenbank und die Liste für die Sprachaufnahmen;
 // Aufruf siehe Aufruf.h. Bei einem Fehler in den Daten wird nichts geschrieben.
 
-#include "Aufruf.h"
-#include "Pruefung.h"
-#include "Quellen.h"
-#include "Sprachliste.h"
-#include "Wortdatenbank.h"
+#include "data/woerter/Aufruf.h"
+#include "data/woerter/Pruefung.h"
+#include "data/woerter/Quellen.h"
+#include "data/woerter/Sprachliste.h"
+#include "data/woerter/Wortdatenbank.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

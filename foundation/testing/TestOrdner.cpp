@@ -1,6 +1,6 @@
-#include "TestOrdner.h"
+#include "foundation/testing/TestOrdner.h"
 
-#include "Global.h"
+#include "foundation/Global.h"
 
 #include <QDir>
 #include <QFile>

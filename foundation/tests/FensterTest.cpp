@@ -1,9 +1,9 @@
-#include "DateiInfoFrm.h"
-#include "EndeFrm.h"
-#include "MeldungsLayout.h"
-#include "MldFenster.h"
-#include "TestDienste.h"
-#include "Twips.h"
+#include "foundation/DateiInfoFrm.h"
+#include "foundation/EndeFrm.h"
+#include "foundation/MeldungsLayout.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Twips.h"
+#include "platform/testing/TestDienste.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,10 @@
-#include "HilfeKontext.h"
+#include "foundation/HilfeKontext.h"
+#include "foundation/Hilfe.h"
 
-#include "Global.h"
-#include "MldFenster.h"
-#include "TestDienste.h"
-#include "TestOrdner.h"
+#include "foundation/Global.h"
+#include "foundation/MldFenster.h"
+#include "foundation/testing/TestOrdner.h"
+#include "platform/testing/TestDienste.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "IniAbschnitt.h"
+#include "foundation/IniAbschnitt.h"
 
-#include "Laufzeitfehler.h"
-#include "TestOrdner.h"
-#include "Textkodierung.h"
+#include "foundation/Textkodierung.h"
+#include "foundation/testing/TestOrdner.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "Routinen.h"
+#include "foundation/Routinen.h"
 
-#include "Dienste.h"
-#include "EchterZufall.h"
-#include "Laufzeitfehler.h"
-#include "TestDienste.h"
+#include "platform/Dienste.h"
+#include "platform/EchterZufall.h"
+#include "platform/Laufzeitfehler.h"
+#include "platform/testing/TestDienste.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,7 +1,7 @@
-#include "Sound.h"
+#include "foundation/Sound.h"
 
-#include "TestDienste.h"
-#include "TestOrdner.h"
+#include "foundation/testing/TestOrdner.h"
+#include "platform/testing/TestDienste.h"
 
 #include <gtest/gtest.h>
 

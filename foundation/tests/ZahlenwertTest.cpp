@@ -1,6 +1,6 @@
-#include "Zahlenwert.h"
+#include "foundation/Zahlenwert.h"
 
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Anzeigeregeln.h"
+#include "frame/Anzeigeregeln.h"
 
 #include <gtest/gtest.h>
 

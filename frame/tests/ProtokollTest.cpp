@@ -1,9 +1,9 @@
-#include "Protokoll.h"
-#include "GlobModul.h"
-#include "Laufzeitfehler.h"
-#include "Spieler.h"
-#include "TestDienste.h"
-#include "TestOrdner.h"
+#include "frame/Protokoll.h"
+#include "foundation/testing/TestOrdner.h"
+#include "frame/GlobModul.h"
+#include "frame/Spieler.h"
+#include "platform/Laufzeitfehler.h"
+#include "platform/testing/TestDienste.h"
 
 #include <QDir>
 #include <QRegularExpression>

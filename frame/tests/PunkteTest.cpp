@@ -1,6 +1,6 @@
-#include "Punkte.h"
+#include "frame/Punkte.h"
 
-#include "TestOrdner.h"
+#include "foundation/testing/TestOrdner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "GlobModul.h"
-#include "Laufzeitfehler.h"
-#include "MldFenster.h"
-#include "Protokoll.h"
-#include "Sound.h"
-#include "Spieler.h"
-#include "SpielerListeFrm.h"
-#include "Spielergruppe.h"
-#include "TestDienste.h"
-#include "TestOrdner.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
+#include "foundation/testing/TestOrdner.h"
+#include "frame/GlobModul.h"
+#include "frame/Protokoll.h"
+#include "frame/Spieler.h"
+#include "frame/SpielerListeFrm.h"
+#include "frame/Spielergruppe.h"
+#include "platform/Laufzeitfehler.h"
+#include "platform/testing/TestDienste.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "TestWortDb.h"
+#include "frame/tests/TestWortDb.h"
 
 #include <QFile>
 #include <sqlite3.h>

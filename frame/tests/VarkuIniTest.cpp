@@ -1,7 +1,7 @@
-#include "VarkuIni.h"
-#include "GlobModul.h"
-#include "Laufzeitfehler.h"
-#include "TestOrdner.h"
+#include "frame/VarkuIni.h"
+#include "foundation/testing/TestOrdner.h"
+#include "frame/GlobModul.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "Wortwahl.h"
-#include "GlobModul.h"
-#include "Global.h"
-#include "Laufzeitfehler.h"
-#include "MldFenster.h"
-#include "Spieler.h"
-#include "TestDienste.h"
-#include "TestOrdner.h"
-#include "TestWortDb.h"
-#include "rdbManager.h"
+#include "frame/Wortwahl.h"
+#include "foundation/Global.h"
+#include "foundation/MldFenster.h"
+#include "foundation/testing/TestOrdner.h"
+#include "frame/GlobModul.h"
+#include "frame/Spieler.h"
+#include "frame/rdbManager.h"
+#include "frame/tests/TestWortDb.h"
+#include "platform/Laufzeitfehler.h"
+#include "platform/testing/TestDienste.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "rdbManager.h"
-#include "DateiInfoFrm.h"
-#include "GlobModul.h"
-#include "Global.h"
-#include "Laufzeitfehler.h"
-#include "TestDienste.h"
-#include "TestOrdner.h"
-#include "TestWortDb.h"
+#include "frame/rdbManager.h"
+#include "foundation/DateiInfoFrm.h"
+#include "foundation/Global.h"
+#include "foundation/testing/TestOrdner.h"
+#include "frame/GlobModul.h"
+#include "frame/tests/TestWortDb.h"
+#include "platform/Laufzeitfehler.h"
+#include "platform/testing/TestDienste.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

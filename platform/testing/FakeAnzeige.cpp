@@ -1,4 +1,4 @@
-#include "FakeAnzeige.h"
+#include "platform/testing/FakeAnzeige.h"
 
 #include <QAbstractButton>
 #include <QTest>

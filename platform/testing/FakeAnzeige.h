@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModalAnzeige.h"
+#include "platform/ModalAnzeige.h"
 
 #include <QString>
 #include <QStringList>

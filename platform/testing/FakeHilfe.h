@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HilfeEngine.h"
+#include "platform/HilfeEngine.h"
 
 #include <QString>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Sprachausgabe.h"
+#include "platform/Sprachausgabe.h"
 
 #include <QStringList>
 

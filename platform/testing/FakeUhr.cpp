@@ -1,4 +1,4 @@
-#include "FakeUhr.h"
+#include "platform/testing/FakeUhr.h"
 
 #include <algorithm>
 #include <cmath>

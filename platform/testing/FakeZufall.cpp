@@ -1,4 +1,4 @@
-#include "FakeZufall.h"
+#include "platform/testing/FakeZufall.h"
 
 namespace varku::test {
 

@@ -1,6 +1,6 @@
-#include "TestDienste.h"
+#include "platform/testing/TestDienste.h"
 
-#include "Dienste.h"
+#include "platform/Dienste.h"
 
 namespace varku::test {
 

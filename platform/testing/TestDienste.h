@@ -1,11 +1,11 @@
 #pragma once
 
-#include "FakeAnzeige.h"
-#include "FakeHilfe.h"
-#include "FakeSound.h"
-#include "FakeSprache.h"
-#include "FakeUhr.h"
-#include "FakeZufall.h"
+#include "platform/testing/FakeAnzeige.h"
+#include "platform/testing/FakeHilfe.h"
+#include "platform/testing/FakeSound.h"
+#include "platform/testing/FakeSprache.h"
+#include "platform/testing/FakeUhr.h"
+#include "platform/testing/FakeZufall.h"
 
 namespace varku::test {
 

@@ -1,4 +1,4 @@
-#include "Fensterablage.h"
+#include "platform/Fensterablage.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

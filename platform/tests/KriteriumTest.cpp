@@ -1,6 +1,6 @@
-#include "Kriterium.h"
+#include "platform/Kriterium.h"
 
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <gtest/gtest.h>
 

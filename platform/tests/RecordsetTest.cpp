@@ -1,6 +1,6 @@
-#include "Recordset.h"
+#include "platform/Recordset.h"
 
-#include "Laufzeitfehler.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QFile>
 #include <QTemporaryDir>

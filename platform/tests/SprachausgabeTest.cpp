@@ -1,5 +1,5 @@
-#include "EspeakSprachausgabe.h"
-#include "Sprachtext.h"
+#include "platform/EspeakSprachausgabe.h"
+#include "platform/Sprachtext.h"
 
 #include <gtest/gtest.h>
 

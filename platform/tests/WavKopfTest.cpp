@@ -1,4 +1,4 @@
-#include "WavKopf.h"
+#include "platform/WavKopf.h"
 
 #include <gtest/gtest.h>
 

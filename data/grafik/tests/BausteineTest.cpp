@@ -1,5 +1,5 @@
-#include "Bausteine.h"
-#include "Kachelfarben.h"
+#include "data/grafik/Bausteine.h"
+#include "data/grafik/Kachelfarben.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "Farbreduktion.h"
+#include "data/grafik/Farbreduktion.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

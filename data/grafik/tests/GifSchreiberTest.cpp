@@ -1,6 +1,6 @@
-#include "GifSchreiber.h"
-#include "Farbreduktion.h"
-#include "Kachel.h"
+#include "data/grafik/GifSchreiber.h"
+#include "data/grafik/Farbreduktion.h"
+#include "data/grafik/Kachel.h"
 
 #include <QFile>
 #include <QRandomGenerator>

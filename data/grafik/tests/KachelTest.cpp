@@ -1,6 +1,6 @@
-#include "Kachel.h"
-#include "Bausteine.h"
-#include "Kachelfarben.h"
+#include "data/grafik/Kachel.h"
+#include "data/grafik/Bausteine.h"
+#include "data/grafik/Kachelfarben.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Aufruf.h"
+#include "data/woerter/Aufruf.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 
 #include <gtest/gtest.h>
 

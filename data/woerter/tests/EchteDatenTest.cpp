@@ -1,7 +1,7 @@
-#include "Pruefung.h"
-#include "Quellen.h"
+#include "data/woerter/Pruefung.h"
+#include "data/woerter/Quellen.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 #include <QDir>
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "Kategorienliste.h"
+#include "data/woerter/Kategorienliste.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Prüft, was der Bau in den Programmordner gelegt hat: die Wortdatenbank, wie die Programme sie
 // lesen, die Schwerpunktliste, die Aufnahmen und die Kategorienbilder.
-#include "Dateisuche.h"
-#include "ElementLeser.h"
-#include "Recordset.h"
-#include "Textkodierung.h"
+#include "foundation/Dateisuche.h"
+#include "foundation/ElementLeser.h"
+#include "foundation/Textkodierung.h"
+#include "platform/Recordset.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "Pruefung.h"
+#include "data/woerter/Pruefung.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 #include <functional>
 
 #include <gtest/gtest.h>

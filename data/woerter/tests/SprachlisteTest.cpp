@@ -1,6 +1,6 @@
-#include "Sprachliste.h"
+#include "data/woerter/Sprachliste.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 #include <QFile>
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
-#include "WaveNamen.h"
-#include "Kachelbild.h"
+#include "data/woerter/WaveNamen.h"
+#include "data/woerter/Kachelbild.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 
 #include <gtest/gtest.h>
 

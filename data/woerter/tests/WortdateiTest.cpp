@@ -1,6 +1,6 @@
-#include "Wortdatei.h"
+#include "data/woerter/Wortdatei.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Wortdatenbank.h"
+#include "data/woerter/Wortdatenbank.h"
 
-#include "QtAusgabe.h"
+#include "data/woerter/tests/QtAusgabe.h"
 #include <QFile>
 #include <QTemporaryDir>
 
