@@ -1,26 +1,8 @@
 #include "frame/Anzeigeregeln.h"
 
-#include "foundation/Routinen.h"
-#include "foundation/Zahlenwert.h"
-
 #include <cmath>
 
 namespace varku {
-
-Nadel berechneNadel(int punkte, const QRectF& z) {
-    const double winkel = punkte / 1000.0 * 264.0 - 42.0;
-    double bogen = 0;
-    winkelInBogenmass(winkel, bogen);
-    const double h = z.width() / 2.0;
-    const QPointF achse(z.left() + h, z.top() + h);
-    const auto versatz = [&](double laenge) {
-        return QPointF(rundeGerade(laenge * std::cos(bogen)),
-                       rundeGerade(laenge * std::sin(bogen)));
-    };
-    const QPointF lang = versatz(0.6 * h);
-    const QPointF kurz = versatz(0.2 * h);
-    return {achse, achse - lang, achse + kurz};
-}
 
 QString formatiereAnzahl(long anzahl) {
     if (anzahl > 9999)

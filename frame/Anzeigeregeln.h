@@ -1,21 +1,10 @@
 #pragma once
 
-#include <QPointF>
-#include <QRectF>
 #include <QString>
 
 namespace varku {
 
 // Rechenregeln der Anzeige im Hauptfenster, alle Maße in Twips.
-
-// Der Zeiger des Punktemessers: 0 Punkte links unten, 500 senkrecht, 1000 rechts unten;
-// ein langer Zeiger (0,6 des halben Zifferblatts) und ein kurzes Ende (0,2).
-struct Nadel {
-    QPointF achse;
-    QPointF spitze;
-    QPointF ende;
-};
-Nadel berechneNadel(int punkte, const QRectF& zifferblatt);
 
 // Zähler: Anzahl "0000" (über 9999 "9999"), Zeit "00,00" (über 99,99 "99,99")
 QString formatiereAnzahl(long anzahl);

@@ -1,8 +1,6 @@
 #include "frame/Punkte.h"
 
-#include "foundation/Global.h"
-#include "foundation/IniAbschnitt.h"
-#include "foundation/Routinen.h"
+#include "foundation/Spielzeit.h"
 #include "foundation/Zahlenwert.h"
 #include "platform/Laufzeitfehler.h"
 
@@ -10,16 +8,6 @@
 #include <cmath>
 
 namespace varku {
-
-long spielStartZeit = 0;
-
-long sekundenZwischen(long anfang, long ende) {
-    long d = ende - anfang;
-    // die Uhr beginnt um Mitternacht wieder bei null
-    if (d < 0)
-        d += 86400;
-    return d;
-}
 
 int16_t berechnePunkte(bool nachschreiben, long leseStart, long leseEnde, int komplexInd,
                        int schwierigkeitsgrad) {
@@ -60,19 +48,6 @@ int16_t restPunkte(long spielStart, long jetzt, int m) {
     double punkte = rundeGerade(1000.0 - std::floor(d / (m * 60.0) * 1000.0));
     punkte = std::clamp(punkte, 0.0, 1000.0);
     return int16_t(punkte);
-}
-
-int16_t restPunkteNachSpiel() {
-    return restPunkte(spielStartZeit, sekundenJetzt(), leseMaxSpielDauer());
-}
-
-int leseMaxSpielDauer() {
-    int dauer = 0;
-    leseAbschnitt(imProgrammordner(QStringLiteral("Varku.ini")), QStringLiteral("Spiele"),
-                  {QStringLiteral("MaximaleSpielDauer")}, [&](int, const QString& wert) {
-                      dauer = alsInteger(zahlenwert(wert), QStringLiteral("MaximaleSpielDauer"));
-                  });
-    return dauer;
 }
 
 } // namespace varku

@@ -6,11 +6,6 @@ namespace varku {
 
 // Punkte, Lesezeit, Spielerwechsel und die Punkte nach einem Spiel, als Rechenregeln.
 
-extern long spielStartZeit; // Sekunden seit Mitternacht beim letzten Spielstart; 0: keins
-
-// Sekunden von anfang bis ende, beide seit Mitternacht; auch über Mitternacht hinweg
-long sekundenZwischen(long anfang, long ende);
-
 // Punkte eines richtigen Wortes. Abschreiben: (3 - t) * Schwierigkeit * (3 - Grad) / 2 mit der
 // Lesezeit t in ganzen Sekunden, höchstens 3, gerundet; Diktat: (3 - Grad) * Schwierigkeit * 3.
 int16_t berechnePunkte(bool nachschreiben, long leseStart, long leseEnde, int komplexInd,
@@ -25,10 +20,5 @@ bool uebergabeFaellig(int sitzungsPunkte, int zielpunkte, int nSpieler, int aktS
 // Punkte, die der Gruppe nach einem Spiel bleiben, aus der vergangenen Zeit und der höchsten
 // Spieldauer in Minuten; ohne gültige Spieldauer gelten wie in den Spielen 5 Minuten.
 int16_t restPunkte(long spielStart, long jetzt, int maxSpielDauerMinuten);
-// dasselbe mit der Uhr und [Spiele] der Konfigurationsdatei
-int16_t restPunkteNachSpiel();
-
-// MaximaleSpielDauer aus [Spiele], 0 wenn sie fehlt
-int leseMaxSpielDauer();
 
 } // namespace varku

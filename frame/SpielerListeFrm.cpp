@@ -2,7 +2,7 @@
 
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
-#include "frame/GlobModul.h"
+#include "frame/Uebung.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,7 +23,13 @@ const QString gast = QStringLiteral("Gast");
 
 } // namespace
 
-SpielerListeFrm::SpielerListeFrm() {
+SpielerListeFrm& SpielerListeFrm::instanz(Uebung& uebung) {
+    SpielerListeFrm& f = Einzelfenster<SpielerListeFrm>::instanz(uebung);
+    f.m_uebung = &uebung;
+    return f;
+}
+
+SpielerListeFrm::SpielerListeFrm(Uebung& uebung) : m_uebung(&uebung) {
     setObjectName(QStringLiteral("SpielerListeFrm"));
     setWindowTitle(QStringLiteral("Spielerliste"));
     setModal(true);
@@ -110,7 +116,7 @@ void SpielerListeFrm::Form_Load() {
 }
 
 bool SpielerListeFrm::spielerVorhanden(const QString& name) const {
-    return m_gruppe.spielerVorhanden(name);
+    return m_uebung->gruppe.spielerVorhanden(name);
 }
 
 void SpielerListeFrm::setzeStandardKnopf(QPushButton* knopf) {
@@ -139,7 +145,7 @@ void SpielerListeFrm::SpielerLst_Click() {
 void SpielerListeFrm::addSpBtn_Click() {
     pwLbl->setEnabled(true);
     pwInp->setEnabled(true);
-    const Spielergruppe::Eintrag e = m_gruppe.fuegeHinzu(UserList->currentText());
+    const Spielergruppe::Eintrag e = m_uebung->gruppe.fuegeHinzu(UserList->currentText());
     switch (e.ergebnis) {
     case Spielergruppe::Ergebnis::ListeVoll:
         spieleSound(QStringLiteral("ProgrammMeldung"));
@@ -173,13 +179,12 @@ void SpielerListeFrm::delSpBtn_Click() {
     // keine Markierung, die zum gesperrten Knopf nicht passt
     SpielerLst->clearSelection();
     delSpBtn->setEnabled(false);
-    m_gruppe.entferne(i);
+    m_uebung->entferneSpieler(i);
     emit spielerlisteGeaendert();
 }
 
 void SpielerListeFrm::okBtn_Click() {
-    nSpieler = SpielerLst->count();
-    if (nSpieler >= 1) {
+    if (m_uebung->nSpieler() >= 1) {
         hide();
         return;
     }
@@ -197,13 +202,6 @@ void SpielerListeFrm::abbrBtn_Click() {
 void SpielerListeFrm::closeEvent(QCloseEvent* e) {
     e->ignore();
     abbrBtn_Click();
-}
-
-QString holeSpielerName(int i) {
-    const SpielerListeFrm* f = SpielerListeFrm::geladen();
-    if (!f || i < 0 || i >= f->SpielerLst->count())
-        return {};
-    return f->SpielerLst->item(i)->text();
 }
 
 } // namespace varku

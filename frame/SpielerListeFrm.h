@@ -1,7 +1,5 @@
 #pragma once
 
-#include "frame/Spielergruppe.h"
-
 #include "platform/Fensterablage.h"
 
 #include <QDialog>
@@ -14,6 +12,8 @@ class QListWidget;
 class QPushButton;
 
 namespace varku {
+
+class Uebung;
 
 // Die Spielerliste: bis zu vier Spieler aus der Benutzerliste eintragen (Gäste werden
 // nummeriert) und wieder austragen. Verborgen, nicht entladen; die Liste bleibt, wie sie ist.
@@ -30,10 +30,12 @@ public:
     QPushButton* okBtn;
     QPushButton* abbrBtn;
 
+    // beim ersten Gebrauch angelegt; die Spieler gehören der Übung
+    static SpielerListeFrm& instanz(Uebung& uebung);
+
     void Form_Load();
     // true, wenn ein Eintrag von SpielerLst genau so heißt
     bool spielerVorhanden(const QString& name) const;
-    const Spielergruppe& gruppe() const { return m_gruppe; }
 
 signals:
     // nach jedem Ein- und Austragen, damit andere Listen gleich bleiben
@@ -56,13 +58,10 @@ protected:
 
 private:
     friend class Einzelfenster<SpielerListeFrm>;
-    SpielerListeFrm();
+    explicit SpielerListeFrm(Uebung& uebung);
     void setzeStandardKnopf(QPushButton* knopf);
 
-    Spielergruppe m_gruppe;
+    Uebung* m_uebung;
 };
-
-// Name des Spielers i: Eintrag i von SpielerLst; leer, wenn es ihn nicht gibt
-QString holeSpielerName(int i);
 
 } // namespace varku

@@ -1,9 +1,7 @@
 #include "frame/Spielergruppe.h"
 
+#include "foundation/Protokolldatei.h"
 #include "foundation/Zahlenwert.h"
-#include "frame/GlobModul.h"
-#include "frame/Protokoll.h"
-#include "frame/Spieler.h"
 
 #include <algorithm>
 
@@ -14,14 +12,18 @@ namespace {
 const QString gast = QStringLiteral("Gast");
 constexpr int maxNamenLaenge = 15;
 
-// Platz ziel übernimmt die Wiederholliste von Platz quelle
-void kopiereWiederholListe(int ziel, int quelle) {
-    for (int i = 0; i <= maxWiederhol; ++i)
-        for (int j = 0; j < 2; ++j)
-            WiederholListe[i][j][ziel] = WiederholListe[i][j][quelle];
+} // namespace
+
+double Statistik::lesezeitSchnitt() const {
+    if (lesezeitSumme < 1 || woerter < 1)
+        return 0.0;
+    return double(lesezeitSumme) / woerter;
 }
 
-} // namespace
+Spielergruppe::Spielergruppe() {
+    for (int p = 0; p < maxSpieler; ++p)
+        leereWiederholListe(p);
+}
 
 QString Spielergruppe::name(int i) const {
     return i >= 0 && i < anzahl() ? m_namen.at(i) : QString();
@@ -43,6 +45,10 @@ QString Spielergruppe::naechsterGastName() const {
     return gast + QLatin1Char(' ') + QString::number(alsInteger(double(k) + 1, gast));
 }
 
+QString Spielergruppe::protokollPfad(int i) const {
+    return varku::protokollPfad(m_userPfad, SpielerDatei[size_t(i)]);
+}
+
 QString Spielergruppe::kuerzeName(const QString& name) {
     if (name.size() <= maxNamenLaenge)
         return name;
@@ -51,6 +57,16 @@ QString Spielergruppe::kuerzeName(const QString& name) {
     if (blank > 0)
         return name.left(blank);
     return name.left(maxNamenLaenge);
+}
+
+void Spielergruppe::leereWiederholListe(int p) {
+    if (p < 0 || p >= maxSpieler)
+        return;
+    WiederholListe[0][0][p] = 0;
+    for (int i = 1; i <= maxWiederhol; ++i) {
+        WiederholListe[i][0][p] = -1;
+        WiederholListe[i][1][p] = 0;
+    }
 }
 
 Spielergruppe::Eintrag Spielergruppe::fuegeHinzu(const QString& gewaehlt) {
@@ -63,36 +79,36 @@ Spielergruppe::Eintrag Spielergruppe::fuegeHinzu(const QString& gewaehlt) {
         return {Ergebnis::NameVorhanden, name};
 
     const int p = anzahl();
-    nSpieler = p + 1;
     SpielerStatistik[size_t(p)] = Statistik{};
     GastSpieler[size_t(p)] = name == gast;
     if (GastSpieler[size_t(p)])
         name = naechsterGastName();
-    m_namen.append(name);
     leereWiederholListe(p);
     // Jeder Spieler bekommt einen frischen Stamm, damit nie zwei Spieler eine Datei teilen.
-    SpielerDatei[size_t(p)] = erzeugeTmpName();
-    legeProtokollAn(SpielerDatei[size_t(p)]);
+    SpielerDatei[size_t(p)] = erzeugeTmpName(m_userPfad);
+    legeProtokollAn(protokollPfad(p));
+    m_namen.append(name);
     return {Ergebnis::Eingetragen, name, p};
 }
 
 bool Spielergruppe::entferne(int i) {
     if (i < 0 || i >= anzahl())
         return false;
+    loescheProtokoll(protokollPfad(i));
     m_namen.removeAt(i);
-    nSpieler = anzahl();
-    // Die offene Datei zuerst schließen, sonst schriebe der Rahmen in eine gelöschte Datei.
-    if (i == aktSpieler)
-        schliesseProtokoll();
-    loescheProtokoll(SpielerDatei[size_t(i)]);
-    for (int k = i + 1; k <= nSpieler; ++k) {
+    const int n = anzahl();
+    for (int k = i + 1; k <= n; ++k) {
         SpielerStatistik[size_t(k - 1)] = SpielerStatistik[size_t(k)];
         SpielerDatei[size_t(k - 1)] = SpielerDatei[size_t(k)];
         GastSpieler[size_t(k - 1)] = GastSpieler[size_t(k)];
-        kopiereWiederholListe(k - 1, k);
+        // die Wiederholliste geht mit ihrem Spieler
+        for (int e = 0; e <= maxWiederhol; ++e)
+            for (int j = 0; j < 2; ++j)
+                WiederholListe[e][j][k - 1] = WiederholListe[e][j][k];
     }
-    GastSpieler[size_t(nSpieler)] = false;
-    leereWiederholListe(nSpieler);
+    SpielerDatei[size_t(n)].clear();
+    GastSpieler[size_t(n)] = false;
+    leereWiederholListe(n);
 
     // Die erledigten Wörter gehen mit ihren Spielern: die des Ausgetragenen fallen weg.
     std::vector<std::pair<int, int>> bleibt;
@@ -103,8 +119,12 @@ bool Spielergruppe::entferne(int i) {
         bleibt.emplace_back(position, spieler > i ? spieler - 1 : spieler);
     }
     ErledigtListe = std::move(bleibt);
-    ErledigtAnz = int(ErledigtListe.size());
     return true;
+}
+
+void Spielergruppe::loescheAlleProtokolle() const {
+    for (int i = 0; i < anzahl(); ++i)
+        loescheProtokoll(protokollPfad(i));
 }
 
 } // namespace varku

@@ -1,9 +1,8 @@
 #include "frame/StartModul.h"
 
 #include "foundation/Global.h"
-#include "frame/GlobModul.h"
+#include "foundation/Hintergrundfenster.h"
 #include "frame/VarkuForm.h"
-#include "frame/VarkuHintergrundForm.h"
 #include "frame/VarkuLogoForm.h"
 #include "frame/WillkommenFrm.h"
 #include "platform/Dienste.h"
@@ -13,15 +12,12 @@
 namespace varku {
 
 int Main() {
-    uebungGewaehlt = false;
-    ErledigtAnz = 0;
-    UserPfad = imProgrammordner(QStringLiteral("User"));
-    SprachPfad = imProgrammordner(QStringLiteral("Sprache"));
     // der Benutzerordner gehört zum Programmordner; fehlt er, wird er angelegt
-    QDir().mkpath(UserPfad);
+    QDir().mkpath(imProgrammordner(QStringLiteral("User")));
 
     ModalAnzeige& anzeige = dienste::anzeige();
-    VarkuHintergrundForm hintergrund;
+    Hintergrundfenster hintergrund(QStringLiteral("VarkuHintergrundForm"), QStringLiteral("VARKU"),
+                                   QStringLiteral("VarkuHintergrund.png"));
     anzeige.zeige(hintergrund);
     {
         VarkuLogoForm logo;

@@ -1,15 +1,12 @@
 #include "frame/UebschwForm.h"
 
-#include "platform/Fensterablage.h"
-
 #include "foundation/Bilder.h"
+#include "foundation/DateiInfoFrm.h"
 #include "foundation/Dateisuche.h"
 #include "foundation/Global.h"
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
-#include "frame/GlobModul.h"
-#include "frame/Spieler.h"
-#include "frame/rdbManager.h"
+#include "frame/Uebung.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -21,7 +18,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <memory>
+#include <functional>
 
 namespace varku {
 
@@ -44,29 +41,15 @@ namespace {
 
 const QString keinSchwerpunkt = QStringLiteral("kein Übungsschwerpunkt");
 
-std::unique_ptr<UebschwForm>& ablage() {
-    static std::unique_ptr<UebschwForm> f;
+} // namespace
+
+UebschwForm& UebschwForm::instanz(Uebung& uebung) {
+    UebschwForm& f = Einzelfenster<UebschwForm>::instanz(uebung);
+    f.m_uebung = &uebung;
     return f;
 }
 
-} // namespace
-
-UebschwForm& UebschwForm::instanz() {
-    if (!ablage()) {
-        // erst nach dem Laden gültig: ein Lesefehler hinterlässt keinen halben Dialog
-        std::unique_ptr<UebschwForm> f(new UebschwForm);
-        f->Form_Load();
-        ablage() = std::move(f);
-        merkeFenster(&UebschwForm::entlade);
-    }
-    return *ablage();
-}
-
-void UebschwForm::entlade() {
-    ablage().reset();
-}
-
-UebschwForm::UebschwForm() {
+UebschwForm::UebschwForm(Uebung& uebung) : m_uebung(&uebung) {
     setObjectName(QStringLiteral("UebschwForm"));
     setWindowTitle(QStringLiteral("VARKU - Übungsschwerpunkt"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -141,16 +124,22 @@ UebschwForm::UebschwForm() {
     aussen->addWidget(UebSchwStatBar);
 
     resize(960, 580);
+    Form_Load();
 }
 
 void UebschwForm::Form_Load() {
-    const SchwerpunktDatei liste =
-        leseSchwerpunktDatei(imProgrammordner(QStringLiteral("Varku.tsp")));
+    // eine Spalte, die es in der Wortdatenbank nicht gibt, meldet schon das Lesen
+    rdbManager& db = m_uebung->wortDb;
+    const SchwerpunktDatei liste = leseSchwerpunktDatei(
+        imProgrammordner(QStringLiteral("Varku.tsp")),
+        db.istOffen() ? std::function<bool(const QString&)>(
+                            [&db](const QString& spalte) { return db.hatKategorie(spalte); })
+                      : std::function<bool(const QString&)>());
     for (int i = 0; i < schwerpunktSeiten; ++i) {
         RuvoList[size_t(i)]->clear();
         RuvoList[size_t(i)]->addItems(liste.titel[size_t(i)]);
     }
-    setzeRuvoCodes(liste.codes);
+    m_uebung->setzeRuvoCodes(liste.codes);
     zeigeBaustein(QStringLiteral("BST_NULL.gif"));
 }
 
@@ -172,10 +161,9 @@ void UebschwForm::RuvoList_Click(int index) {
     if (n >= maxKategorien)
         return;
     gewaehlterTitel = gewaehlt.first()->text();
-    UebNr = n + 1;
-    RuvoFeldName = RuvoCodes[size_t(n)];
+    m_uebung->waehleSchwerpunkt(n);
     UebSchwStatPanel1->setText(gewaehlterTitel);
-    zeigeBaustein(bausteinDateiName(RuvoFeldName));
+    zeigeBaustein(bausteinDateiName(m_uebung->RuvoFeldName));
 }
 
 void UebschwForm::UebSchwTabStr_Click(int verlasseneSeite) {
@@ -184,7 +172,7 @@ void UebschwForm::UebSchwTabStr_Click(int verlasseneSeite) {
     UebSchwStatPanel1->setText(keinSchwerpunkt);
     zeigeBaustein(QStringLiteral("BST_NULL.gif"));
     // RuvoFeldName bleibt: OK fragt über UebNr
-    UebNr = 0;
+    m_uebung->waehleSchwerpunkt(-1);
 }
 
 void UebschwForm::okButton_Click() {
@@ -196,17 +184,17 @@ void UebschwForm::okButton_Click() {
         return;
     }
     zeigeUebSchwerpunkt();
-    uebungGewaehlt = true;
     hide();
-    setzeWortFilter(nurGws->isChecked());
-    for (int p = 0; p < nSpieler; ++p)
-        leereWiederholListe(p);
+    const int anzahl = m_uebung->nimmSchwerpunktAn(nurGws->isChecked());
+    DateiInfoFrm& info = DateiInfoFrm::instanz();
+    info.DatInfLbl[1]->setText(nurGws->isChecked() ? QStringLiteral("ja") : QStringLiteral("nein"));
+    info.DatInfLbl[0]->setText(QString::number(anzahl));
 }
 
 void UebschwForm::zeigeUebSchwerpunkt() {
-    emit zeigeSchwerpunkt(
-        titelOhneZusatz(gewaehlterTitel),
-        findeDatei(imProgrammordner(QStringLiteral("Grafik")), bausteinDateiName(RuvoFeldName)));
+    emit zeigeSchwerpunkt(titelOhneZusatz(gewaehlterTitel),
+                          findeDatei(imProgrammordner(QStringLiteral("Grafik")),
+                                     bausteinDateiName(m_uebung->RuvoFeldName)));
 }
 
 void UebschwForm::closeEvent(QCloseEvent* e) {

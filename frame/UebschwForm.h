@@ -1,6 +1,7 @@
 #pragma once
 
-#include "frame/Schwerpunktliste.h"
+#include "foundation/Schwerpunktliste.h"
+#include "platform/Fensterablage.h"
 
 #include <QDialog>
 #include <QString>
@@ -17,15 +18,16 @@ class QTabWidget;
 
 namespace varku {
 
+class Uebung;
+
 // Die Wahl des Übungsschwerpunkts: zwölf Seiten mit den Kategorien aus Varku.tsp, die Wahl der
 // Wörter (Grundwortschatz oder alle) und das Bild der Kategorie. Die Gruppe muss wählen: es gibt
 // keinen Abbruch. OK verbirgt den Dialog, er behält Listen und Wahl.
-class UebschwForm : public QDialog {
+class UebschwForm : public QDialog, public Einzelfenster<UebschwForm> {
     Q_OBJECT
 public:
-    // beim ersten Gebrauch angelegt und geladen
-    static UebschwForm& instanz();
-    static void entlade();
+    // beim ersten Gebrauch angelegt und geladen; die Wahl geht an die Übung
+    static UebschwForm& instanz(Uebung& uebung);
 
     QGroupBox* UebSchwFrame;
     QTabWidget* UebSchwTabStr;
@@ -43,7 +45,7 @@ public:
     // die Seitentitel, fest im Dialog
     static const std::array<QString, schwerpunktSeiten> seitenTitel;
 
-    // liest ProgPfad/Varku.tsp in die Listen und nach RuvoCodes
+    // liest ProgPfad/Varku.tsp in die Listen und die Spalten in die Übung
     void Form_Load();
 
 signals:
@@ -61,9 +63,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    UebschwForm();
+    friend class Einzelfenster<UebschwForm>;
+    explicit UebschwForm(Uebung& uebung);
     void zeigeBaustein(const QString& datei);
 
+    Uebung* m_uebung;
     int m_seite = 0; // die offene Seite, damit der Wechsel die verlassene kennt
 };
 

@@ -1,10 +1,8 @@
-// Die Anzeigeprozeduren des Hauptfensters: Tasten, Lampen, Zähler, Zeiger, Schrift, Anordnung.
+#include "frame/VarkuAnzeige.h"
+
 #include "foundation/Twips.h"
-#include "frame/Anzeigeelemente.h"
+#include "foundation/Wortzugang.h"
 #include "frame/Anzeigeregeln.h"
-#include "frame/GlobModul.h"
-#include "frame/VarkuForm.h"
-#include "frame/rdbManager.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -14,120 +12,247 @@
 
 namespace varku {
 
-void VarkuForm::setSFModus(bool ein) {
-    for (QPushButton* t : {diktierTaste, zeigenTaste, WortendeTaste, loeschTaste})
-        t->setEnabled(ein);
-    lesezeitAktiv = ein;
-}
-
-void VarkuForm::initTasten() {
-    if (Nachschreiben) {
-        diktierTaste->setEnabled(false);
-        zeigenTaste->setEnabled(true);
-        zeigenTaste->setFocus();
-    } else {
-        zeigenTaste->setEnabled(false);
-        diktierTaste->setEnabled(true);
-        diktierTaste->setFocus();
-    }
-}
-
-void VarkuForm::drawVuZeiger(int punkte) {
-    vuPunkteImage->setzePunkte(punkte);
-}
-
-void VarkuForm::SwitchLampe(int nr, int zustand) {
-    if (nr < 0 || nr > 2)
-        return;
-    const QPixmap* bild = zustand == 0   ? &LampeAusImg
-                          : zustand == 1 ? &LampeRotImg
-                          : zustand == 2 ? &LampeGruenImg
-                                         : nullptr;
-    if (!bild)
-        return;
-    LampeImg[size_t(nr)]->setPixmap(*bild);
-    m_lampe[size_t(nr)] = zustand;
-}
-
 namespace {
-void faerbe(const std::array<QLabel*, 4>& reihe, const char* farbe) {
-    for (QLabel* l : reihe)
-        l->setStyleSheet(QStringLiteral("background: #1d2530; color: %1; border-radius: 4px;")
-                             .arg(QLatin1String(farbe)));
+
+// Entwurfsmaße der Übungsfläche in Twips
+constexpr double flaecheBreite = 15300, mindestHoehe = 8400;
+constexpr double linksSpalte = 960, spaltenBreite = 9600;
+constexpr double rahmenOben = 1920, rahmenAbstand = 240, mindestRahmen = 1800;
+// Platz für die Überschrift eines Rahmens über dem Wort und darunter
+constexpr double titelHoehe = 480, untenRand = 240;
+constexpr double tastenHoehe = 720;
+
+QLabel* beschriftung(QLabel* l, const char* name) {
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    return l;
 }
+
 } // namespace
 
-void VarkuForm::SwitchDigAnzOn() {
-    for (const auto* reihe : {&nWoerLbl, &nRichLbl, &aLzLbl, &dLzLbl})
-        faerbe(*reihe, "#ffff00");
-}
-
-void VarkuForm::SwitchUebModus(int modus) {
-    const char* farbe = modus == 0 ? "#808080" : "#ffff00";
-    faerbe(aLzLbl, farbe);
-    faerbe(dLzLbl, farbe);
-}
-
-void VarkuForm::zeigeZaehler(int nr, const QString& text) {
-    const std::array<QLabel*, 4>* reihen[4] = {&nWoerLbl, &nRichLbl, &aLzLbl, &dLzLbl};
-    if (nr < 0 || nr > 3)
-        return;
-    const QString ziffern = zaehlerZiffern(text);
-    for (int k = 0; k < 4; ++k)
-        (*reihen[nr])[size_t(k)]->setText(k < ziffern.size() ? QString(ziffern.at(k)) : QString());
-}
-
-void VarkuForm::zeigeBeispielSatz() {
-    UebTitelLabel->setVisible(false);
-    // Jeder Satz beginnt bei der Schrift des Entwurfs, sonst würde sie von Satz zu Satz kleiner.
-    QFont f = m_satzFont;
-    const double breite = SatzBspLbl->width();
-    while (f.pointSize() > 6 && QFontMetricsF(f).horizontalAdvance(Beispielsatz) > breite)
-        f.setPointSize(f.pointSize() - 1);
-    SatzBspLbl->setFont(f);
-    SatzBspLbl->setText(Beispielsatz);
-    SatzBspLbl->setVisible(true);
-}
-
-namespace {
-// Eine Größe von 0 oder Unsinn aus der Datei zeigt kein Wort; angewandt wird eine lesbare.
 double anwendbareGroesse(double groesse) {
     if (!(groesse >= 8))
         return groesse > 0 ? 8 : 28;
     return std::min(groesse, 72.0);
 }
-} // namespace
 
-void VarkuForm::wendeTextFontAn() {
-    const double groesse = anwendbareGroesse(TextFontGroesse);
-    m_wortFont = QFont(TextFontName.isEmpty() ? QStringLiteral("Andika") : TextFontName);
+VarkuAnzeige::VarkuAnzeige(QWidget* flaeche) : Uebungsflaeche(flaeche) {
+    flaeche->setObjectName(QStringLiteral("Uebungsflaeche"));
+    flaeche->setAutoFillBackground(true);
+    QPalette pal = flaeche->palette();
+    pal.setColor(QPalette::Window, QColor(236, 244, 252));
+    flaeche->setPalette(pal);
+
+    // Übungsschwerpunkt mit seinem Bild; an seiner Stelle steht der Beispielsatz
+    UebRahmen = new QFrame(flaeche);
+    UebRahmen->setObjectName(QStringLiteral("UebRahmen"));
+    UebRahmen->setStyleSheet(QStringLiteral(
+        "#UebRahmen { background: white; border: 2px solid #9cc3e6; border-radius: 10px; }"));
+    setzeTwips(*UebRahmen, linksSpalte, 180, spaltenBreite, 1560);
+    UebBausteinImage = beschriftung(new QLabel(UebRahmen), "UebBausteinImage");
+    setzeTwips(*UebBausteinImage, 60, 60, 1440, 1440);
+    UebBausteinImage->setScaledContents(true);
+    UebTitelLabel = beschriftung(new QLabel(UebRahmen), "UebTitelLabel");
+    setzeTwips(*UebTitelLabel, 1680, 60, spaltenBreite - 1800, 1440);
+    UebTitelLabel->setWordWrap(true);
+    QFont titel = flaeche->font();
+    titel.setPointSize(18);
+    titel.setBold(true);
+    UebTitelLabel->setFont(titel);
+    UebTitelLabel->setText(QStringLiteral("Wähle einen Übungsschwerpunkt."));
+    SatzBspLbl = beschriftung(new QLabel(UebRahmen), "SatzBspLbl");
+    setzeTwips(*SatzBspLbl, 1680, 60, spaltenBreite - 1800, 1440);
+    m_satzFont = flaeche->font();
+    m_satzFont.setPointSize(18);
+    SatzBspLbl->setFont(m_satzFont);
+    SatzBspLbl->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
+    SatzBspLbl->setVisible(false);
+
+    // Lesen und Schreiben
+    const auto rahmen = [&](const char* name, const QString& titelText) {
+        auto* g = new QGroupBox(titelText, flaeche);
+        g->setObjectName(QString::fromLatin1(name));
+        QFont f = g->font();
+        f.setPointSize(12);
+        f.setBold(true);
+        g->setFont(f);
+        return g;
+    };
+    LesenFrame = rahmen("LesenFrame", QStringLiteral("lesen"));
+    SchreibenFrame = rahmen("SchreibenFrame", QStringLiteral("schreiben"));
+    LesenKontLabel = beschriftung(new QLabel(LesenFrame), "LesenKontLabel");
+    LesenLabel = beschriftung(new QLabel(LesenFrame), "LesenLabel");
+    LeseLupe = new QFrame(LesenFrame);
+    LeseLupe->setObjectName(QStringLiteral("LeseLupe"));
+    LeseLupe->setStyleSheet(QStringLiteral("#LeseLupe { background: rgba(255, 220, 60, 90); "
+                                           "border: 3px solid #e0a000; border-radius: 6px; }"));
+    LeseLupe->setAttribute(Qt::WA_TransparentForMouseEvents);
+    LeseLupe->setVisible(false);
+    SchreibenKontLabel = beschriftung(new QLabel(SchreibenFrame), "SchreibenKontLabel");
+    SchreibenTextfeld = new Schreibfeld(SchreibenFrame);
+    SchreibenTextfeld->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: white; border: 2px solid #7aa7d6; border-radius: 6px; }"
+        "QLineEdit:disabled { background: #eef2f6; border-color: #c8d2dc; }"));
+    for (QLabel* l : {LesenKontLabel, SchreibenKontLabel})
+        l->setStyleSheet(QStringLiteral("color: #555;"));
+
+    // die vier Tasten
+    const auto taste = [&](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, flaeche);
+        b->setObjectName(QString::fromLatin1(name));
+        QFont f = b->font();
+        f.setPointSize(14);
+        f.setBold(true);
+        b->setFont(f);
+        b->setAutoDefault(false);
+        return b;
+    };
+    zeigenTaste = taste("zeigenTaste", QStringLiteral("&zeigen"));
+    diktierTaste = taste("diktierTaste", QStringLiteral("&diktieren"));
+    WortendeTaste = taste("WortendeTaste", QStringLiteral("&Wortende"));
+    loeschTaste = taste("loeschTaste", QStringLiteral("&löschen"));
+
+    // Lampen links neben Satz, Lesen und Schreiben
+    for (int i = 0; i < 3; ++i) {
+        LampeImg[size_t(i)] = new Lampe(flaeche);
+        LampeImg[size_t(i)]->setObjectName(QStringLiteral("LampeImg%1").arg(i));
+    }
+    setzeTwips(*LampeImg[0], 240, 690, 540, 540);
+
+    // Punktemesser, Name und Zähler rechts
+    vuPunkteImage = new Zeigerinstrument(Zeigerinstrument::Blatt::Punkte, flaeche);
+    vuPunkteImage->setObjectName(QStringLiteral("vuPunkteImage"));
+    vuPunkteImage->setzeZeigerSichtbar(false);
+    setzeTwips(*vuPunkteImage, 11040, 180, 4020, 4020);
+    auto* nameTitel = new QLabel(QStringLiteral("Name:"), flaeche);
+    setzeTwips(*nameTitel, 11040, 4380, 900, 420);
+    NameLabel = beschriftung(new QLabel(flaeche), "NameLabel");
+    setzeTwips(*NameLabel, 11940, 4320, 2500, 480);
+    QFont nameFont = flaeche->font();
+    nameFont.setPointSize(14);
+    nameFont.setBold(true);
+    NameLabel->setFont(nameFont);
+    DirSp = beschriftung(new QLabel(flaeche), "DirSp");
+    DirSp->setPixmap(lautsprecherBild(30));
+    DirSp->setToolTip(QStringLiteral("Die Wörter werden vorgesprochen."));
+    setzeTwips(*DirSp, 14520, 4320, 480, 480);
+    DirSp->setVisible(false);
+
+    const QString zaehlerTitel[4] = {QStringLiteral("Wörter:"), QStringLiteral("davon richtig:"),
+                                     QStringLiteral("Lesezeit:"), QStringLiteral("Durchschnitt:")};
+    const char* zaehlerName[4] = {"nWoerLbl", "nRichLbl", "aLzLbl", "dLzLbl"};
+    for (int z = 0; z < 4; ++z) {
+        const double oben = 4980 + z * 840;
+        auto* t = new QLabel(zaehlerTitel[z], flaeche);
+        setzeTwips(*t, 11040, oben + 120, 1950, 420);
+        zaehler[size_t(z)] =
+            new Ziffernanzeige(QString::fromLatin1(zaehlerName[z]), 4, z >= 2, flaeche);
+        zaehler[size_t(z)]->move(px(13020), px(oben));
+    }
+    ordneSenkrechtAn(28);
+}
+
+double VarkuAnzeige::flaechenBreite() const {
+    return flaecheBreite;
+}
+
+void VarkuAnzeige::setSFModus(bool ein) {
+    for (QPushButton* t : {diktierTaste, zeigenTaste, WortendeTaste, loeschTaste})
+        t->setEnabled(ein);
+}
+
+void VarkuAnzeige::initTasten(bool nachschreiben) {
+    QPushButton* an = nachschreiben ? zeigenTaste : diktierTaste;
+    QPushButton* aus = nachschreiben ? diktierTaste : zeigenTaste;
+    aus->setEnabled(false);
+    an->setEnabled(true);
+    an->setFocus();
+}
+
+void VarkuAnzeige::drawVuZeiger(int punkte) {
+    vuPunkteImage->setzeWert(punkte);
+}
+
+void VarkuAnzeige::SwitchLampe(int nr, Lampenzustand zustand) {
+    if (nr < 0 || nr > 2)
+        return;
+    LampeImg[size_t(nr)]->setzeZustand(zustand);
+}
+
+void VarkuAnzeige::SwitchDigAnzOn() {
+    for (Ziffernanzeige* z : zaehler)
+        z->setzeFarbe(QColor(255, 255, 0));
+}
+
+void VarkuAnzeige::SwitchUebModus(int modus) {
+    const QColor farbe = modus == 0 ? QColor(0x80, 0x80, 0x80) : QColor(255, 255, 0);
+    zaehler[2]->setzeFarbe(farbe);
+    zaehler[3]->setzeFarbe(farbe);
+}
+
+void VarkuAnzeige::zeigeZaehler(int nr, const QString& text) {
+    if (nr < 0 || nr > 3)
+        return;
+    zaehler[size_t(nr)]->zeige(zaehlerZiffern(text));
+}
+
+void VarkuAnzeige::zeigeBeispielSatz(const QString& satz) {
+    UebTitelLabel->setVisible(false);
+    // Jeder Satz beginnt bei der Schrift des Entwurfs, sonst würde sie von Satz zu Satz kleiner.
+    QFont f = m_satzFont;
+    const double breite = SatzBspLbl->width();
+    while (f.pointSize() > 6 && QFontMetricsF(f).horizontalAdvance(satz) > breite)
+        f.setPointSize(f.pointSize() - 1);
+    SatzBspLbl->setFont(f);
+    SatzBspLbl->setText(satz);
+    SatzBspLbl->setVisible(true);
+}
+
+void VarkuAnzeige::versteckeBeispielSatz() {
+    SatzBspLbl->clear();
+    SatzBspLbl->setVisible(false);
+    UebTitelLabel->setVisible(true);
+}
+
+void VarkuAnzeige::wendeTextFontAn(const VarkuEinstellungen& e, const QString& kontext) {
+    const double groesse = anwendbareGroesse(e.TextFontGroesse);
+    m_wortFont = QFont(e.TextFontName.isEmpty() ? QStringLiteral("Andika") : e.TextFontName);
     m_wortFont.setPointSizeF(groesse);
-    m_wortFont.setBold(TextFontFett);
-    m_wortFont.setItalic(TextFontKursiv);
+    m_wortFont.setBold(e.TextFontFett);
+    m_wortFont.setItalic(e.TextFontKursiv);
     m_kontextFont = m_wortFont;
     m_kontextFont.setPointSize(std::max(kontextGroesse(groesse), 6));
     LesenLabel->setFont(m_wortFont);
     SchreibenTextfeld->setFont(m_wortFont);
     LesenKontLabel->setFont(m_kontextFont);
     SchreibenKontLabel->setFont(m_kontextFont);
-    const double hoehe = groesse * 25;
-    LesenLabel->resize(LesenLabel->width(), px(hoehe));
-    SchreibenTextfeld->resize(SchreibenTextfeld->width(), px(hoehe));
-    ordneSenkrechtAn();
-    platziereWort();
-    bereiteSchreibfeld();
+    ordneSenkrechtAn(groesse);
+    platziereWort(kontext);
+    bereiteSchreibfeldLage(kontext);
 }
 
-bool VarkuForm::textFontGeaendert() const {
-    return m_wortFont.family() != TextFontName ||
-           m_wortFont.pointSizeF() != anwendbareGroesse(TextFontGroesse) ||
-           m_wortFont.bold() != TextFontFett || m_wortFont.italic() != TextFontKursiv;
+bool VarkuAnzeige::textFontGeaendert(const VarkuEinstellungen& e) const {
+    return m_wortFont.family() != e.TextFontName ||
+           m_wortFont.pointSizeF() != anwendbareGroesse(e.TextFontGroesse) ||
+           m_wortFont.bold() != e.TextFontFett || m_wortFont.italic() != e.TextFontKursiv;
 }
 
-void VarkuForm::ordneSenkrechtAn() {
-    const double wortHoehe = anwendbareGroesse(TextFontGroesse) * 25;
+void VarkuAnzeige::ordneSenkrechtAn(double wortGroesse) {
+    // Die Rahmen wachsen mit dem Wort, damit es nie auf ihrer Überschrift steht.
+    const double wortHoehe = wortGroesse * 25;
+    const double rahmenHoehe = std::max(mindestRahmen, titelHoehe + wortHoehe + untenRand);
+    const double schreibenOben = rahmenOben + rahmenHoehe + rahmenAbstand;
+    const double tastenOben = schreibenOben + rahmenHoehe + rahmenAbstand;
+    setzeTwips(*LesenFrame, linksSpalte, rahmenOben, spaltenBreite, rahmenHoehe);
+    setzeTwips(*SchreibenFrame, linksSpalte, schreibenOben, spaltenBreite, rahmenHoehe);
+    int i = 0;
+    for (QPushButton* t : {zeigenTaste, diktierTaste, WortendeTaste, loeschTaste})
+        setzeTwips(*t, linksSpalte + i++ * 2460, tastenOben, 2250, tastenHoehe);
+    setzeTwips(*LampeImg[1], 240, rahmenOben + (rahmenHoehe - 540) / 2, 540, 540);
+    setzeTwips(*LampeImg[2], 240, schreibenOben + (rahmenHoehe - 540) / 2, 540, 540);
+
     const double kontextHoehe = textHoehe(m_kontextFont);
-    const double wortOben = std::max((rechteckTwips(*LesenFrame).height() - wortHoehe) / 2, 300.0);
+    const double wortOben = std::max((rahmenHoehe - wortHoehe) / 2, titelHoehe);
     const double kOben = kontextOben(wortOben, wortHoehe, kontextHoehe);
     for (QWidget* w : {static_cast<QWidget*>(LesenLabel), static_cast<QWidget*>(LeseLupe),
                        static_cast<QWidget*>(SchreibenTextfeld)}) {
@@ -138,23 +263,31 @@ void VarkuForm::ordneSenkrechtAn() {
         const QRectF r = rechteckTwips(*k);
         setzeTwips(*k, r.left(), kOben, r.width(), kontextHoehe);
     }
+    m_flaechenHoehe = std::max(mindestHoehe, tastenOben + tastenHoehe + 600);
+    Uebungsflaeche->setFixedSize(px(flaecheBreite), px(m_flaechenHoehe));
 }
 
-double VarkuForm::kontextBreite() const {
-    return textBreite(m_kontextFont, Kontext);
+double VarkuAnzeige::kontextBreite(const QString& kontext) const {
+    return textBreite(m_kontextFont, kontext);
 }
 
-void VarkuForm::zeigeWort() {
-    platziereWort();
-    LesenKontLabel->setText(Kontext);
-    LesenLabel->setText(Wort);
+void VarkuAnzeige::zeigeWort(const QString& kontext, const QString& wort) {
+    platziereWort(kontext);
+    LesenKontLabel->setText(kontext);
+    LesenLabel->setText(wort);
     LeseLupe->raise();
 }
 
-void VarkuForm::platziereWort() {
-    const double kBreite = kontextBreite();
+void VarkuAnzeige::leereWort() {
+    LesenLabel->clear();
+    LesenKontLabel->clear();
+    LeseLupe->setVisible(false);
+}
+
+void VarkuAnzeige::platziereWort(const QString& kontext) {
+    const double kBreite = kontextBreite(kontext);
     const WortAnordnung a =
-        ordneWortAn(kontextLinks, kBreite, !Kontext.isEmpty(), rechteckTwips(*LesenFrame).width(),
+        ordneWortAn(kontextLinks, kBreite, !kontext.isEmpty(), rechteckTwips(*LesenFrame).width(),
                     rechteckTwips(*SchreibenFrame).width());
     const QRectF k = rechteckTwips(*LesenKontLabel);
     setzeTwips(*LesenKontLabel, kontextLinks, k.top(), kBreite, k.height());
@@ -162,10 +295,10 @@ void VarkuForm::platziereWort() {
     setzeTwips(*LesenLabel, a.wortLinks, w.top(), a.wortBreite, w.height());
 }
 
-void VarkuForm::bereiteSchreibfeld() {
-    const double kBreite = kontextBreite();
+void VarkuAnzeige::bereiteSchreibfeldLage(const QString& kontext) {
+    const double kBreite = kontextBreite(kontext);
     const WortAnordnung a =
-        ordneWortAn(kontextLinks, kBreite, !Kontext.isEmpty(), rechteckTwips(*LesenFrame).width(),
+        ordneWortAn(kontextLinks, kBreite, !kontext.isEmpty(), rechteckTwips(*LesenFrame).width(),
                     rechteckTwips(*SchreibenFrame).width());
     const QRectF k = rechteckTwips(*SchreibenKontLabel);
     setzeTwips(*SchreibenKontLabel, kontextLinks, k.top(), kBreite, k.height());
@@ -173,20 +306,44 @@ void VarkuForm::bereiteSchreibfeld() {
     setzeTwips(*SchreibenTextfeld, a.wortLinks, f.top(), a.feldBreite, f.height());
 }
 
-void VarkuForm::setzeLupe(bool lesen) {
-    if (lesen && !varku::LeseLupe)
-        return;
-    if (vonPos + bisPos == 0 || vonPos < 1 || bisPos < vonPos || bisPos > Wort.size()) {
+void VarkuAnzeige::bereiteSchreibfeld(const QString& kontext) {
+    bereiteSchreibfeldLage(kontext);
+    SchreibenKontLabel->setText(kontext);
+    SchreibenTextfeld->clear();
+    SchreibenTextfeld->setEnabled(true);
+    SchreibenTextfeld->setReadOnly(false);
+    SchreibenTextfeld->setFocus();
+}
+
+void VarkuAnzeige::setzeLupe(const QString& wort, const Lupenstelle& stelle) {
+    if (!stelle.gueltigFuer(wort.size())) {
         LeseLupe->setVisible(false);
         return;
     }
-    const double davor = textBreite(m_wortFont, Wort.left(vonPos - 1));
-    const double stelle = textBreite(m_wortFont, Wort.mid(vonPos - 1, bisPos - vonPos + 1));
-    const QRectF wort = rechteckTwips(*LesenLabel);
-    const Lupenrechteck l = berechneLupe(wort.left(), davor, stelle);
-    setzeTwips(*LeseLupe, l.links, wort.top(), l.breite, wort.height());
+    const double davor = textBreite(m_wortFont, wort.left(stelle.vonPos - 1));
+    const double breite =
+        textBreite(m_wortFont, wort.mid(stelle.vonPos - 1, stelle.bisPos - stelle.vonPos + 1));
+    const QRectF w = rechteckTwips(*LesenLabel);
+    const Lupenrechteck l = berechneLupe(w.left(), davor, breite);
+    setzeTwips(*LeseLupe, l.links, w.top(), l.breite, w.height());
     LeseLupe->raise();
     LeseLupe->setVisible(true);
+}
+
+void VarkuAnzeige::zeigeFrischesWort(bool beispielSatz, bool nachschreiben) {
+    leereWort();
+    SchreibenTextfeld->clear();
+    SchreibenKontLabel->clear();
+    SchreibenTextfeld->setReadOnly(false);
+    SchreibenTextfeld->setEnabled(false);
+    WortendeTaste->setEnabled(false);
+    loeschTaste->setEnabled(false);
+    versteckeBeispielSatz();
+    SwitchLampe(1, Lampenzustand::Aus);
+    SwitchLampe(2, Lampenzustand::Aus);
+    if (beispielSatz)
+        SwitchLampe(0, Lampenzustand::Rot);
+    LesenFrame->setTitle(nachschreiben ? QStringLiteral("lesen") : QStringLiteral("hören"));
 }
 
 } // namespace varku

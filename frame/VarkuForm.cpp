@@ -1,30 +1,28 @@
 #include "frame/VarkuForm.h"
 
 #include "foundation/DateiInfoFrm.h"
+#include "foundation/Dateisuche.h"
 #include "foundation/EndeFrm.h"
 #include "foundation/Global.h"
 #include "foundation/Hilfe.h"
 #include "foundation/HilfeKontext.h"
+#include "foundation/InfoFrm.h"
 #include "foundation/MldFenster.h"
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
+#include "foundation/Spielzeit.h"
+#include "foundation/Texte.h"
 #include "foundation/Twips.h"
-#include "foundation/Zahlenwert.h"
-#include "frame/Anzeigeelemente.h"
-#include "frame/GlobModul.h"
-#include "frame/InfoFrm.h"
-#include "frame/Protokoll.h"
-#include "frame/Punkte.h"
-#include "frame/Spieler.h"
+#include "frame/Anzeigeregeln.h"
+#include "frame/FehlerMldFrm.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/UebschwForm.h"
-#include "frame/VarkuIni.h"
-#include "frame/Wortwahl.h"
-#include "frame/rdbManager.h"
+#include "frame/Version.h"
 #include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -37,33 +35,30 @@
 namespace varku {
 
 namespace {
-VarkuForm* g_hauptfenster = nullptr;
-
-// Entwurfsmaße der Übungsfläche in Twips
-constexpr double flaecheBreite = 15300, flaecheHoehe = 8400;
-constexpr double linksSpalte = 960, spaltenBreite = 9600;
-constexpr double rahmenHoehe = 1800;
+const QString rot = QStringLiteral("color: rgb(255, 0, 0);");
 } // namespace
 
-VarkuForm* VarkuForm::hauptfenster() {
-    return g_hauptfenster;
-}
-
-VarkuForm::VarkuForm() {
-    g_hauptfenster = this;
+VarkuForm::VarkuForm() : QMainWindow(), VarkuAnzeige(new QWidget(this)) {
     setObjectName(QStringLiteral("VarkuForm"));
     setWindowTitle(QStringLiteral("VARKU"));
     baueMenues();
-    baueUebungsflaeche();
-    connect(&UebschwForm::instanz(), &UebschwForm::zeigeSchwerpunkt, this,
-            &VarkuForm::zeigeUebSchwerpunkt);
+    // Die Fläche behält ihr Maß; ein größeres Fenster zeigt sie in der Mitte.
+    auto* mitte = new QWidget(this);
+    mitte->setObjectName(QStringLiteral("Mitte"));
+    auto* lage = new QGridLayout(mitte);
+    lage->setContentsMargins(0, 0, 0, 0);
+    lage->addWidget(Uebungsflaeche, 0, 0, Qt::AlignCenter);
+    setCentralWidget(mitte);
+
+    connect(zeigenTaste, &QPushButton::clicked, this, &VarkuForm::zeigenTaste_Click);
+    connect(diktierTaste, &QPushButton::clicked, this, &VarkuForm::diktierTaste_Click);
+    connect(WortendeTaste, &QPushButton::clicked, this, &VarkuForm::WortendeTaste_Click);
+    connect(loeschTaste, &QPushButton::clicked, this, &VarkuForm::loeschTaste_Click);
+    SchreibenTextfeld->beiTaste = [this](int code) { return SchreibenTextfeld_KeyPress(code); };
     Form_Load();
 }
 
-VarkuForm::~VarkuForm() {
-    if (g_hauptfenster == this)
-        g_hauptfenster = nullptr;
-}
+VarkuForm::~VarkuForm() = default;
 
 void VarkuForm::baueMenues() {
     const auto eintrag = [this](QMenu* menue, const char* name, const QString& text,
@@ -121,162 +116,11 @@ void VarkuForm::baueMenues() {
     mnuHilfeAktKat->setEnabled(false);
 }
 
-void VarkuForm::baueUebungsflaeche() {
-    auto* flaeche = new QWidget(this);
-    flaeche->setObjectName(QStringLiteral("Uebungsflaeche"));
-    flaeche->setAutoFillBackground(true);
-    QPalette pal = flaeche->palette();
-    pal.setColor(QPalette::Window, QColor(236, 244, 252));
-    flaeche->setPalette(pal);
-    flaeche->setFixedSize(px(flaecheBreite), px(flaecheHoehe));
-    setCentralWidget(flaeche);
-
-    const auto beschriftung = [](QLabel* l, const char* name) {
-        l->setObjectName(QString::fromLatin1(name));
-        l->setTextFormat(Qt::PlainText);
-        return l;
-    };
-
-    // Übungsschwerpunkt mit seinem Bild; an seiner Stelle steht der Beispielsatz
-    UebRahmen = new QFrame(flaeche);
-    UebRahmen->setObjectName(QStringLiteral("UebRahmen"));
-    UebRahmen->setStyleSheet(QStringLiteral(
-        "#UebRahmen { background: white; border: 2px solid #9cc3e6; border-radius: 10px; }"));
-    setzeTwips(*UebRahmen, linksSpalte, 180, spaltenBreite, 1560);
-    UebBausteinImage = beschriftung(new QLabel(UebRahmen), "UebBausteinImage");
-    setzeTwips(*UebBausteinImage, 60, 60, 1440, 1440);
-    UebBausteinImage->setScaledContents(true);
-    UebTitelLabel = beschriftung(new QLabel(UebRahmen), "UebTitelLabel");
-    setzeTwips(*UebTitelLabel, 1680, 60, spaltenBreite - 1800, 1440);
-    UebTitelLabel->setWordWrap(true);
-    QFont titel = font();
-    titel.setPointSize(18);
-    titel.setBold(true);
-    UebTitelLabel->setFont(titel);
-    UebTitelLabel->setText(QStringLiteral("Wähle einen Übungsschwerpunkt."));
-    SatzBspLbl = beschriftung(new QLabel(UebRahmen), "SatzBspLbl");
-    setzeTwips(*SatzBspLbl, 1680, 60, spaltenBreite - 1800, 1440);
-    m_satzFont = font();
-    m_satzFont.setPointSize(18);
-    SatzBspLbl->setFont(m_satzFont);
-    SatzBspLbl->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
-    SatzBspLbl->setVisible(false);
-
-    // Lesen und Schreiben
-    const auto rahmen = [&](const char* name, const QString& titelText, double oben) {
-        auto* g = new QGroupBox(titelText, flaeche);
-        g->setObjectName(QString::fromLatin1(name));
-        setzeTwips(*g, linksSpalte, oben, spaltenBreite, rahmenHoehe);
-        QFont f = g->font();
-        f.setPointSize(12);
-        f.setBold(true);
-        g->setFont(f);
-        return g;
-    };
-    LesenFrame = rahmen("LesenFrame", QStringLiteral("lesen"), 1920);
-    SchreibenFrame = rahmen("SchreibenFrame", QStringLiteral("schreiben"), 3960);
-    LesenKontLabel = beschriftung(new QLabel(LesenFrame), "LesenKontLabel");
-    LesenLabel = beschriftung(new QLabel(LesenFrame), "LesenLabel");
-    LeseLupe = new QFrame(LesenFrame);
-    LeseLupe->setObjectName(QStringLiteral("LeseLupe"));
-    LeseLupe->setStyleSheet(QStringLiteral("#LeseLupe { background: rgba(255, 220, 60, 90); "
-                                           "border: 3px solid #e0a000; border-radius: 6px; }"));
-    LeseLupe->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LeseLupe->setVisible(false);
-    SchreibenKontLabel = beschriftung(new QLabel(SchreibenFrame), "SchreibenKontLabel");
-    SchreibenTextfeld = new Schreibfeld(SchreibenFrame);
-    SchreibenTextfeld->beiTaste = [this](int code) { return SchreibenTextfeld_KeyPress(code); };
-    SchreibenTextfeld->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: white; border: 2px solid #7aa7d6; border-radius: 6px; }"
-        "QLineEdit:disabled { background: #eef2f6; border-color: #c8d2dc; }"));
-    for (QLabel* l : {LesenKontLabel, SchreibenKontLabel})
-        l->setStyleSheet(QStringLiteral("color: #555;"));
-
-    // die vier Tasten
-    const auto taste = [&](const char* name, const QString& text, int i,
-                           void (VarkuForm::*slot)()) {
-        auto* b = new QPushButton(text, flaeche);
-        b->setObjectName(QString::fromLatin1(name));
-        setzeTwips(*b, linksSpalte + i * 2460, 6000, 2250, 720);
-        QFont f = b->font();
-        f.setPointSize(14);
-        f.setBold(true);
-        b->setFont(f);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        return b;
-    };
-    zeigenTaste = taste("zeigenTaste", QStringLiteral("&zeigen"), 0, &VarkuForm::zeigenTaste_Click);
-    diktierTaste =
-        taste("diktierTaste", QStringLiteral("&diktieren"), 1, &VarkuForm::diktierTaste_Click);
-    WortendeTaste =
-        taste("WortendeTaste", QStringLiteral("&Wortende"), 2, &VarkuForm::WortendeTaste_Click);
-    loeschTaste =
-        taste("loeschTaste", QStringLiteral("&löschen"), 3, &VarkuForm::loeschTaste_Click);
-
-    // Lampen links neben Satz, Lesen und Schreiben
-    LampeAusImg = lampenBild(0, 36);
-    LampeRotImg = lampenBild(1, 36);
-    LampeGruenImg = lampenBild(2, 36);
-    const double lampenOben[3] = {690, 2520, 4560};
-    for (int i = 0; i < 3; ++i) {
-        LampeImg[size_t(i)] = new QLabel(flaeche);
-        LampeImg[size_t(i)]->setObjectName(QStringLiteral("LampeImg%1").arg(i));
-        setzeTwips(*LampeImg[size_t(i)], 240, lampenOben[i], 540, 540);
-        LampeImg[size_t(i)]->setPixmap(LampeAusImg);
-    }
-
-    // Punktemesser, Name und Zähler rechts
-    vuPunkteImage = new Punktemesser(flaeche);
-    setzeTwips(*vuPunkteImage, 11040, 180, 4020, 4020);
-    auto* nameTitel = new QLabel(QStringLiteral("Name:"), flaeche);
-    setzeTwips(*nameTitel, 11040, 4380, 900, 420);
-    NameLabel = beschriftung(new QLabel(flaeche), "NameLabel");
-    setzeTwips(*NameLabel, 11940, 4320, 2500, 480);
-    QFont nameFont = font();
-    nameFont.setPointSize(14);
-    nameFont.setBold(true);
-    NameLabel->setFont(nameFont);
-    DirSp = beschriftung(new QLabel(flaeche), "DirSp");
-    DirSp->setPixmap(lautsprecherBild(30));
-    DirSp->setToolTip(QStringLiteral("Die Wörter werden vorgesprochen."));
-    setzeTwips(*DirSp, 14520, 4320, 480, 480);
-    DirSp->setVisible(false);
-
-    const QString zaehlerTitel[4] = {QStringLiteral("Wörter:"), QStringLiteral("davon richtig:"),
-                                     QStringLiteral("Lesezeit:"), QStringLiteral("Durchschnitt:")};
-    const char* zaehlerName[4] = {"nWoerLbl", "nRichLbl", "aLzLbl", "dLzLbl"};
-    std::array<QLabel*, 4>* zaehler[4] = {&nWoerLbl, &nRichLbl, &aLzLbl, &dLzLbl};
-    QFont ziffer(QStringLiteral("Liberation Mono"));
-    ziffer.setPointSize(18);
-    ziffer.setBold(true);
-    for (int z = 0; z < 4; ++z) {
-        const double oben = 4980 + z * 840;
-        auto* t = new QLabel(zaehlerTitel[z], flaeche);
-        setzeTwips(*t, 11040, oben + 120, 1950, 420);
-        for (int k = 0; k < 4; ++k) {
-            auto* l = new QLabel(flaeche);
-            l->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(zaehlerName[z])).arg(k));
-            l->setAlignment(Qt::AlignCenter);
-            l->setFont(ziffer);
-            l->setAutoFillBackground(true);
-            // zwischen zweiter und dritter Ziffer der Zeiten steht das Komma
-            const double links = 13020 + k * 480 + ((z >= 2 && k >= 2) ? 120 : 0);
-            setzeTwips(*l, links, oben, 420, 660);
-            (*zaehler[z])[size_t(k)] = l;
-        }
-        if (z >= 2) {
-            auto* komma = new QLabel(QStringLiteral(","), flaeche);
-            komma->setFont(ziffer);
-            setzeTwips(*komma, 13980, oben + 60, 150, 600);
-        }
-    }
-    for (auto* reihe : zaehler)
-        for (QLabel* l : *reihe) {
-            l->setText(QStringLiteral("0"));
-            l->setStyleSheet(
-                QStringLiteral("background: #1d2530; color: #6b7480; border-radius: 4px;"));
-        }
+void VarkuForm::passeGroesseAn() {
+    // nie kleiner als der Entwurf; die Mindestgröße folgt der Fläche, wenn die Schrift wächst
+    setMinimumSize(minimumSizeHint().expandedTo(sizeHint()));
+    if (width() < minimumWidth() || height() < minimumHeight())
+        resize(size().expandedTo(minimumSize()));
 }
 
 void VarkuForm::Form_Load() {
@@ -285,41 +129,31 @@ void VarkuForm::Form_Load() {
     LesenKontLabel->clear();
     SchreibenKontLabel->clear();
     SchreibenTextfeld->clear();
-    // 2. die Mindesthöhe des Fensters; der Rest folgt aus der Übungsfläche
-    setMinimumHeight(px(6630));
-    // adjustSize begrenzte auf zwei Drittel des Bildschirms; die Fläche braucht ihre ganze Größe
-    resize(sizeHint());
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect frei = s->availableGeometry();
-        move(frei.center() - QPoint(width() / 2, height() / 2));
-    }
-    // 3.
-    sitzungsBeginn = dienste::uhr().jetzt();
-    Zielpunkte = 1000;
-    nSpieler = 0;
-    SitzungsPunkte = 0;
-    // 4. Einstellungen
-    loadVarkuIni();
-    loadTextToSpeechIni();
+    // 3., 4. Startwerte und Einstellungen
+    glob.setzePfade();
+    uebung.lade(dienste::uhr().jetzt());
     setzeSprachAusgabe();
     // 5. Klänge
-    setzeTonSchalter([] { return TonEinschalten; });
+    setzeTonSchalter([this] { return glob.einst.TonEinschalten; });
     ladeSoundIni();
     spieleSound(QStringLiteral("ProgrammStart"));
-    // 6., 7. Schwerpunkt und Wortdatenbank
-    UebNr = -1;
-    oeffneWortDatenbank(imProgrammordner(QStringLiteral("Varku-D.sqlite")));
+    // 7. die Wortdatenbank
+    uebung.wortDb.oeffneWortDatenbank(imProgrammordner(QStringLiteral("Varku-D.sqlite")));
     // 8. Tasten aus, Schrift, Anordnung, Punktemesser
     setSFModus(false);
-    wendeTextFontAn();
-    ordneSenkrechtAn();
-    schreibenBegonnen = false;
+    uebung.lesezeitAktiv = false;
+    wendeTextFontAn(glob.einst, QString());
+    uebung.schreibenBegonnen = false;
     SchreibenTextfeld->setEnabled(false);
     NameLabel->setText(QStringLiteral("[kein Name]"));
-    vuPunkteImage->zeigerSichtbar = true;
+    vuPunkteImage->setzeZeigerSichtbar(true);
     drawVuZeiger(0);
+    // 2. die Größe des Entwurfs, in der Mitte des Bildschirms
+    passeGroesseAn();
+    resize(minimumSize());
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     // 9. Der Zufall ist beim Start einmal gesät.
-    protokollDateiNr = 0;
 }
 
 void VarkuForm::showEvent(QShowEvent* e) {
@@ -331,10 +165,15 @@ void VarkuForm::showEvent(QShowEvent* e) {
 }
 
 void VarkuForm::Form_Activate() {
-    if (!uebungGewaehlt && AutoDialog) {
+    if (!uebung.uebungGewaehlt && glob.einst.AutoDialog) {
         mnuUebung_Click();
         mnuSpielerliste_Click();
     }
+}
+
+void VarkuForm::meldung(const QString& text, const QString& titel) {
+    Meldungstext = text;
+    zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(), titel);
 }
 
 void VarkuForm::zeigeUebSchwerpunkt(const QString& titel, const QString& bildPfad) {
@@ -344,31 +183,52 @@ void VarkuForm::zeigeUebSchwerpunkt(const QString& titel, const QString& bildPfa
     UebBausteinImage->setPixmap(bild);
 }
 
+void VarkuForm::zeigeWortwahl(const Uebung::Wortwahl& wahl) {
+    if (wahl.keineAufnahme)
+        meldung(QStringLiteral("Für das ausgewählte Übungswort liegt\rkeine Sprachaufnahme vor."),
+                QStringLiteral("Fehler"));
+}
+
+void VarkuForm::zeigeSpielerZaehler(const Statistik& s) {
+    zeigeZaehler(0, formatiereAnzahl(s.woerter));
+    zeigeZaehler(1, formatiereAnzahl(s.richtig));
+    zeigeZaehler(2, formatiereZeit(0));
+    zeigeZaehler(3, formatiereZeit(s.lesezeitSchnitt()));
+}
+
+void VarkuForm::zeigeSpieler() {
+    NameLabel->setText(uebung.spielerName());
+    zeigeSpielerZaehler(uebung.statistik());
+}
+
 void VarkuForm::beginneUebung() {
-    if (AnzahlWoerter <= 0) {
+    const Uebung::Beginn b = uebung.beginneUebung();
+    if (b.keineWoerter) {
         // Eine leere Kategorie bietet nichts zu wählen: die Tasten bleiben aus.
         setSFModus(false);
         spieleSound(QStringLiteral("ProgrammMeldung"));
-        Meldungstext = QStringLiteral("Zu diesem Übungsschwerpunkt gibt es\r") +
-                       (DateiInfoFrm::instanz().DatInfLbl[1]->text() == QStringLiteral("ja")
-                            ? QStringLiteral("im Grundwortschatz keine Wörter.\r")
-                            : QStringLiteral("keine Wörter.\r")) +
-                       QStringLiteral("Wähle bitte einen anderen aus.");
-        zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(),
-                     QStringLiteral("Keine Wörter"));
+        meldung(QStringLiteral("Zu diesem Übungsschwerpunkt gibt es\r") +
+                    (uebung.nurGws ? QStringLiteral("im Grundwortschatz keine Wörter.\r")
+                                   : QStringLiteral("keine Wörter.\r")) +
+                    QStringLiteral("Wähle bitte einen anderen aus."),
+                QStringLiteral("Keine Wörter"));
         return;
     }
-    oeffneProtokoll();
-    naechstesWort();
-    wendeTextFontAn();
+    // das neue Wort wird frisch vorgelegt, auch wenn das alte halb geschrieben war
+    zeigeFrischesWort(glob.einst.BeispielSatz, glob.einst.Nachschreiben);
+    zeigeWortwahl(b.wahl);
+    wendeTextFontAn(glob.einst, uebung.wortDb.Kontext);
 }
 
 void VarkuForm::mnuUebung_Click() {
-    dienste::anzeige().zeigeModal(UebschwForm::instanz());
-    if (uebungGewaehlt) {
-        if (nSpieler >= 1)
+    UebschwForm& f = UebschwForm::instanz(uebung);
+    connect(&f, &UebschwForm::zeigeSchwerpunkt, this, &VarkuForm::zeigeUebSchwerpunkt,
+            Qt::UniqueConnection);
+    dienste::anzeige().zeigeModal(f);
+    if (uebung.uebungGewaehlt) {
+        if (uebung.nSpieler() >= 1)
             beginneUebung();
-        UebTitelLabel->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+        UebTitelLabel->setStyleSheet(rot);
         mnuHilfeAktKat->setEnabled(true);
     }
     setzeSprachAusgabe();
@@ -377,59 +237,48 @@ void VarkuForm::mnuUebung_Click() {
 }
 
 void VarkuForm::mnuSpielerliste_Click() {
-    dienste::anzeige().zeigeModal(SpielerListeFrm::instanz());
-    if (nSpieler == 0) {
+    dienste::anzeige().zeigeModal(SpielerListeFrm::instanz(uebung));
+    if (uebung.nSpieler() == 0) {
         NameLabel->setText(QStringLiteral("[kein Name]"));
         drawVuZeiger(0);
+        setSFModus(false);
     } else {
-        NameLabel->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-        aktSpieler = 0;
-        NameLabel->setText(holeSpielerName(aktSpieler));
-        zeigeSpielerZaehler();
+        NameLabel->setStyleSheet(rot);
+        uebung.aktSpieler = 0;
+        zeigeSpieler();
     }
-    if (uebungGewaehlt && nSpieler >= 1)
+    if (uebung.bereit())
         beginneUebung();
     setzeSprachAusgabe();
 }
 
 void VarkuForm::mnuEinstellungen_Click() {
     // Der Einstellungsdialog gehört nicht zu diesem Stand; was danach geschieht, schon.
-    if (textFontGeaendert())
-        wendeTextFontAn();
-    if (!Nachschreiben) {
-        if (TextToSpeech) {
-            if (!DirSp->isVisible())
-                DirSp->setVisible(true);
-        } else if (uebungGewaehlt && nSpieler >= 1 && AnzahlWoerter > 0 && !rdb.Eof() &&
-                   !rdb.Bof()) {
-            const db::Wert w = rdb.feld(QStringLiteral("WaveDat"));
-            if (w.istNull()) {
-                Meldungstext = QStringLiteral(
-                    "Für das ausgewählte Übungswort liegt\rkeine Sprachaufnahme vor.");
-                zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(),
-                             QStringLiteral("Fehler"));
-            } else {
-                WaveDat = trimme(w.alsText());
-            }
-        }
+    if (textFontGeaendert(glob.einst)) {
+        wendeTextFontAn(glob.einst, uebung.wortDb.Kontext);
+        passeGroesseAn();
+    }
+    if (glob.einst.Nachschreiben)
+        return;
+    if (glob.einst.TextToSpeech) {
+        DirSp->setVisible(true);
+    } else if (uebung.bereit() && uebung.AnzahlWoerter() > 0 && uebung.wortDb.stehtAufWort() &&
+               !uebung.wortDb.ladeAufnahme()) {
+        zeigeWortwahl(Uebung::Wortwahl{true, true});
     }
 }
 
 void VarkuForm::mnuNeu_Click() {
     mnuUebung->setEnabled(true);
-    if (SitzungsPunkte == 0 && mnuNeu->text() == QStringLiteral("&Neu"))
+    const bool nachSpiel = mnuNeu->text() != QStringLiteral("&Neu");
+    drawVuZeiger(uebung.SitzungsPunkte);
+    if (!uebung.neueRunde(nachSpiel, sekundenJetzt(), leseMaxSpielDauer(GlobModul::iniDatei())))
         return;
-    drawVuZeiger(SitzungsPunkte);
-    SitzungsPunkte = restPunkteNachSpiel();
-    Zielpunkte = 1000 - SitzungsPunkte;
-    drawVuZeiger(SitzungsPunkte);
-    initTasten();
-    // die Runde beginnt wieder bei Spieler 0
-    if (nSpieler >= 1) {
-        aktSpieler = nSpieler;
-        spielerWechsel();
-        oeffneProtokoll();
-    }
+    drawVuZeiger(uebung.SitzungsPunkte);
+    initTasten(glob.einst.Nachschreiben);
+    if (uebung.nSpieler() >= 1)
+        zeigeSpieler();
+    zeigeFrischesWort(glob.einst.BeispielSatz, glob.einst.Nachschreiben);
     mnuNeu->setText(QStringLiteral("&Neu"));
 }
 
@@ -449,7 +298,9 @@ void VarkuForm::mnuEnde_Click() {
 void VarkuForm::mnuSprachAusgEinst_Click() {}
 
 void VarkuForm::mnuInfo_Click() {
-    InfoFrm info;
+    InfoFrm info({QStringLiteral("Rahmenprogramm"), QStringLiteral("VARKU"),
+                  QStringLiteral("Rechtschreiben üben für Kinder"), versionsText(),
+                  QStringLiteral("InfoBild.png")});
     dienste::anzeige().zeigeModal(info);
 }
 
@@ -465,28 +316,270 @@ void VarkuForm::mnuHilfeAktKat_Click() {
     zeigeHilfeZumSchwerpunkt();
 }
 
+QString VarkuForm::holeVorname(int spieler) const {
+    return varku::holeVorname(uebung.gruppe.name(spieler));
+}
+
+void VarkuForm::zeigenTaste_Click() {
+    LesenFrame->setTitle(QStringLiteral("lesen"));
+    if (mnuUebung->isEnabled())
+        mnuUebung->setEnabled(false);
+    mnuEinstellungen->setEnabled(false);
+    uebung.zeigen(sekundenJetzt());
+    SwitchLampe(1, Lampenzustand::Gruen);
+    SwitchLampe(2, Lampenzustand::Gruen);
+    const rdbManager& w = uebung.wortDb;
+    zeigeWort(w.Kontext, w.Wort);
+    if (glob.einst.LeseLupe)
+        setzeLupe(w.Wort, w.lupe());
+    zeigeZaehler(0, formatiereAnzahl(uebung.statistik().woerter));
+    zeigenTaste->setEnabled(false);
+    bereiteSchreibfeld(w.Kontext);
+    if (glob.einst.BeispielSatz) {
+        zeigeBeispielSatz(w.Beispielsatz);
+        SwitchLampe(0, Lampenzustand::Gruen);
+    }
+}
+
+void VarkuForm::diktierTaste_Click() {
+    if (mnuUebung->isEnabled())
+        mnuUebung->setEnabled(false);
+    LesenFrame->setTitle(QStringLiteral("hören"));
+    SwitchLampe(1, Lampenzustand::Gruen);
+    SwitchLampe(2, Lampenzustand::Gruen);
+    const QString text = uebung.diktieren();
+    const rdbManager& w = uebung.wortDb;
+    if (glob.einst.BeispielSatz) {
+        zeigeBeispielSatz(w.Beispielsatz);
+        SwitchLampe(0, Lampenzustand::Gruen);
+    }
+    if (!uebung.schreibenBegonnen)
+        bereiteSchreibfeld(w.Kontext);
+    SchreibenTextfeld->setReadOnly(false);
+    SchreibenTextfeld->setEnabled(true);
+    if (glob.einst.TextToSpeech)
+        dienste::sprache().sprich(text);
+    else
+        spieleWortDatei(w.WaveDat);
+    zeigeZaehler(0, formatiereAnzahl(uebung.statistik().woerter));
+    zeigenTaste->setEnabled(false);
+    if (!uebung.schreibenBegonnen)
+        SchreibenTextfeld->setFocus();
+}
+
+bool VarkuForm::SchreibenTextfeld_KeyPress(int keyAscii) {
+    if (uebung.ersteTaste(sekundenJetzt())) {
+        SwitchLampe(1, Lampenzustand::Rot);
+        leereWort();
+        WortendeTaste->setEnabled(true);
+        return true; // die Taste geht ins Feld; ein Enter beginnt nur das Schreiben
+    }
+    if (keyAscii == 13) {
+        WortendeTaste->setEnabled(true);
+        WortendeTaste->setFocus();
+        WortendeTaste_Click();
+        return false;
+    }
+    return true;
+}
+
+void VarkuForm::WortendeTaste_Click() {
+    SwitchLampe(2, Lampenzustand::Aus);
+    SwitchLampe(1, Lampenzustand::Aus);
+    const Uebung::Wortende e = uebung.wortende(SchreibenTextfeld->text());
+    if (e.lesezeitGemessen) {
+        zeigeZaehler(2, formatiereZeit(e.lesezeit));
+        zeigeZaehler(3, formatiereZeit(e.lesezeitSchnitt));
+    }
+    if (e.richtig)
+        zeigeRichtigesWort(e);
+    else
+        zeigeFalschesWort(e);
+}
+
+void VarkuForm::zeigeRichtigesWort(const Uebung::Wortende& e) {
+    mnuEinstellungen->setEnabled(true);
+    SchreibenTextfeld->clear();
+    SchreibenKontLabel->clear();
+    versteckeBeispielSatz();
+    if (glob.einst.BeispielSatz)
+        SwitchLampe(0, Lampenzustand::Rot);
+    spieleSound(QStringLiteral("Annahme1"));
+    initTasten(glob.einst.Nachschreiben);
+    loeschTaste->setEnabled(false);
+    WortendeTaste->setEnabled(false);
+    SchreibenTextfeld->setEnabled(false);
+
+    if (e.ersterVersuch)
+        zeigeZaehler(1, formatiereAnzahl(e.richtigeWoerter));
+    if (mnuUebung->isEnabled() && uebung.SitzungsPunkte >= 1)
+        mnuUebung->setEnabled(false);
+    drawVuZeiger(uebung.SitzungsPunkte);
+    if (e.glueckwunsch) {
+        zeigenTaste->setEnabled(false);
+        diktierTaste->setEnabled(false);
+        spieleSound(QStringLiteral("Gratulation1"));
+        meldung(
+            QStringLiteral("Herzlichen Glückwunsch!\r\r") +
+                (uebung.nSpieler() < 2 ? QStringLiteral("Du hast") : QStringLiteral("Ihr habt")) +
+                QStringLiteral(" die erforderlichen 1000 Punkte\r"
+                               "erreicht. Der Zugang zu den Spielen\r"
+                               "wird nun von VARKU freigeschaltet ..."),
+            QStringLiteral("Glückwunsch"));
+        mnuSpiele->setEnabled(true);
+        mnuDrucken->setEnabled(true);
+    }
+    if (e.uebergabe) {
+        spieleSound(QStringLiteral("Gratulation2"));
+        meldung(QStringLiteral("Geschafft, ") + e.abgebender +
+                    QStringLiteral("!\rDu darfst dich ein wenig ausruhen."),
+                QStringLiteral("Spielerwechsel"));
+        NameLabel->setText(uebung.spielerName());
+        zeigeSpielerZaehler(e.neuerSpieler);
+    }
+    zeigeWortwahl(e.naechstes);
+}
+
+void VarkuForm::zeigeFalschesWort(const Uebung::Wortende& e) {
+    LesenFrame->setTitle(QStringLiteral("lesen"));
+    SwitchLampe(1, Lampenzustand::Gruen);
+    SwitchLampe(2, Lampenzustand::Rot);
+    mnuEinstellungen->setEnabled(false);
+    const rdbManager& w = uebung.wortDb;
+    zeigeWort(w.Kontext, w.Wort);
+    // die Lupe zeigt sich hier, was die Einstellung auch sagt
+    setzeLupe(w.Wort, w.lupe());
+    fehlerMeldung(e.lupenFehler, e.eingabe);
+    SchreibenTextfeld->setReadOnly(true);
+    loeschTaste->setEnabled(true);
+    WortendeTaste->setEnabled(false);
+    diktierTaste->setEnabled(false);
+    loeschTaste->setFocus();
+}
+
+void VarkuForm::loeschTaste_Click() {
+    uebung.loeschen();
+    leereWort();
+    SchreibenTextfeld->clear();
+    SchreibenKontLabel->clear();
+    SchreibenTextfeld->setEnabled(false);
+    loeschTaste->setEnabled(false);
+    WortendeTaste->setEnabled(false);
+    QPushButton* taste = glob.einst.Nachschreiben ? zeigenTaste : diktierTaste;
+    taste->setEnabled(true);
+    taste->setFocus();
+    LesenFrame->setTitle(glob.einst.Nachschreiben ? QStringLiteral("lesen")
+                                                  : QStringLiteral("hören"));
+    mnuEinstellungen->setEnabled(true);
+    versteckeBeispielSatz();
+    SwitchLampe(1, Lampenzustand::Rot);
+    if (glob.einst.BeispielSatz)
+        SwitchLampe(0, Lampenzustand::Rot);
+}
+
+void VarkuForm::fehlerMeldung(bool lupenFehlerDa, const QString& eingabe) {
+    FehlerMldFrm& f = FehlerMldFrm::instanz();
+    const QString text =
+        lupenFehlerDa ? QStringLiteral("Da stimmt aber etwas nicht.\rAchte beim Schreiben bitte\r"
+                                       "immer auf die Lupenstelle! \rProbiere es noch einmal.")
+                      : QStringLiteral("Da stimmt aber etwas nicht! \rDrücke die Löschen-Taste\r"
+                                       "und probiere es dann noch\reinmal.");
+    const bool sprechen = !glob.einst.Nachschreiben && glob.einst.TextToSpeech;
+    f.WortSprBtn->setEnabled(sprechen);
+    f.FehlerSprBtn->setEnabled(sprechen);
+    const rdbManager& w = uebung.wortDb;
+    f.wortText = w.Kontext + QLatin1Char(' ') + w.Wort;
+    f.eingabeText = w.Kontext + QLatin1Char(' ') + eingabe;
+    spieleSound(QStringLiteral("LeichterFehler"));
+    f.FehlerNameLbl->setText(QStringLiteral("Hoppla, ") + holeVorname(uebung.aktSpieler) +
+                             QStringLiteral("!"));
+    f.FehlerHinweisLbl->setText(alsAnzeigeText(text));
+    f.adjustSize();
+
+    // neben das Getippte, unter den Schreibrahmen; zu weit rechts: in die Ecke des Fensters
+    const QRectF fenster(twips(x()), twips(y()), twips(frameGeometry().width()),
+                         twips(frameGeometry().height()));
+    const QPoint flaeche = Uebungsflaeche->mapTo(this, QPoint(0, 0));
+    const QRectF rahmen = rechteckTwips(*SchreibenFrame);
+    const QRectF feld = rechteckTwips(*SchreibenTextfeld);
+    const double breite = twips(f.width()), hoehe = twips(f.height());
+    double links = fenster.left() + twips(flaeche.x()) + rahmen.left() + feld.left() +
+                   textBreite(wortSchrift(), eingabe) + 200;
+    double oben = fenster.top() + twips(flaeche.y()) + rahmen.top() + rahmen.height() + 300;
+    if (links + breite > fenster.left() + fenster.width()) {
+        links = fenster.left() + fenster.width() - breite;
+        oben = fenster.top() + fenster.height() - hoehe;
+    }
+    f.move(px(links), px(oben));
+    dienste::anzeige().zeigeModal(f);
+}
+
+void VarkuForm::spieleWortDatei(const QString& name) {
+    if (name.isEmpty()) {
+        meldung(QStringLiteral("Für dieses Wort ist keine\rSprachausgabe verfügbar."),
+                QStringLiteral("Info"));
+        return;
+    }
+    // die Aufnahmen werden genau verglichen: ".wav" ist nicht ".WAV"
+    const QString datei = name + QStringLiteral(".WAV");
+    if (dateiGenauVorhanden(glob.SprachPfad, datei)) {
+        dienste::sound().spiele(glob.SprachPfad + QLatin1Char('/') + datei);
+        return;
+    }
+    meldung(QStringLiteral("Datei ") + datei + QStringLiteral(" nicht gefunden."),
+            QStringLiteral("Info"));
+}
+
+void VarkuForm::setzeSprachAusgabe() {
+    const SprachEinstellungen& s = glob.sprache;
+    Sprachausgabe& sprache = dienste::sprache();
+    sprache.setzeStimme(s.Modus);
+    sprache.setzeLautstaerke(s.Lautstaerke);
+    sprache.setzeStimmlage(s.Stimmlage);
+    sprache.setzeGeschwindigkeit(s.Geschwindigkeit);
+    const VarkuEinstellungen& e = glob.einst;
+    if (e.BeispielSatz)
+        SwitchLampe(0, Lampenzustand::Rot);
+    if (!uebung.bereit())
+        return;
+    SwitchDigAnzOn();
+    if (!e.Nachschreiben) {
+        DirSp->setVisible(e.TextToSpeech);
+        SwitchUebModus(0);
+    } else {
+        SwitchUebModus(1);
+        DirSp->setVisible(false);
+    }
+    mnuDrucken->setEnabled(true);
+    // ohne Wörter gibt es nichts zu zeigen oder zu diktieren
+    if (uebung.SitzungsPunkte < 1000 && uebung.AnzahlWoerter() > 0)
+        initTasten(e.Nachschreiben);
+}
+
 void VarkuForm::beendeProgramm(bool& ende) {
     const QString frage =
-        nSpieler < 2 ? QStringLiteral("Bist du wirklich sicher, dass du VARKU beenden willst?")
-                     : QStringLiteral("Seid ihr wirklich sicher, dass ihr VARKU beenden wollt?");
+        uebung.nSpieler() < 2
+            ? QStringLiteral("Bist du wirklich sicher, dass du VARKU beenden willst?")
+            : QStringLiteral("Seid ihr wirklich sicher, dass ihr VARKU beenden wollt?");
     if (EndeFrm::instanz().frage(frage) == QStringLiteral("nein")) {
         ende = false;
         return;
     }
     ende = true;
     spieleSound(QStringLiteral("ProgrammEnde"));
+    // Die Frage ist fort und das Fenster neu gezeichnet, bevor das Programm wartet.
+    repaint();
     warte(3);
-    if (EinstellungenSpeichern) {
-        if (varkuIniGeaendert)
-            saveVarkuIni();
-        if (sprachIniGeaendert)
-            saveTextToSpeechIni();
+    if (glob.einst.EinstellungenSpeichern) {
+        if (glob.varkuIniGeaendert)
+            saveVarkuIni(GlobModul::iniDatei(), glob.einst);
+        if (glob.sprachIniGeaendert)
+            saveTextToSpeechIni(GlobModul::iniDatei(), glob.sprache);
     }
     schliesseHilfe(QStringLiteral("Ruvo.chm"));
     schliesseHilfe(QStringLiteral("Varku.chm"));
-    schliesseProtokoll();
-    for (int i = 0; i < nSpieler; ++i)
-        loescheProtokoll(SpielerDatei[size_t(i)]);
+    uebung.schliesseProtokoll();
+    uebung.gruppe.loescheAlleProtokolle();
     schliesseSound();
     // Das Verbergen beendet die modale Anzeige; danach endet das Programm.
     m_beendet = true;

@@ -1,32 +1,26 @@
 #pragma once
 
-#include <QFont>
+#include "frame/GlobModul.h"
+#include "frame/Uebung.h"
+#include "frame/VarkuAnzeige.h"
+
 #include <QMainWindow>
-#include <QPixmap>
-#include <array>
 
 class QAction;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QMenu;
-class QPushButton;
 
 namespace varku {
 
-class Punktemesser;
-class Schreibfeld;
-
-// Das Hauptfenster des Rahmenprogramms: die Übung mit Punktemesser, Lampen, Zählern, dem Wort,
-// dem Schreibfeld und dem Beispielsatz. Es bleibt modal offen, bis das Programm endet.
-class VarkuForm : public QMainWindow {
+// Das Hauptfenster des Rahmenprogramms: es zeigt die Übung und leitet die Ereignisse an sie
+// weiter. Es bleibt modal offen, bis das Programm endet.
+class VarkuForm : public QMainWindow, public VarkuAnzeige {
     Q_OBJECT
 public:
     VarkuForm();
     ~VarkuForm() override;
 
-    // das eine Hauptfenster, für die Dialoge, die es benachrichtigen
-    static VarkuForm* hauptfenster();
+    GlobModul glob;
+    Uebung uebung{glob};
 
     // Menüs in Menüreihenfolge
     QMenu* mnuDatei;
@@ -46,66 +40,15 @@ public:
     QAction* mnuRechtschreibregeln;
     QAction* mnuHilfeAktKat;
 
-    // Übungsfläche
-    QFrame* UebRahmen;
-    QLabel* UebBausteinImage;
-    QLabel* UebTitelLabel;
-    QLabel* SatzBspLbl;
-    QGroupBox* LesenFrame;
-    QLabel* LesenKontLabel;
-    QLabel* LesenLabel;
-    QFrame* LeseLupe;
-    QGroupBox* SchreibenFrame;
-    QLabel* SchreibenKontLabel;
-    Schreibfeld* SchreibenTextfeld;
-    QPushButton* zeigenTaste;
-    QPushButton* diktierTaste;
-    QPushButton* WortendeTaste;
-    QPushButton* loeschTaste;
-    std::array<QLabel*, 3> LampeImg;
-    QPixmap LampeAusImg, LampeRotImg, LampeGruenImg;
-    Punktemesser* vuPunkteImage;
-    std::array<QLabel*, 4> nWoerLbl, nRichLbl, aLzLbl, dLzLbl;
-    QLabel* NameLabel;
-    QLabel* DirSp; // die Sprachausgabe, sichtbar beim Diktat mit synthetischer Sprache
-
-    // linker Rand der Kontexte in den Rahmen, in Twips
-    static constexpr double kontextLinks = 240;
-
-    int Zielpunkte = 1000;
-    bool schreibenBegonnen = false;
-    bool lesezeitAktiv = false;
-    long leseStart = 0;
-    long leseEnde = 0;
-
     void Form_Load();
     void Form_Activate();
     void beendeProgramm(bool& ende);
     bool beendet() const { return m_beendet; }
 
-    // Anzeige
-    void setSFModus(bool ein);
-    void initTasten();
-    void drawVuZeiger(int punkte);
-    void SwitchLampe(int nr, int zustand);
-    void SwitchDigAnzOn();
-    void SwitchUebModus(int modus);
-    void zeigeZaehler(int nr, const QString& text);
-    void zeigeBeispielSatz();
-    void wendeTextFontAn();
-    bool textFontGeaendert() const;
-    int lampenZustand(int nr) const { return m_lampe[size_t(nr)]; }
-    const QFont& wortSchrift() const { return m_wortFont; }
-
-    // Übung
     void setzeSprachAusgabe();
     void spieleWortDatei(const QString& name);
     bool SchreibenTextfeld_KeyPress(int keyAscii);
-    void fehlerMeldung(bool lupenFehler);
-    bool lupenFehler() const;
-    void setzeLupe(bool lesen);
-    void spielerWechsel();
-    void zeigeLesezeit();
+    void fehlerMeldung(bool lupenFehler, const QString& eingabe);
     QString holeVorname(int spieler) const;
 
 public slots:
@@ -138,21 +81,16 @@ protected:
 
 private:
     void baueMenues();
-    void baueUebungsflaeche();
-    void ordneSenkrechtAn();
-    void zeigeWort();
-    void platziereWort();
-    void bereiteSchreibfeld();
-    void zeigeSpielerZaehler();
+    void passeGroesseAn();
     // Schwerpunkt und Spieler da: Protokoll öffnen und das erste Wort wählen
     void beginneUebung();
-    void bewerteRichtigesWort();
-    double kontextBreite() const;
+    void zeigeWortwahl(const Uebung::Wortwahl& wahl);
+    void zeigeSpielerZaehler(const Statistik& s);
+    void zeigeSpieler();
+    void zeigeRichtigesWort(const Uebung::Wortende& e);
+    void zeigeFalschesWort(const Uebung::Wortende& e);
+    void meldung(const QString& text, const QString& titel);
 
-    std::array<int, 3> m_lampe{};
-    QFont m_wortFont;
-    QFont m_kontextFont;
-    QFont m_satzFont;
     bool m_aktiviert = false;
     bool m_beendet = false;
 };

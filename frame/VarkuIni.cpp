@@ -1,103 +1,56 @@
 #include "frame/VarkuIni.h"
 
-#include "foundation/Global.h"
-#include "foundation/IniAbschnitt.h"
-#include "foundation/Zahlenwert.h"
-#include "frame/GlobModul.h"
-
-#include <functional>
-#include <vector>
-
 namespace varku {
 
-namespace {
-
-// Ein Schlüssel mit seiner Art, den Wert zu lesen und zu schreiben
-struct Schluessel {
-    QString name;
-    std::function<void(const QString&)> lies;
-    std::function<QString()> schreibe;
-};
-
-// "an, außer der Wert ist 0" und "an nur bei 1"
-Schluessel schalterAusserNull(const char* name, bool& ziel) {
-    return {QString::fromUtf8(name), [&ziel](const QString& w) { ziel = w != u"0"; },
-            [&ziel] { return iniSchalter(ziel); }};
-}
-Schluessel schalterNurEins(const char* name, bool& ziel) {
-    return {QString::fromUtf8(name), [&ziel](const QString& w) { ziel = w == u"1"; },
-            [&ziel] { return iniSchalter(ziel); }};
-}
-Schluessel ganzzahl(const char* name, int16_t& ziel) {
-    const QString n = QString::fromUtf8(name);
-    return {n, [&ziel, n](const QString& w) { ziel = alsInteger(zahlenwert(w), n + "=" + w); },
-            [&ziel] { return iniGanzzahl(ziel); }};
-}
-
-const std::vector<Schluessel>& varkuSchluessel() {
-    static const std::vector<Schluessel> t = {
-        {QStringLiteral("TextFontName"), [](const QString& w) { TextFontName = w; },
-         [] { return TextFontName; }},
-        {QStringLiteral("TextFontGröße"), [](const QString& w) { TextFontGroesse = zahlenwert(w); },
-         [] { return iniZahl(TextFontGroesse); }},
-        schalterAusserNull("TextFontFett", TextFontFett),
-        schalterAusserNull("TextFontKursiv", TextFontKursiv),
-        schalterNurEins("Nachschreiben", Nachschreiben),
-        schalterAusserNull("LeseLupe", LeseLupe),
-        ganzzahl("Schwierigkeitsgrad", Schwierigkeitsgrad),
-        schalterAusserNull("TonEinschalten", TonEinschalten),
-        schalterAusserNull("EinstellungenSpeichern", EinstellungenSpeichern),
-        schalterAusserNull("BeispielSatz", BeispielSatz),
-        schalterAusserNull("TextToSpeech", TextToSpeech),
-        schalterAusserNull("SprachAusgabeSatz", SprachAusgabeSatz),
-        schalterAusserNull("AutoDialog", AutoDialog),
-    };
-    return t;
+const Einstellungsabschnitt<VarkuEinstellungen>& varkuAbschnitt() {
+    using E = VarkuEinstellungen;
+    static const Einstellungsabschnitt<E> a{
+        AbschnittsFormat{QStringLiteral("Varku")},
+        {
+            text("TextFontName", &E::TextFontName),
+            kommazahl("TextFontGröße", &E::TextFontGroesse),
+            schalterAusserNull("TextFontFett", &E::TextFontFett),
+            schalterAusserNull("TextFontKursiv", &E::TextFontKursiv),
+            schalterNurEins("Nachschreiben", &E::Nachschreiben),
+            schalterAusserNull("LeseLupe", &E::LeseLupe),
+            // ein anderer Grad gäbe negative Punkte
+            ganzzahl("Schwierigkeitsgrad", &E::Schwierigkeitsgrad, 0, 2),
+            schalterAusserNull("TonEinschalten", &E::TonEinschalten),
+            schalterAusserNull("EinstellungenSpeichern", &E::EinstellungenSpeichern),
+            schalterAusserNull("BeispielSatz", &E::BeispielSatz),
+            schalterAusserNull("TextToSpeech", &E::TextToSpeech),
+            schalterAusserNull("SprachAusgabeSatz", &E::SprachAusgabeSatz),
+            schalterAusserNull("AutoDialog", &E::AutoDialog),
+        }};
+    return a;
 }
 
-const std::vector<Schluessel>& sprachSchluessel() {
-    static const std::vector<Schluessel> t = {
-        ganzzahl("Modus", Modus),
-        {QStringLiteral("Lautstärke"),
-         [](const QString& w) { Lautstaerke = alsLong(zahlenwert(w), "Lautstärke=" + w); },
-         [] { return iniGanzzahl(Lautstaerke); }},
-        ganzzahl("Geschwindigkeit", Geschwindigkeit),
-        ganzzahl("Stimmlage", Stimmlage),
-        schalterNurEins("TranskripteWörter", TranskripteWoerter),
-        schalterNurEins("TranskripteSätze", TranskripteSaetze),
-    };
-    return t;
+const Einstellungsabschnitt<SprachEinstellungen>& sprachAbschnitt() {
+    using E = SprachEinstellungen;
+    static const Einstellungsabschnitt<E> a{
+        AbschnittsFormat{QStringLiteral("TextToSpeech")},
+        {
+            ganzzahl("Modus", &E::Modus, INT16_MIN, INT16_MAX),
+            ganzzahl("Lautstärke", &E::Lautstaerke, INT32_MIN, INT32_MAX),
+            ganzzahl("Geschwindigkeit", &E::Geschwindigkeit, INT16_MIN, INT16_MAX),
+            ganzzahl("Stimmlage", &E::Stimmlage, INT16_MIN, INT16_MAX),
+            schalterNurEins("TranskripteWörter", &E::TranskripteWoerter),
+            schalterNurEins("TranskripteSätze", &E::TranskripteSaetze),
+        }};
+    return a;
 }
 
-void lies(const QString& abschnitt, const std::vector<Schluessel>& tabelle) {
-    QStringList namen;
-    for (const Schluessel& s : tabelle)
-        namen << s.name;
-    leseAbschnitt(imProgrammordner(QStringLiteral("Varku.ini")), abschnitt, namen,
-                  [&](int i, const QString& wert) { tabelle[size_t(i)].lies(wert); });
+void loadVarkuIni(const QString& iniDatei, VarkuEinstellungen& e) {
+    varkuAbschnitt().lies(iniDatei, e);
 }
-
-void schreibe(const QString& abschnitt, const std::vector<Schluessel>& tabelle) {
-    Schluesselzeilen zeilen;
-    for (const Schluessel& s : tabelle)
-        zeilen.emplace_back(s.name, s.schreibe());
-    schreibeAbschnitt(imProgrammordner(QStringLiteral("Varku.ini")), AbschnittsFormat{abschnitt},
-                      zeilen);
+void saveVarkuIni(const QString& iniDatei, const VarkuEinstellungen& e) {
+    varkuAbschnitt().schreibe(iniDatei, e);
 }
-
-} // namespace
-
-void loadVarkuIni() {
-    lies(QStringLiteral("Varku"), varkuSchluessel());
+void loadTextToSpeechIni(const QString& iniDatei, SprachEinstellungen& e) {
+    sprachAbschnitt().lies(iniDatei, e);
 }
-void saveVarkuIni() {
-    schreibe(QStringLiteral("Varku"), varkuSchluessel());
-}
-void loadTextToSpeechIni() {
-    lies(QStringLiteral("TextToSpeech"), sprachSchluessel());
-}
-void saveTextToSpeechIni() {
-    schreibe(QStringLiteral("TextToSpeech"), sprachSchluessel());
+void saveTextToSpeechIni(const QString& iniDatei, const SprachEinstellungen& e) {
+    sprachAbschnitt().schreibe(iniDatei, e);
 }
 
 } // namespace varku

@@ -1,11 +1,46 @@
 #pragma once
 
+#include "foundation/Einstellungen.h"
+
+#include <QString>
+#include <cstdint>
+
 namespace varku {
 
-// Die Abschnitte [Varku] und [TextToSpeech] der Konfigurationsdatei im Programmordner
-void loadVarkuIni();
-void saveVarkuIni();
-void loadTextToSpeechIni();
-void saveTextToSpeechIni();
+// Die Abschnitte [Varku] und [TextToSpeech] der Konfigurationsdatei als Werte.
+
+struct VarkuEinstellungen {
+    QString TextFontName;
+    double TextFontGroesse = 0;
+    bool TextFontFett = false;
+    bool TextFontKursiv = false;
+    bool Nachschreiben = false; // an: abschreiben, aus: diktieren
+    bool LeseLupe = false;
+    int16_t Schwierigkeitsgrad = 0; // 0 einfach, 1 mittel, 2 schwer
+    bool TonEinschalten = false;
+    bool EinstellungenSpeichern = false;
+    bool BeispielSatz = false;
+    bool TextToSpeech = false;
+    bool SprachAusgabeSatz = false;
+    bool AutoDialog = false;
+};
+
+struct SprachEinstellungen {
+    int16_t Modus = 0; // Stimme, ab 1
+    int32_t Lautstaerke = 0;
+    int16_t Geschwindigkeit = 0;
+    int16_t Stimmlage = 0;
+    bool TranskripteWoerter = false;
+    bool TranskripteSaetze = false;
+};
+
+const Einstellungsabschnitt<VarkuEinstellungen>& varkuAbschnitt();
+const Einstellungsabschnitt<SprachEinstellungen>& sprachAbschnitt();
+
+// lesen und neu schreiben in der Konfigurationsdatei iniDatei
+void loadVarkuIni(const QString& iniDatei, VarkuEinstellungen& e);
+void saveVarkuIni(const QString& iniDatei, const VarkuEinstellungen& e);
+void loadTextToSpeechIni(const QString& iniDatei, SprachEinstellungen& e);
+void saveTextToSpeechIni(const QString& iniDatei, const SprachEinstellungen& e);
 
 } // namespace varku

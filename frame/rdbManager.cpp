@@ -1,124 +1,79 @@
 #include "frame/rdbManager.h"
 
-#include "foundation/DateiInfoFrm.h"
-#include "foundation/Global.h"
-#include "frame/GlobModul.h"
-
-#include <QLabel>
+#include "foundation/Zahlenwert.h"
 
 namespace varku {
 
-db::Recordset rdb;
-db::Recordset ruv;
-db::Recordset phr;
-db::Recordset tts;
-
-int AnzahlWoerter = 0;
-QString RuvoFeldName;
-
-QString Wort;
-QString Kontext;
-QString Beispielsatz;
-QString WaveDat;
-int16_t KomplexInd = 0;
-int vonPos = 0;
-int bisPos = 0;
-QString WortTranskr;
-QString SatzTranskr;
-
-namespace {
-
-// alle Wörter, wie geöffnet: jeder neue Filter beginnt hier
-db::Recordset& alleWoerter() {
-    static db::Recordset r;
-    return r;
+void rdbManager::oeffneWortDatenbank(const QString& pfad) {
+    m_zugang.oeffneWortDatenbank(pfad, WortTabellen{true, true, true});
 }
 
-QString refNrKriterium() {
-    return QStringLiteral("RefNr=") +
-           QString::number(rdb.feld(QStringLiteral("RefNr")).alsGanzzahl());
+int rdbManager::setzeWortFilter(const QString& ruvoFeldName, bool nurGws) {
+    return m_zugang.setzeWortFilter(ruvoFeldName, nurGws);
 }
 
-} // namespace
-
-void leereWortangaben() {
-    Wort.clear();
-    Kontext.clear();
-    Beispielsatz.clear();
-    WaveDat.clear();
-    KomplexInd = 0;
-    vonPos = bisPos = 0;
-    WortTranskr.clear();
-    SatzTranskr.clear();
+void rdbManager::positioniereWort(int position) {
+    m_zugang.positioniereWort(position);
 }
 
-void oeffneWortDatenbank(const QString& pfad) {
-    alleWoerter() = db::Recordset::oeffne(pfad, QStringLiteral("WortListe"));
-    rdb = alleWoerter();
-    ruv = db::Recordset::oeffne(pfad, QStringLiteral("LupenStellen"));
-    phr = db::Recordset::oeffne(pfad, QStringLiteral("SemSynt"));
-    tts = db::Recordset::oeffne(pfad, QStringLiteral("Transkripte"));
-    AnzahlWoerter = 0;
+bool rdbManager::stehtAufWort() const {
+    const db::Recordset& r = m_zugang.rdb();
+    return r.istOffen() && !r.Eof() && !r.Bof();
 }
 
-void setzeWortFilter(bool nurGws) {
-    rdb = alleWoerter();
-    QString filter = RuvoFeldName + QStringLiteral("=TRUE");
-    if (nurGws)
-        filter = QStringLiteral("GWS=TRUE AND ") + filter;
-    rdb = rdb.gefiltert(filter);
-    if (rdb.RecordCount() > 0) {
-        rdb.MoveLast();
-        AnzahlWoerter = rdb.RecordCount();
-        rdb.MoveFirst();
-    } else {
-        AnzahlWoerter = 0;
-    }
-    DateiInfoFrm& info = DateiInfoFrm::instanz();
-    info.DatInfLbl[1]->setText(nurGws ? QStringLiteral("ja") : QStringLiteral("nein"));
-    info.DatInfLbl[0]->setText(QString::number(AnzahlWoerter));
-}
-
-void positioniereWort(int position) {
-    if (rdb.Eof() || rdb.Bof())
-        rdb.MoveFirst();
-    rdb.Move(position - 1 - rdb.AbsolutePosition());
-}
-
-bool sucheLupenStelle() {
-    if (!ruv.FindFirst(refNrKriterium()))
+bool rdbManager::sucheLupenStelle(int uebNr) {
+    vonPos = 0;
+    bisPos = 0;
+    const auto stelle = m_zugang.sucheLupenStelle(refNr(), uebNr);
+    if (!stelle)
         return false;
-    const long long n = rdb.feld(QStringLiteral("RefNr")).alsGanzzahl();
-    while (!ruv.Eof() && ruv.feld(QStringLiteral("RefNr")).alsGanzzahl() == n) {
-        if (ruv.feld(QStringLiteral("ruvo")).alsGanzzahl() == UebNr)
-            return true;
-        ruv.MoveNext();
-    }
-    return false;
+    vonPos = stelle->vonPos;
+    bisPos = stelle->bisPos;
+    return true;
 }
 
-void bildeSatzKontext(bool mitWort) {
+void rdbManager::bildeSatzKontext(bool mitWort) {
     Beispielsatz.clear();
-    if (!phr.FindFirst(refNrKriterium()))
+    const auto satz = m_zugang.satzKontext(refNr());
+    if (!satz)
         return;
-    const QString satz = phr.feld(QStringLiteral("SatzKontext")).alsText();
-    const QString luecke = mitWort ? Wort : QString(qMin(Wort.size(), qsizetype(10)), u'_');
-    const qsizetype p = satz.indexOf(u'@');
     // Ein Satz ohne "@" bekommt die Lücke vorn, wie in den Spielen.
-    Beispielsatz = p < 0 ? luecke + satz : satz.left(p) + luecke + satz.mid(p + 1);
+    Beispielsatz = satzMitEinsatz(*satz, mitWort ? Wort : luecke(Wort));
 }
 
-void ladeTranskripte() {
+void rdbManager::ladeTranskripte(bool woerter, bool saetze) {
     WortTranskr.clear();
     SatzTranskr.clear();
-    if (!tts.FindFirst(refNrKriterium()))
-        return;
-    const QString wort = tts.feld(QStringLiteral("WortTranskr")).alsText();
-    const QString satz = tts.feld(QStringLiteral("SatzTranskr")).alsText();
-    if (TranskripteWoerter && !wort.isEmpty())
-        WortTranskr = wort;
-    if (TranskripteSaetze && !satz.isEmpty())
-        SatzTranskr = satz;
+    const Transkript t = m_zugang.transkript(refNr());
+    if (woerter && !t.wort.isEmpty())
+        WortTranskr = t.wort;
+    if (saetze && !t.satz.isEmpty())
+        SatzTranskr = t.satz;
+}
+
+void rdbManager::ladeWort(bool mitAufnahme) {
+    const db::Recordset& r = m_zugang.rdb();
+    const auto lies = [&](const char* feld, QString& ziel, bool getrimmt = false) {
+        const db::Wert w = r.feld(QString::fromLatin1(feld));
+        if (!w.istNull())
+            ziel = getrimmt ? trimme(w.alsText()) : w.alsText();
+    };
+    Kontext.clear();
+    WaveDat.clear();
+    lies("Wort", Wort);
+    lies("Kontext", Kontext);
+    if (mitAufnahme)
+        lies("WaveDat", WaveDat, true);
+    KomplexInd = alsInteger(double(r.feld(QStringLiteral("KomplexInd")).alsGanzzahl()),
+                            QStringLiteral("KomplexInd"));
+}
+
+bool rdbManager::ladeAufnahme() {
+    const db::Wert w = m_zugang.rdb().feld(QStringLiteral("WaveDat"));
+    if (w.istNull())
+        return false;
+    WaveDat = trimme(w.alsText());
+    return true;
 }
 
 } // namespace varku

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Recordset.h"
+#include "foundation/Wortzugang.h"
 
 #include <QString>
 #include <cstdint>
@@ -9,39 +9,48 @@ namespace varku {
 
 // Der Zugang des Rahmenprogramms zur Wortdatenbank: die vier Tabellen, der Filter auf die
 // Kategorie des Übungsschwerpunkts und die Angaben des aktuellen Wortes.
+class rdbManager {
+public:
+    void oeffneWortDatenbank(const QString& pfad);
+    bool istOffen() const { return m_zugang.istOffen(); }
+    // filtert die Wörter der Kategorie, immer von allen Wörtern aus; gibt AnzahlWoerter
+    int setzeWortFilter(const QString& ruvoFeldName, bool nurGws);
+    int AnzahlWoerter() const { return m_zugang.AnzahlWoerter(); }
+    // macht das Wort an Stelle position (ab 1) unter den gefilterten Wörtern zum aktuellen
+    void positioniereWort(int position);
+    // die Lupenstelle des aktuellen Wortes in der Kategorie uebNr nach vonPos und bisPos;
+    // ohne Stelle beide 0
+    bool sucheLupenStelle(int uebNr);
+    // Beispielsatz mit dem Wort oder mit einer Lücke aus höchstens zehn "_"
+    void bildeSatzKontext(bool mitWort);
+    // die gesprochenen Formen des aktuellen Wortes, soweit eingeschaltet
+    void ladeTranskripte(bool woerter, bool saetze);
+    // die Felder des aktuellen Wortes; ein Null-Feld lässt den Wert, wie er war
+    void ladeWort(bool mitAufnahme);
+    // die Aufnahme des aktuellen Wortes neu lesen; false, wenn das Feld leer ist
+    bool ladeAufnahme();
+    bool hatKategorie(const QString& feld) const { return m_zugang.hatKategorie(feld); }
+    long refNr() const { return m_zugang.refNr(); }
+    bool stehtAufWort() const;
+    Wortzugang& zugang() { return m_zugang; }
 
-extern db::Recordset rdb; // WortListe, gefiltert
-extern db::Recordset ruv; // LupenStellen
-extern db::Recordset phr; // SemSynt
-extern db::Recordset tts; // Transkripte
+    // das aktuelle Wort
+    QString Wort;
+    QString Kontext;
+    QString Beispielsatz;
+    QString WaveDat;
+    int16_t KomplexInd = 0;
+    int vonPos = 0;
+    int bisPos = 0;
+    QString WortTranskr;
+    QString SatzTranskr;
 
-extern int AnzahlWoerter;
-extern QString RuvoFeldName; // Spalte der Kategorie, vom Schwerpunktdialog gesetzt
+    Lupenstelle lupe() const { return {vonPos, bisPos}; }
+    // hat das Wort eine Lupenstelle, die in es passt?
+    bool hatLupe() const { return lupe().gueltigFuer(Wort.size()); }
 
-// das aktuelle Wort
-extern QString Wort;
-extern QString Kontext;
-extern QString Beispielsatz;
-extern QString WaveDat;
-extern int16_t KomplexInd;
-extern int vonPos;
-extern int bisPos;
-extern QString WortTranskr;
-extern QString SatzTranskr;
-
-void oeffneWortDatenbank(const QString& pfad);
-// filtert die Wörter der Kategorie, immer von allen Wörtern aus, und füllt das Infofenster
-void setzeWortFilter(bool nurGws);
-// macht das Wort an Stelle position (ab 1) unter den gefilterten Wörtern zum aktuellen
-void positioniereWort(int position);
-// steht ruv auf der Lupenstelle des aktuellen Wortes in der aktuellen Kategorie?
-bool sucheLupenStelle();
-// Beispielsatz mit dem Wort oder mit einer Lücke aus höchstens zehn "_"
-void bildeSatzKontext(bool mitWort);
-// die gesprochenen Formen des aktuellen Wortes, soweit eingeschaltet
-void ladeTranskripte();
-
-// die Angaben des aktuellen Wortes leeren (beim Programmstart und in Tests)
-void leereWortangaben();
+private:
+    Wortzugang m_zugang;
+};
 
 } // namespace varku

@@ -10,6 +10,7 @@ void entladeAlleFenster();
 } // namespace varku
 
 #include <memory>
+#include <utility>
 
 namespace varku {
 
@@ -17,9 +18,10 @@ namespace varku {
 // nicht entladen, behält es seinen Zustand. T erbt davon und ist mit ihm befreundet.
 template <typename T> class Einzelfenster {
 public:
-    static T& instanz() {
+    // beim ersten Gebrauch mit diesen Argumenten angelegt; wirft der Aufbau, bleibt nichts
+    template <typename... A> static T& instanz(A&&... argumente) {
         if (!ablage()) {
-            ablage().reset(new T);
+            ablage().reset(new T(std::forward<A>(argumente)...));
             merkeFenster(&entlade);
         }
         return *ablage();

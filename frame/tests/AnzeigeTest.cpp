@@ -4,25 +4,6 @@
 
 using namespace varku;
 
-TEST(Anzeige, ZeigerDesPunktemessers) {
-    const QRectF blatt(1000, 500, 3000, 3000); // Achse bei (2500, 2000), halbe Breite 1500
-    const Nadel null = berechneNadel(0, blatt);
-    const Nadel tausend = berechneNadel(1000, blatt);
-    const Nadel mitte = berechneNadel(500, blatt);
-    EXPECT_EQ(null.achse, QPointF(2500, 2000));
-    // 0 links unten, 1000 rechts unten, gespiegelt an der Senkrechten
-    EXPECT_LT(null.spitze.x(), 2500);
-    EXPECT_GT(null.spitze.y(), 2000);
-    EXPECT_DOUBLE_EQ(null.spitze.x() - 2500, -(tausend.spitze.x() - 2500));
-    EXPECT_DOUBLE_EQ(null.spitze.y(), tausend.spitze.y());
-    EXPECT_DOUBLE_EQ(null.ende.x() - 2500, -(tausend.ende.x() - 2500));
-    // 500 senkrecht nach oben, 0,6 der halben Breite lang, das Ende 0,2 nach unten
-    EXPECT_EQ(mitte.spitze, QPointF(2500, 2000 - 900));
-    EXPECT_EQ(mitte.ende, QPointF(2500, 2000 + 300));
-    // ganze Twips
-    EXPECT_DOUBLE_EQ(null.spitze.x(), std::round(null.spitze.x()));
-}
-
 TEST(Anzeige, Zaehler) {
     struct Fall {
         QString text;

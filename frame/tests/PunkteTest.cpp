@@ -1,11 +1,8 @@
 #include "frame/Punkte.h"
 
-#include "foundation/testing/TestOrdner.h"
-
 #include <gtest/gtest.h>
 
 using namespace varku;
-using varku::test::TestOrdner;
 
 TEST(Punkte, RichtigeWoerter) {
     struct Fall {
@@ -94,12 +91,4 @@ TEST(Punkte, RestNachEinemSpiel) {
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(restPunkte(f.start, f.jetzt, f.minuten), f.rest) << f.name;
-}
-
-TEST(Punkte, HoechsteSpieldauerAusDerKonfiguration) {
-    TestOrdner o;
-    o.schreibe("Varku.ini", "[Spiele]\nMaximaleSpielDauer=20\nMaximaleSpielDauer=25\n[X]\n");
-    EXPECT_EQ(leseMaxSpielDauer(), 25);
-    o.schreibe("Varku.ini", "[Spiele]\nSpiel1=Zirkomat\n[X]\nMaximaleSpielDauer=9\n");
-    EXPECT_EQ(leseMaxSpielDauer(), 0);
 }

@@ -4,16 +4,14 @@
 #include "foundation/Sound.h"
 #include "foundation/Textkodierung.h"
 #include "foundation/testing/TestOrdner.h"
-#include "frame/GlobModul.h"
-#include "frame/Schwerpunktliste.h"
-#include "frame/Spieler.h"
+#include "foundation/testing/TestWortDb.h"
 #include "frame/UebschwForm.h"
-#include "frame/rdbManager.h"
-#include "frame/tests/TestWortDb.h"
+#include "frame/Uebung.h"
 #include "platform/Dienste.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/testing/TestDienste.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,148 +71,14 @@ constexpr uint32_t rot = 0xff0000, blau = 0x0000ff;
 
 } // namespace
 
-TEST(Schwerpunktliste, BausteinDateiName) {
-    const std::pair<const char*, const char*> faelle[] = {
-        {"LIP_", "BST_LIP.gif"},
-        {"LT12", "BST_LT_.gif"},
-        {"AB3C", "BST_ABC.gif"},
-        {"AB34", "BST_AB_.gif"},
-        {"LTxy", "BST_LT_.gif"},
-        {"LTA_", "BST_LT_.gif"},
-        {"GK1M", "BST_GKM.gif"},
-        {"TION", "BST_TIO.gif"},
-        {"J___", "BST_J__.gif"},
-        {"KAT1", "BST_KAT.gif"},
-        {"lt12", "BST_lt_.gif"}, // Ziffer geht vor "LT"
-        {"ltxy", "BST_ltx.gif"}, // "LT" nur in Großbuchstaben
-        // kurze Codes: was fehlt, ist keine Ziffer
-        {"AB3", "BST_AB.gif"},
-        {"AB", "BST_AB.gif"},
-        {"LT", "BST_LT_.gif"},
-        {"L", "BST_L.gif"},
-        {"", "BST_.gif"},
-    };
-    for (const auto& [code, datei] : faelle)
-        EXPECT_EQ(bausteinDateiName(code), datei) << code;
-}
-
-TEST(Schwerpunktliste, TitelOhneZusatz) {
-    const std::pair<const char*, const char*> faelle[] = {
-        {"Wörter mit v [v klingt wie f oder w]", "Wörter mit v "},
-        {"Wörter mit x", "Wörter mit x"},
-        {"a [b] [c]", "a "},
-        {"[nur Zusatz]", ""},
-        {"", ""},
-    };
-    for (const auto& [titel, ohne] : faelle)
-        EXPECT_EQ(titelOhneZusatz(QString::fromUtf8(titel)), QString::fromUtf8(ohne)) << titel;
-}
-
-TEST(Schwerpunktliste, SeitenUndCodesInDateifolge) {
-    struct Fall {
-        const char* name;
-        QByteArray inhalt;
-    };
-    const Fall faelle[] = {
-        {"UTF-8, CR LF", alsDatei(testZeilen)},
-        {"UTF-8, LF", alsDatei(testZeilen, "\n")},
-        {"Windows-1252", alsDatei(testZeilen, "\r\n", Kodierung::Windows1252)},
-        {"Leerzeilen zählen nicht", alsDatei(testZeilen) + "\r\n  \r\n\n"},
-        {"letzte Zeile ohne Zeilenende", alsDatei(testZeilen).chopped(2)},
-    };
-    for (const Fall& f : faelle) {
-        TestOrdner o;
-        o.schreibe("Varku.tsp", f.inhalt);
-        const SchwerpunktDatei l = leseSchwerpunktDatei(o.pfad("Varku.tsp"));
-        EXPECT_EQ(l.titel[0], (QStringList{"Igel und Kino [i lang]", "Tiger"})) << f.name;
-        EXPECT_EQ(l.titel[1], (QStringList{"Schmetterling", "Komma, im Titel"})) << f.name;
-        EXPECT_EQ(l.titel[2], (QStringList{"Dritte Kategorie [mit Zusatz]", "Kurz"})) << f.name;
-        for (int s = 3; s <= 10; ++s)
-            EXPECT_TRUE(l.titel[size_t(s)].isEmpty()) << f.name << " Seite " << s;
-        EXPECT_EQ(l.titel[11], QStringList{QString::fromUtf8("Nomen für Dinge")}) << f.name;
-        EXPECT_EQ(l.codes, (QStringList{"KAT1", "KAT2", "KAT2", "KAT1", "KAT2", "AB", "KAT1"}))
-            << f.name;
-    }
-}
-
-TEST(Schwerpunktliste, GrenzenSindLaufzeitfehler) {
-    const auto kategorien = [](int n) {
-        QStringList z;
-        for (int i = 1; i <= n; ++i)
-            z << QStringLiteral("K%1,C%1").arg(i);
-        return z;
-    };
-    const auto ueberschriften = [](int n) {
-        QStringList z;
-        for (int i = 1; i <= n; ++i)
-            z << QStringLiteral(">>> S%1,-").arg(i);
-        return z;
-    };
-    struct Fall {
-        const char* name;
-        QStringList zeilen;
-        const char* betrifft; // leer: kein Fehler
-    };
-    const Fall faelle[] = {
-        {"52 Kategorien passen", QStringList{">>> a,-"} + kategorien(52), ""},
-        {"53. Kategorie", QStringList{">>> a,-"} + kategorien(53), "Zeile 54: K53,C53"},
-        {"53. Kategorie auf späterer Seite",
-         QStringList{">>> a,-"} + kategorien(50) + QStringList{">>> b,-", "x,X1", "y,Y1", "z,Z1"},
-         "Zeile 55: z,Z1"},
-        {"12 Überschriften passen", ueberschriften(12) + kategorien(1), ""},
-        {"13. Überschrift", ueberschriften(13), "Zeile 13: >>> S13,-"},
-        {"Kategorie vor der ersten Überschrift", QStringList{"Igel,KAT1", ">>> a,-"},
-         "Zeile 1: Igel,KAT1"},
-        {"nach einer Leerzeile am Anfang", QStringList{"", "Igel,KAT1"}, "Zeile 2: Igel,KAT1"},
-    };
-    for (const Fall& f : faelle) {
-        TestOrdner o;
-        o.schreibe("Varku.tsp", alsDatei(f.zeilen));
-        const QString pfad = o.pfad("Varku.tsp");
-        if (!*f.betrifft) {
-            EXPECT_NO_THROW(leseSchwerpunktDatei(pfad)) << f.name;
-            continue;
-        }
-        try {
-            leseSchwerpunktDatei(pfad);
-            ADD_FAILURE() << f.name;
-        } catch (const Laufzeitfehler& e) {
-            EXPECT_EQ(e.nummer(), Laufzeitfehler::IndexAusserhalb) << f.name;
-            EXPECT_TRUE(e.meldung().contains(pfad + ", " + f.betrifft))
-                << f.name << ": " << e.meldung().toStdString();
-        }
-    }
-    TestOrdner o;
-    EXPECT_THROW(leseSchwerpunktDatei(o.pfad("Varku.tsp")), Laufzeitfehler);
-}
-
-TEST(Schwerpunktliste, MitgelieferteListe) {
-    const QString quellen = QStringLiteral(VARKU_QUELLDATEN);
-    const SchwerpunktDatei l = leseSchwerpunktDatei(quellen + "/Varku.tsp");
-    const int jeSeite[schwerpunktSeiten] = {10, 7, 3, 5, 2, 3, 3, 6, 2, 5, 3, 3};
-    for (int s = 0; s < schwerpunktSeiten; ++s)
-        EXPECT_EQ(l.titel[size_t(s)].size(), jeSeite[s]) << "Seite " << s;
-    ASSERT_EQ(l.codes.size(), maxKategorien);
-    // zu jeder Kategorie wird ihr Bild gezeichnet
-    QFile f(quellen + "/grafik/bausteine.txt");
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString bilder = QString::fromUtf8(f.readAll());
-    for (const QString& code : l.codes) {
-        EXPECT_FALSE(code.isEmpty());
-        EXPECT_TRUE(bilder.contains(bausteinDateiName(code) + " |", Qt::CaseInsensitive))
-            << code.toStdString();
-    }
-}
-
 namespace {
 
 struct Schwerpunktdialog : ::testing::Test {
     TestDienste d;
     TestOrdner ordner;
+    GlobModul glob;
+    Uebung u{glob};
     Schwerpunktdialog() {
-        setzeStartwerte();
-        setzeSpielerZurueck();
-        RuvoFeldName.clear();
         ordner.schreibe("Varku.tsp", alsDatei(testZeilen));
         ordner.schreibe("Grafik/BST_KAT.gif", gif(rot));
         ordner.schreibe("Grafik/bst_null.GIF", gif(blau)); // Schreibung egal
@@ -228,8 +92,11 @@ struct Schwerpunktdialog : ::testing::Test {
                          {2, "Tiger", "der", 1, false, false, true, "", ""},
                          {3, "Hund", "der", 1, true, true, true, "", ""},
                          {4, "Kino", "das", 1, false, true, false, "", ""},
-                     });
-        oeffneWortDatenbank(ordner.pfad("Varku-D.sqlite"));
+                     },
+                     {}, {}, {"AB"});
+        u.wortDb.oeffneWortDatenbank(ordner.pfad("Varku-D.sqlite"));
+        QDir().mkpath(ordner.pfad("User"));
+        u.gruppe.setzeUserPfad(ordner.pfad("User"));
     }
     ~Schwerpunktdialog() override {
         UebschwForm::entlade();
@@ -237,13 +104,10 @@ struct Schwerpunktdialog : ::testing::Test {
         DateiInfoFrm::entlade();
         setzeTonSchalter({});
         initSoundTabelle();
-        setzeRuvoCodes({});
-        RuvoFeldName.clear();
-        setzeSpielerZurueck();
-        setzeStartwerte();
+        UebNr = 0;
     }
     UebschwForm& zeige() {
-        UebschwForm& f = UebschwForm::instanz();
+        UebschwForm& f = UebschwForm::instanz(u);
         d.anzeige.zeige(f);
         return f;
     }
@@ -301,9 +165,9 @@ TEST_F(Schwerpunktdialog, AnfangOhneSchwerpunkt) {
     }
     EXPECT_EQ(f.RuvoList[1]->item(1)->text(), "Komma, im Titel");
     EXPECT_EQ(f.RuvoList[11]->item(0)->text(), "Nomen für Dinge");
-    EXPECT_EQ(RuvoCodes[5], "AB");
-    EXPECT_EQ(RuvoCodes[6], "KAT1");
-    EXPECT_EQ(RuvoCodes[7], "");
+    EXPECT_EQ(u.RuvoCodes[5], "AB");
+    EXPECT_EQ(u.RuvoCodes[6], "KAT1");
+    EXPECT_EQ(u.RuvoCodes[7], "");
     EXPECT_EQ(f.nurGws->text(), "&Grundwortschatz");
     EXPECT_EQ(f.ohneGws->text(), "&alle Wörter");
     EXPECT_TRUE(f.ohneGws->isChecked());
@@ -333,7 +197,7 @@ TEST_F(Schwerpunktdialog, WahlGiltSofort) {
     for (const Fall& c : faelle) {
         waehle(f, c.seite, c.zeile);
         EXPECT_EQ(UebNr, c.uebNr) << c.titel;
-        EXPECT_EQ(RuvoFeldName, c.code) << c.titel;
+        EXPECT_EQ(u.RuvoFeldName, c.code) << c.titel;
         EXPECT_EQ(f.gewaehlterTitel, c.titel);
         EXPECT_EQ(status(f), c.titel);
         EXPECT_EQ(bildfarbe(f), c.farbe) << c.titel;
@@ -359,7 +223,7 @@ TEST_F(Schwerpunktdialog, OkOhneGueltigeWahlFragtNach) {
         EXPECT_EQ(d.sound.befehle, QStringList{"spiele " + ordner.pfad("Sound/Meldung.WAV")})
             << name;
         EXPECT_TRUE(f.isVisible()) << name;
-        EXPECT_FALSE(uebungGewaehlt) << name;
+        EXPECT_FALSE(u.uebungGewaehlt) << name;
         EXPECT_EQ(gezeigt, 0) << name;
     };
     okFragt("noch nichts gewählt");
@@ -368,7 +232,7 @@ TEST_F(Schwerpunktdialog, OkOhneGueltigeWahlFragtNach) {
     ASSERT_EQ(UebNr, 5);
     oeffneSeite(f, 0);
     EXPECT_EQ(UebNr, 0);
-    EXPECT_EQ(RuvoFeldName, "KAT2") << "die Spalte bleibt";
+    EXPECT_EQ(u.RuvoFeldName, "KAT2") << "die Spalte bleibt";
     EXPECT_TRUE(f.RuvoList[2]->selectedItems().isEmpty());
     EXPECT_EQ(status(f), "kein Übungsschwerpunkt");
     EXPECT_EQ(bildfarbe(f), blau);
@@ -393,18 +257,23 @@ TEST_F(Schwerpunktdialog, OkUebernimmtSchwerpunktFuerAlleSpieler) {
         {true, 0, 0, 2, "ja", "Igel und Kino ", "Grafik/BST_KAT.gif"},
         {true, 1, 0, 1, "ja", "Schmetterling", "Grafik/BST_KAT.gif"},
     };
-    nSpieler = 2;
-    UebschwForm& f = UebschwForm::instanz();
+    for (int i = 0; i < 2; ++i) {
+        for (int k = 0; k < 8; ++k)
+            d.zufall.gibZahlen(65, 90, {65 + i});
+        u.gruppe.fuegeHinzu("Gast");
+    }
+    UebschwForm& f = UebschwForm::instanz(u);
     QStringList gezeigt;
     QObject::connect(&f, &UebschwForm::zeigeSchwerpunkt,
                      [&](const QString& titel, const QString& bild) { gezeigt << titel << bild; });
     for (const Fall& c : faelle) {
+        auto& liste = u.gruppe.WiederholListe;
         for (int p = 0; p < 3; ++p) {
-            WiederholListe[0][0][p] = 2;
-            WiederholListe[1][0][p] = 7;
-            WiederholListe[1][1][p] = 1;
+            liste[0][0][p] = 2;
+            liste[1][0][p] = 7;
+            liste[1][1][p] = 1;
         }
-        uebungGewaehlt = false;
+        u.uebungGewaehlt = false;
         gezeigt.clear();
         d.anzeige.dann([&](QWidget& w) {
             klicke(w, c.nurGws ? "nurGws" : "ohneGws");
@@ -413,18 +282,18 @@ TEST_F(Schwerpunktdialog, OkUebernimmtSchwerpunktFuerAlleSpieler) {
         });
         dienste::anzeige().zeigeModal(f);
         EXPECT_FALSE(f.isVisible()) << c.titel;
-        EXPECT_TRUE(uebungGewaehlt) << c.titel;
+        EXPECT_TRUE(u.uebungGewaehlt) << c.titel;
         EXPECT_EQ(gezeigt, (QStringList{c.titel, ordner.pfad(c.bild)}));
-        EXPECT_EQ(AnzahlWoerter, c.anzahl) << c.titel;
+        EXPECT_EQ(u.AnzahlWoerter(), c.anzahl) << c.titel;
         EXPECT_EQ(DateiInfoFrm::instanz().DatInfLbl[1]->text(), c.gws) << c.titel;
         for (int p = 0; p < 2; ++p) {
-            EXPECT_EQ(WiederholListe[0][0][p], 0) << p;
+            EXPECT_EQ(liste[0][0][p], 0) << p;
             for (int i = 1; i <= maxWiederhol; ++i) {
-                EXPECT_EQ(WiederholListe[i][0][p], -1) << p << "/" << i;
-                EXPECT_EQ(WiederholListe[i][1][p], 0) << p << "/" << i;
+                EXPECT_EQ(liste[i][0][p], -1) << p << "/" << i;
+                EXPECT_EQ(liste[i][1][p], 0) << p << "/" << i;
             }
         }
-        EXPECT_EQ(WiederholListe[0][0][2], 2) << "nur die Spieler, die mitmachen";
+        EXPECT_EQ(liste[0][0][2], 2) << "nur die Spieler, die mitmachen";
     }
 }
 
@@ -435,12 +304,14 @@ TEST_F(Schwerpunktdialog, SchliessfeldUndEscTunNichts) {
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(UebNr, 1);
-    EXPECT_FALSE(uebungGewaehlt);
+    EXPECT_FALSE(u.uebungGewaehlt);
 }
 
 TEST_F(Schwerpunktdialog, LesefehlerHinterlaesstKeinenHalbenDialog) {
     QFile::remove(ordner.pfad("Varku.tsp"));
-    EXPECT_THROW(UebschwForm::instanz(), Laufzeitfehler);
+    EXPECT_THROW(UebschwForm::instanz(u), Laufzeitfehler);
+    ordner.schreibe("Varku.tsp", alsDatei(testZeilen + QStringList{"Fehlt,XYZ9"}));
+    EXPECT_THROW(UebschwForm::instanz(u), Laufzeitfehler) << "eine Spalte, die es nicht gibt";
     ordner.schreibe("Varku.tsp", alsDatei(testZeilen));
-    EXPECT_EQ(UebschwForm::instanz().RuvoList[0]->count(), 2);
+    EXPECT_EQ(UebschwForm::instanz(u).RuvoList[0]->count(), 2);
 }

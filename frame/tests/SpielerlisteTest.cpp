@@ -1,11 +1,9 @@
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
 #include "foundation/testing/TestOrdner.h"
-#include "frame/GlobModul.h"
-#include "frame/Protokoll.h"
-#include "frame/Spieler.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/Spielergruppe.h"
+#include "frame/Uebung.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/testing/TestDienste.h"
 
@@ -39,15 +37,15 @@ struct Meldung {
 struct Spielerliste : ::testing::Test {
     TestDienste d;
     TestOrdner ordner;
+    GlobModul glob;
+    std::unique_ptr<Uebung> u;
     std::vector<Meldung> meldungen;
 
     Spielerliste() { frisch(); }
     ~Spielerliste() override {
         SpielerListeFrm::entlade();
         MldFenster::entlade();
-        schliesseProtokoll();
-        setzeStartwerte();
-        setzeSpielerZurueck();
+        u.reset();
         initSoundTabelle();
         setzeTonSchalter({});
     }
@@ -55,12 +53,10 @@ struct Spielerliste : ::testing::Test {
     // Zustand wie beim Programmstart, leerer Benutzerordner, Meldungsklang "Hinweis"
     void frisch() {
         SpielerListeFrm::entlade();
-        schliesseProtokoll();
-        setzeStartwerte();
-        setzeSpielerZurueck();
+        u = std::make_unique<Uebung>(glob);
         QDir(ordner.pfad("User")).removeRecursively();
         QDir().mkpath(ordner.pfad("User"));
-        UserPfad = ordner.pfad("User");
+        u->gruppe.setzeUserPfad(ordner.pfad("User"));
         initSoundTabelle();
         for (SoundEintrag& e : SoundTabelle)
             if (e.name == "ProgrammMeldung")
@@ -70,8 +66,9 @@ struct Spielerliste : ::testing::Test {
         meldungen.clear();
     }
 
+    Spielergruppe& g() { return u->gruppe; }
     SpielerListeFrm& fenster() {
-        SpielerListeFrm& f = SpielerListeFrm::instanz();
+        SpielerListeFrm& f = SpielerListeFrm::instanz(*u);
         d.anzeige.zeige(f);
         return f;
     }
@@ -129,33 +126,33 @@ QString stamm(int nr) {
 }
 
 // Spielerdaten eines Platzes, unterscheidbar je Platz
-void fuellePlatz(int p) {
-    SpielerStatistik[size_t(p)] = {int16_t(10 + p), int16_t(p), 100 + p, 200 + p, 300 + p};
-    WiederholListe[0][0][p] = int16_t(p + 1);
+void fuellePlatz(Spielergruppe& g, int p) {
+    g.SpielerStatistik[size_t(p)] = {int16_t(10 + p), int16_t(p), 100 + p, 200 + p, 300 + p};
+    g.WiederholListe[0][0][p] = int16_t(p + 1);
     for (int i = 1; i <= p + 1; ++i) {
-        WiederholListe[i][0][p] = int16_t(10 * p + i);
-        WiederholListe[i][1][p] = int16_t(i % 3);
+        g.WiederholListe[i][0][p] = int16_t(10 * p + i);
+        g.WiederholListe[i][1][p] = int16_t(i % 3);
     }
 }
 
 // alles, was zu einem Platz gehört: Datei, Statistik, Gastkennung, Wiederholliste
 using Platz = std::pair<QString, std::vector<long>>;
 
-Platz platz(int p) {
-    const Statistik& s = SpielerStatistik[size_t(p)];
+Platz platz(const Spielergruppe& g, int p) {
+    const Statistik& s = g.SpielerStatistik[size_t(p)];
     std::vector<long> werte{s.woerter, s.richtig, s.lesezeitSumme,
-                            s.weiter1, s.weiter2, GastSpieler[size_t(p)]};
+                            s.weiter1, s.weiter2, g.GastSpieler[size_t(p)]};
     for (int i = 0; i <= maxWiederhol; ++i)
         for (int j = 0; j < 2; ++j)
-            werte.push_back(WiederholListe[i][j][p]);
-    return {SpielerDatei[size_t(p)], werte};
+            werte.push_back(g.WiederholListe[i][j][p]);
+    return {g.SpielerDatei[size_t(p)], werte};
 }
 
-bool wiederholListeLeer(int p) {
-    if (WiederholListe[0][0][p] != 0)
+bool wiederholListeLeer(const Spielergruppe& g, int p) {
+    if (g.WiederholListe[0][0][p] != 0)
         return false;
     for (int i = 1; i <= maxWiederhol; ++i)
-        if (WiederholListe[i][0][p] != -1 || WiederholListe[i][1][p] != 0)
+        if (g.WiederholListe[i][0][p] != -1 || g.WiederholListe[i][1][p] != 0)
             return false;
     return true;
 }
@@ -227,25 +224,26 @@ TEST_F(Spielerliste, GruppeNummeriertGaesteUndKuerztNamen) {
     };
     for (const Fall& f : faelle) {
         frisch();
-        Spielergruppe g;
+        Spielergruppe gr;
+        gr.setzeUserPfad(ordner.pfad("User"));
         E letztes = E::Eingetragen;
         int nr = 0;
         for (const QString& s : f.schritte) {
             if (s.startsWith('+')) {
                 gibStamm(stamm(nr++));
-                letztes = g.fuegeHinzu(s.mid(1)).ergebnis;
+                letztes = gr.fuegeHinzu(s.mid(1)).ergebnis;
             } else {
-                EXPECT_TRUE(g.entferne(s.mid(1).toInt())) << f.name;
+                EXPECT_TRUE(gr.entferne(s.mid(1).toInt())) << f.name;
             }
         }
-        EXPECT_EQ(g.namen(), f.namen) << f.name;
-        EXPECT_EQ(nSpieler, f.namen.size()) << f.name;
+        EXPECT_EQ(gr.namen(), f.namen) << f.name;
+        EXPECT_EQ(gr.anzahl(), f.namen.size()) << f.name;
         EXPECT_EQ(letztes, f.letztes) << f.name;
-        EXPECT_EQ(g.naechsterGastName(), f.naechsterGast) << f.name;
+        EXPECT_EQ(gr.naechsterGastName(), f.naechsterGast) << f.name;
         EXPECT_EQ(dateien().size(), f.namen.size()) << f.name << ": eine Datei je Spieler";
-        EXPECT_FALSE(g.entferne(-1)) << f.name;
-        EXPECT_FALSE(g.entferne(g.anzahl())) << f.name;
-        EXPECT_EQ(g.namen(), f.namen) << f.name;
+        EXPECT_FALSE(gr.entferne(-1)) << f.name;
+        EXPECT_FALSE(gr.entferne(gr.anzahl())) << f.name;
+        EXPECT_EQ(gr.namen(), f.namen) << f.name;
     }
 }
 
@@ -259,11 +257,11 @@ TEST_F(Spielerliste, VierGaesteDannDieGrenze) {
         EXPECT_FALSE(f.addSpBtn->isEnabled()) << "erst eine neue Wahl gibt frei";
     }
     EXPECT_EQ(liste(f), (QStringList{"Gast 1", "Gast 2", "Gast 3", "Gast 4"}));
-    EXPECT_EQ(nSpieler, 4);
+    EXPECT_EQ(u->nSpieler(), 4);
     EXPECT_EQ(geaendert.count(), 4);
     for (int p = 0; p < 4; ++p) {
-        EXPECT_EQ(SpielerDatei[size_t(p)], stamm(p));
-        EXPECT_TRUE(GastSpieler[size_t(p)]);
+        EXPECT_EQ(g().SpielerDatei[size_t(p)], stamm(p));
+        EXPECT_TRUE(g().GastSpieler[size_t(p)]);
         const QFileInfo datei(ordner.pfad("User/" + stamm(p) + ".tmp"));
         EXPECT_TRUE(datei.exists()) << p;
         EXPECT_EQ(datei.size(), 0) << p;
@@ -279,7 +277,7 @@ TEST_F(Spielerliste, VierGaesteDannDieGrenze) {
     EXPECT_EQ(meldungen[0].knopf, "&OK");
     EXPECT_EQ(d.sound.befehle, QStringList{klang()});
     EXPECT_EQ(liste(f).size(), 4);
-    EXPECT_EQ(nSpieler, 4);
+    EXPECT_EQ(u->nSpieler(), 4);
     EXPECT_EQ(dateien().size(), 4);
     EXPECT_EQ(geaendert.count(), 4);
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
@@ -309,13 +307,12 @@ TEST_F(Spielerliste, AustragenRuecktDieSpaeterenNach) {
         }
         std::vector<Platz> vorher;
         for (int p = 0; p < fall.gaeste; ++p) {
-            fuellePlatz(p);
-            vorher.push_back(platz(p));
-            ErledigtListe.push_back({40 + p, p});
-            ErledigtListe.push_back({50 + p, p});
+            fuellePlatz(g(), p);
+            vorher.push_back(platz(g(), p));
+            g().ErledigtListe.push_back({40 + p, p});
+            g().ErledigtListe.push_back({50 + p, p});
         }
-        ErledigtAnz = int(ErledigtListe.size());
-        aktSpieler = 3;
+        u->aktSpieler = 3;
         QSignalSpy geaendert(&f, &SpielerListeFrm::spielerlisteGeaendert);
 
         markiere(f, fall.weg);
@@ -324,34 +321,34 @@ TEST_F(Spielerliste, AustragenRuecktDieSpaeterenNach) {
         EXPECT_FALSE(f.delSpBtn->isEnabled()) << wo;
         EXPECT_EQ(geaendert.count(), 1) << wo;
         EXPECT_EQ(liste(f), fall.danach) << wo;
-        EXPECT_EQ(nSpieler, fall.gaeste - 1) << wo;
-        EXPECT_EQ(aktSpieler, 3) << wo;
+        EXPECT_EQ(u->nSpieler(), fall.gaeste - 1) << wo;
+        EXPECT_EQ(u->aktSpieler, 3) << wo;
 
         std::vector<std::pair<int, int>> erledigt;
         QStringList bleiben;
-        for (int p = 0; p < nSpieler; ++p) {
+        for (int p = 0; p < u->nSpieler(); ++p) {
             const int alt = p < fall.weg ? p : p + 1;
-            EXPECT_EQ(platz(p), vorher[size_t(alt)]) << wo << ", Platz " << p;
+            EXPECT_EQ(platz(g(), p), vorher[size_t(alt)]) << wo << ", Platz " << p;
             bleiben << stamm(alt) + ".tmp";
             erledigt.push_back({40 + alt, p});
             erledigt.push_back({50 + alt, p});
         }
         EXPECT_EQ(dateien(), bleiben) << wo;
-        EXPECT_FALSE(GastSpieler[size_t(nSpieler)]) << wo;
-        EXPECT_TRUE(wiederholListeLeer(nSpieler)) << wo << ": der freie Platz ist leer";
+        EXPECT_FALSE(g().GastSpieler[size_t(u->nSpieler())]) << wo;
+        EXPECT_TRUE(wiederholListeLeer(g(), u->nSpieler())) << wo << ": der freie Platz ist leer";
         // die Liste ist in Platzreihenfolge gefüllt, also auch danach
-        std::sort(ErledigtListe.begin(), ErledigtListe.end(), [](auto a, auto b) {
+        std::sort(g().ErledigtListe.begin(), g().ErledigtListe.end(), [](auto a, auto b) {
             return a.second != b.second ? a.second < b.second : a.first < b.first;
         });
-        EXPECT_EQ(ErledigtListe, erledigt) << wo;
-        EXPECT_EQ(ErledigtAnz, int(erledigt.size())) << wo;
+        EXPECT_EQ(g().ErledigtListe, erledigt) << wo;
+        EXPECT_EQ(g().ErledigtAnz(), int(erledigt.size())) << wo;
 
         gibStamm(stamm(7));
         waehle(f, "Gast");
         klicke(f, "addSpBtn");
         EXPECT_EQ(liste(f).last(), fall.naechster) << wo;
-        EXPECT_TRUE(wiederholListeLeer(nSpieler - 1)) << wo;
-        EXPECT_EQ(SpielerStatistik[size_t(nSpieler - 1)].woerter, 0) << wo;
+        EXPECT_TRUE(wiederholListeLeer(g(), u->nSpieler() - 1)) << wo;
+        EXPECT_EQ(g().SpielerStatistik[size_t(u->nSpieler() - 1)].woerter, 0) << wo;
     }
 }
 
@@ -372,22 +369,22 @@ TEST_F(Spielerliste, AktuellerSpielerSchliesstErstSeineDatei) {
             waehle(f, "Gast");
             klicke(f, "addSpBtn");
         }
-        aktSpieler = fall.akt;
-        oeffneProtokoll();
-        ASSERT_GT(protokollDateiNr, 0);
+        u->aktSpieler = fall.akt;
+        u->oeffneProtokoll();
+        ASSERT_GT(u->protokollDateiNr(), 0);
 
         markiere(f, fall.weg);
         klicke(f, "delSpBtn");
         EXPECT_FALSE(ordner.gibt("User/" + stamm(fall.weg) + ".tmp")) << wo;
         if (fall.geschlossen) {
-            EXPECT_EQ(protokollDateiNr, 0) << wo;
-            EXPECT_THROW(schreibeProtokoll(true, 7, {}), Laufzeitfehler) << wo;
+            EXPECT_EQ(u->protokollDateiNr(), 0) << wo;
+            EXPECT_THROW(u->protokoll.schreibe(7, true, {}), Laufzeitfehler) << wo;
         } else {
-            EXPECT_GT(protokollDateiNr, 0) << wo;
-            schreibeProtokoll(true, 7, {});
+            EXPECT_GT(u->protokollDateiNr(), 0) << wo;
+            u->protokoll.schreibe(7, true, {});
             EXPECT_EQ(ordner.lies("User/" + stamm(fall.akt) + ".tmp"), "7= OK\r\n") << wo;
         }
-        EXPECT_EQ(aktSpieler, fall.akt) << wo;
+        EXPECT_EQ(u->aktSpieler, fall.akt) << wo;
     }
 }
 
@@ -415,7 +412,7 @@ TEST_F(Spielerliste, SchliessenVerlangtEinenSpieler) {
         EXPECT_EQ(meldungen[0].titel, "Bitte beachten") << w.name;
         EXPECT_EQ(meldungen[0].knopf, "&OK") << w.name;
         EXPECT_EQ(d.sound.befehle, QStringList{klang()}) << w.name;
-        EXPECT_EQ(nSpieler, 0) << w.name;
+        EXPECT_EQ(u->nSpieler(), 0) << w.name;
 
         // zwei eintragen, einen austragen: Schließen nimmt die Liste, wie sie ist
         for (int i = 0; i < 2; ++i) {
@@ -425,16 +422,15 @@ TEST_F(Spielerliste, SchliessenVerlangtEinenSpieler) {
         }
         markiere(f, 0);
         klicke(f, "delSpBtn");
-        nSpieler = 0; // Schließen zählt die Liste neu
         w.schliesse(f);
         EXPECT_FALSE(f.isVisible()) << w.name;
-        EXPECT_EQ(nSpieler, 1) << w.name;
+        EXPECT_EQ(u->nSpieler(), 1) << w.name;
         EXPECT_EQ(liste(f), QStringList{"Gast 2"}) << w.name;
         EXPECT_EQ(meldungen.size(), 1u) << w.name;
         EXPECT_TRUE(d.anzeige.skripteVerbraucht()) << w.name;
 
         // verborgen, nicht entladen: beim nächsten Zeigen ist alles noch da
-        EXPECT_EQ(&SpielerListeFrm::instanz(), &f);
+        EXPECT_EQ(&SpielerListeFrm::instanz(*u), &f);
         EXPECT_EQ(liste(fenster()), QStringList{"Gast 2"}) << w.name;
     }
 }
@@ -449,8 +445,8 @@ TEST_F(Spielerliste, DoppelterNameGibtHinweis) {
     EXPECT_TRUE(f.addSpBtn->isDefault()) << "Tippen im Passwort macht übertragen zum Standard";
     klicke(f, "addSpBtn");
     EXPECT_EQ(liste(f), QStringList{"Anna"});
-    EXPECT_FALSE(GastSpieler[0]);
-    EXPECT_EQ(SpielerDatei[0], stamm(0)) << "auch wer kein Gast ist, bekommt eine eigene Datei";
+    EXPECT_FALSE(g().GastSpieler[0]);
+    EXPECT_EQ(g().SpielerDatei[0], stamm(0)) << "auch wer kein Gast ist, bekommt eine eigene Datei";
     EXPECT_TRUE(ordner.gibt("User/" + stamm(0) + ".tmp"));
     EXPECT_TRUE(f.pwInp->text().isEmpty());
     EXPECT_TRUE(f.okBtn->isDefault());
@@ -467,7 +463,7 @@ TEST_F(Spielerliste, DoppelterNameGibtHinweis) {
     EXPECT_TRUE(d.sound.befehle.isEmpty()) << "ohne Klang";
     EXPECT_TRUE(f.pwInp->text().isEmpty());
     EXPECT_EQ(liste(f), QStringList{"Anna"});
-    EXPECT_EQ(nSpieler, 1);
+    EXPECT_EQ(u->nSpieler(), 1);
     EXPECT_EQ(dateien().size(), 1);
     EXPECT_EQ(geaendert.count(), 1);
     EXPECT_TRUE(f.spielerVorhanden("Anna"));
@@ -512,7 +508,6 @@ TEST_F(Spielerliste, PasswortFeldNachDerWahl) {
 }
 
 TEST_F(Spielerliste, SpielerNameNurFuerEingetrageneSpieler) {
-    EXPECT_EQ(holeSpielerName(0), "") << "vor dem ersten Laden";
     SpielerListeFrm& f = fenster();
     for (int i = 0; i < 2; ++i) {
         gibStamm(stamm(i));
@@ -523,5 +518,5 @@ TEST_F(Spielerliste, SpielerNameNurFuerEingetrageneSpieler) {
         {0, "Gast 1"}, {1, "Gast 2"}, {2, ""}, {3, ""}, {4, ""}, {-1, ""}, {100, ""},
     };
     for (const auto& [i, name] : faelle)
-        EXPECT_EQ(holeSpielerName(i), name) << i;
+        EXPECT_EQ(g().name(i), name) << i;
 }

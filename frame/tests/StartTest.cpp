@@ -1,24 +1,24 @@
 #include "foundation/DateiInfoFrm.h"
 #include "foundation/EndeFrm.h"
 #include "foundation/Global.h"
+#include "foundation/InfoFrm.h"
 #include "foundation/MldFenster.h"
 #include "foundation/testing/TestOrdner.h"
+#include "foundation/testing/TestWortDb.h"
 #include "frame/FehlerMldFrm.h"
-#include "frame/GlobModul.h"
-#include "frame/InfoFrm.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/StartModul.h"
 #include "frame/UebschwForm.h"
 #include "frame/VarkuForm.h"
 #include "frame/VarkuLogoForm.h"
 #include "frame/WillkommenFrm.h"
-#include "frame/tests/TestWortDb.h"
 #include "platform/Fensterablage.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,7 +47,7 @@ struct Start : ::testing::Test {
     TestDienste d;
     TestOrdner ordner;
     Start() {
-        setzeStartwerte();
+        QDir().mkpath(ordner.pfad("User"));
         ordner.schreibe("Varku.ini", ini);
         ordner.schreibe("Varku.tsp",
                         ">>> Seite,-\nKategorie eins,KAT1\n>>> Seite 2,-\nKategorie zwei,KAT2\n");
@@ -57,7 +57,7 @@ struct Start : ::testing::Test {
     }
     ~Start() override {
         entladeAlleFenster();
-        setzeStartwerte();
+        UebNr = 0;
     }
 };
 
@@ -95,6 +95,8 @@ TEST_F(Start, FensterInIhrerReihenfolge) {
         auto& form = static_cast<VarkuForm&>(w);
         EXPECT_EQ(d.sound.befehle, QStringList{"spiele " + ordner.pfad("Sound/Start.WAV")});
         EXPECT_EQ(UebNr, -1);
+        EXPECT_EQ(form.glob.UserPfad, ordner.pfad("User"));
+        EXPECT_EQ(form.glob.SprachPfad, ordner.pfad("Sprache"));
         d.hilfe.aufrufe.clear();
         d.anzeige.dannKlicke("jaBtn");
         form.mnuEnde->trigger();
@@ -105,8 +107,6 @@ TEST_F(Start, FensterInIhrerReihenfolge) {
               (QStringList{"VarkuHintergrundForm", "modal:VarkuLogoForm", "modal:WillkommenFrm",
                            "modal:VarkuForm", "modal:EndeFrm"}));
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
-    EXPECT_EQ(UserPfad, ordner.pfad("User"));
-    EXPECT_EQ(SprachPfad, ordner.pfad("Sprache"));
     EXPECT_TRUE(ordner.gibt("User"));
     // Ende: Klang, drei Sekunden warten, Hilfe schließen, Klanggerät schließen
     EXPECT_EQ(d.sound.befehle, (QStringList{"spiele " + ordner.pfad("Sound/Start.WAV"),
@@ -137,8 +137,8 @@ TEST_F(Start, MenuesInMenuereihenfolge) {
 TEST_F(Start, SchliessfeldFragtUndNeinLaesstAllesWieEsWar) {
     VarkuForm form;
     d.anzeige.zeige(form);
-    SitzungsPunkte = 120;
-    nSpieler = 1;
+    form.uebung.SitzungsPunkte = 120;
+    form.uebung.gruppe.fuegeHinzu("Gast");
     d.sound.befehle.clear();
     d.anzeige.dann([](QWidget& w) {
         EXPECT_EQ(static_cast<EndeFrm&>(w).Meldung->text(),
@@ -148,7 +148,7 @@ TEST_F(Start, SchliessfeldFragtUndNeinLaesstAllesWieEsWar) {
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.beendet());
-    EXPECT_EQ(SitzungsPunkte, 120);
+    EXPECT_EQ(form.uebung.SitzungsPunkte, 120);
     EXPECT_TRUE(d.sound.befehle.isEmpty()) << "kein Ende-Klang, kein Schließen";
     EXPECT_EQ(d.uhr.geschlafenMs, 0);
     EXPECT_EQ(ordner.lies("Varku.ini"), ini);
@@ -167,7 +167,11 @@ TEST_F(Start, FrageSprichtEinenOderMehrereAn) {
     };
     VarkuForm form;
     for (const Fall& f : faelle) {
-        nSpieler = f.spieler;
+        while (form.uebung.nSpieler() < f.spieler) {
+            for (int k = 0; k < 8; ++k)
+                d.zufall.gibZahlen(65, 90, {65 + form.uebung.nSpieler()});
+            form.uebung.gruppe.fuegeHinzu("Gast");
+        }
         d.anzeige.dannKlicke("neinBtn");
         bool ende = true;
         form.beendeProgramm(ende);
@@ -194,9 +198,9 @@ TEST_F(Start, EinstellungenWerdenAmEndeNurGeaendertUndMitSpeichernGeschrieben) {
     for (const Fall& f : faelle) {
         ordner.schreibe("Varku.ini", ini);
         VarkuForm form;
-        EinstellungenSpeichern = f.speichern;
-        varkuIniGeaendert = f.varkuGeaendert;
-        sprachIniGeaendert = f.spracheGeaendert;
+        form.glob.einst.EinstellungenSpeichern = f.speichern;
+        form.glob.varkuIniGeaendert = f.varkuGeaendert;
+        form.glob.sprachIniGeaendert = f.spracheGeaendert;
         d.anzeige.dannKlicke("jaBtn");
         bool ende = false;
         form.beendeProgramm(ende);

@@ -3,17 +3,11 @@
 #include "foundation/Global.h"
 #include "foundation/MldFenster.h"
 #include "foundation/testing/TestOrdner.h"
-#include "frame/Anzeigeelemente.h"
+#include "foundation/testing/TestWortDb.h"
 #include "frame/FehlerMldFrm.h"
-#include "frame/GlobModul.h"
-#include "frame/Punkte.h"
-#include "frame/Spieler.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/UebschwForm.h"
 #include "frame/VarkuForm.h"
-#include "frame/Wortwahl.h"
-#include "frame/rdbManager.h"
-#include "frame/tests/TestWortDb.h"
 #include "platform/Fensterablage.h"
 #include "platform/testing/TestDienste.h"
 
@@ -34,17 +28,12 @@ using namespace varku::test;
 
 namespace {
 
-struct Uebung : ::testing::Test {
+struct Fenster : ::testing::Test {
     TestDienste d;
     TestOrdner ordner;
     std::unique_ptr<VarkuForm> form;
 
-    Uebung() {
-        setzeStartwerte();
-        setzeSpielerZurueck();
-        setzeWortwahlZurueck();
-        leereWortangaben();
-        spielStartZeit = 0;
+    Fenster() {
         ordner.schreibe("Varku.tsp",
                         ">>> Seite,-\nTiere [mit Artikel],KAT1\n>>> Zwei,-\nLeer,KAT2\n");
         legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
@@ -52,17 +41,15 @@ struct Uebung : ::testing::Test {
                       {2, "Baum", "der", 30, true, true, false, "Der @ ist hoch.", "Baum"},
                       {3, "rot", "", 30, false, true, false, "Der Ball ist @.", "rot"}},
                      {{1, 1, 1, 1}, {2, 1, 3, 4}});
-        UserPfad = ordner.pfad("User");
-        SprachPfad = ordner.pfad("Sprache");
-        QDir().mkpath(UserPfad);
+        QDir().mkpath(ordner.pfad("User"));
     }
-    ~Uebung() override {
+    ~Fenster() override {
         form.reset();
         entladeAlleFenster();
-        setzeStartwerte();
-        setzeSpielerZurueck();
-        leereWortangaben();
+        UebNr = 0;
     }
+    Uebung& u() { return form->uebung; }
+    const QString& wort() { return form->uebung.wortDb.Wort; }
 
     void starte(const QByteArray& einstellungen) {
         ordner.schreibe("Varku.ini",
@@ -88,11 +75,14 @@ struct Uebung : ::testing::Test {
         form->mnuUebung->trigger();
     }
 
-    // trägt n Gäste ein; ihre Protokolldateien heißen AAAAAAAA, BBBBBBBB, ...
-    void traegeGaesteEin(int n) {
+    // trägt n Gäste ein; danach zieht die Wortwahl die Stelle wortStelle (0: wie es kommt)
+    void traegeGaesteEin(int n, int wortStelle = 0) {
+        const int schon = form ? form->uebung.nSpieler() : 0;
         for (int i = 0; i < n; ++i)
             for (int k = 0; k < 8; ++k)
-                d.zufall.gibZahlen(65, 90, {65 + i});
+                d.zufall.gibZahlen(65, 90, {65 + schon + i});
+        if (wortStelle > 0)
+            d.zufall.gibZahlen(1, form->uebung.AnzahlWoerter(), {wortStelle});
         d.anzeige.dann([n](QWidget& w) {
             auto& f = static_cast<SpielerListeFrm&>(w);
             for (int i = 0; i < n; ++i) {
@@ -115,7 +105,8 @@ struct Uebung : ::testing::Test {
 
     // Lampen 0, 1, 2: 0 aus, 1 rot, 2 grün
     std::array<int, 3> lampen() const {
-        return {form->lampenZustand(0), form->lampenZustand(1), form->lampenZustand(2)};
+        return {int(form->lampenZustand(0)), int(form->lampenZustand(1)),
+                int(form->lampenZustand(2))};
     }
     QByteArray protokoll(const char* stamm) {
         return ordner.lies(QString("User/%1.tmp").arg(stamm));
@@ -128,15 +119,15 @@ using Lampen = std::array<int, 3>;
 
 // Eine Runde mit zwei Gästen durch die echten Bedienelemente: Diktat mit Sprachausgabe,
 // richtig, falsch, Wechsel bei der Hälfte, 1000 Punkte.
-TEST_F(Uebung, EineRundeMitZweiGaesten) {
+TEST_F(Fenster, EineRundeMitZweiGaesten) {
     starte("Nachschreiben=0\nTextToSpeech=1\nSprachAusgabeSatz=1\nBeispielSatz=1\nAutoDialog=0\n");
     waehleSchwerpunkt(0, 0);
-    EXPECT_TRUE(uebungGewaehlt);
+    EXPECT_TRUE(u().uebungGewaehlt);
     EXPECT_EQ(form->UebTitelLabel->text(), "Tiere ") << "ohne den Teil in Klammern";
     traegeGaesteEin(2);
-    ASSERT_EQ(nSpieler, 2);
+    ASSERT_EQ(u().nSpieler(), 2);
     EXPECT_EQ(form->NameLabel->text(), "Gast 1");
-    EXPECT_EQ(Wort, "Igel");
+    EXPECT_EQ(wort(), "Igel");
     EXPECT_TRUE(form->diktierTaste->isEnabled());
     EXPECT_FALSE(form->zeigenTaste->isEnabled());
     EXPECT_TRUE(form->DirSp->isVisible());
@@ -150,8 +141,8 @@ TEST_F(Uebung, EineRundeMitZweiGaesten) {
     EXPECT_EQ(lampen(), (Lampen{2, 1, 2})) << "die erste Taste";
     enter();
     EXPECT_EQ(lampen(), (Lampen{1, 0, 0}));
-    EXPECT_EQ(SitzungsPunkte, 270);
-    EXPECT_EQ(Wort, "Baum") << "das erledigte Igel wird übersprungen";
+    EXPECT_EQ(u().SitzungsPunkte, 270);
+    EXPECT_EQ(wort(), "Baum") << "das erledigte Igel wird übersprungen";
     EXPECT_FALSE(form->mnuUebung->isEnabled()) << "mit Punkten bleibt der Schwerpunkt";
 
     // klein geschrieben ist falsch: der Hinweis, das richtige Wort steht da bis "löschen"
@@ -176,8 +167,8 @@ TEST_F(Uebung, EineRundeMitZweiGaesten) {
     EXPECT_TRUE(form->loeschTaste->isEnabled());
     EXPECT_FALSE(form->diktierTaste->isEnabled());
     EXPECT_TRUE(form->LeseLupe->isVisible()) << "die Lupe auch ohne Einstellung";
-    EXPECT_EQ(SitzungsPunkte, 270);
-    EXPECT_EQ(sucheFehlerwort(wortPosition), 1) << "auf der Wiederholliste";
+    EXPECT_EQ(u().SitzungsPunkte, 270);
+    EXPECT_EQ(u().sucheFehlerwort(u().wortPosition), 1) << "auf der Wiederholliste";
     klicke(*form, "loeschTaste");
     EXPECT_EQ(form->LesenLabel->text(), "");
     EXPECT_EQ(lampen(), (Lampen{1, 1, 1}));
@@ -194,20 +185,20 @@ TEST_F(Uebung, EineRundeMitZweiGaesten) {
         klicke(w, "Btn1");
     });
     enter();
-    EXPECT_EQ(SitzungsPunkte, 540);
-    EXPECT_EQ(aktSpieler, 1);
+    EXPECT_EQ(u().SitzungsPunkte, 540);
+    EXPECT_EQ(u().aktSpieler, 1);
     EXPECT_EQ(form->NameLabel->text(), "Gast 2");
-    EXPECT_EQ(SpielerStatistik[0].richtig, 1) << "Baum war beim ersten Mal falsch";
-    EXPECT_EQ(Wort, "Igel") << "Gast 2 hat Igel noch nicht";
+    EXPECT_EQ(u().gruppe.SpielerStatistik[0].richtig, 1) << "Baum war beim ersten Mal falsch";
+    EXPECT_EQ(wort(), "Igel") << "Gast 2 hat Igel noch nicht";
 
     // Gast 2: zwei richtige Wörter, bei 1000 der Glückwunsch
     klicke(*form, "diktierTaste");
     tippe("Igel");
     enter();
-    EXPECT_EQ(SitzungsPunkte, 810);
-    EXPECT_EQ(aktSpieler, 1) << "der zweite Spieler gibt vor dem Ziel nicht ab";
+    EXPECT_EQ(u().SitzungsPunkte, 810);
+    EXPECT_EQ(u().aktSpieler, 1) << "der zweite Spieler gibt vor dem Ziel nicht ab";
     klicke(*form, "diktierTaste");
-    tippe(Wort);
+    tippe(wort());
     d.anzeige.dann([](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), "Glückwunsch");
         EXPECT_EQ(static_cast<MldFenster&>(w).Meldung->text(),
@@ -216,7 +207,7 @@ TEST_F(Uebung, EineRundeMitZweiGaesten) {
         klicke(w, "Btn1");
     });
     enter();
-    EXPECT_EQ(SitzungsPunkte, 1000);
+    EXPECT_EQ(u().SitzungsPunkte, 1000);
     EXPECT_TRUE(form->mnuSpiele->isEnabled());
     EXPECT_TRUE(form->mnuDrucken->isEnabled());
     EXPECT_FALSE(form->diktierTaste->isEnabled());
@@ -239,11 +230,11 @@ TEST_F(Uebung, EineRundeMitZweiGaesten) {
     EXPECT_FALSE(ordner.gibt("User/BBBBBBBB.tmp"));
 }
 
-TEST_F(Uebung, AbschreibenMitLeseLupeUndLesezeit) {
+TEST_F(Fenster, AbschreibenMitLeseLupeUndLesezeit) {
     starte("Nachschreiben=1\nTextToSpeech=0\nBeispielSatz=0\nLeseLupe=1\nAutoDialog=0\n");
     waehleSchwerpunkt(0, 0);
     traegeGaesteEin(1);
-    EXPECT_EQ(Wort, "Igel");
+    EXPECT_EQ(wort(), "Igel");
     EXPECT_TRUE(form->zeigenTaste->isEnabled());
     d.uhr.stelle(1000.2);
     klicke(*form, "zeigenTaste");
@@ -257,7 +248,7 @@ TEST_F(Uebung, AbschreibenMitLeseLupeUndLesezeit) {
     d.uhr.stelle(1001.2);
     // Enter als erste Taste beginnt nur das Schreiben
     enter();
-    EXPECT_TRUE(form->schreibenBegonnen);
+    EXPECT_TRUE(u().schreibenBegonnen);
     EXPECT_EQ(form->LesenLabel->text(), "") << "das Wort verschwindet mit der ersten Taste";
     EXPECT_FALSE(form->LeseLupe->isVisible());
     EXPECT_EQ(protokoll("AAAAAAAA"), "");
@@ -267,15 +258,13 @@ TEST_F(Uebung, AbschreibenMitLeseLupeUndLesezeit) {
     enter();
     EXPECT_EQ(protokoll("AAAAAAAA"), "1= OK\r\n");
     // eine Sekunde Lesezeit: (3 - 1) * 30 * 3 / 2
-    EXPECT_EQ(SitzungsPunkte, 90);
-    EXPECT_EQ(form->aLzLbl[0]->text() + form->aLzLbl[1]->text() + form->aLzLbl[2]->text() +
-                  form->aLzLbl[3]->text(),
-              "0130");
-    EXPECT_EQ(SpielerStatistik[0].lesezeitSumme, 1) << "gerundet";
-    EXPECT_EQ(form->nRichLbl[3]->text(), "1");
+    EXPECT_EQ(u().SitzungsPunkte, 90);
+    EXPECT_EQ(form->zaehler[2]->text(), "0130");
+    EXPECT_EQ(u().gruppe.SpielerStatistik[0].lesezeitSumme, 1) << "gerundet";
+    EXPECT_EQ(form->zaehler[1]->text(), "0001");
 }
 
-TEST_F(Uebung, HinweisMitUndOhneLupenfehler) {
+TEST_F(Fenster, HinweisMitUndOhneLupenfehler) {
     starte("Nachschreiben=1\nTextToSpeech=0\nAutoDialog=0\n");
     waehleSchwerpunkt(0, 0);
     traegeGaesteEin(1);
@@ -302,10 +291,10 @@ TEST_F(Uebung, HinweisMitUndOhneLupenfehler) {
         klicke(*form, "loeschTaste");
     }
     EXPECT_EQ(protokoll("AAAAAAAA"), "1= igel\r\n1= Igl\r\n");
-    EXPECT_TRUE(fehlerBeiWort);
+    EXPECT_TRUE(u().fehlerBeiWort);
 }
 
-TEST_F(Uebung, AutoDialogFuehrtDurchSchwerpunktUndSpieler) {
+TEST_F(Fenster, AutoDialogFuehrtDurchSchwerpunktUndSpieler) {
     starte("AutoDialog=1\n");
     d.anzeige.dann([](QWidget& w) {
         auto& f = static_cast<UebschwForm&>(w);
@@ -326,11 +315,11 @@ TEST_F(Uebung, AutoDialogFuehrtDurchSchwerpunktUndSpieler) {
     QCoreApplication::processEvents(); // Form_Activate kommt nach dem Zeigen
     EXPECT_EQ(d.anzeige.protokoll.mid(1),
               (QStringList{"modal:UebschwForm", "modal:SpielerListeFrm"}));
-    EXPECT_EQ(nSpieler, 1);
-    EXPECT_EQ(Wort, "Igel");
+    EXPECT_EQ(u().nSpieler(), 1);
+    EXPECT_EQ(wort(), "Igel");
 }
 
-TEST_F(Uebung, OhneAutoDialogWartetDasProgramm) {
+TEST_F(Fenster, OhneAutoDialogWartetDasProgramm) {
     starte("AutoDialog=0\n");
     QCoreApplication::processEvents();
     EXPECT_EQ(d.anzeige.protokoll, QStringList{"VarkuForm"});
@@ -339,7 +328,7 @@ TEST_F(Uebung, OhneAutoDialogWartetDasProgramm) {
     EXPECT_FALSE(form->diktierTaste->isEnabled());
 }
 
-TEST_F(Uebung, LeererSchwerpunktSagtEsUndLaesstDieTastenAus) {
+TEST_F(Fenster, LeererSchwerpunktSagtEsUndLaesstDieTastenAus) {
     starte("Nachschreiben=1\nAutoDialog=0\n");
     traegeGaesteEin(1);
     waehleSchwerpunkt(1, 0, [](QWidget& w) {
@@ -349,13 +338,13 @@ TEST_F(Uebung, LeererSchwerpunktSagtEsUndLaesstDieTastenAus) {
             "Zu diesem Übungsschwerpunkt gibt es\nkeine Wörter.\nWähle bitte einen anderen aus.");
         klicke(w, "Btn1");
     });
-    EXPECT_EQ(AnzahlWoerter, 0);
+    EXPECT_EQ(u().AnzahlWoerter(), 0);
     EXPECT_FALSE(form->zeigenTaste->isEnabled());
     EXPECT_FALSE(form->diktierTaste->isEnabled());
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
 }
 
-TEST_F(Uebung, NeuOhneSpielNimmtDiePunkteZurueck) {
+TEST_F(Fenster, NeuOhneSpielNimmtDiePunkteZurueck) {
     starte("Nachschreiben=0\nTextToSpeech=1\nAutoDialog=0\n");
     form->mnuUebung->setEnabled(false);
     form->mnuNeu->trigger();
@@ -365,34 +354,34 @@ TEST_F(Uebung, NeuOhneSpielNimmtDiePunkteZurueck) {
     klicke(*form, "diktierTaste");
     tippe("Igel");
     enter();
-    ASSERT_EQ(SitzungsPunkte, 270);
+    ASSERT_EQ(u().SitzungsPunkte, 270);
     form->mnuNeu->trigger();
-    EXPECT_EQ(SitzungsPunkte, 0) << "ohne gestartetes Spiel bleibt nichts";
-    EXPECT_EQ(form->Zielpunkte, 1000);
-    EXPECT_EQ(aktSpieler, 0);
+    EXPECT_EQ(u().SitzungsPunkte, 0) << "ohne gestartetes Spiel bleibt nichts";
+    EXPECT_EQ(u().Zielpunkte, 1000);
+    EXPECT_EQ(u().aktSpieler, 0);
     // nach einem Spiel, das die halbe Spieldauer lief
     ordner.schreibe("Varku.ini", ordner.lies("Varku.ini") + "[Spiele]\nMaximaleSpielDauer=10\n");
     d.uhr.stelle(3000);
-    spielStartZeit = 3000 - 300;
+    u().spielStartZeit = 3000 - 300;
     form->mnuNeu->setText("&Fortsetzen");
     form->mnuNeu->trigger();
-    EXPECT_EQ(SitzungsPunkte, 500);
-    EXPECT_EQ(form->Zielpunkte, 500);
+    EXPECT_EQ(u().SitzungsPunkte, 500);
+    EXPECT_EQ(u().Zielpunkte, 500);
     EXPECT_EQ(form->mnuNeu->text(), "&Neu");
-    EXPECT_GT(protokollDateiNr, 0) << "das Protokoll von Spieler 0 ist wieder offen";
+    EXPECT_GT(u().protokollDateiNr(), 0) << "das Protokoll von Spieler 0 ist wieder offen";
 }
 
 // Umlaute kommen auch aus Tottasten und Eingabemethoden: es zählt der eingegebene Text.
-TEST_F(Uebung, UmlauteAusEingabemethodenUndTasten) {
+TEST_F(Fenster, UmlauteAusEingabemethodenUndTasten) {
     legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
                  {{1, "Bär", "der", 2, true, true, false, "Der @ brummt.", "Baer"}});
     starte("Nachschreiben=1\nAutoDialog=0\n");
     waehleSchwerpunkt(0, 0);
     traegeGaesteEin(1);
-    ASSERT_EQ(Wort, "Bär");
+    ASSERT_EQ(wort(), "Bär");
     klicke(*form, "zeigenTaste");
     tippe("B");
-    EXPECT_TRUE(form->schreibenBegonnen);
+    EXPECT_TRUE(u().schreibenBegonnen);
     // die Eingabemethode liefert das fertige Zeichen, ohne Tastencode
     QInputMethodEvent komponiert;
     komponiert.setCommitString(QStringLiteral("ä"));
@@ -405,10 +394,113 @@ TEST_F(Uebung, UmlauteAusEingabemethodenUndTasten) {
 
     // ein Umlaut als erste Taste beginnt das Schreiben wie jede andere
     form->SchreibenTextfeld->setEnabled(true);
-    form->schreibenBegonnen = false;
+    u().schreibenBegonnen = false;
     QInputMethodEvent erstes;
     erstes.setCommitString(QStringLiteral("Ü"));
     QCoreApplication::sendEvent(form->SchreibenTextfeld, &erstes);
-    EXPECT_TRUE(form->schreibenBegonnen);
+    EXPECT_TRUE(u().schreibenBegonnen);
     EXPECT_EQ(form->SchreibenTextfeld->text(), "Ü");
+}
+
+// Nach einem falschen Wort nimmt das Feld keine Taste mehr, bis "löschen" kommt: ein neuer
+// Versuch kann die richtige Schreibweise nicht verdecken.
+TEST_F(Fenster, GesperrtesFeldNachEinemFalschenWort) {
+    starte("Nachschreiben=1\nAutoDialog=0\n");
+    waehleSchwerpunkt(0, 0);
+    traegeGaesteEin(1);
+    klicke(*form, "zeigenTaste");
+    tippe("Igl");
+    d.anzeige.dannKlicke("okBtn");
+    enter();
+    ASSERT_TRUE(form->SchreibenTextfeld->isReadOnly());
+    tippe("Igel");
+    enter();
+    EXPECT_EQ(form->SchreibenTextfeld->text(), "Igl");
+    EXPECT_EQ(form->LesenLabel->text(), "Igel") << "die richtige Schreibweise bleibt stehen";
+    EXPECT_FALSE(u().schreibenBegonnen);
+    EXPECT_EQ(protokoll("AAAAAAAA"), "1= Igl\r\n") << "kein zweiter Versuch";
+    EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+}
+
+// Die Spielerliste mitten in einem Wort: das neue Wort steht frisch da, mit Satz, Kontext und
+// Lampen, und geprüft wird gegen das Wort, das gefragt ist.
+TEST_F(Fenster, SpielerlisteMittenImWortLegtDasNeueWortFrischVor) {
+    starte("Nachschreiben=0\nTextToSpeech=1\nBeispielSatz=1\nAutoDialog=0\n");
+    waehleSchwerpunkt(0, 0);
+    traegeGaesteEin(1);
+    ASSERT_EQ(wort(), "Igel");
+    klicke(*form, "diktierTaste");
+    tippe("Ig");
+    ASSERT_EQ(form->SatzBspLbl->text(), "Der ____ schläft.");
+    traegeGaesteEin(1, 2); // noch ein Gast; das neue Wort ist Baum
+    ASSERT_EQ(wort(), "Baum");
+    EXPECT_EQ(form->SchreibenTextfeld->text(), "");
+    EXPECT_FALSE(form->SchreibenTextfeld->isEnabled());
+    EXPECT_FALSE(form->SatzBspLbl->isVisible());
+    EXPECT_TRUE(form->UebTitelLabel->isVisible());
+    EXPECT_EQ(form->SchreibenKontLabel->text(), "");
+    EXPECT_EQ(lampen(), (Lampen{1, 0, 0}));
+    EXPECT_TRUE(form->diktierTaste->isEnabled());
+    EXPECT_FALSE(form->WortendeTaste->isEnabled());
+    EXPECT_FALSE(u().schreibenBegonnen);
+    klicke(*form, "diktierTaste");
+    EXPECT_EQ(form->SatzBspLbl->text(), "Der ____ ist hoch.") << "der Satz des neuen Wortes";
+    tippe("Baum");
+    enter();
+    EXPECT_EQ(protokoll("AAAAAAAA"), "2= OK\r\n");
+}
+
+// Eingefügte Zeilen kommen als eine Zeile ins Feld und ins Protokoll.
+TEST_F(Fenster, EingefuegteZeilenbruecheFaelschenNichts) {
+    starte("Nachschreiben=1\nAutoDialog=0\n");
+    waehleSchwerpunkt(0, 0);
+    traegeGaesteEin(1);
+    klicke(*form, "zeigenTaste");
+    tippe("I");
+    form->SchreibenTextfeld->insert("gel\n2= OK");
+    EXPECT_EQ(form->SchreibenTextfeld->text(), "Igel2= OK");
+    d.anzeige.dannKlicke("okBtn");
+    enter();
+    EXPECT_EQ(protokoll("AAAAAAAA"), "1= Igel2= OK\r\n");
+}
+
+// Bei jeder Wortschrift, die sich einstellen lässt, bleibt alles ganz und nichts überdeckt
+// sich; das Fenster wird nie kleiner als die Fläche.
+TEST_F(Fenster, AnordnungBeiJederSchriftgroesse) {
+    for (int groesse : {8, 25, 48, 72}) {
+        form.reset();
+        entladeAlleFenster();
+        starte("TextFontGröße=" + QByteArray::number(groesse) + "\nAutoDialog=0\n");
+        const auto lage = [&](QWidget* w) {
+            return QRect(w->mapTo(form.get(), QPoint()), w->size());
+        };
+        const QRect schreiben = lage(form->SchreibenFrame);
+        const QRect feld = lage(form->SchreibenTextfeld);
+        const QRect lesen = lage(form->LesenFrame);
+        const QRect wortLbl = lage(form->LesenLabel);
+        const int titel = form->SchreibenFrame->fontMetrics().height();
+        EXPECT_TRUE(schreiben.contains(feld)) << groesse;
+        // das Wort darf nach rechts über den Rahmen reichen wie im Entwurf, aber nie über oder
+        // unter ihn
+        EXPECT_GE(wortLbl.top(), lesen.top()) << groesse;
+        EXPECT_LE(wortLbl.bottom(), lesen.bottom()) << groesse;
+        EXPECT_GE(feld.top(), schreiben.top() + titel) << groesse << ": nicht über \"schreiben\"";
+        EXPECT_GE(wortLbl.top(), lesen.top() + titel) << groesse << ": nicht über \"lesen\"";
+        EXPECT_LE(lesen.bottom(), schreiben.top()) << groesse;
+        for (QWidget* t :
+             {static_cast<QWidget*>(form->zeigenTaste), static_cast<QWidget*>(form->loeschTaste)}) {
+            EXPECT_GT(lage(t).top(), schreiben.bottom()) << groesse;
+            EXPECT_TRUE(form->Uebungsflaeche->rect().contains(
+                QRect(t->mapTo(form->Uebungsflaeche, QPoint()), t->size())))
+                << groesse;
+        }
+        EXPECT_GE(form->minimumWidth(), form->Uebungsflaeche->width()) << groesse;
+        EXPECT_GE(form->minimumHeight(), form->Uebungsflaeche->height()) << groesse;
+        // vergrößert steht die Fläche in der Mitte
+        form->resize(form->minimumWidth() + 400, form->minimumHeight() + 300);
+        QCoreApplication::processEvents();
+        const QPoint links = form->Uebungsflaeche->mapTo(form->centralWidget(), QPoint());
+        EXPECT_NEAR(links.x(), 200, 2) << groesse;
+        EXPECT_NEAR(links.y(), 150, 2) << groesse;
+    }
 }

@@ -1,6 +1,5 @@
 #include "frame/VarkuIni.h"
 #include "foundation/testing/TestOrdner.h"
-#include "frame/GlobModul.h"
 #include "platform/Laufzeitfehler.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +11,13 @@ namespace {
 
 struct Ini : ::testing::Test {
     TestOrdner ordner;
-    Ini() { setzeStartwerte(); }
-    ~Ini() override { setzeStartwerte(); }
+    QString ini = ordner.pfad("Varku.ini");
+    VarkuEinstellungen e;
+    SprachEinstellungen s;
     void lies(const QByteArray& varku, const QByteArray& sprache = {}) {
         ordner.schreibe("Varku.ini", "[Varku]\n" + varku + "\n[TextToSpeech]\n" + sprache + "\n");
-        loadVarkuIni();
-        loadTextToSpeechIni();
+        loadVarkuIni(ini, e);
+        loadTextToSpeechIni(ini, s);
     }
 };
 
@@ -26,72 +26,98 @@ struct Ini : ::testing::Test {
 TEST_F(Ini, WerteNachIhrerArt) {
     struct Fall {
         const char* zeile;
-        std::function<bool()> pruefe;
+        std::function<bool(const VarkuEinstellungen&)> pruefe;
     };
     const Fall faelle[] = {
-        {"TextFontName=Comic Sans MS", [] { return TextFontName == "Comic Sans MS"; }},
-        {"TextFontGröße=12abc", [] { return TextFontGroesse == 12; }},
-        {"TextFontGröße=10.5", [] { return TextFontGroesse == 10.5; }},
-        {"TextFontGröße=abc", [] { return TextFontGroesse == 0; }},
-        {"Schwierigkeitsgrad=2.5", [] { return Schwierigkeitsgrad == 2; }},
-        {"Schwierigkeitsgrad=1.5", [] { return Schwierigkeitsgrad == 2; }},
-        {"Schwierigkeitsgrad=abc", [] { return Schwierigkeitsgrad == 0; }},
-        {"Nachschreiben=1", [] { return Nachschreiben; }},
-        {"Nachschreiben=2", [] { return !Nachschreiben; }},
-        {"Nachschreiben=", [] { return !Nachschreiben; }},
-        {"TonEinschalten=2", [] { return TonEinschalten; }},
-        {"TonEinschalten=0", [] { return !TonEinschalten; }},
-        {"TonEinschalten=", [] { return TonEinschalten; }},
-        {"AutoDialog=00", [] { return AutoDialog; }},
-        {"LeseLupe=0", [] { return !LeseLupe; }},
-        {"TextFontFett = 1", [] { return !TextFontFett; }}, // keine Schlüsselzeile
+        {"TextFontName=Comic Sans MS",
+         [](const VarkuEinstellungen& e) { return e.TextFontName == "Comic Sans MS"; }},
+        {"TextFontGröße=12abc",
+         [](const VarkuEinstellungen& e) { return e.TextFontGroesse == 12; }},
+        {"TextFontGröße=10.5",
+         [](const VarkuEinstellungen& e) { return e.TextFontGroesse == 10.5; }},
+        {"TextFontGröße=abc", [](const VarkuEinstellungen& e) { return e.TextFontGroesse == 0; }},
+        {"Schwierigkeitsgrad=2.5",
+         [](const VarkuEinstellungen& e) { return e.Schwierigkeitsgrad == 2; }},
+        {"Schwierigkeitsgrad=1.5",
+         [](const VarkuEinstellungen& e) { return e.Schwierigkeitsgrad == 2; }},
+        {"Schwierigkeitsgrad=abc",
+         [](const VarkuEinstellungen& e) { return e.Schwierigkeitsgrad == 0; }},
+        {"Nachschreiben=1", [](const VarkuEinstellungen& e) { return e.Nachschreiben; }},
+        {"Nachschreiben=2", [](const VarkuEinstellungen& e) { return !e.Nachschreiben; }},
+        {"Nachschreiben=", [](const VarkuEinstellungen& e) { return !e.Nachschreiben; }},
+        {"TonEinschalten=2", [](const VarkuEinstellungen& e) { return e.TonEinschalten; }},
+        {"TonEinschalten=0", [](const VarkuEinstellungen& e) { return !e.TonEinschalten; }},
+        {"TonEinschalten=", [](const VarkuEinstellungen& e) { return e.TonEinschalten; }},
+        {"AutoDialog=00", [](const VarkuEinstellungen& e) { return e.AutoDialog; }},
+        {"LeseLupe=0", [](const VarkuEinstellungen& e) { return !e.LeseLupe; }},
+        {"TextFontFett = 1",
+         [](const VarkuEinstellungen& e) { return !e.TextFontFett; }}, // keine Schlüsselzeile
     };
     for (const Fall& f : faelle) {
-        setzeStartwerte();
+        e = {};
         lies(f.zeile);
-        EXPECT_TRUE(f.pruefe()) << f.zeile;
+        EXPECT_TRUE(f.pruefe(e)) << f.zeile;
     }
 }
 
 TEST_F(Ini, SprachwerteNachIhrerArt) {
     lies("", "Modus=2\nLautstärke=70000\nGeschwindigkeit=150.5\nStimmlage=-3\n"
              "TranskripteWörter=2\nTranskripteSätze=1\n");
-    EXPECT_EQ(Modus, 2);
-    EXPECT_EQ(Lautstaerke, 70000);
-    EXPECT_EQ(Geschwindigkeit, 150);
-    EXPECT_EQ(Stimmlage, -3);
-    EXPECT_FALSE(TranskripteWoerter);
-    EXPECT_TRUE(TranskripteSaetze);
+    EXPECT_EQ(s.Modus, 2);
+    EXPECT_EQ(s.Lautstaerke, 70000);
+    EXPECT_EQ(s.Geschwindigkeit, 150);
+    EXPECT_EQ(s.Stimmlage, -3);
+    EXPECT_FALSE(s.TranskripteWoerter);
+    EXPECT_TRUE(s.TranskripteSaetze);
 }
 
 TEST_F(Ini, FehlendeSchluesselBehaltenIhrenStartwert) {
     lies("", "");
-    EXPECT_EQ(TextFontName, "");
-    EXPECT_EQ(TextFontGroesse, 0);
-    EXPECT_FALSE(TonEinschalten);
-    EXPECT_FALSE(AutoDialog);
-    EXPECT_EQ(Modus, 0);
+    EXPECT_EQ(e.TextFontName, "");
+    EXPECT_EQ(e.TextFontGroesse, 0);
+    EXPECT_FALSE(e.TonEinschalten);
+    EXPECT_FALSE(e.AutoDialog);
+    EXPECT_EQ(s.Modus, 0);
 }
 
-TEST_F(Ini, WertJenseits16BitIstLaufzeitfehler) {
-    ordner.schreibe("Varku.ini", "[Varku]\nSchwierigkeitsgrad=40000\n");
-    try {
-        loadVarkuIni();
-        FAIL();
-    } catch (const Laufzeitfehler& f) {
-        EXPECT_EQ(f.nummer(), 6);
-        EXPECT_EQ(f.betrifft(), "Schwierigkeitsgrad=40000");
+// Werte außerhalb ihres Bereichs sind ein Laufzeitfehler, der Schlüssel und Wert nennt.
+TEST_F(Ini, WertAusserhalbIstLaufzeitfehler) {
+    struct Fall {
+        const char* zeile;
+        bool sprache;
+    };
+    const Fall faelle[] = {
+        {"Schwierigkeitsgrad=40000", false},
+        {"Schwierigkeitsgrad=3", false}, // gäbe negative Punkte
+        {"Schwierigkeitsgrad=-1", false},
+        {"Modus=32768", true},
+        {"Lautstärke=3000000000", true},
+    };
+    for (const Fall& f : faelle) {
+        ordner.schreibe("Varku.ini",
+                        QByteArray(f.sprache ? "[TextToSpeech]\n" : "[Varku]\n") + f.zeile + "\n");
+        try {
+            if (f.sprache)
+                loadTextToSpeechIni(ini, s);
+            else
+                loadVarkuIni(ini, e);
+            ADD_FAILURE() << f.zeile;
+        } catch (const Laufzeitfehler& fehler) {
+            EXPECT_EQ(fehler.nummer(), 6) << f.zeile;
+            EXPECT_EQ(fehler.betrifft(), QString::fromUtf8(f.zeile));
+        }
     }
-    ordner.schreibe("Varku.ini", "[TextToSpeech]\nModus=32768\n");
-    EXPECT_THROW(loadTextToSpeechIni(), Laufzeitfehler);
+    ordner.schreibe("Varku.ini", "[Varku]\nSchwierigkeitsgrad=2\n");
+    loadVarkuIni(ini, e);
+    EXPECT_EQ(e.Schwierigkeitsgrad, 2);
 }
 
 TEST_F(Ini, SchreibenInTabellenreihenfolge) {
     lies("TonEinschalten=1\nTextFontName=Andika\n;Schrift\nTextFontGröße=28\n", "Modus=1\n");
-    TextFontGroesse = 10.5;
-    Nachschreiben = true;
-    saveVarkuIni();
-    saveTextToSpeechIni();
+    e.TextFontGroesse = 10.5;
+    e.Nachschreiben = true;
+    saveVarkuIni(ini, e);
+    saveTextToSpeechIni(ini, s);
     const QByteArray erwartet = "[Varku]\n"
                                 "TextFontName=Andika\n"
                                 "TextFontGr\xc3\xb6\xc3\x9f"
@@ -119,9 +145,9 @@ TEST_F(Ini, SchreibenInTabellenreihenfolge) {
                                 " \n";
     EXPECT_EQ(ordner.lies("Varku.ini"), erwartet);
     // gelesen und wieder geschrieben: dieselbe Datei
-    loadVarkuIni();
-    loadTextToSpeechIni();
-    saveVarkuIni();
-    saveTextToSpeechIni();
+    loadVarkuIni(ini, e);
+    loadTextToSpeechIni(ini, s);
+    saveVarkuIni(ini, e);
+    saveTextToSpeechIni(ini, s);
     EXPECT_EQ(ordner.lies("Varku.ini"), erwartet);
 }

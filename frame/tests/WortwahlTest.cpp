@@ -1,15 +1,10 @@
-#include "frame/Wortwahl.h"
 #include "foundation/Global.h"
-#include "foundation/MldFenster.h"
 #include "foundation/testing/TestOrdner.h"
-#include "frame/GlobModul.h"
-#include "frame/Spieler.h"
-#include "frame/rdbManager.h"
-#include "frame/tests/TestWortDb.h"
+#include "foundation/testing/TestWortDb.h"
+#include "frame/Uebung.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/testing/TestDienste.h"
 
-#include <QLabel>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -21,12 +16,10 @@ namespace {
 struct Wahl : ::testing::Test {
     TestDienste d;
     TestOrdner ordner;
+    GlobModul glob;
+    Uebung u{glob};
     static constexpr int n = 5;
     Wahl() {
-        setzeStartwerte();
-        setzeSpielerZurueck();
-        setzeWortwahlZurueck();
-        leereWortangaben();
         legeWortDbAn(ordner.pfad("w.sqlite"),
                      {{11, "Ast", "der", 1, true, true, false, "Der @ bricht.", "Ast"},
                       {12, "Bus", "der", 2, true, true, false, "Der @ fährt.", "Bus"},
@@ -34,28 +27,23 @@ struct Wahl : ::testing::Test {
                       {14, "Ofen", "der", 4, true, true, false, "Der @ ist heiß.", ""},
                       {15, "rot", "", 5, true, true, false, "Das Auto ist @.", "rot"}},
                      {{11, 1, 1, 1}, {13, 2, 1, 2}, {13, 1, 2, 3}});
-        oeffneWortDatenbank(ordner.pfad("w.sqlite"));
-        RuvoFeldName = "KAT1";
-        setzeWortFilter(false);
-        nSpieler = 1;
-        aktSpieler = 0;
+        u.wortDb.oeffneWortDatenbank(ordner.pfad("w.sqlite"));
+        u.RuvoFeldName = "KAT1";
+        u.wortDb.setzeWortFilter("KAT1", false);
+        u.aktSpieler = 0;
         UebNr = 1;
-        Nachschreiben = true; // Abschreiben: keine Aufnahme nötig
+        glob.einst.Nachschreiben = true; // Abschreiben: keine Aufnahme nötig
     }
-    ~Wahl() override {
-        MldFenster::entlade();
-        setzeStartwerte();
-        setzeSpielerZurueck();
-        leereWortangaben();
-    }
+    ~Wahl() override { UebNr = 0; }
     // Wiederholliste von Spieler 0 mit diesen Wortstellen füllen
     void liste(std::initializer_list<int> stellen) {
         for (int s : stellen) {
-            wortPosition = s;
-            merkeFehlerwort();
+            u.wortPosition = s;
+            u.merkeFehlerwort();
         }
     }
-    int anzahlListe() const { return WiederholListe[0][0][0]; }
+    int anzahlListe() const { return u.gruppe.wiederholAnzahl(0); }
+    auto& wiederhol() { return u.gruppe.WiederholListe; }
 };
 
 } // namespace
@@ -64,8 +52,8 @@ TEST_F(Wahl, LeereWiederhollisteZiehtImmerZufaellig) {
     for (int ziel : {3, 1, 5}) {
         d.zufall.gibZahlen(1, n, {ziel});
         const int vorher = d.zufall.gezogen;
-        naechstesWort();
-        EXPECT_EQ(wortPosition, ziel);
+        u.naechstesWort();
+        EXPECT_EQ(u.wortPosition, ziel);
         EXPECT_EQ(d.zufall.gezogen - vorher, 1) << "keine Ziehung 1 bis 100";
     }
 }
@@ -87,40 +75,40 @@ TEST_F(Wahl, ZweiChancenHintereinanderWiederholenNieBeide) {
     for (const Schritt& s : folge) {
         d.zufall.gibZahlen(1, 100, {s.r});
         d.zufall.gibZahlen(1, s.ausListe ? anzahlListe() : n, {s.weiter});
-        naechstesWort();
-        EXPECT_EQ(wortPosition, s.position) << "r=" << s.r;
-        EXPECT_EQ(letzteWahlWiederholung, s.letzte) << "r=" << s.r;
+        u.naechstesWort();
+        EXPECT_EQ(u.wortPosition, s.position) << "r=" << s.r;
+        EXPECT_EQ(u.letzteWahlWiederholung, s.letzte) << "r=" << s.r;
     }
 }
 
 TEST_F(Wahl, HoechstensZwanzigFehlerwoerter) {
     for (int s = 1; s <= 21; ++s) {
-        wortPosition = s;
-        merkeFehlerwort();
+        u.wortPosition = s;
+        u.merkeFehlerwort();
     }
     EXPECT_EQ(anzahlListe(), 20);
-    EXPECT_EQ(sucheFehlerwort(20), 20);
-    EXPECT_EQ(sucheFehlerwort(21), -1) << "das 21. Wort kommt nicht hinein";
+    EXPECT_EQ(u.sucheFehlerwort(20), 20);
+    EXPECT_EQ(u.sucheFehlerwort(21), -1) << "das 21. Wort kommt nicht hinein";
 }
 
 TEST_F(Wahl, DreimalRichtigInFolgeVerlaesstDieListe) {
     liste({2, 7, 9});
-    wortPosition = 7;
-    zaehleRichtigenVersuch();
-    zaehleRichtigenVersuch();
-    EXPECT_EQ(WiederholListe[2][1][0], 2);
-    merkeFehlerwort(); // ein Fehler dazwischen
-    EXPECT_EQ(WiederholListe[2][1][0], 0);
-    EXPECT_EQ(sucheFehlerwort(7), 2) << "das Wort bleibt an seinem Platz";
-    zaehleRichtigenVersuch();
-    zaehleRichtigenVersuch();
+    u.wortPosition = 7;
+    u.zaehleRichtigenVersuch();
+    u.zaehleRichtigenVersuch();
+    EXPECT_EQ(wiederhol()[2][1][0], 2);
+    u.merkeFehlerwort(); // ein Fehler dazwischen
+    EXPECT_EQ(wiederhol()[2][1][0], 0);
+    EXPECT_EQ(u.sucheFehlerwort(7), 2) << "das Wort bleibt an seinem Platz";
+    u.zaehleRichtigenVersuch();
+    u.zaehleRichtigenVersuch();
     EXPECT_EQ(anzahlListe(), 3);
-    zaehleRichtigenVersuch();
+    u.zaehleRichtigenVersuch();
     EXPECT_EQ(anzahlListe(), 2);
-    EXPECT_EQ(sucheFehlerwort(7), -1);
-    EXPECT_EQ(WiederholListe[1][0][0], 2);
-    EXPECT_EQ(WiederholListe[2][0][0], 9) << "die Lücke schließt sich";
-    EXPECT_EQ(WiederholListe[3][0][0], -1);
+    EXPECT_EQ(u.sucheFehlerwort(7), -1);
+    EXPECT_EQ(wiederhol()[1][0][0], 2);
+    EXPECT_EQ(wiederhol()[2][0][0], 9) << "die Lücke schließt sich";
+    EXPECT_EQ(wiederhol()[3][0][0], -1);
 }
 
 TEST_F(Wahl, ErledigteWoerterWerdenUebersprungen) {
@@ -139,54 +127,57 @@ TEST_F(Wahl, ErledigteWoerterWerdenUebersprungen) {
         {"alle erledigt: nach einer Runde das gezogene", {1, 2, 3, 4, 5}, 2, 4, 4},
     };
     for (const Fall& f : faelle) {
-        ErledigtListe.clear();
+        auto& erledigt = u.gruppe.ErledigtListe;
+        erledigt.clear();
         for (int s : f.erledigt)
-            ErledigtListe.emplace_back(s, 0);
-        ErledigtListe.emplace_back(1, 1); // anderer Spieler zählt nicht
-        SpielerStatistik[0].richtig = int16_t(f.richtigBeimErsten);
+            erledigt.emplace_back(s, 0);
+        erledigt.emplace_back(1, 1); // anderer Spieler zählt nicht
+        u.gruppe.SpielerStatistik[0].richtig = int16_t(f.richtigBeimErsten);
         d.zufall.gibZahlen(1, n, {f.gezogen});
-        naechstesWort();
-        EXPECT_EQ(wortPosition, f.erwartet) << f.name;
+        u.naechstesWort();
+        EXPECT_EQ(u.wortPosition, f.erwartet) << f.name;
     }
 }
 
 TEST_F(Wahl, WortangabenWerdenGeladen) {
-    BeispielSatz = true;
+    glob.einst.BeispielSatz = true;
+    const rdbManager& w = u.wortDb;
     d.zufall.gibZahlen(1, n, {3});
-    naechstesWort();
-    EXPECT_EQ(Wort, "Eis");
-    EXPECT_EQ(Kontext, "das");
-    EXPECT_EQ(KomplexInd, 3);
-    EXPECT_EQ(Beispielsatz, "Das ___ schmilzt.");
-    EXPECT_EQ(vonPos, 2) << "die Lupe der Kategorie 1, nicht der 2";
-    EXPECT_EQ(bisPos, 3);
-    EXPECT_EQ(SpielerStatistik[0].woerter, 1);
-    EXPECT_FALSE(fehlerBeiWort);
+    u.naechstesWort();
+    EXPECT_EQ(w.Wort, "Eis");
+    EXPECT_EQ(w.Kontext, "das");
+    EXPECT_EQ(w.KomplexInd, 3);
+    EXPECT_EQ(w.Beispielsatz, "Das ___ schmilzt.");
+    EXPECT_EQ(w.vonPos, 2) << "die Lupe der Kategorie 1, nicht der 2";
+    EXPECT_EQ(w.bisPos, 3);
+    EXPECT_EQ(u.statistik().woerter, 1);
+    EXPECT_FALSE(u.fehlerBeiWort);
     d.zufall.gibZahlen(1, n, {5});
-    naechstesWort();
-    EXPECT_EQ(Kontext, "") << "Null gibt den leeren Kontext";
-    EXPECT_EQ(vonPos + bisPos, 0);
-    EXPECT_EQ(SpielerStatistik[0].woerter, 2);
+    u.naechstesWort();
+    EXPECT_EQ(w.Kontext, "") << "Null gibt den leeren Kontext";
+    EXPECT_EQ(w.vonPos + w.bisPos, 0);
+    EXPECT_EQ(u.statistik().woerter, 2);
 }
 
 TEST_F(Wahl, DiktatOhneAufnahmeMeldetEs) {
-    Nachschreiben = false;
-    TextToSpeech = false;
-    d.anzeige.dannKlicke("Btn1");
+    glob.einst.Nachschreiben = false;
+    glob.einst.TextToSpeech = false;
     d.zufall.gibZahlen(1, n, {4});
-    naechstesWort();
-    EXPECT_EQ(d.anzeige.protokoll, QStringList{"modal:MldFenster"});
-    EXPECT_EQ(MldFenster::instanz().Meldung->text(),
-              "Für das ausgewählte Übungswort liegt\nkeine Sprachaufnahme vor.");
-    EXPECT_EQ(Wort, "Ofen") << "das Wort bleibt gewählt";
-    EXPECT_EQ(WaveDat, "");
+    EXPECT_TRUE(u.naechstesWort().keineAufnahme);
+    EXPECT_EQ(u.wortDb.Wort, "Ofen") << "das Wort bleibt gewählt";
+    EXPECT_EQ(u.wortDb.WaveDat, "");
     d.zufall.gibZahlen(1, n, {2});
-    naechstesWort();
-    EXPECT_EQ(WaveDat, "Bus");
-    EXPECT_EQ(d.anzeige.protokoll.size(), 1);
+    EXPECT_FALSE(u.naechstesWort().keineAufnahme);
+    EXPECT_EQ(u.wortDb.WaveDat, "Bus");
+    // mit Sprachausgabe braucht es keine Aufnahme
+    glob.einst.TextToSpeech = true;
+    d.zufall.gibZahlen(1, n, {4});
+    EXPECT_FALSE(u.naechstesWort().keineAufnahme);
 }
 
 TEST_F(Wahl, LeereKategorieWirdNieGewaehlt) {
-    AnzahlWoerter = 0;
-    EXPECT_THROW(naechstesWort(), Laufzeitfehler);
+    u.wortDb.setzeWortFilter("KAT2", false);
+    EXPECT_EQ(u.AnzahlWoerter(), 0);
+    EXPECT_THROW(u.naechstesWort(), Laufzeitfehler);
+    EXPECT_TRUE(u.beginneUebung().keineWoerter);
 }

@@ -1,13 +1,8 @@
 #include "frame/rdbManager.h"
-#include "foundation/DateiInfoFrm.h"
-#include "foundation/Global.h"
 #include "foundation/testing/TestOrdner.h"
-#include "frame/GlobModul.h"
-#include "frame/tests/TestWortDb.h"
+#include "foundation/testing/TestWortDb.h"
 #include "platform/Laufzeitfehler.h"
-#include "platform/testing/TestDienste.h"
 
-#include <QLabel>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -16,11 +11,9 @@ using namespace varku::test;
 namespace {
 
 struct WortDb : ::testing::Test {
-    TestDienste d;
     TestOrdner ordner;
+    rdbManager db;
     WortDb() {
-        setzeStartwerte();
-        leereWortangaben();
         legeWortDbAn(
             ordner.pfad("Varku-D.sqlite"),
             {
@@ -33,52 +26,38 @@ struct WortDb : ::testing::Test {
             },
             {{1, 1, 1, 1}, {2, 1, 1, 3}, {2, 2, 9, 13}, {5, 1, 2, 2}},
             {{2, "Schmetterlink", ""}, {5, "", "Heute spielen wier."}});
-        oeffneWortDatenbank(ordner.pfad("Varku-D.sqlite"));
+        db.oeffneWortDatenbank(ordner.pfad("Varku-D.sqlite"));
     }
-    ~WortDb() override {
-        DateiInfoFrm::entlade();
-        setzeStartwerte();
-        leereWortangaben();
-    }
-    int aktuelleRef() const { return int(rdb.feld("RefNr").alsGanzzahl()); }
+    int aktuelleRef() const { return int(db.refNr()); }
     void waehle(int position) {
-        positioniereWort(position);
-        Wort = rdb.feld("Wort").alsText();
+        db.positioniereWort(position);
+        db.ladeWort(false);
     }
 };
 
 } // namespace
 
 TEST_F(WortDb, NeuerFilterBeginntImmerBeiAllenWoertern) {
-    RuvoFeldName = "KAT1";
-    setzeWortFilter(true);
-    EXPECT_EQ(AnzahlWoerter, 2);
-    EXPECT_EQ(DateiInfoFrm::instanz().DatInfLbl[0]->text(), "2");
-    EXPECT_EQ(DateiInfoFrm::instanz().DatInfLbl[1]->text(), "ja");
-    setzeWortFilter(false);
-    EXPECT_EQ(AnzahlWoerter, 5) << "nicht nur aus dem vorigen Filter";
-    EXPECT_EQ(DateiInfoFrm::instanz().DatInfLbl[1]->text(), "nein");
-    RuvoFeldName = "KAT2";
-    setzeWortFilter(true);
-    EXPECT_EQ(AnzahlWoerter, 1);
+    EXPECT_EQ(db.setzeWortFilter("KAT1", true), 2);
+    EXPECT_EQ(db.setzeWortFilter("KAT1", false), 5) << "nicht nur aus dem vorigen Filter";
+    EXPECT_EQ(db.setzeWortFilter("KAT2", true), 1);
+    EXPECT_EQ(db.AnzahlWoerter(), 1);
     EXPECT_EQ(aktuelleRef(), 3);
 }
 
 TEST_F(WortDb, KategorieOhneWoerter) {
-    RuvoFeldName = "KAT2";
-    setzeWortFilter(false);
-    RuvoFeldName = "KAT1";
+    db.setzeWortFilter("KAT2", false);
     legeWortDbAn(ordner.pfad("leer.sqlite"), {{1, "Igel", "der", 2, false, false, false, "", ""}});
-    oeffneWortDatenbank(ordner.pfad("leer.sqlite"));
-    setzeWortFilter(false);
-    EXPECT_EQ(AnzahlWoerter, 0);
-    EXPECT_EQ(DateiInfoFrm::instanz().DatInfLbl[0]->text(), "0");
+    db.oeffneWortDatenbank(ordner.pfad("leer.sqlite"));
+    EXPECT_EQ(db.setzeWortFilter("KAT1", false), 0);
+    EXPECT_FALSE(db.stehtAufWort());
 }
 
 TEST_F(WortDb, UnbekannteKategorieNenntDieSpalte) {
-    RuvoFeldName = "XYZ_";
+    EXPECT_TRUE(db.hatKategorie("kat1")) << "ohne Rücksicht auf die Schreibung";
+    EXPECT_FALSE(db.hatKategorie("XYZ_"));
     try {
-        setzeWortFilter(false);
+        db.setzeWortFilter("XYZ_", false);
         FAIL();
     } catch (const Laufzeitfehler& f) {
         EXPECT_TRUE(f.meldung().contains("XYZ_"));
@@ -86,26 +65,24 @@ TEST_F(WortDb, UnbekannteKategorieNenntDieSpalte) {
 }
 
 TEST_F(WortDb, PositionAuchVonHinterDemEnde) {
-    RuvoFeldName = "KAT1";
-    setzeWortFilter(false);
+    db.setzeWortFilter("KAT1", false);
     struct Fall {
         int position;
         int ref;
     };
     const Fall folge[] = {{3, 4}, {1, 1}, {5, 6}, {2, 2}, {5, 6}};
     for (const Fall& f : folge) {
-        positioniereWort(f.position);
+        db.positioniereWort(f.position);
         EXPECT_EQ(aktuelleRef(), f.ref) << f.position;
     }
-    rdb.MoveNext();
-    ASSERT_TRUE(rdb.Eof());
-    positioniereWort(4);
+    db.zugang().rdb().MoveNext();
+    ASSERT_TRUE(db.zugang().rdb().Eof());
+    db.positioniereWort(4);
     EXPECT_EQ(aktuelleRef(), 5);
 }
 
 TEST_F(WortDb, BeispielsatzMitLueckeOderWort) {
-    RuvoFeldName = "KAT1";
-    setzeWortFilter(false);
+    db.setzeWortFilter("KAT1", false);
     struct Fall {
         int position;
         bool mitWort;
@@ -119,17 +96,16 @@ TEST_F(WortDb, BeispielsatzMitLueckeOderWort) {
     };
     for (const Fall& f : faelle) {
         waehle(f.position);
-        bildeSatzKontext(f.mitWort);
-        EXPECT_EQ(Beispielsatz, QString::fromUtf8(f.satz)) << f.position;
+        db.bildeSatzKontext(f.mitWort);
+        EXPECT_EQ(db.Beispielsatz, QString::fromUtf8(f.satz)) << f.position;
     }
     // ohne Zeile in SemSynt: leer
-    RuvoFeldName = "KAT2";
-    setzeWortFilter(false);
+    db.setzeWortFilter("KAT2", false);
     waehle(2);
     EXPECT_EQ(aktuelleRef(), 3);
-    Beispielsatz = "alt";
-    bildeSatzKontext(false);
-    EXPECT_EQ(Beispielsatz, "");
+    db.Beispielsatz = "alt";
+    db.bildeSatzKontext(false);
+    EXPECT_EQ(db.Beispielsatz, "");
 }
 
 TEST_F(WortDb, ZehnBuchstabenGebenGenauZehnStriche) {
@@ -137,19 +113,17 @@ TEST_F(WortDb, ZehnBuchstabenGebenGenauZehnStriche) {
                  {{1, "Regenschir", "", 1, false, true, false, "@", ""},
                   {2, "Regenschirm", "", 1, false, true, false, "@", ""},
                   {3, "Neunbuchs", "", 1, false, true, false, "@", ""}});
-    oeffneWortDatenbank(ordner.pfad("zehn.sqlite"));
-    RuvoFeldName = "KAT1";
-    setzeWortFilter(false);
+    db.oeffneWortDatenbank(ordner.pfad("zehn.sqlite"));
+    db.setzeWortFilter("KAT1", false);
     for (int p : {1, 2, 3}) {
         waehle(p);
-        bildeSatzKontext(false);
-        EXPECT_EQ(Beispielsatz, QString(p == 3 ? 9 : 10, '_')) << p;
+        db.bildeSatzKontext(false);
+        EXPECT_EQ(db.Beispielsatz, QString(p == 3 ? 9 : 10, '_')) << p;
     }
 }
 
 TEST_F(WortDb, LupenstelleDerAktuellenKategorie) {
-    RuvoFeldName = "KAT1";
-    setzeWortFilter(false);
+    db.setzeWortFilter("KAT1", false);
     struct Fall {
         int position;
         int uebNr;
@@ -163,18 +137,14 @@ TEST_F(WortDb, LupenstelleDerAktuellenKategorie) {
     };
     for (const Fall& f : faelle) {
         waehle(f.position);
-        UebNr = f.uebNr;
-        EXPECT_EQ(sucheLupenStelle(), f.gefunden) << f.position << "/" << f.uebNr;
-        if (f.gefunden) {
-            EXPECT_EQ(ruv.feld("vonPos").alsGanzzahl(), f.von);
-            EXPECT_EQ(ruv.feld("bisPos").alsGanzzahl(), f.bis);
-        }
+        EXPECT_EQ(db.sucheLupenStelle(f.uebNr), f.gefunden) << f.position << "/" << f.uebNr;
+        EXPECT_EQ(db.vonPos, f.von);
+        EXPECT_EQ(db.bisPos, f.bis);
     }
 }
 
 TEST_F(WortDb, TranskripteNurMitIhremSchalter) {
-    RuvoFeldName = "KAT1";
-    setzeWortFilter(false);
+    db.setzeWortFilter("KAT1", false);
     struct Fall {
         int position;
         bool woerter, saetze;
@@ -191,15 +161,29 @@ TEST_F(WortDb, TranskripteNurMitIhremSchalter) {
     };
     for (const Fall& f : faelle) {
         waehle(f.position);
-        TranskripteWoerter = f.woerter;
-        TranskripteSaetze = f.saetze;
-        WortTranskr = SatzTranskr = "alt";
-        ladeTranskripte();
-        EXPECT_EQ(WortTranskr, f.wort) << f.position;
-        EXPECT_EQ(SatzTranskr, f.satz) << f.position;
+        db.WortTranskr = db.SatzTranskr = "alt";
+        db.ladeTranskripte(f.woerter, f.saetze);
+        EXPECT_EQ(db.WortTranskr, f.wort) << f.position;
+        EXPECT_EQ(db.SatzTranskr, f.satz) << f.position;
     }
 }
 
 TEST_F(WortDb, FehlendeDatenbankIstLaufzeitfehler) {
-    EXPECT_THROW(oeffneWortDatenbank(ordner.pfad("fehlt.sqlite")), Laufzeitfehler);
+    EXPECT_THROW(db.oeffneWortDatenbank(ordner.pfad("fehlt.sqlite")), Laufzeitfehler);
+}
+
+// Die Lupenstelle gilt nur, wenn sie in das Wort passt; sonst meldet sie nie einen Lupenfehler.
+TEST_F(WortDb, LupeNurMitGueltigerStelle) {
+    struct Fall {
+        int von, bis;
+        bool gueltig;
+    };
+    const Fall faelle[] = {{0, 0, false}, {1, 4, true},  {4, 4, true},  {2, 5, false},
+                           {3, 2, false}, {0, 2, false}, {-1, 1, false}};
+    db.Wort = "Igel";
+    for (const Fall& f : faelle) {
+        db.vonPos = f.von;
+        db.bisPos = f.bis;
+        EXPECT_EQ(db.hatLupe(), f.gueltig) << f.von << "-" << f.bis;
+    }
 }

@@ -1,4 +1,4 @@
-#include "frame/tests/TestWortDb.h"
+#include "foundation/testing/TestWortDb.h"
 
 #include <QFile>
 #include <sqlite3.h>
@@ -43,7 +43,8 @@ void fuegeEin(sqlite3* db, const char* sql, const std::vector<T>& eintraege, F b
 
 QString legeWortDbAn(const QString& pfad, const std::vector<TestWort>& woerter,
                      const std::vector<TestLupe>& lupen,
-                     const std::vector<TestTranskript>& transkripte) {
+                     const std::vector<TestTranskript>& transkripte,
+                     const QStringList& weitereKategorien) {
     QFile::remove(pfad);
     sqlite3* db = nullptr;
     if (sqlite3_open(QFile::encodeName(pfad).constData(), &db) != SQLITE_OK)
@@ -55,8 +56,15 @@ QString legeWortDbAn(const QString& pfad, const std::vector<TestWort>& woerter,
                   "bisPos INTEGER);"
                   "CREATE TABLE SemSynt (RefNr INTEGER, SatzKontext TEXT, Paraphr TEXT);"
                   "CREATE TABLE Transkripte (RefNr INTEGER, WortTranskr TEXT, SatzTranskr TEXT);");
-    fuegeEin(db, "INSERT INTO WortListe VALUES (?,?,?,?,?,?,?,?)", woerter,
-             [](sqlite3_stmt* s, const TestWort& w) {
+    for (const QString& k : weitereKategorien)
+        fuehreAus(db, QStringLiteral("ALTER TABLE WortListe ADD COLUMN %1 BOOLEAN DEFAULT 0;")
+                          .arg(k)
+                          .toUtf8()
+                          .constData());
+    fuegeEin(db,
+             "INSERT INTO WortListe (RefNr, Wort, Kontext, WaveDat, KomplexInd, GWS, KAT1, KAT2) "
+             "VALUES (?,?,?,?,?,?,?,?)",
+             woerter, [](sqlite3_stmt* s, const TestWort& w) {
                  sqlite3_bind_int(s, 1, w.refNr);
                  binde(s, 2, w.wort);
                  binde(s, 3, w.kontext);

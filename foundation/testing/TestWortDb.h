@@ -6,7 +6,8 @@
 
 namespace varku::test {
 
-// Eine kleine Wortdatenbank für Tests, mit den vier Tabellen und den Kategorien KAT1 und KAT2.
+// Eine kleine Wortdatenbank für Tests, mit den vier Tabellen und den Kategorien KAT1 und KAT2
+// (und weiteren, die keinem Wort gehören).
 struct TestWort {
     int refNr;
     QString wort;
@@ -31,6 +32,7 @@ struct TestTranskript {
 // legt die Datei an; gibt ihren Pfad zurück
 QString legeWortDbAn(const QString& pfad, const std::vector<TestWort>& woerter,
                      const std::vector<TestLupe>& lupen = {},
-                     const std::vector<TestTranskript>& transkripte = {});
+                     const std::vector<TestTranskript>& transkripte = {},
+                     const QStringList& weitereKategorien = {});
 
 } // namespace varku::test

@@ -1,4 +1,4 @@
-#include "frame/VarkuHintergrundForm.h"
+#include "foundation/Hintergrundfenster.h"
 
 #include "foundation/Bilder.h"
 
@@ -8,15 +8,16 @@
 
 namespace varku {
 
-VarkuHintergrundForm::VarkuHintergrundForm()
-    : m_bild(ladeBild(QStringLiteral("VarkuHintergrund.png"))) {
-    setObjectName(QStringLiteral("VarkuHintergrundForm"));
-    setWindowTitle(QStringLiteral("VARKU"));
+Hintergrundfenster::Hintergrundfenster(const QString& objektName, const QString& titel,
+                                       const QString& bild)
+    : m_bild(ladeBild(bild)) {
+    setObjectName(objektName);
+    setWindowTitle(titel);
     if (QScreen* s = QGuiApplication::primaryScreen())
         setGeometry(s->availableGeometry());
 }
 
-void VarkuHintergrundForm::paintEvent(QPaintEvent*) {
+void Hintergrundfenster::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (m_bild.isNull()) {
         p.fillRect(rect(), QColor(200, 228, 250));

@@ -1,7 +1,6 @@
-#include "frame/InfoFrm.h"
+#include "foundation/InfoFrm.h"
 
 #include "foundation/Bilder.h"
-#include "frame/Version.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,7 +11,7 @@
 
 namespace varku {
 
-InfoFrm::InfoFrm() {
+InfoFrm::InfoFrm(const Programmangaben& angaben) : m_angaben(angaben) {
     setObjectName(QStringLiteral("InfoFrm"));
     setWindowTitle(QStringLiteral("Info über ..."));
     setModal(true);
@@ -21,24 +20,23 @@ InfoFrm::InfoFrm() {
     auto* oben = new QHBoxLayout;
     Bild = new QLabel(this);
     Bild->setObjectName(QStringLiteral("Bild"));
-    Bild->setPixmap(ladeBild(QStringLiteral("InfoBild.png")));
+    Bild->setPixmap(ladeBild(angaben.bild));
     oben->addWidget(Bild, 0, Qt::AlignTop);
 
-    auto* rahmen = new QGroupBox(QStringLiteral("Rahmenprogramm"), this);
-    auto* raster = new QGridLayout(rahmen);
-    auto* name = new QLabel(QStringLiteral("VARKU"), rahmen);
+    Rahmen = new QGroupBox(angaben.rahmen, this);
+    auto* raster = new QGridLayout(Rahmen);
+    auto* name = new QLabel(angaben.name, Rahmen);
     QFont f = name->font();
     f.setPointSizeF(f.pointSizeF() * 1.8);
     f.setBold(true);
     name->setFont(f);
     raster->addWidget(name, 0, 0, 1, 2);
-    raster->addWidget(new QLabel(QStringLiteral("Rechtschreiben üben für Kinder"), rahmen), 1, 0, 1,
-                      2);
-    raster->addWidget(new QLabel(QStringLiteral("Version:"), rahmen), 2, 0);
-    RelLbl = new QLabel(rahmen);
+    raster->addWidget(new QLabel(angaben.beschreibung, Rahmen), 1, 0, 1, 2);
+    raster->addWidget(new QLabel(QStringLiteral("Version:"), Rahmen), 2, 0);
+    RelLbl = new QLabel(Rahmen);
     RelLbl->setObjectName(QStringLiteral("RelLbl"));
     raster->addWidget(RelLbl, 2, 1);
-    oben->addWidget(rahmen, 1);
+    oben->addWidget(Rahmen, 1);
     aussen->addLayout(oben);
 
     okBtn = new QPushButton(QStringLiteral("&OK"), this);
@@ -51,7 +49,7 @@ InfoFrm::InfoFrm() {
 }
 
 void InfoFrm::Form_Load() {
-    RelLbl->setText(versionsText());
+    RelLbl->setText(m_angaben.version);
 }
 
 void InfoFrm::okBtn_Click() {

@@ -1,0 +1,115 @@
+#include "foundation/Anzeigen.h"
+
+#include "foundation/Twips.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace varku {
+
+QPixmap lampenBild(Lampenzustand zustand, int g) {
+    QPixmap bild(g, g);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool aus = zustand == Lampenzustand::Aus;
+    const QColor farbe = zustand == Lampenzustand::Rot     ? QColor(230, 40, 40)
+                         : zustand == Lampenzustand::Gruen ? QColor(40, 200, 70)
+                                                           : QColor(150, 150, 150);
+    QRadialGradient v(g * 0.38, g * 0.35, g * 0.6);
+    v.setColorAt(0, aus ? farbe.lighter(130) : farbe.lighter(170));
+    v.setColorAt(1, aus ? farbe.darker(130) : farbe);
+    p.setBrush(v);
+    p.setPen(QPen(QColor(60, 60, 60), g / 14.0));
+    p.drawEllipse(QRectF(g * 0.08, g * 0.08, g * 0.84, g * 0.84));
+    if (!aus) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 150));
+        p.drawEllipse(QRectF(g * 0.28, g * 0.22, g * 0.22, g * 0.16));
+    }
+    return bild;
+}
+
+QPixmap lautsprecherBild(int g) {
+    QPixmap bild(g, g);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 80, 150), g / 12.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(120, 180, 240));
+    QPainterPath lautsprecher;
+    lautsprecher.moveTo(g * 0.12, g * 0.38);
+    lautsprecher.lineTo(g * 0.30, g * 0.38);
+    lautsprecher.lineTo(g * 0.50, g * 0.18);
+    lautsprecher.lineTo(g * 0.50, g * 0.82);
+    lautsprecher.lineTo(g * 0.30, g * 0.62);
+    lautsprecher.lineTo(g * 0.12, g * 0.62);
+    lautsprecher.closeSubpath();
+    p.drawPath(lautsprecher);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(g * 0.45, g * 0.32, g * 0.2, g * 0.36), -60 * 16, 120 * 16);
+    p.drawArc(QRectF(g * 0.45, g * 0.18, g * 0.38, g * 0.64), -60 * 16, 120 * 16);
+    return bild;
+}
+
+Lampe::Lampe(QWidget* eltern, int groesse) : QLabel(eltern), m_groesse(groesse) {
+    setPixmap(lampenBild(m_zustand, m_groesse));
+}
+
+void Lampe::setzeZustand(Lampenzustand z) {
+    if (z == m_zustand)
+        return;
+    m_zustand = z;
+    setPixmap(lampenBild(z, m_groesse));
+}
+
+Ziffernanzeige::Ziffernanzeige(const QString& name, int stellen, bool komma, QWidget* eltern)
+    : QWidget(eltern), m_farbe(QColor(0x6b, 0x74, 0x80)) {
+    setObjectName(name);
+    QFont ziffer(QStringLiteral("Liberation Mono"));
+    ziffer.setPointSize(18);
+    ziffer.setBold(true);
+    const int mitte = stellen / 2;
+    double links = 0;
+    for (int k = 0; k < stellen; ++k) {
+        if (komma && k == mitte) {
+            auto* zeichen = new QLabel(QStringLiteral(","), this);
+            zeichen->setFont(ziffer);
+            setzeTwips(*zeichen, links - 30, 60, 150, 600);
+            links += kommaBreite;
+        }
+        auto* l = new QLabel(QStringLiteral("0"), this);
+        l->setObjectName(name + QString::number(k));
+        l->setAlignment(Qt::AlignCenter);
+        l->setFont(ziffer);
+        setzeTwips(*l, links, 0, feldBreite, feldHoehe);
+        links += feldAbstand;
+        m_felder.push_back(l);
+    }
+    setzeTwips(*this, 0, 0, links, feldHoehe);
+    setzeFarbe(m_farbe);
+}
+
+void Ziffernanzeige::zeige(const QString& ziffern) {
+    for (size_t k = 0; k < m_felder.size(); ++k)
+        m_felder[k]->setText(qsizetype(k) < ziffern.size() ? QString(ziffern.at(qsizetype(k)))
+                                                           : QString());
+}
+
+void Ziffernanzeige::setzeFarbe(const QColor& farbe) {
+    m_farbe = farbe;
+    const QString stil =
+        QStringLiteral("background: #1d2530; color: %1; border-radius: 4px;").arg(farbe.name());
+    for (QLabel* l : m_felder)
+        l->setStyleSheet(stil);
+}
+
+QString Ziffernanzeige::text() const {
+    QString s;
+    for (const QLabel* l : m_felder)
+        s += l->text();
+    return s;
+}
+
+} // namespace varku

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace varku {
+
+// Kleine Regeln für Texte, die alle Programme brauchen.
+
+// Der Großbuchstabe eines Zeichens, Zeichen für Zeichen: "ß" bleibt "ß" (QString::toUpper
+// machte daraus "SS" und änderte die Länge des Wortes), "ä" wird "Ä".
+QChar grossbuchstabe(QChar c);
+QString grossJeZeichen(const QString& text);
+
+// Der Vorname: der Text vor dem ersten Leerzeichen, der ganze Text ohne Leerzeichen
+QString holeVorname(const QString& name);
+
+// Was ein Kind ins Schreibfeld bringt, als eine Zeile: Zeilenumbrüche und andere Steuerzeichen
+// fallen weg, und der Text steht in Normalform C (ein "a" mit Trema wird "ä").
+QString bereinigeEingabe(const QString& text);
+
+} // namespace varku
