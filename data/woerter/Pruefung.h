@@ -32,7 +32,15 @@ inline constexpr int mindestKurzeWoerter = 15;
 inline constexpr int kurzBis = 12; // Buchstaben
 
 // Prüft, was über eine Zeile hinausgeht: RefNr und Wort mit Kontext nur einmal, jede
-// Kategorie in Varku.tsp, genug Wörter je Kategorie, die Kachelbilder in bausteine.txt.
+// Kategorie in Varku.tsp, jedes Wort passt zur Regel seiner Kategorien, genug Wörter je
+// Kategorie, die Kachelbilder in bausteine.txt.
 Wortbestand pruefeWortbestand(const Wortquellen& quellen);
+
+// Die Regel der Kategorie in Worten, wie Meldungen sie nennen; leer, wenn der Code keine hat.
+QString kategorieregel(const QString& code);
+
+// Leer, wenn das Wort mit dieser Lupenstelle zur Regel ihrer Kategorie passt (oder der Code keine
+// Regel hat); sonst der Grund, z. B. "Dehnungszeichen 'ee' im Wort".
+QString pruefeKategorieregel(const Worteintrag& e, const Lupenstelle& stelle);
 
 } // namespace varku
