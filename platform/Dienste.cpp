@@ -13,6 +13,8 @@ struct Ablage {
     std::unique_ptr<SoundGeraet> sound;
     std::unique_ptr<HilfeEngine> hilfe;
     std::unique_ptr<Sprachausgabe> sprache;
+    std::unique_ptr<Prozess> prozess;
+    std::unique_ptr<Drucker> drucker;
 };
 
 Ablage& ablage() {
@@ -47,6 +49,12 @@ HilfeEngine& hilfe() {
 Sprachausgabe& sprache() {
     return pruefe(ablage().sprache, "Sprache");
 }
+Prozess& prozess() {
+    return pruefe(ablage().prozess, "Prozess");
+}
+Drucker& drucker() {
+    return pruefe(ablage().drucker, "Drucker");
+}
 
 void setze(std::unique_ptr<Uhr> u) {
     ablage().uhr = std::move(u);
@@ -63,12 +71,20 @@ void setze(std::unique_ptr<SoundGeraet> s) {
 void setze(std::unique_ptr<Sprachausgabe> s) {
     ablage().sprache = std::move(s);
 }
+void setze(std::unique_ptr<Prozess> p) {
+    ablage().prozess = std::move(p);
+}
+void setze(std::unique_ptr<Drucker> d) {
+    ablage().drucker = std::move(d);
+}
 void setze(std::unique_ptr<HilfeEngine> h) {
     ablage().hilfe = std::move(h);
 }
 
 void entferneAlle() {
     Ablage& a = ablage();
+    a.drucker.reset();
+    a.prozess.reset();
     a.sprache.reset();
     a.hilfe.reset();
     a.sound.reset();

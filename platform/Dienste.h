@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/Drucker.h"
 #include "platform/HilfeEngine.h"
 #include "platform/ModalAnzeige.h"
+#include "platform/Prozess.h"
 #include "platform/SoundGeraet.h"
 #include "platform/Sprachausgabe.h"
 #include "platform/Uhr.h"
@@ -20,6 +22,8 @@ ModalAnzeige& anzeige();
 SoundGeraet& sound();
 HilfeEngine& hilfe();
 Sprachausgabe& sprache();
+Prozess& prozess();
+Drucker& drucker();
 
 void setze(std::unique_ptr<Uhr> u);
 void setze(std::unique_ptr<Zufall> z);
@@ -27,6 +31,8 @@ void setze(std::unique_ptr<ModalAnzeige> a);
 void setze(std::unique_ptr<SoundGeraet> s);
 void setze(std::unique_ptr<HilfeEngine> h);
 void setze(std::unique_ptr<Sprachausgabe> s);
+void setze(std::unique_ptr<Prozess> p);
+void setze(std::unique_ptr<Drucker> d);
 
 // alle echten Dienste einsetzen (in main, nach dem Anlegen der QApplication)
 void setzeEchteDienste();

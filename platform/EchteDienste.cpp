@@ -11,6 +11,7 @@ void setzeEchteDienste() {
     setze(std::unique_ptr<SoundGeraet>(new EchtesSoundGeraet));
     setze(std::unique_ptr<HilfeEngine>(new EchteHilfeEngine));
     setze(std::unique_ptr<Sprachausgabe>(new EspeakSprachausgabe));
+    setze(std::unique_ptr<Prozess>(new EchterProzess));
 }
 
 } // namespace varku::dienste

@@ -3,6 +3,7 @@
 #include "platform/EchteHilfeEngine.h"
 #include "platform/EchteModalAnzeige.h"
 #include "platform/EchteUhr.h"
+#include "platform/EchterProzess.h"
 #include "platform/EchterZufall.h"
 #include "platform/EchtesSoundGeraet.h"
 #include "platform/EspeakSprachausgabe.h"

@@ -16,7 +16,8 @@ template <typename Basis, typename T> T& ein(T* p) {
 TestDienste::TestDienste()
     : uhr(ein<Uhr>(new FakeUhr)), zufall(ein<Zufall>(new FakeZufall)),
       anzeige(ein<ModalAnzeige>(new FakeAnzeige)), sound(ein<SoundGeraet>(new FakeSound)),
-      hilfe(ein<HilfeEngine>(new FakeHilfe)), sprache(ein<Sprachausgabe>(new FakeSprache)) {}
+      hilfe(ein<HilfeEngine>(new FakeHilfe)), sprache(ein<Sprachausgabe>(new FakeSprache)),
+      prozess(ein<Prozess>(new FakeProzess)), drucker(ein<Drucker>(new FakeDrucker)) {}
 
 TestDienste::~TestDienste() {
     dienste::entferneAlle();

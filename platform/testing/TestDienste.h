@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/testing/FakeAnzeige.h"
+#include "platform/testing/FakeDrucker.h"
 #include "platform/testing/FakeHilfe.h"
+#include "platform/testing/FakeProzess.h"
 #include "platform/testing/FakeSound.h"
 #include "platform/testing/FakeSprache.h"
 #include "platform/testing/FakeUhr.h"
@@ -23,6 +25,8 @@ public:
     FakeSound& sound;
     FakeHilfe& hilfe;
     FakeSprache& sprache;
+    FakeProzess& prozess;
+    FakeDrucker& drucker;
 };
 
 } // namespace varku::test

@@ -1,0 +1,33 @@
+#include "platform/EchterProzess.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace varku;
+
+// Das Kind bekommt genau ein Argument, mit Anführungszeichen, Semikolons und Leerzeichen, so
+// wie es übergeben wurde: keine Shell zerlegt es.
+TEST(Prozess, EinArgumentGenauSoWieGegeben) {
+    QTemporaryDir dir;
+    const QString datei = dir.filePath("argumente.txt");
+    const QString argument =
+        "\"Version=4;RuvoFeldName=LIP_;nSpieler=2;Gast 1;Gast 2;$(rm -rf x);`id`;*;\"";
+    EchterProzess p;
+    // sh ist hier das Programm selbst, das seine Argumente aufschreibt
+    ASSERT_TRUE(p.starteUndWarte("/bin/sh",
+                                 {"-c", "printf '%s\\n' \"$#\" \"$1\" > \"$0\"", datei, argument}));
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList zeilen = QString::fromUtf8(f.readAll()).split('\n');
+    ASSERT_GE(zeilen.size(), 2);
+    EXPECT_EQ(zeilen[0], "1");
+    EXPECT_EQ(zeilen[1], argument);
+}
+
+TEST(Prozess, FehlendesProgrammKehrtSofortZurueck) {
+    EchterProzess p;
+    EXPECT_FALSE(p.starteUndWarte("/nicht/da/Zirkomat", {"\"Version=4;\""}));
+    // ein Programm, das sofort endet, wird zu Ende gewartet
+    EXPECT_TRUE(p.starteUndWarte("/bin/true", {}));
+}
