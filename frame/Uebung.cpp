@@ -316,4 +316,20 @@ Startparameter Uebung::startParameter(bool lupe) const {
     return p;
 }
 
+Uebung::VorDemSpiel Uebung::starteSpiel(long jetzt) {
+    const VorDemSpiel vorher{SitzungsPunkte, spielStartZeit};
+    lesezeitAktiv = false;
+    SitzungsPunkte = 0;
+    schliesseProtokoll();
+    spielStartZeit = jetzt;
+    return vorher;
+}
+
+void Uebung::spielNichtGestartet(const VorDemSpiel& vorher) {
+    SitzungsPunkte = vorher.punkte;
+    spielStartZeit = vorher.startZeit;
+    if (nSpieler() >= 1)
+        oeffneProtokoll();
+}
+
 } // namespace varku

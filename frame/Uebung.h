@@ -131,6 +131,15 @@ public:
 
     // Die Zeichenkette für ein Spiel; lupe ist der Haken "Lupe einblenden"
     Startparameter startParameter(bool lupe) const;
+
+    // Vor einem Spiel: die Punkte gehen auf 0, das Protokoll wird geschlossen, die Startzeit
+    // gemerkt. Startet das Spiel nicht, geht die Übung weiter wie vorher.
+    struct VorDemSpiel {
+        int punkte = 0;
+        long startZeit = 0;
+    };
+    VorDemSpiel starteSpiel(long jetzt);
+    void spielNichtGestartet(const VorDemSpiel& vorher);
 };
 
 } // namespace varku

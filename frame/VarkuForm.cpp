@@ -15,6 +15,8 @@
 #include "foundation/Twips.h"
 #include "frame/Anzeigeregeln.h"
 #include "frame/FehlerMldFrm.h"
+#include "frame/RsSpieleFrm.h"
+#include "frame/Spieleliste.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/UebschwForm.h"
 #include "frame/Version.h"
@@ -288,7 +290,43 @@ void VarkuForm::mnuDateiInfo_Click() {
 
 void VarkuForm::mnuDrucken_Click() {}
 
-void VarkuForm::mnuSpiele_Click() {}
+void VarkuForm::mnuSpiele_Click() {
+    RsSpieleFrm& f = RsSpieleFrm::instanz();
+    connect(&f, &RsSpieleFrm::starteSpiel, this, &VarkuForm::starteSpiel, Qt::UniqueConnection);
+    dienste::anzeige().zeigeModal(f);
+}
+
+void VarkuForm::starteSpiel(int i) {
+    const QString name = RsSpieleFrm::instanz().spielDatei(i);
+    // ein leerer Eintrag, oder einer, der aus dem Programmordner hinaus zeigt
+    if (!istSpielname(name)) {
+        meldung(QStringLiteral("Fehler in der Datei <Varku.ini>.\rAngabe der Datei <") +
+                    QString::number(i) + QStringLiteral("> fehlt."),
+                QStringLiteral("Fehler"));
+        return;
+    }
+    mnuSpiele->setEnabled(false);
+    setSFModus(false);
+    const Uebung::VorDemSpiel vorher = uebung.starteSpiel(sekundenJetzt());
+    drawVuZeiger(0);
+    mnuNeu->setText(QStringLiteral("&Fortsetzen"));
+    const QString parameter = bildeStartParameter(uebung.startParameter(glob.einst.LeseLupe));
+    m_spielLaeuft = true;
+    const bool gestartet =
+        dienste::prozess().starteUndWarte(imProgrammordner(name), QStringList{parameter});
+    m_spielLaeuft = false;
+    if (gestartet)
+        return;
+    // Das Spiel kam nicht zustande: die Übung geht weiter wie vor dem Start.
+    uebung.spielNichtGestartet(vorher);
+    drawVuZeiger(uebung.SitzungsPunkte);
+    mnuNeu->setText(QStringLiteral("&Neu"));
+    mnuSpiele->setEnabled(true);
+    spieleSound(QStringLiteral("ProgrammMeldung"));
+    meldung(QStringLiteral("Das Spiel ") + name +
+                QStringLiteral(" lässt sich nicht starten.\rDie Übung geht weiter."),
+            QStringLiteral("Fehler"));
+}
 
 void VarkuForm::mnuEnde_Click() {
     bool ende = false;
@@ -587,6 +625,11 @@ void VarkuForm::beendeProgramm(bool& ende) {
 }
 
 void VarkuForm::closeEvent(QCloseEvent* e) {
+    // während eines Spiels liest es die Protokolldateien: das Schließfeld bleibt ohne Wirkung
+    if (m_spielLaeuft) {
+        e->ignore();
+        return;
+    }
     if (m_beendet) {
         e->accept();
         return;

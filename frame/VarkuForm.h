@@ -73,6 +73,8 @@ public slots:
 
     // vom Schwerpunktdialog: Titel und Bild des gewählten Schwerpunkts
     void zeigeUebSchwerpunkt(const QString& titel, const QString& bildPfad);
+    // aus der Spieleliste: das Spiel der Stelle i starten und auf sein Ende warten
+    void starteSpiel(int i);
 
 protected:
     // Form_Unload: das Schließfeld fragt wie "Ende"
@@ -93,6 +95,7 @@ private:
 
     bool m_aktiviert = false;
     bool m_beendet = false;
+    bool m_spielLaeuft = false;
 };
 
 } // namespace varku

@@ -1,9 +1,50 @@
 #include "platform/EchterProzess.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QProcess>
 
 namespace varku {
+
+namespace {
+
+// Solange das Spiel läuft, zeichnen sich die Fenster des Rahmens neu, aber Tasten, Maus und
+// das Schließfeld gehen ins Leere; sie werden auch danach nicht nachgeholt.
+class Eingabesperre : public QObject {
+public:
+    Eingabesperre() {
+        if (QCoreApplication* app = QCoreApplication::instance())
+            app->installEventFilter(this);
+    }
+    ~Eingabesperre() override {
+        if (QCoreApplication* app = QCoreApplication::instance())
+            app->removeEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+        case QEvent::InputMethod:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+} // namespace
 
 bool EchterProzess::starteUndWarte(const QString& programm, const QStringList& argumente) {
     QProcess p;
@@ -20,9 +61,10 @@ bool EchterProzess::starteUndWarte(const QString& programm, const QStringList& a
     p.start();
     if (!p.waitForStarted(-1))
         return false;
-    // Die Fenster zeichnen sich neu, aber Tasten und Maus bleiben, bis das Programm endet.
-    if (p.state() != QProcess::NotRunning)
-        schleife.exec(QEventLoop::ExcludeUserInputEvents);
+    if (p.state() != QProcess::NotRunning) {
+        Eingabesperre sperre;
+        schleife.exec();
+    }
     return true;
 }
 
