@@ -94,6 +94,7 @@ Uebungsschwerpunkt leseUebungsschwerpunkt(const QString& pfad, const QString& ru
             ++s.UebNr;
         if (satz.value(1) == ruvoFeldName) {
             s.UebTitel = satz.value(0);
+            s.gefunden = true;
             return false;
         }
         return true;

@@ -36,6 +36,7 @@ leseSchwerpunktDatei(const QString& pfad,
 struct Uebungsschwerpunkt {
     int UebNr = 0;    // ohne Treffer die Zahl aller Kategorien
     QString UebTitel; // "" ohne Treffer
+    bool gefunden = false;
 };
 // sucht die Spalte in der Datei; Überschriften nur mit ">>>" am Anfang
 Uebungsschwerpunkt leseUebungsschwerpunkt(const QString& pfad, const QString& ruvoFeldName);

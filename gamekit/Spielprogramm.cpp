@@ -1,0 +1,48 @@
+#include "gamekit/Spielprogramm.h"
+
+#include "foundation/Global.h"
+#include "foundation/HilfeKontext.h"
+#include "foundation/Hintergrundfenster.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Programmstart.h"
+#include "foundation/Sound.h"
+#include "gamekit/Spielstart.h"
+#include "platform/Dienste.h"
+
+#include <QCoreApplication>
+
+namespace varku {
+
+int spielAblauf(const QString& kommandozeile, const Spielkonfiguration& k,
+                const Spielfensterfabrik& fabrik) {
+    const Startpruefung p = pruefeStart(kommandozeile, k);
+    if (!p.angenommen) {
+        Meldungstext = p.meldung;
+        zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(),
+                     QStringLiteral("Laufzeitfehler"));
+        return 1;
+    }
+    Hintergrundfenster hintergrund(k.name + QStringLiteral("BackFrm"), k.name, k.hintergrundBild);
+    dienste::anzeige().zeige(hintergrund);
+    ladeSoundIni();
+    UebNr = p.daten.UebNr;
+    setzeHilfeKontext();
+    std::unique_ptr<Spielfenster> fenster = fabrik(k, p.daten);
+    if (fenster->ohneWoerter())
+        return 1;
+    // manche Spiele spielen den Startklang hier, nach ihren Einstellungen, vor dem Fenster
+    if (k.startKlangBeimStart)
+        spieleSound(QStringLiteral("ProgrammStart"));
+    dienste::anzeige().zeigeModal(*fenster);
+    return 0;
+}
+
+int spielMain(int argc, char** argv, const Spielkonfiguration& k,
+              const Spielfensterfabrik& fabrik) {
+    return fuehreProgrammAus(argc, argv, [&] {
+        const QStringList argumente = QCoreApplication::arguments();
+        return spielAblauf(argumente.value(1), k, fabrik);
+    });
+}
+
+} // namespace varku

@@ -1,0 +1,42 @@
+#pragma once
+
+namespace varku {
+
+// Die Ratezeit eines Zuges: ein Zähler von 0 bis 1000, der je Takt um einen Schritt wächst.
+class Ratezeit {
+public:
+    explicit Ratezeit(int schritt = 50) : m_schritt(schritt) {}
+    int RateZeitZaehler = 0;
+    void setzeSchritt(int schritt) { m_schritt = schritt; }
+    int schritt() const { return m_schritt; }
+    // ein Takt; true, wenn die Zeit jetzt abgelaufen ist
+    bool tick();
+    void reset() { RateZeitZaehler = 0; }
+
+private:
+    int m_schritt;
+};
+
+// Der Spielzeitbalken: er verliert je Sekunde energieSchritt Twips an Höhe, seine Unterkante
+// bleibt. Unter 100 Twips ist die Spielzeit um; mit dem Schritt 0 läuft sie nie ab.
+class Spielzeitbalken {
+public:
+    static constexpr double startHoehe = 4605;
+
+    explicit Spielzeitbalken(int energieSchritt = 0) : m_schritt(energieSchritt) {}
+    void start(long jetzt);
+    // ein Takt mit der Uhrzeit in Sekunden seit Mitternacht, auch über Mitternacht; true, wenn
+    // die Zeit damit abgelaufen ist
+    bool tick(long jetzt);
+    bool abgelaufen() const { return m_hoehe < 100; }
+    double hoehe() const { return m_hoehe; }
+    int energieSchritt() const { return m_schritt; }
+    long letzteZeit() const { return m_letzteZeit; }
+
+private:
+    int m_schritt;
+    double m_hoehe = startHoehe;
+    long m_letzteZeit = 0;
+};
+
+} // namespace varku

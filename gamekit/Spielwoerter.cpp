@@ -1,0 +1,128 @@
+#include "gamekit/Spielwoerter.h"
+
+#include "foundation/Protokolldatei.h"
+#include "foundation/Routinen.h"
+#include "foundation/Zahlenwert.h"
+
+#include <algorithm>
+
+namespace varku {
+
+void Spielwoerter::oeffneWortDatenbank(const QString& pfad, WortTabellen tabellen) {
+    m_zugang.oeffneWortDatenbank(pfad, tabellen);
+}
+
+int Spielwoerter::setzeWortFilter(const QString& ruvoFeldName, bool gwsFlag, int maxLaenge) {
+    return m_zugang.setzeWortFilter(ruvoFeldName, gwsFlag, maxLaenge);
+}
+
+void Spielwoerter::leseFehlerWoerter(const QString& userPfad, const QStringList& staemme) {
+    for (const QString& stamm : staemme) {
+        // der Computer hat keine Datei; eine fehlende Datei ist leer
+        if (stamm.isEmpty())
+            continue;
+        for (const Protokolleintrag& e : leseProtokoll(protokollPfad(userPfad, stamm)))
+            if (!e.richtig && !istFehlerWort(e.refNr))
+                FehlerListe.push_back(e.refNr);
+    }
+}
+
+bool Spielwoerter::istFehlerWort(int nr) const {
+    return std::find(FehlerListe.begin(), FehlerListe.end(), nr) != FehlerListe.end();
+}
+
+bool Spielwoerter::istWortBenutzt(int nr) const {
+    return std::find(BenutztListe.begin(), BenutztListe.end(), nr) != BenutztListe.end();
+}
+
+void Spielwoerter::merkeWortBenutzt(int nr) {
+    BenutztListe.push_back(nr);
+}
+
+bool Spielwoerter::waehleFehlerwort(const Wahl& wahl) {
+    if (FehlerListe.empty() || zufallszahl(1, 100) <= wahl.fehlerSchwelle)
+        return false;
+    const int nr = FehlerListe[size_t(zufallszahl(0, FehlerAnz()))];
+    // schon gespielt, in einer anderen Kategorie oder untauglich: dann der Zufall
+    if (istWortBenutzt(nr) || !m_zugang.findeWort(nr))
+        return false;
+    return !wahl.taugt ||
+           wahl.taugt(m_zugang.rdb().feld(QStringLiteral("Wort")).alsText().trimmed());
+}
+
+bool Spielwoerter::waehleZufaellig(const Wahl& wahl) {
+    db::Recordset& r = m_zugang.rdb();
+    const int anzahl = AnzahlWoerter();
+    const auto taugt = [&] {
+        return !wahl.taugt || wahl.taugt(r.feld(QStringLiteral("Wort")).alsText().trimmed());
+    };
+    const auto frei = [&] { return !istWortBenutzt(int(m_zugang.refNr())) && taugt(); };
+    const int gezogen = zufallszahl(1, anzahl);
+    m_zugang.positioniereWort(gezogen);
+    if (frei())
+        return true;
+    if (int(BenutztListe.size()) >= anzahl && wahl.benutztLeeren) {
+        BenutztListe.clear();
+        if (taugt())
+            return true;
+    }
+    // vorwärts, vom letzten zum ersten, bis ein freies Wort kommt; höchstens eine Runde
+    for (int schritt = 1; schritt < anzahl; ++schritt) {
+        r.MoveNext();
+        if (r.Eof())
+            r.MoveFirst();
+        if (frei())
+            return true;
+    }
+    // alle gespielt: das gezogene Wort noch einmal, wenn es taugt; sonst irgendeines, das taugt
+    m_zugang.positioniereWort(gezogen);
+    for (int schritt = 0; schritt < anzahl; ++schritt) {
+        if (taugt())
+            return true;
+        r.MoveNext();
+        if (r.Eof())
+            r.MoveFirst();
+    }
+    return false;
+}
+
+bool Spielwoerter::naechstesSpielWort(const Wahl& wahl) {
+    if (AnzahlWoerter() <= 0)
+        return false;
+    db::Recordset& r = m_zugang.rdb();
+    if (r.Eof())
+        r.MoveFirst();
+    if (!waehleFehlerwort(wahl) && !waehleZufaellig(wahl))
+        return false;
+    lade(wahl);
+    return true;
+}
+
+void Spielwoerter::lade(const Wahl& wahl) {
+    const db::Recordset& r = m_zugang.rdb();
+    const long nr = m_zugang.refNr();
+    // Wörter werden getrimmt gelesen: ein Leerzeichen am Ende ließe sich nie lösen
+    Wort = r.feld(QStringLiteral("Wort")).alsText().trimmed();
+    Kontext = r.feld(QStringLiteral("Kontext")).alsText();
+    Paraphrase.clear();
+    if (wahl.mitParaphrase)
+        Paraphrase = m_zugang.paraphrase(nr);
+    vonPos = bisPos = 0;
+    if (wahl.lupeFuerUebNr > 0)
+        if (const auto stelle = m_zugang.sucheLupenStelle(nr, wahl.lupeFuerUebNr)) {
+            vonPos = stelle->vonPos;
+            bisPos = stelle->bisPos;
+        }
+    merkeWortBenutzt(int(nr));
+}
+
+void Spielwoerter::bildeSatzKontext(int maxStriche, bool fest) {
+    LueckenSatz.clear();
+    const auto satz = m_zugang.satzKontext(m_zugang.refNr());
+    if (!satz)
+        return;
+    LueckenSatz =
+        satzMitEinsatz(*satz, fest ? QString(maxStriche, u'_') : luecke(Wort, maxStriche));
+}
+
+} // namespace varku

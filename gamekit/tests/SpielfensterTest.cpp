@@ -1,0 +1,241 @@
+#include "foundation/Anzeigen.h"
+#include "foundation/DateiInfoFrm.h"
+#include "foundation/EndeFrm.h"
+#include "foundation/Global.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
+#include "foundation/Zeigerinstrument.h"
+#include "foundation/testing/TestOrdner.h"
+#include "foundation/testing/TestWortDb.h"
+#include "gamekit/Spielprogramm.h"
+#include "gamekit/tests/Testspiel.h"
+#include "platform/Fensterablage.h"
+#include "platform/testing/TestDienste.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace varku;
+using namespace varku::test;
+
+namespace {
+
+const QString anna = "\"Version=4;RuvoFeldName=KAT1;nSpieler=1;Anna Lena;ABCDEFGH;\"";
+const QString zwei = "\"Version=4;RuvoFeldName=KAT1;nSpieler=2;Anna Lena;Ben;ABCDEFGH;IJKLMNOP;\"";
+
+struct Rahmen : ::testing::Test {
+    TestDienste d;
+    TestOrdner ordner;
+    std::unique_ptr<Testspiel> spiel;
+
+    Rahmen() {
+        ordner.schreibe("Varku.tsp", ">>> Seite,-\nTiere,KAT1\nLeer,KAT2\n");
+        legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                     {{1, "Igel", "der", 1, true, true, false, "Der @ schläft.", ""},
+                      {2, "Baum", "der", 1, true, true, false, "Der @ ist hoch.", ""}});
+        QDir().mkpath(ordner.pfad("User"));
+        d.uhr.stelle(36000);
+    }
+    ~Rahmen() override {
+        spiel.reset();
+        entladeAlleFenster();
+        initSoundTabelle();
+    }
+    void starte(const QString& zeile, const QByteArray& einstellungen,
+                const QByteArray& spiele = "[Spiele]\nMaximaleSpielDauer=5\n") {
+        ordner.schreibe("Varku.ini", "[Testspiel]\n" + einstellungen + "\n" + spiele +
+                                         "[Sound]\nGratulation1=Juhu\nProgrammMeldung=Hinweis\n");
+        ladeSoundIni();
+        const Startpruefung p = pruefeStart(zeile, Testspiel::konfiguration());
+        ASSERT_TRUE(p.angenommen) << p.meldung.toStdString();
+        spiel = std::make_unique<Testspiel>(Testspiel::konfiguration(), p.daten);
+        d.anzeige.zeige(*spiel);
+    }
+    // beantwortet die nächste Meldung mit dem Knopf und merkt sich ihren Text
+    void antworte(QString* text, const char* knopf = "Btn1") {
+        d.anzeige.dann([text, knopf](QWidget& w) {
+            if (text)
+                *text = w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
+            klicke(w, knopf);
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(Rahmen, ZeigerDerRatezeituhr) {
+    starte(anna, "RatezeitBegrenzen=1");
+    for (int wert : {0, 500, 1000}) {
+        spiel->drawVuZeiger(wert);
+        EXPECT_EQ(spiel->vuRestZeitImage->wert(), wert);
+    }
+    EXPECT_EQ(spiel->vuRestZeitImage->blatt(), Zeigerinstrument::Blatt::RatezeitAn);
+    spiel->switchVuRestZeit(false);
+    EXPECT_EQ(spiel->vuRestZeitImage->blatt(), Zeigerinstrument::Blatt::RatezeitAus);
+    EXPECT_EQ(spiel->vuRestZeitImage->wert(), 0);
+}
+
+// Wer nichts tut, verliert nach 100 Sekunden den Zug; die Meldung nennt den Vornamen.
+TEST_F(Rahmen, RatezeitLaeuftNach100SekundenAb) {
+    starte(zwei, "RatezeitBegrenzen=1");
+    QString text;
+    antworte(&text);
+    d.uhr.vorstellen(99000);
+    EXPECT_EQ(spiel->runde.aktSpieler, 0);
+    EXPECT_EQ(spiel->ratezeit.RateZeitZaehler, 950);
+    d.uhr.vorstellen(1000);
+    EXPECT_EQ(text, "Ende der Ratezeit: Die Ratezeit ist leider\nabgelaufen, Anna.");
+    EXPECT_EQ(spiel->zugEnden, 1) << "der Zug wird vorher beendet";
+    EXPECT_EQ(spiel->runde.aktSpieler, 1);
+    EXPECT_EQ(spiel->SpNameLbl->text(), "Ben");
+    EXPECT_EQ(spiel->ratezeit.RateZeitZaehler, 0);
+    EXPECT_TRUE(spiel->RestZeitTimer->aktiv()) << "die Uhr läuft für Ben weiter";
+    EXPECT_EQ(spiel->haltAn, 0) << "während der Meldung stand alles, danach läuft es";
+}
+
+// Fünf Minuten Spielzeit enden nach etwa 300 Sekunden, einmal, auch wenn beide Uhren im selben
+// Takt fällig sind; danach fragt das Schließen nichts mehr.
+TEST_F(Rahmen, SpielzeitEndetEinmal) {
+    starte(zwei, "RatezeitBegrenzen=1\nEinstellungenSpeichern=1");
+    QString ratezeit, ende;
+    for (int i = 0; i < 3; ++i)
+        antworte(&ratezeit); // bei 100, 200 und 300 s
+    d.uhr.vorstellen(300000);
+    EXPECT_FALSE(spiel->beendet()) << "4605 Twips zu 15 je Sekunde reichen etwas über 300 s";
+    // beide Uhren im nächsten Takt fällig
+    spiel->ratezeit.RateZeitZaehler = 950;
+    antworte(&ratezeit);
+    antworte(&ende);
+    d.uhr.vorstellen(10000);
+    EXPECT_TRUE(ratezeit.startsWith("Ende der Ratezeit"));
+    EXPECT_EQ(ende, "Ende der Spielzeit: Die Höchstspielzeit ist abgelaufen!\nTestspiel wird "
+                    "jetzt beendet.");
+    EXPECT_TRUE(spiel->beendet());
+    EXPECT_FALSE(spiel->isVisible());
+    EXPECT_EQ(spiel->gespeichert, 1);
+    EXPECT_EQ(spiel->vorEnde, 1);
+    d.uhr.vorstellen(60000);
+    EXPECT_TRUE(spiel->close()) << "nach dem Ende fragt das Schließen nichts";
+    spiel->programmEnde();
+    EXPECT_EQ(spiel->gespeichert, 1) << "das Ende kommt nur einmal";
+    EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+    EXPECT_TRUE(ordner.lies("Varku.ini").contains("EinstellungenSpeichern= 1"));
+}
+
+TEST_F(Rahmen, SchliessenNachDerSpielzeitFragtNichts) {
+    starte(anna, "");
+    antworte(nullptr);
+    d.uhr.vorstellen(305000);
+    ASSERT_TRUE(spiel->beendet());
+    EXPECT_TRUE(spiel->close());
+    EXPECT_FALSE(EndeFrm::geladen() && EndeFrm::geladen()->isVisible());
+}
+
+// Ein Mensch und der Computer: das Ende fragt "du", die Neues-Spiel-Frage des Radspiels zählt
+// den Computer mit und sagt "ihr".
+TEST_F(Rahmen, DuOderIhrMitDemComputer) {
+    starte(anna, "");
+    spiel->imDialog = [](Testspiel::Einstellungen& e) { e.GegenComputer = 1; };
+    spiel->mnuBearbEinstell->trigger();
+    ASSERT_EQ(spiel->runde.nSpieler, 2);
+    d.anzeige.dannKlicke("neinBtn");
+    spiel->mnuDateiEnde->trigger();
+    EXPECT_EQ(EndeFrm::instanz().Meldung->text(),
+              "Bist du wirklich sicher, dass du Testspiel beenden willst?");
+    QString frage;
+    antworte(&frage, "Btn2"); // nein
+    spiel->mnuDateiNeu->trigger();
+    EXPECT_EQ(frage, "Neues Spiel: Seid ihr wirklich sicher,\ndass ihr Testspiel neu\nstarten "
+                     "wollt?");
+    EXPECT_FALSE(spiel->beendet());
+}
+
+TEST_F(Rahmen, ComputerSitztEinmalUndGehtWieder) {
+    starte(zwei, "");
+    DateiInfoFrm& info = DateiInfoFrm::instanz();
+    for (int i = 0; i < 2; ++i) {
+        spiel->imDialog = [](Testspiel::Einstellungen& e) { e.GegenComputer = 1; };
+        spiel->mnuBearbEinstell->trigger();
+    }
+    EXPECT_EQ(spiel->runde.nSpieler, 3);
+    EXPECT_EQ(info.SpName[2]->text(), "Computer");
+    EXPECT_FALSE(info.SpName[2]->isHidden());
+    // Ben gibt ab: der Computer ist dran, die Menüs sind aus, danach wieder Anna
+    spiel->runde.aktSpieler = 1;
+    bool menuesAusBeimComputer = false;
+    d.sound.befehle.clear();
+    spiel->richtig();
+    EXPECT_EQ(spiel->computerZuege, 1);
+    EXPECT_EQ(spiel->runde.SpielerPunkte[2], 5);
+    EXPECT_EQ(spiel->runde.aktSpieler, 0);
+    EXPECT_TRUE(spiel->mnuDateiNeu->isEnabled());
+    EXPECT_FALSE(spiel->computerAmZug);
+    (void)menuesAusBeimComputer;
+    // der Computer wartet seinen Klang ab, auch ohne Ton
+    EXPECT_TRUE(d.sound.befehle.contains("warte " + ordner.pfad("Sound/TROPFEN.WAV")));
+    spiel->imDialog = [](Testspiel::Einstellungen& e) { e.GegenComputer = 0; };
+    spiel->mnuBearbEinstell->trigger();
+    EXPECT_EQ(spiel->runde.nSpieler, 2);
+    EXPECT_TRUE(info.SpName[2]->isHidden());
+}
+
+// Ohne Ton bleibt "Gratulation1" still; ein abgewarteter Klang spielt trotzdem.
+TEST_F(Rahmen, TonAusUndAbgewarteteKlaenge) {
+    struct Fall {
+        const char* einstellung;
+        bool gratulation;
+    };
+    for (const Fall& f : {Fall{"TonEinschalten=0", false}, Fall{"TonEinschalten=1", true}}) {
+        starte(anna, f.einstellung);
+        d.sound.befehle.clear();
+        spiel->richtig();
+        EXPECT_EQ(d.sound.befehle.contains("spiele " + ordner.pfad("Sound/Juhu.WAV")),
+                  f.gratulation)
+            << f.einstellung;
+        spiel->spieleWavWarten("TUTUT");
+        EXPECT_EQ(d.sound.befehle.last(), "warte " + ordner.pfad("Sound/TUTUT.WAV"));
+        spiel.reset();
+        entladeAlleFenster();
+    }
+}
+
+TEST_F(Rahmen, NeuesSpielSetztPunkteZurueck) {
+    starte(zwei, "");
+    spiel->richtig();          // Anna 10, Ben ist dran
+    spiel->richtig();          // Ben 10
+    antworte(nullptr, "Btn1"); // ja
+    spiel->mnuDateiNeu->trigger();
+    EXPECT_EQ(spiel->runde.SpielerPunkte[0], 0);
+    EXPECT_EQ(spiel->runde.SpielerPunkte[1], 0);
+    EXPECT_EQ(spiel->runde.aktSpieler, 0);
+    EXPECT_EQ(spiel->neueSpiele, 1);
+    EXPECT_EQ(DateiInfoFrm::instanz().SpPunkte[1]->text(), "0");
+    EXPECT_EQ(spiel->punkZiff->text(), "000000");
+}
+
+// Wer die Zeichenkette nicht von VARKU hat oder keine Wörter findet, sieht eine Meldung, und
+// das Spiel endet, ohne eine Datei anzufassen.
+TEST_F(Rahmen, AbgewiesenOderOhneWoerter) {
+    ordner.schreibe("Varku.ini", "[Testspiel]\nEinstellungenSpeichern=1\n");
+    const QByteArray ini = ordner.lies("Varku.ini");
+    const auto fabrik = [](const Spielkonfiguration& k, const Spielstartdaten& s) {
+        return std::unique_ptr<Spielfenster>(new Testspiel(k, s));
+    };
+    QString text;
+    antworte(&text);
+    EXPECT_EQ(spielAblauf("", Testspiel::konfiguration(), fabrik), 1);
+    EXPECT_TRUE(text.startsWith("Laufzeitfehler: Dieses Spiel lässt sich nur aus"))
+        << text.toStdString();
+    antworte(&text);
+    EXPECT_EQ(spielAblauf("\"Version=4;RuvoFeldName=KAT2;nSpieler=1;A;ABCDEFGH;\"",
+                          Testspiel::konfiguration(), fabrik),
+              1);
+    EXPECT_TRUE(text.startsWith("Keine Wörter: Zu diesem Übungsschwerpunkt gibt es\nkeine Wörter "
+                                "für Testspiel."))
+        << text.toStdString();
+    EXPECT_EQ(ordner.lies("Varku.ini"), ini);
+    EXPECT_FALSE(ordner.gibt("User/Meister.sqlite"));
+}
