@@ -13,6 +13,8 @@
 #include "foundation/Sound.h"
 #include "foundation/Twips.h"
 #include "foundation/Zeigerinstrument.h"
+#include "gamekit/MeisterFrm.h"
+#include "gamekit/Meisterliste.h"
 #include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
 #include "platform/Laufzeitfehler.h"
@@ -26,6 +28,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstdint>
 
 namespace varku {
 
@@ -376,7 +380,14 @@ bool Spielfenster::setzeEndeFrage() {
 }
 
 void Spielfenster::trageMeisterEin() {
-    (void)meisterStand();
+    QStringList namen;
+    std::vector<qint32> punkte;
+    for (const auto& [name, p] : meisterStand()) {
+        namen << name;
+        punkte.push_back(qint32(std::clamp<long>(p, 0, INT32_MAX)));
+    }
+    Meisterliste(Meisterliste::meisterDatei(start.UserPfad), konfig.name)
+        .updateMeister(int(namen.size()), namen, punkte, dienste::uhr().jetzt().date());
 }
 
 void Spielfenster::programmEnde() {
@@ -456,7 +467,11 @@ void Spielfenster::mnuDateiInfo_Click() {
     halteUhren(false);
 }
 
-void Spielfenster::mnuDateiMeisterliste_Click() {}
+void Spielfenster::mnuDateiMeisterliste_Click() {
+    halteUhren(true);
+    MeisterFrm::zeige(Meisterliste(Meisterliste::meisterDatei(start.UserPfad), konfig.name), this);
+    halteUhren(false);
+}
 
 void Spielfenster::mnuBearbEinstell_Click() {
     halteUhren(true);

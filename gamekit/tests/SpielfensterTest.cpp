@@ -7,6 +7,7 @@
 #include "foundation/Zeigerinstrument.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "gamekit/Meisterliste.h"
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/tests/Testspiel.h"
 #include "platform/Fensterablage.h"
@@ -100,6 +101,7 @@ TEST_F(Rahmen, RatezeitLaeuftNach100SekundenAb) {
 // Takt fällig sind; danach fragt das Schließen nichts mehr.
 TEST_F(Rahmen, SpielzeitEndetEinmal) {
     starte(zwei, "RatezeitBegrenzen=1\nEinstellungenSpeichern=1");
+    spiel->richtig(); // Anna bekommt 10 Punkte
     QString ratezeit, ende;
     for (int i = 0; i < 3; ++i)
         antworte(&ratezeit); // bei 100, 200 und 300 s
@@ -123,6 +125,12 @@ TEST_F(Rahmen, SpielzeitEndetEinmal) {
     EXPECT_EQ(spiel->gespeichert, 1) << "das Ende kommt nur einmal";
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
     EXPECT_TRUE(ordner.lies("Varku.ini").contains("EinstellungenSpeichern= 1"));
+    // jeder Spieler mit Punkten steht genau einmal in der Meisterliste
+    const auto liste =
+        Meisterliste(Meisterliste::meisterDatei(ordner.pfad("User")), "Testspiel").meisterliste();
+    ASSERT_EQ(liste.size(), 1u);
+    EXPECT_EQ(liste[0].Name, "Anna Lena");
+    EXPECT_EQ(liste[0].Punkte, 10);
 }
 
 TEST_F(Rahmen, SchliessenNachDerSpielzeitFragtNichts) {
