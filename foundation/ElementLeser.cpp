@@ -70,26 +70,26 @@ QString erstesElement(const QString& zeile) {
     return l.naechstes();
 }
 
+ZeilenLage zeileAb(QByteArrayView bytes, qsizetype ab) {
+    const char* const d = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype i = ab;
+    while (i < n && d[i] != '\n' && d[i] != '\r')
+        ++i;
+    qsizetype endeLaenge = 0;
+    if (i < n)
+        endeLaenge = (d[i] == '\r' && i + 1 < n && d[i + 1] == '\n') ? 2 : 1;
+    return {ab, i - ab, endeLaenge};
+}
+
 std::vector<RohZeile> zerlegeInZeilen(const QByteArray& bytes) {
     std::vector<RohZeile> zeilen;
-    qsizetype anfang = 0;
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const char c = bytes.at(i);
-        if (c == '\n' || c == '\r') {
-            qsizetype endeLaenge = 1;
-            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-                endeLaenge = 2;
-            zeilen.push_back({bytes.mid(anfang, i - anfang), bytes.mid(i, endeLaenge)});
-            i += endeLaenge;
-            anfang = i;
-        } else {
-            ++i;
-        }
+    for (qsizetype i = 0; i < bytes.size();) {
+        const ZeilenLage z = zeileAb(bytes, i);
+        zeilen.push_back(
+            {bytes.mid(z.anfang, z.laenge), bytes.mid(z.anfang + z.laenge, z.endeLaenge)});
+        i = z.naechste();
     }
-    if (anfang < n)
-        zeilen.push_back({bytes.mid(anfang), QByteArray()});
     return zeilen;
 }
 
