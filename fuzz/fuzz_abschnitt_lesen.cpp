@@ -1,9 +1,12 @@
 // Ein Abschnitt der Konfigurationsdatei wird mit seinen Zahlen gelesen; Unsinn darf höchstens
-// einen Laufzeitfehler geben, nie einen Absturz.
+// einen Laufzeitfehler "Überlauf" geben, nie einen Absturz und nie eine unendliche Zahl.
 #include "foundation/IniAbschnitt.h"
 #include "foundation/Textkodierung.h"
 #include "foundation/Zahlenwert.h"
 #include "platform/Laufzeitfehler.h"
+
+#include <cmath>
+#include <cstdlib>
 
 using namespace varku;
 
@@ -25,6 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
                         if (i < 0 || i >= schluessel.size() || wert != trimme(wert))
                             std::abort();
                         const double z = zahlenwert(wert);
+                        if (!std::isfinite(z))
+                            std::abort();
+                        // was geschrieben wird, liest sich als endliche Zahl zurück
+                        if (!std::isfinite(zahlenwert(iniZahl(z))))
+                            std::abort();
                         (void)alsInteger(z);
                         (void)alsLong(z);
                     },
