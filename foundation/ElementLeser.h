@@ -22,10 +22,10 @@ public:
     QString naechstes();
     // die übrigen Elemente der laufenden Zeile (mindestens eines, solange nicht am Ende)
     QStringList restDerZeile();
+    // ob nach dem letzten Element ein Komma stand, die Zeile also weitergeht
+    bool zeileOffen() const { return m_zeileOffen; }
 
 private:
-    bool zeilenende(qsizetype i) const;
-
     QString m_text;
     qsizetype m_pos = 0;
     bool m_zeileOffen = false;

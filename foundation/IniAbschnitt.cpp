@@ -45,7 +45,8 @@ bool leseAbschnittAusText(const QString& text, const QString& abschnitt,
         const QString element = leser.naechstes();
         if (!bisDateiende && element.startsWith(u'['))
             break;
-        if (element.startsWith(u';'))
+        // Leerzeilen und Kommentare tragen keinen Schlüssel
+        if (element.isEmpty() || element.startsWith(u';'))
             continue;
         // Schlüssel und "=" am Anfang, ohne je Element einen Text zusammenzusetzen
         for (int i = 0; i < schluessel.size(); ++i) {
