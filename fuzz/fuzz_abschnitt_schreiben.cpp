@@ -21,48 +21,56 @@ void pruefe(bool bedingung) {
         std::abort();
 }
 
-// die Elemente einer Zeile, dekodiert und mit dem Elementleser gelesen
-QStringList elementeDerZeile(QByteArrayView inhalt, Kodierung k, bool erste) {
-    if (erste && k == Kodierung::Utf8 && inhalt.startsWith("\xEF\xBB\xBF"))
-        inhalt = inhalt.sliced(3);
-    ElementLeser l(dekodiere(inhalt.toByteArray(), k));
-    QStringList e = l.restDerZeile();
-    if (e.isEmpty())
-        e << QString();
-    return e;
-}
-
+// Wie eine Zeile beim Lesen Element für Element wirkt
 struct Zeile {
     ZeilenLage lage;
-    QStringList elemente;
+    bool hatKopf = false;          // ein Element ist genau der Kopf
+    bool beginntAbschnitt = false; // ein Element beginnt mit "["
+    bool ersteMitKlammer = false;  // das erste Element beginnt mit "["
+    bool kommentar = false;        // das erste Element beginnt mit ";"
+    bool einElement = false;
 };
 
-// Schritt für Schritt wie beschrieben, Zeile für Zeile dekodiert
-QByteArray erwartet(const QByteArray& alt, std::vector<Zeile>& zeilen, qsizetype& kopfZeile,
+// Der ganze Text wird einmal dekodiert und mit dem Elementleser gelesen, Zeile für Zeile neben
+// den Bytes her: Zeilenenden sind in beiden dieselben.
+std::vector<Zeile> zeilenDer(const QByteArray& alt) {
+    ElementLeser leser(dateiText(alt));
+    std::vector<Zeile> zeilen;
+    for (qsizetype i = 0; i < alt.size();) {
+        Zeile z{zeileAb(alt, i)};
+        pruefe(!leser.amEnde() || leser.zeileOffen());
+        qsizetype anzahl = 0;
+        do {
+            const QString e = leser.naechstes();
+            if (anzahl++ == 0) {
+                z.ersteMitKlammer = e.startsWith(u'[');
+                z.kommentar = e.startsWith(u';');
+            }
+            z.hatKopf = z.hatKopf || e == kopf;
+            z.beginntAbschnitt = z.beginntAbschnitt || e.startsWith(u'[');
+        } while (leser.zeileOffen());
+        z.einElement = anzahl == 1;
+        zeilen.push_back(z);
+        i = z.lage.naechste();
+    }
+    pruefe(leser.amEnde());
+    return zeilen;
+}
+
+// Schritt für Schritt wie beschrieben
+QByteArray erwartet(const QByteArray& alt, const std::vector<Zeile>& zeilen, qsizetype& kopfZeile,
                     qsizetype& restZeile) {
     const Kodierung k = erkenneKodierung(alt);
-    for (qsizetype i = 0; i < alt.size();) {
-        const ZeilenLage z = zeileAb(alt, i);
-        zeilen.push_back(
-            {z, elementeDerZeile(QByteArrayView(alt).sliced(z.anfang, z.laenge), k, i == 0)});
-        i = z.naechste();
-    }
     QByteArray ende = "\r\n";
     for (const Zeile& z : zeilen)
         if (z.lage.endeLaenge > 0) {
             ende = alt.mid(z.lage.anfang + z.lage.laenge, z.lage.endeLaenge);
             break;
         }
-    const auto zeilenMitEnde = [&](const Zeile& z) {
+    const auto zeileMitEnde = [&](const Zeile& z) {
         return alt.mid(z.lage.anfang, z.lage.laenge) +
                (z.lage.endeLaenge > 0 ? alt.mid(z.lage.anfang + z.lage.laenge, z.lage.endeLaenge)
                                       : ende);
-    };
-    const auto beginntAbschnitt = [](const Zeile& z) {
-        for (const QString& e : z.elemente)
-            if (e.startsWith(u'['))
-                return true;
-        return false;
     };
 
     QByteArray ergebnis;
@@ -70,8 +78,8 @@ QByteArray erwartet(const QByteArray& alt, std::vector<Zeile>& zeilen, qsizetype
     qsizetype i = 0;
     kopfZeile = -1;
     while (i < anzahl && kopfZeile < 0) {
-        ergebnis += zeilenMitEnde(zeilen[size_t(i)]);
-        if (zeilen[size_t(i)].elemente.contains(kopf))
+        ergebnis += zeileMitEnde(zeilen[size_t(i)]);
+        if (zeilen[size_t(i)].hatKopf)
             kopfZeile = i;
         ++i;
     }
@@ -81,9 +89,9 @@ QByteArray erwartet(const QByteArray& alt, std::vector<Zeile>& zeilen, qsizetype
     restZeile = anzahl;
     if (kopfZeile < 0)
         return ergebnis;
-    for (; i < anzahl && !beginntAbschnitt(zeilen[size_t(i)]); ++i)
-        if (zeilen[size_t(i)].elemente.first().startsWith(u';'))
-            ergebnis += zeilenMitEnde(zeilen[size_t(i)]);
+    for (; i < anzahl && !zeilen[size_t(i)].beginntAbschnitt; ++i)
+        if (zeilen[size_t(i)].kommentar)
+            ergebnis += zeileMitEnde(zeilen[size_t(i)]);
     restZeile = i;
     if (i < anzahl)
         ergebnis += alt.sliced(zeilen[size_t(i)].lage.anfang);
@@ -97,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const AbschnittsFormat format{QStringLiteral("Varku")};
     const QByteArray ergebnis = ersetzeAbschnitt(alt, format, neu);
 
-    std::vector<Zeile> zeilen;
+    const std::vector<Zeile> zeilen = zeilenDer(alt);
     qsizetype kopfZeile = -1;
     qsizetype restZeile = 0;
     pruefe(ergebnis == erwartet(alt, zeilen, kopfZeile, restZeile));
@@ -112,9 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     // Zeile und hält der Abschnitt keine Zeile mit Komma oder Anführungszeichen, liest man die
     // neuen Werte. (Solche Zeilen liegen außerhalb des Formats: ihre Elemente können zu zwei
     // Abschnitten gehören.)
-    const bool kopfAllein = zeilen[size_t(kopfZeile)].elemente.size() == 1;
-    const bool restSauber = restZeile == qsizetype(zeilen.size()) ||
-                            zeilen[size_t(restZeile)].elemente.first().startsWith(u'[');
+    const bool kopfAllein = zeilen[size_t(kopfZeile)].einElement;
+    const bool restSauber =
+        restZeile == qsizetype(zeilen.size()) || zeilen[size_t(restZeile)].ersteMitKlammer;
     bool abschnittSauber = true;
     for (qsizetype i = kopfZeile + 1; i < restZeile && abschnittSauber; ++i) {
         const QByteArrayView z = QByteArrayView(alt).sliced(zeilen[size_t(i)].lage.anfang,
