@@ -4,46 +4,50 @@ namespace varku {
 
 ElementLeser::ElementLeser(QString text) : m_text(std::move(text)) {}
 
-bool ElementLeser::zeilenende(qsizetype i) const {
-    const QChar c = m_text.at(i);
+namespace {
+bool istZeilenende(char16_t c) {
     return c == u'\n' || c == u'\r';
 }
+} // namespace
 
 QString ElementLeser::naechstes() {
+    // über die Zeichen selbst: das läuft für jedes Zeichen jeder Textdatei
+    const char16_t* const d = QStringView(m_text).utf16();
     const qsizetype n = m_text.size();
-    while (m_pos < n && (m_text.at(m_pos) == u' ' || m_text.at(m_pos) == u'\t'))
-        ++m_pos;
+    qsizetype pos = m_pos;
+    while (pos < n && (d[pos] == u' ' || d[pos] == u'\t'))
+        ++pos;
     QString element;
-    if (m_pos < n && m_text.at(m_pos) == u'"') {
-        ++m_pos;
-        const qsizetype anfang = m_pos;
-        while (m_pos < n && m_text.at(m_pos) != u'"' && !zeilenende(m_pos))
-            ++m_pos;
-        element = m_text.mid(anfang, m_pos - anfang);
-        if (m_pos < n && m_text.at(m_pos) == u'"')
-            ++m_pos;
-        while (m_pos < n && m_text.at(m_pos) != u',' && !zeilenende(m_pos))
-            ++m_pos;
+    if (pos < n && d[pos] == u'"') {
+        const qsizetype anfang = ++pos;
+        while (pos < n && d[pos] != u'"' && !istZeilenende(d[pos]))
+            ++pos;
+        element = m_text.mid(anfang, pos - anfang);
+        if (pos < n && d[pos] == u'"')
+            ++pos;
+        while (pos < n && d[pos] != u',' && !istZeilenende(d[pos]))
+            ++pos;
     } else {
-        const qsizetype anfang = m_pos;
-        while (m_pos < n && m_text.at(m_pos) != u',' && !zeilenende(m_pos))
-            ++m_pos;
-        element = m_text.mid(anfang, m_pos - anfang);
+        const qsizetype anfang = pos;
+        while (pos < n && d[pos] != u',' && !istZeilenende(d[pos]))
+            ++pos;
+        element = m_text.mid(anfang, pos - anfang);
     }
-    if (m_pos < n && m_text.at(m_pos) == u',') {
-        ++m_pos;
+    if (pos < n && d[pos] == u',') {
+        ++pos;
         m_zeileOffen = true;
     } else {
         // Zeilenende: CR LF zählt als eines
-        if (m_pos < n && m_text.at(m_pos) == u'\r') {
-            ++m_pos;
-            if (m_pos < n && m_text.at(m_pos) == u'\n')
-                ++m_pos;
-        } else if (m_pos < n && m_text.at(m_pos) == u'\n') {
-            ++m_pos;
+        if (pos < n && d[pos] == u'\r') {
+            ++pos;
+            if (pos < n && d[pos] == u'\n')
+                ++pos;
+        } else if (pos < n && d[pos] == u'\n') {
+            ++pos;
         }
         m_zeileOffen = false;
     }
+    m_pos = pos;
     return element;
 }
 
@@ -70,26 +74,26 @@ QString erstesElement(const QString& zeile) {
     return l.naechstes();
 }
 
+ZeilenLage zeileAb(QByteArrayView bytes, qsizetype ab) {
+    const char* const d = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype i = ab;
+    while (i < n && d[i] != '\n' && d[i] != '\r')
+        ++i;
+    qsizetype endeLaenge = 0;
+    if (i < n)
+        endeLaenge = (d[i] == '\r' && i + 1 < n && d[i + 1] == '\n') ? 2 : 1;
+    return {ab, i - ab, endeLaenge};
+}
+
 std::vector<RohZeile> zerlegeInZeilen(const QByteArray& bytes) {
     std::vector<RohZeile> zeilen;
-    qsizetype anfang = 0;
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const char c = bytes.at(i);
-        if (c == '\n' || c == '\r') {
-            qsizetype endeLaenge = 1;
-            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-                endeLaenge = 2;
-            zeilen.push_back({bytes.mid(anfang, i - anfang), bytes.mid(i, endeLaenge)});
-            i += endeLaenge;
-            anfang = i;
-        } else {
-            ++i;
-        }
+    for (qsizetype i = 0; i < bytes.size();) {
+        const ZeilenLage z = zeileAb(bytes, i);
+        zeilen.push_back(
+            {bytes.mid(z.anfang, z.laenge), bytes.mid(z.anfang + z.laenge, z.endeLaenge)});
+        i = z.naechste();
     }
-    if (anfang < n)
-        zeilen.push_back({bytes.mid(anfang), QByteArray()});
     return zeilen;
 }
 

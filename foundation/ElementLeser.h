@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -21,10 +22,10 @@ public:
     QString naechstes();
     // die übrigen Elemente der laufenden Zeile (mindestens eines, solange nicht am Ende)
     QStringList restDerZeile();
+    // ob nach dem letzten Element ein Komma stand, die Zeile also weitergeht
+    bool zeileOffen() const { return m_zeileOffen; }
 
 private:
-    bool zeilenende(qsizetype i) const;
-
     QString m_text;
     qsizetype m_pos = 0;
     bool m_zeileOffen = false;
@@ -34,6 +35,18 @@ private:
 QStringList alleElemente(const QString& text);
 // das erste Element einer Zeile
 QString erstesElement(const QString& zeile);
+
+// Wo eine Zeile in den Bytes steht, ohne sie zu kopieren: Inhalt ab anfang, laenge Bytes lang,
+// danach das Zeilenende (2 bei CR LF, 1 bei CR oder LF, 0 bei der letzten Zeile ohne Zeilenende).
+struct ZeilenLage {
+    qsizetype anfang = 0;
+    qsizetype laenge = 0;
+    qsizetype endeLaenge = 0;
+
+    qsizetype naechste() const { return anfang + laenge + endeLaenge; }
+};
+// die Zeile, die bei ab beginnt (0 <= ab < bytes.size()); Zeilenenden wie bei zerlegeInZeilen
+ZeilenLage zeileAb(QByteArrayView bytes, qsizetype ab);
 
 // Eine Zeile der Datei, wie sie steht: Inhalt und Zeilenende (leer bei der letzten Zeile
 // ohne Zeilenende).

@@ -42,14 +42,17 @@ using Schluesselzeilen = std::vector<std::pair<QString, QString>>;
 QByteArray ersetzeAbschnitt(const QByteArray& alt, const AbschnittsFormat& format,
                             const Schluesselzeilen& zeilen);
 
-// Schreibt den Abschnitt absturzsicher: die temporäre Datei wird ganz geschrieben und auf die
-// Platte gebracht, dann über die Konfigurationsdatei umbenannt.
+// Schreibt den Abschnitt absturzsicher: die temporäre Datei wird mit den Zugriffsrechten der
+// alten Datei neu angelegt, ganz geschrieben und auf die Platte gebracht, dann über die
+// Konfigurationsdatei umbenannt. Zeit und Speicher wachsen linear mit der Datei.
 void schreibeAbschnitt(const QString& iniDatei, const AbschnittsFormat& format,
                        const Schluesselzeilen& zeilen);
 
 // Werte, wie sie in die Datei geschrieben werden
-QString iniSchalter(bool ein);       // "1" / "0"
-QString iniZahl(double zahl);        // ohne Leerzeichen, Punkt als Dezimalzeichen
+QString iniSchalter(bool ein); // "1" / "0"
+// ohne Leerzeichen, Punkt als Dezimalzeichen, 15 Stellen, außer der Wert läse sich so nicht
+// zurück; eine unendliche oder ungültige Zahl ist ein Laufzeitfehler "Überlauf"
+QString iniZahl(double zahl);
 QString iniGanzzahl(long long zahl); // Ziffern ohne Leerzeichen
 
 } // namespace varku

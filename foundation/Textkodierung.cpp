@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace varku {
@@ -21,10 +22,29 @@ constexpr std::array<char16_t, 32> cp1252Oben = {
 } // namespace
 
 Kodierung erkenneKodierung(const QByteArray& bytes) {
-    QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString s = dekoder.decode(bytes);
-    (void)s;
-    return dekoder.hasError() ? Kodierung::Windows1252 : Kodierung::Utf8;
+    // in Stücken prüfen, damit eine große Datei nicht ganz als Text im Speicher steht; ein Stück
+    // endet vor einem Byte, das kein Folgebyte ist, also nie mitten in einem Zeichen
+    constexpr qsizetype stueck = 64 * 1024;
+    const auto folgebyte = [&](qsizetype i) { return (uchar(bytes.at(i)) & 0xC0) == 0x80; };
+    const qsizetype n = bytes.size();
+    for (qsizetype a = 0; a < n;) {
+        qsizetype e = std::min(n, a + stueck);
+        if (e < n) {
+            qsizetype k = e;
+            while (k > a && k > e - 4 && folgebyte(k))
+                --k;
+            // mehr als drei Folgebytes in Reihe sind ohnehin ungültig
+            if (k > a && !folgebyte(k))
+                e = k;
+        }
+        QStringDecoder dekoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // decode() dekodiert erst, wenn das Ergebnis zum Text wird
+        const QString text = dekoder.decode(QByteArrayView(bytes).sliced(a, e - a));
+        if (dekoder.hasError())
+            return Kodierung::Windows1252;
+        a = e;
+    }
+    return Kodierung::Utf8;
 }
 
 QString dekodiere(const QByteArray& bytes, Kodierung k) {
@@ -74,7 +94,7 @@ QString dateiText(const QByteArray& bytes) {
     return dekodiere(bytes, k);
 }
 
-Textdatei leseTextdatei(const QString& pfad) {
+QByteArray leseDatei(const QString& pfad) {
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly)) {
         if (!QFileInfo::exists(pfad))
@@ -83,8 +103,12 @@ Textdatei leseTextdatei(const QString& pfad) {
         throw Laufzeitfehler(Laufzeitfehler::DateiZugriff,
                              QStringLiteral("Pfad/Datei-Zugriffsfehler"), pfad);
     }
+    return f.readAll();
+}
+
+Textdatei leseTextdatei(const QString& pfad) {
     Textdatei t;
-    t.bytes = f.readAll();
+    t.bytes = leseDatei(pfad);
     t.kodierung = erkenneKodierung(t.bytes);
     t.text = dateiText(t.bytes);
     return t;

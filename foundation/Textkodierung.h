@@ -22,6 +22,8 @@ struct Textdatei {
     QString text;
 };
 
+// liest eine Datei ganz als Bytes; eine fehlende Datei ist ein Laufzeitfehler, der sie nennt
+QByteArray leseDatei(const QString& pfad);
 // liest eine Textdatei ganz; eine fehlende Datei ist ein Laufzeitfehler, der sie nennt
 Textdatei leseTextdatei(const QString& pfad);
 

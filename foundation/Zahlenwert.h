@@ -6,7 +6,9 @@
 namespace varku {
 
 // Der Zahlenwert eines Textes: seine führende Zahl ("12abc" gibt 12, "abc" gibt 0),
-// Punkt als Dezimalzeichen, Leerzeichen davor zählen nicht.
+// Punkt als Dezimalzeichen in jeder Spracheinstellung, Leerzeichen davor zählen nicht. Das
+// Ergebnis ist immer endlich: eine Zahl über dem Bereich von double ist ein Laufzeitfehler
+// "Überlauf", der den Text nennt; eine zu kleine ist 0.
 double zahlenwert(const QString& text);
 
 // Runden auf die nächste ganze Zahl, eine Hälfte zur geraden Nachbarzahl.

@@ -1,5 +1,6 @@
-// Das Neuschreiben eines Abschnitts darf keine Zeile außerhalb verlieren oder verändern, muss
-// beim zweiten Mal dieselbe Datei ergeben und die neuen Werte lesbar machen.
+// Das Neuschreiben eines Abschnitts muss genau das ergeben, was das zeilenweise Lesen mit dem
+// Elementleser verlangt, beim zweiten Mal dieselbe Datei ergeben und die neuen Werte lesbar
+// machen. Auch die Prüfung hier bleibt linear in der Größe der Eingabe.
 #include "foundation/ElementLeser.h"
 #include "foundation/IniAbschnitt.h"
 #include "foundation/Textkodierung.h"
@@ -13,21 +14,88 @@ namespace {
 const Schluesselzeilen neu{{QStringLiteral("TextFontName"), QStringLiteral("Andika")},
                            {QStringLiteral("TextFontGröße"), QStringLiteral("28")},
                            {QStringLiteral("AutoDialog"), QStringLiteral("1")}};
-
-QStringList elementeDerZeile(const RohZeile& z, Kodierung k, bool erste) {
-    QByteArray inhalt = z.inhalt;
-    if (erste && k == Kodierung::Utf8 && inhalt.startsWith("\xEF\xBB\xBF"))
-        inhalt.remove(0, 3);
-    ElementLeser l(dekodiere(inhalt, k));
-    QStringList e = l.restDerZeile();
-    if (e.isEmpty())
-        e << QString();
-    return e;
-}
+const QString kopf = QStringLiteral("[Varku]");
 
 void pruefe(bool bedingung) {
     if (!bedingung)
         std::abort();
+}
+
+// Wie eine Zeile beim Lesen Element für Element wirkt
+struct Zeile {
+    ZeilenLage lage;
+    bool hatKopf = false;          // ein Element ist genau der Kopf
+    bool beginntAbschnitt = false; // ein Element beginnt mit "["
+    bool ersteMitKlammer = false;  // das erste Element beginnt mit "["
+    bool kommentar = false;        // das erste Element beginnt mit ";"
+    bool einElement = false;
+};
+
+// Der ganze Text wird einmal dekodiert und mit dem Elementleser gelesen, Zeile für Zeile neben
+// den Bytes her: Zeilenenden sind in beiden dieselben.
+std::vector<Zeile> zeilenDer(const QByteArray& alt) {
+    ElementLeser leser(dateiText(alt));
+    std::vector<Zeile> zeilen;
+    for (qsizetype i = 0; i < alt.size();) {
+        Zeile z{zeileAb(alt, i)};
+        pruefe(!leser.amEnde() || leser.zeileOffen());
+        qsizetype anzahl = 0;
+        do {
+            const QString e = leser.naechstes();
+            if (anzahl++ == 0) {
+                z.ersteMitKlammer = e.startsWith(u'[');
+                z.kommentar = e.startsWith(u';');
+            }
+            z.hatKopf = z.hatKopf || e == kopf;
+            z.beginntAbschnitt = z.beginntAbschnitt || e.startsWith(u'[');
+        } while (leser.zeileOffen());
+        z.einElement = anzahl == 1;
+        zeilen.push_back(z);
+        i = z.lage.naechste();
+    }
+    pruefe(leser.amEnde());
+    return zeilen;
+}
+
+// Schritt für Schritt wie beschrieben
+QByteArray erwartet(const QByteArray& alt, const std::vector<Zeile>& zeilen, qsizetype& kopfZeile,
+                    qsizetype& restZeile) {
+    const Kodierung k = erkenneKodierung(alt);
+    QByteArray ende = "\r\n";
+    for (const Zeile& z : zeilen)
+        if (z.lage.endeLaenge > 0) {
+            ende = alt.mid(z.lage.anfang + z.lage.laenge, z.lage.endeLaenge);
+            break;
+        }
+    const auto zeileMitEnde = [&](const Zeile& z) {
+        return alt.mid(z.lage.anfang, z.lage.laenge) +
+               (z.lage.endeLaenge > 0 ? alt.mid(z.lage.anfang + z.lage.laenge, z.lage.endeLaenge)
+                                      : ende);
+    };
+
+    QByteArray ergebnis;
+    const qsizetype anzahl = qsizetype(zeilen.size());
+    qsizetype i = 0;
+    kopfZeile = -1;
+    while (i < anzahl && kopfZeile < 0) {
+        ergebnis += zeileMitEnde(zeilen[size_t(i)]);
+        if (zeilen[size_t(i)].hatKopf)
+            kopfZeile = i;
+        ++i;
+    }
+    for (const auto& [name, wert] : neu)
+        ergebnis += kodiere(name + u'=' + wert, k) + ende;
+    ergebnis += ' ' + ende;
+    restZeile = anzahl;
+    if (kopfZeile < 0)
+        return ergebnis;
+    for (; i < anzahl && !zeilen[size_t(i)].beginntAbschnitt; ++i)
+        if (zeilen[size_t(i)].kommentar)
+            ergebnis += zeileMitEnde(zeilen[size_t(i)]);
+    restZeile = i;
+    if (i < anzahl)
+        ergebnis += alt.sliced(zeilen[size_t(i)].lage.anfang);
+    return ergebnis;
 }
 
 } // namespace
@@ -37,41 +105,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const AbschnittsFormat format{QStringLiteral("Varku")};
     const QByteArray ergebnis = ersetzeAbschnitt(alt, format, neu);
 
-    // Lage des Abschnitts, unabhängig bestimmt
-    const Kodierung k = erkenneKodierung(alt);
-    const auto zeilen = zerlegeInZeilen(alt);
-    size_t kopf = zeilen.size();
-    for (size_t i = 0; i < zeilen.size() && kopf == zeilen.size(); ++i)
-        if (elementeDerZeile(zeilen[i], k, i == 0).contains(QStringLiteral("[Varku]")))
-            kopf = i;
-
-    if (kopf == zeilen.size()) {
-        // ohne Kopf: die alte Datei steht vorn, nur die letzte Zeile bekommt ihr Zeilenende
-        pruefe(ergebnis.startsWith(alt));
-        return 0;
-    }
-
-    // alles bis zum Kopf steht unverändert vorn
-    QByteArray vorn;
-    for (size_t i = 0; i <= kopf; ++i)
-        vorn += zeilen[i].inhalt + zeilen[i].ende;
-    pruefe(ergebnis.startsWith(vorn));
-
-    // alles ab dem nächsten Abschnittskopf steht unverändert hinten
-    size_t rest = kopf + 1;
-    while (rest < zeilen.size()) {
-        bool neuerAbschnitt = false;
-        for (const QString& e : elementeDerZeile(zeilen[rest], k, false))
-            neuerAbschnitt = neuerAbschnitt || e.startsWith(u'[');
-        if (neuerAbschnitt)
-            break;
-        ++rest;
-    }
-    QByteArray hinten;
-    for (size_t i = rest; i < zeilen.size(); ++i)
-        hinten += zeilen[i].inhalt + zeilen[i].ende;
-    pruefe(ergebnis.endsWith(hinten));
-    pruefe(ergebnis.size() >= vorn.size() + hinten.size());
+    const std::vector<Zeile> zeilen = zeilenDer(alt);
+    qsizetype kopfZeile = -1;
+    qsizetype restZeile = 0;
+    pruefe(ergebnis == erwartet(alt, zeilen, kopfZeile, restZeile));
+    pruefe(erkenneKodierung(ergebnis) == erkenneKodierung(alt));
+    if (kopfZeile < 0)
+        return 0; // ohne Kopf hängt jedes Neuschreiben einen weiteren Block an
 
     // zweimal geschrieben ist wie einmal
     pruefe(ersetzeAbschnitt(ergebnis, format, neu) == ergebnis);
@@ -80,14 +120,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     // Zeile und hält der Abschnitt keine Zeile mit Komma oder Anführungszeichen, liest man die
     // neuen Werte. (Solche Zeilen liegen außerhalb des Formats: ihre Elemente können zu zwei
     // Abschnitten gehören.)
-    const bool kopfAllein = elementeDerZeile(zeilen[kopf], k, kopf == 0).size() == 1;
+    const bool kopfAllein = zeilen[size_t(kopfZeile)].einElement;
     const bool restSauber =
-        rest == zeilen.size() || elementeDerZeile(zeilen[rest], k, false).first().startsWith(u'[');
-    // Kommentare des Abschnitts bleiben; mit Komma könnten sie weitere Elemente tragen.
+        restZeile == qsizetype(zeilen.size()) || zeilen[size_t(restZeile)].ersteMitKlammer;
     bool abschnittSauber = true;
-    for (size_t i = kopf + 1; i < rest; ++i)
-        abschnittSauber =
-            abschnittSauber && !zeilen[i].inhalt.contains(',') && !zeilen[i].inhalt.contains('"');
+    for (qsizetype i = kopfZeile + 1; i < restZeile && abschnittSauber; ++i) {
+        const QByteArrayView z = QByteArrayView(alt).sliced(zeilen[size_t(i)].lage.anfang,
+                                                            zeilen[size_t(i)].lage.laenge);
+        abschnittSauber = !z.contains(',') && !z.contains('"');
+    }
     if (kopfAllein && restSauber && abschnittSauber) {
         QStringList namen;
         for (const auto& [n, w] : neu)

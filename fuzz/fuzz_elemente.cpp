@@ -2,6 +2,7 @@
 #include "foundation/ElementLeser.h"
 #include "foundation/Textkodierung.h"
 
+#include <QStringDecoder>
 #include <cstdlib>
 
 using namespace varku;
@@ -27,11 +28,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         if (e.contains(u'\n') || e.contains(u'\r'))
             std::abort();
 
-    // die Zeilen aneinandergefügt sind wieder die Bytes
+    // die Zeilen aneinandergefügt sind wieder die Bytes, und ihre Lage stimmt
     QByteArray wieder;
-    for (const RohZeile& z : zerlegeInZeilen(bytes))
+    qsizetype ab = 0;
+    for (const RohZeile& z : zerlegeInZeilen(bytes)) {
+        const ZeilenLage lage = zeileAb(bytes, ab);
+        if (lage.anfang != ab || lage.laenge != z.inhalt.size() || lage.endeLaenge != z.ende.size())
+            std::abort();
+        if (z.inhalt.contains('\n') || z.inhalt.contains('\r'))
+            std::abort();
         wieder += z.inhalt + z.ende;
+        ab = lage.naechste();
+    }
     if (wieder != bytes)
+        std::abort();
+
+    // die Kodierung wird in Stücken erkannt: wie beim Dekodieren am Stück
+    QStringDecoder ganz(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString alsUtf8 = ganz.decode(bytes); // erst als Text wird wirklich dekodiert
+    if ((k == Kodierung::Utf8) == ganz.hasError())
         std::abort();
 
     // Windows-1252 geht verlustfrei hin und zurück

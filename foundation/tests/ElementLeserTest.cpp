@@ -57,9 +57,17 @@ TEST(ElementLeser, ZeilenMitIhrenEnden) {
     for (const Fall& f : faelle) {
         const auto z = zerlegeInZeilen(f.bytes);
         ASSERT_EQ(z.size(), f.zeilen.size()) << f.name;
+        qsizetype ab = 0;
         for (size_t i = 0; i < z.size(); ++i) {
             EXPECT_EQ(z[i].inhalt, f.zeilen[i].first) << f.name << " Zeile " << i;
             EXPECT_EQ(z[i].ende, f.zeilen[i].second) << f.name << " Zeile " << i;
+            // dieselbe Zeile nur nach ihrer Lage
+            const ZeilenLage lage = zeileAb(f.bytes, ab);
+            EXPECT_EQ(f.bytes.mid(lage.anfang, lage.laenge), f.zeilen[i].first) << f.name;
+            EXPECT_EQ(f.bytes.mid(lage.anfang + lage.laenge, lage.endeLaenge), f.zeilen[i].second)
+                << f.name;
+            ab = lage.naechste();
         }
+        EXPECT_EQ(ab, f.bytes.size()) << f.name;
     }
 }
