@@ -24,6 +24,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,6 +53,8 @@ Spielfenster::Spielfenster(Spielkonfiguration k, Spielstartdaten s)
     EnergTimer->setzeIntervall(konfig.spielzeitTaktMs);
     EnergTimer->beiTick = [this] { EnergTimer_Timer(); };
     setzeTonSchalter([this] { return tonEin(); });
+    // Tasten gehen an das Spiel, bevor ein Knopf des Fensters sie nimmt
+    qApp->installEventFilter(this);
 
     // die Spieler im Infofenster, mit 0 Punkten
     DateiInfoFrm& info = DateiInfoFrm::instanz();
@@ -65,7 +68,21 @@ Spielfenster::Spielfenster(Spielkonfiguration k, Spielstartdaten s)
 }
 
 Spielfenster::~Spielfenster() {
+    qApp->removeEventFilter(this);
     setzeTonSchalter({});
+}
+
+bool Spielfenster::eventFilter(QObject* ziel, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || m_beendet)
+        return false;
+    auto* w = qobject_cast<QWidget*>(ziel);
+    if (!w || (w != this && !isAncestorOf(w)))
+        return false;
+    auto* k = static_cast<QKeyEvent*>(e);
+    // Alt und Strg gehören den Menüs und Zugriffstasten
+    if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+    return taste(k);
 }
 
 void Spielfenster::baueMenues() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -144,6 +145,10 @@ protected:
     virtual std::vector<std::pair<QString, long>> meisterStand() const { return runde.stand(); }
     // kurz vor dem Ende (das Kartenspiel schließt seine Protokolldatei)
     virtual void vorDemEnde() {}
+    // eine Taste im Fenster, bevor ein Knopf sie bekommt; true, wenn das Spiel sie nimmt
+    virtual bool taste(QKeyEvent* /*e*/) { return false; }
+
+    bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
     void baueMenues();

@@ -1,0 +1,172 @@
+#include "games/wheel/EinstellFrm.h"
+
+#include "foundation/Global.h"
+#include "games/wheel/MainFrm.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace varku::zirkomat {
+
+EinstellFrm::EinstellFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
+    setObjectName(QStringLiteral("EinstellFrm"));
+    setWindowTitle(QStringLiteral("Einstellungen"));
+    setModal(true);
+    const auto box = [this](const char* name, const QString& text, QWidget* eltern) {
+        auto* b = new QCheckBox(text, eltern);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    auto* aussen = new QVBoxLayout(this);
+    auto* oben = new QHBoxLayout;
+
+    ComputerFrm = new QGroupBox(QStringLiteral("Computer"), this);
+    auto* c = new QVBoxLayout(ComputerFrm);
+    gegenComp = box("gegenComp", QStringLiteral("&als Gegenspieler"), ComputerFrm);
+    c->addWidget(gegenComp);
+    const QString staerken[3] = {QStringLiteral("&stark"), QStringLiteral("&mittelmäßig"),
+                                 QStringLiteral("sc&hwach")};
+    for (int i = 0; i < 3; ++i) {
+        SpSt[size_t(i)] = new QRadioButton(staerken[i], ComputerFrm);
+        SpSt[size_t(i)]->setObjectName(QStringLiteral("SpSt%1").arg(i));
+        c->addWidget(SpSt[size_t(i)]);
+    }
+    oben->addWidget(ComputerFrm);
+
+    LoesungswortFrm = new QGroupBox(QStringLiteral("Lösungswort"), this);
+    auto* l = new QVBoxLayout(LoesungswortFrm);
+    LoesWortFarbe = new QRadioButton(QStringLiteral("&farbig"), LoesungswortFrm);
+    LoesWortFarbe->setObjectName(QStringLiteral("LoesWortFarbe"));
+    LoesWortSW = new QRadioButton(QStringLiteral("blau/&weiß"), LoesungswortFrm);
+    LoesWortSW->setObjectName(QStringLiteral("LoesWortSW"));
+    BstRahmEin = box("BstRahmEin", QStringLiteral("&Buchstabenrahmen"), LoesungswortFrm);
+    l->addWidget(LoesWortFarbe);
+    l->addWidget(LoesWortSW);
+    l->addWidget(BstRahmEin);
+    l->addStretch();
+    oben->addWidget(LoesungswortFrm);
+    aussen->addLayout(oben);
+
+    VerschiedenesFrm = new QGroupBox(QStringLiteral("Verschiedenes"), this);
+    auto* v = new QGridLayout(VerschiedenesFrm);
+    TastaturAus = box("TastaturAus", QStringLiteral("&Tastatur sperren"), VerschiedenesFrm);
+    TonEin = box("TonEin", QStringLiteral("T&on einschalten"), VerschiedenesFrm);
+    RateZeitEin = box("RateZeitEin", QStringLiteral("&Ratezeit begrenzen"), VerschiedenesFrm);
+    EinstSaveOpt =
+        box("EinstSaveOpt", QStringLiteral("Einstellungen s&peichern"), VerschiedenesFrm);
+    nFehlVersuche = new QSpinBox(VerschiedenesFrm);
+    nFehlVersuche->setObjectName(QStringLiteral("nFehlVersuche"));
+    nFehlVersuche->setRange(0, hoechstensFehlversuche);
+    auto* fehlLbl = new QLabel(QStringLiteral("Fehlversuche &maximal"), VerschiedenesFrm);
+    fehlLbl->setBuddy(nFehlVersuche);
+    v->addWidget(TastaturAus, 0, 0);
+    v->addWidget(TonEin, 1, 0);
+    v->addWidget(RateZeitEin, 2, 0);
+    v->addWidget(EinstSaveOpt, 3, 0);
+    v->addWidget(fehlLbl, 0, 1);
+    v->addWidget(nFehlVersuche, 1, 1);
+    aussen->addWidget(VerschiedenesFrm);
+
+    auto* knoepfe = new QHBoxLayout;
+    okBtn = new QPushButton(QStringLiteral("&OK"), this);
+    okBtn->setObjectName(QStringLiteral("okBtn"));
+    okBtn->setDefault(true);
+    abbrBtn = new QPushButton(QStringLiteral("&abbrechen"), this);
+    abbrBtn->setObjectName(QStringLiteral("abbrBtn"));
+    knoepfe->addStretch();
+    knoepfe->addWidget(okBtn);
+    knoepfe->addWidget(abbrBtn);
+    aussen->addLayout(knoepfe);
+
+    connect(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
+    connect(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
+    connect(LoesWortFarbe, &QRadioButton::clicked, this, &EinstellFrm::LoesWortFarbe_Click);
+    connect(LoesWortSW, &QRadioButton::clicked, this, &EinstellFrm::LoesWortSW_Click);
+    ladeSteuerelemente();
+}
+
+void EinstellFrm::ladeSteuerelemente() {
+    const Einstellungen& e = m_haupt.einst;
+    gegenComp->setChecked(e.GegenComputer != 0);
+    SpSt[size_t(std::clamp(e.ComputerSpielStaerke, 0, 2))]->setChecked(true);
+    TastaturAus->setChecked(e.TastaturEingabeSperren != 0);
+    TonEin->setChecked(e.TonEinschalten != 0);
+    BstRahmEin->setChecked(e.BuchstabenRahmen != 0);
+    (e.LoesWortFarbig ? LoesWortFarbe : LoesWortSW)->setChecked(true);
+    RateZeitEin->setChecked(e.RatezeitBegrenzen != 0);
+    nFehlVersuche->setValue(e.FehlversucheMaximum);
+    EinstSaveOpt->setChecked(e.EinstellungenSpeichern != 0);
+    if (e.LoesWortFarbig)
+        LoesWortFarbe_Click();
+    else
+        LoesWortSW_Click();
+}
+
+Einstellungen EinstellFrm::werte() const {
+    Einstellungen e;
+    e.GegenComputer = gegenComp->isChecked() ? 1 : 0;
+    e.ComputerSpielStaerke = SpSt[0]->isChecked() ? 0 : SpSt[1]->isChecked() ? 1 : 2;
+    e.BuchstabenRahmen = BstRahmEin->isChecked() ? 1 : 0;
+    e.LoesWortFarbig = LoesWortFarbe->isChecked();
+    e.FehlversucheMaximum = nFehlVersuche->value();
+    e.TonEinschalten = TonEin->isChecked() ? 1 : 0;
+    e.RatezeitBegrenzen = RateZeitEin->isChecked() ? 1 : 0;
+    e.TastaturEingabeSperren = TastaturAus->isChecked() ? 1 : 0;
+    e.EinstellungenSpeichern = EinstSaveOpt->isChecked() ? 1 : 0;
+    return e;
+}
+
+void EinstellFrm::loadVarkuIni() {
+    // ohne Abschnitt bleibt alles 0, und die Steuerelemente zeigen es
+    zirkomatAbschnitt().lies(imProgrammordner(QStringLiteral("Varku.ini")), m_haupt.einst);
+    ladeSteuerelemente();
+    m_haupt.EinstellAenderungUebernehmen();
+}
+
+void EinstellFrm::saveVarkuIni() {
+    if (!EinstSaveOpt->isChecked())
+        return;
+    zirkomatAbschnitt().schreibe(imProgrammordner(QStringLiteral("Varku.ini")), m_haupt.einst);
+}
+
+void EinstellFrm::okBtn_Click() {
+    // die Ratezeit gilt sofort
+    if (RateZeitEin->isChecked()) {
+        if (!m_haupt.ratezeitAn())
+            m_haupt.switchVuRestZeit(true);
+    } else {
+        m_haupt.switchVuRestZeit(false);
+    }
+    m_haupt.EinstellAenderungUebernehmen();
+    m_haupt.setzeComputer(gegenComp->isChecked());
+    hide();
+}
+
+void EinstellFrm::abbrBtn_Click() {
+    ladeSteuerelemente();
+    hide();
+}
+
+void EinstellFrm::LoesWortFarbe_Click() {
+    if (LoesWortFarbe->isChecked())
+        BstRahmEin->setEnabled(true);
+}
+
+void EinstellFrm::LoesWortSW_Click() {
+    // weiße Kästen haben immer einen Rahmen
+    if (LoesWortSW->isChecked()) {
+        BstRahmEin->setChecked(true);
+        BstRahmEin->setEnabled(false);
+    } else {
+        BstRahmEin->setEnabled(true);
+    }
+}
+
+} // namespace varku::zirkomat
