@@ -123,6 +123,8 @@ void EchteModalAnzeige::zeigeModal(QWidget& fenster) {
 }
 
 void EchteModalAnzeige::zeige(QWidget& fenster) {
+    if (Anwendung::endet())
+        return;
     fenster.show();
 }
 

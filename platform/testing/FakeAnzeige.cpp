@@ -26,6 +26,8 @@ void FakeAnzeige::zeigeModal(QWidget& fenster) {
 }
 
 void FakeAnzeige::zeige(QWidget& fenster) {
+    if (Anwendung::endet())
+        return;
     protokoll << fenster.objectName();
     fenster.show();
 }

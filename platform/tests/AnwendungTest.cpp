@@ -58,9 +58,11 @@ TEST_F(MitBehandlung, FehlerVerlaesstAlleSchleifen) {
 
     QDialog danach;
     anzeige.zeigeModal(danach); // kehrt sofort zurück, sonst hinge der Test
+    anzeige.zeige(danach);
     EXPECT_FALSE(danach.isVisible());
     varku::test::FakeAnzeige fake;
     fake.zeigeModal(danach);
+    fake.zeige(danach);
     EXPECT_FALSE(danach.isVisible());
     EXPECT_TRUE(fake.protokoll.isEmpty());
 }
