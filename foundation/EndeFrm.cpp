@@ -7,40 +7,21 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <memory>
 
 namespace varku {
 
-EndeFrm::EndeFrm() {
-    setObjectName(QStringLiteral("EndeFrm"));
-    setWindowTitle(QStringLiteral("VARKU beenden"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
-
-    MldFrame = new QFrame(this);
-    MldFrame->setObjectName(QStringLiteral("MldFrame"));
-    MldFrame->setStyleSheet(QStringLiteral(
-        "#MldFrame { background: #eef6ff; border: 2px solid #8cb8e8; border-radius: 10px; }"));
+EndeFrm::EndeFrm()
+    : Meldungsrahmen(QStringLiteral("EndeFrm"), QStringLiteral("VARKU beenden"),
+                     {frageSymbol(48), "#eef6ff", "#8cb8e8"}) {
     setzeTwips(*MldFrame, 240, 160, 6600, 1800);
-
-    Bild = new QLabel(MldFrame);
-    Bild->setObjectName(QStringLiteral("Bild"));
-    Bild->setPixmap(frageSymbol(48));
     setzeTwips(*Bild, 240, 480, 720, 720);
 
-    Meldung = new QLabel(MldFrame);
-    Meldung->setObjectName(QStringLiteral("Meldung"));
+    Meldung = neuerText(QStringLiteral("Meldung"), 1.25);
     Meldung->setWordWrap(true);
-    Meldung->setTextFormat(Qt::PlainText);
-    QFont f = Meldung->font();
-    f.setPointSizeF(f.pointSizeF() * 1.25);
-    Meldung->setFont(f);
     setzeTwips(*Meldung, 1140, 240, 5280, 1320);
 
-    jaBtn = new QPushButton(QStringLiteral("&ja"), this);
-    jaBtn->setObjectName(QStringLiteral("jaBtn"));
-    neinBtn = new QPushButton(QStringLiteral("&nein"), this);
-    neinBtn->setObjectName(QStringLiteral("neinBtn"));
+    jaBtn = neuerKnopf(QStringLiteral("&ja"), QStringLiteral("jaBtn"));
+    neinBtn = neuerKnopf(QStringLiteral("&nein"), QStringLiteral("neinBtn"));
     setzeTwips(*jaBtn, 240, 2160, 1500, 510);
     setzeTwips(*neinBtn, 5340, 2160, 1500, 510);
     neinBtn->setDefault(true);

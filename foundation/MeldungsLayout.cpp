@@ -2,6 +2,9 @@
 
 #include "foundation/Zahlenwert.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace varku {
 
 MeldungsLayout ordneMeldungAn(const MeldungsEntwurf& e, double textBreite, double textHoehe,
@@ -14,6 +17,8 @@ MeldungsLayout ordneMeldungAn(const MeldungsEntwurf& e, double textBreite, doubl
         l.rahmenBreite = mindestens;
     l.fensterBreite = e.rahmenLinks + l.rahmenBreite + 200;
     l.rahmenHoehe = rundeGerade(e.meldungOben + textHoehe) + 100;
+    // Bei einer Zeile wäre das Bild sonst halb abgeschnitten.
+    l.rahmenHoehe = std::max(l.rahmenHoehe, e.bildOben + e.bildGroesse + 100);
     l.knopfOben = rundeGerade(e.rahmenOben + l.rahmenHoehe) + 100;
     l.knopf1Sichtbar = knopf1;
     l.knopf2Sichtbar = knopf2;
@@ -23,6 +28,16 @@ MeldungsLayout ordneMeldungAn(const MeldungsEntwurf& e, double textBreite, doubl
         l.knopf1Links = (l.fensterBreite - e.knopfBreite) / 2;
     l.fensterHoehe = l.knopfOben + e.knopfHoehe + 500;
     return l;
+}
+
+// Die Umkehrung der Regel; ein Twip Abstand fängt das Runden zur geraden Zahl ab.
+double hoechsteTextBreite(const MeldungsEntwurf& e, double fensterBreite) {
+    return std::floor(fensterBreite - e.rahmenLinks - 200 - 200 - e.meldungLinks - 1);
+}
+
+double hoechsteTextHoehe(const MeldungsEntwurf& e, double fensterHoehe) {
+    return std::floor(fensterHoehe - e.knopfHoehe - 500 - 100 - e.rahmenOben - 100 - e.meldungOben -
+                      1);
 }
 
 } // namespace varku

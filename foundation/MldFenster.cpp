@@ -2,46 +2,38 @@
 
 #include "foundation/Symbole.h"
 #include "foundation/Twips.h"
+#include "platform/Bildschirm.h"
 #include "platform/Dienste.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <memory>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace varku {
 
 const MeldungsEntwurf MldFenster::entwurf{};
 
-MldFenster::MldFenster() {
-    setObjectName(QStringLiteral("MldFenster"));
-    setWindowTitle(QStringLiteral("Meldung"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
+MldFenster::MldFenster()
+    : Meldungsrahmen(QStringLiteral("MldFenster"), QStringLiteral("Meldung"),
+                     {meldungsSymbol(48), "#fffbe8", "#e8c860"}) {
+    setzeTwips(*Bild, entwurf.bildLinks, entwurf.bildOben, entwurf.bildGroesse,
+               entwurf.bildGroesse);
 
-    MldFrame = new QFrame(this);
-    MldFrame->setObjectName(QStringLiteral("MldFrame"));
-    MldFrame->setFrameShape(QFrame::StyledPanel);
-    MldFrame->setStyleSheet(QStringLiteral(
-        "#MldFrame { background: #fffbe8; border: 2px solid #e8c860; border-radius: 10px; }"));
+    MeldungsFlaeche = new QScrollArea(MldFrame);
+    MeldungsFlaeche->setObjectName(QStringLiteral("MeldungsFlaeche"));
+    MeldungsFlaeche->setFrameShape(QFrame::NoFrame);
+    MeldungsFlaeche->setFocusPolicy(Qt::NoFocus); // die Tastatur bleibt bei den Knöpfen
+    MeldungsFlaeche->viewport()->setAutoFillBackground(false);
+    Meldung = neuerText(QStringLiteral("Meldung"), 1.25);
+    MeldungsFlaeche->setWidget(Meldung);
+    Meldung->setAutoFillBackground(false); // der Rahmen scheint durch
+    MeldungsFlaeche->move(px(entwurf.meldungLinks), px(entwurf.meldungOben));
 
-    Bild = new QLabel(MldFrame);
-    Bild->setObjectName(QStringLiteral("Bild"));
-    Bild->setPixmap(meldungsSymbol(48));
-    setzeTwips(*Bild, 240, entwurf.meldungOben, 720, 720);
-
-    Meldung = new QLabel(MldFrame);
-    Meldung->setObjectName(QStringLiteral("Meldung"));
-    QFont f = Meldung->font();
-    f.setPointSizeF(f.pointSizeF() * 1.25);
-    Meldung->setFont(f);
-    Meldung->setTextFormat(Qt::PlainText);
-    Meldung->move(px(entwurf.meldungLinks), px(entwurf.meldungOben));
-
-    Btn1 = new QPushButton(this);
-    Btn1->setObjectName(QStringLiteral("Btn1"));
-    Btn2 = new QPushButton(this);
-    Btn2->setObjectName(QStringLiteral("Btn2"));
+    Btn1 = neuerKnopf(QString(), QStringLiteral("Btn1"));
+    Btn2 = neuerKnopf(QString(), QStringLiteral("Btn2"));
     for (QPushButton* b : {Btn1, Btn2}) {
         b->setVisible(false);
         b->resize(px(entwurf.knopfBreite), px(entwurf.knopfHoehe));
@@ -69,14 +61,64 @@ void MldFenster::Btn2_Click() {
     Btn2->setVisible(false);
 }
 
+QPushButton* MldFenster::abbrechenKnopf() const {
+    if (Btn1->isVisible() != Btn2->isVisible())
+        return Btn1->isVisible() ? Btn1 : Btn2;
+    return nullptr;
+}
+
+namespace {
+
+// die Größe des Textes in der Breite b, umbrochen
+QSize umbrochen(QLabel& text, int b) {
+    text.setWordWrap(true);
+    // ein Wort, das allein breiter ist, bricht nicht: dann wird gerollt
+    const int breite = std::max(b, text.minimumSizeHint().width());
+    return {breite, text.heightForWidth(breite)};
+}
+
+} // namespace
+
 void MldFenster::ordneAn(const QString& text, const QString& knopf1, const QString& knopf2,
                          const QString& titel) {
     setWindowTitle(titel);
     Meldung->setText(alsAnzeigeText(text));
-    Meldung->adjustSize();
-    const QRectF m = rechteckTwips(*Meldung);
-    const MeldungsLayout l =
-        ordneMeldungAn(entwurf, m.width(), m.height(), !knopf1.isEmpty(), !knopf2.isEmpty());
+
+    // so groß darf der Text sein, damit das Fenster samt Rand auf den Bildschirm passt
+    winId(); // mit dem Fenster des Systems ist sein Rand bekannt, soweit das System ihn kennt
+    const QRect flaeche = verfuegbareFlaeche(*this);
+    const QMargins rand = fensterRand(*this);
+    const int breiteMax = std::max(
+        1, int(hoechsteTextBreite(entwurf, twips(flaeche.width() - rand.left() - rand.right())) /
+               twipsJePixel));
+    const int hoeheMax = std::max(
+        1, int(hoechsteTextHoehe(entwurf, twips(flaeche.height() - rand.top() - rand.bottom())) /
+               twipsJePixel));
+
+    // Was passt, steht in seiner eigenen Größe; eine zu lange Zeile wird umbrochen.
+    Meldung->setWordWrap(false);
+    QSize groesse = Meldung->sizeHint();
+    if (groesse.width() > breiteMax)
+        groesse = umbrochen(*Meldung, breiteMax);
+    // Passt es auch umbrochen nicht, rollt der Text neben einer Leiste.
+    const int leiste = MeldungsFlaeche->verticalScrollBar()->sizeHint().width();
+    const bool rollen = groesse.height() > hoeheMax;
+    if (rollen && groesse.width() + leiste > breiteMax)
+        groesse = umbrochen(*Meldung, std::max(1, breiteMax - leiste));
+    const bool quer = groesse.width() + (rollen ? leiste : 0) > breiteMax;
+    Meldung->resize(groesse);
+    QSize sicht(std::min(groesse.width() + (rollen ? leiste : 0), breiteMax),
+                std::min(groesse.height() + (quer ? leiste : 0), hoeheMax));
+    MeldungsFlaeche->setVerticalScrollBarPolicy(rollen ? Qt::ScrollBarAlwaysOn
+                                                       : Qt::ScrollBarAlwaysOff);
+    MeldungsFlaeche->setHorizontalScrollBarPolicy(quer ? Qt::ScrollBarAlwaysOn
+                                                       : Qt::ScrollBarAlwaysOff);
+    MeldungsFlaeche->resize(sicht);
+    MeldungsFlaeche->verticalScrollBar()->setValue(0);
+    MeldungsFlaeche->horizontalScrollBar()->setValue(0);
+
+    const MeldungsLayout l = ordneMeldungAn(entwurf, twips(sicht.width()), twips(sicht.height()),
+                                            !knopf1.isEmpty(), !knopf2.isEmpty());
     setzeTwips(*MldFrame, entwurf.rahmenLinks, entwurf.rahmenOben, l.rahmenBreite, l.rahmenHoehe);
     const auto setzeKnopf = [&](QPushButton* b, const QString& caption, bool sichtbar,
                                 double links) {

@@ -1,21 +1,20 @@
 #pragma once
 
 #include "foundation/MeldungsLayout.h"
+#include "foundation/Meldungsrahmen.h"
 
 #include "platform/Fensterablage.h"
 
-#include <QDialog>
 #include <QString>
 
-class QFrame;
-class QLabel;
-class QPushButton;
+class QScrollArea;
 
 namespace varku {
 
 // Das Meldungsfenster aller Programme: Text, bis zu zwei Knöpfe, ein Titel. Es wird beim ersten
-// Gebrauch angelegt, nach einer Antwort verborgen und behält seinen Zustand.
-class MldFenster : public QDialog, public Einzelfenster<MldFenster> {
+// Gebrauch angelegt, nach einer Antwort verborgen und behält seinen Zustand. Ein Text, der nicht
+// auf den Bildschirm passt, wird umbrochen und zuletzt rollbar.
+class MldFenster : public Meldungsrahmen, public Einzelfenster<MldFenster> {
     Q_OBJECT
 public:
     // Antwort = caption ohne jedes "&"
@@ -23,9 +22,8 @@ public:
     void ordneAn(const QString& text, const QString& knopf1, const QString& knopf2,
                  const QString& titel);
 
-    QFrame* MldFrame;
     QLabel* Meldung;
-    QLabel* Bild;
+    QScrollArea* MeldungsFlaeche; // um Meldung, rollt nur bei übergroßen Texten
     QPushButton* Btn1;
     QPushButton* Btn2;
     QString Antwort;
@@ -35,7 +33,10 @@ public:
 public slots:
     void Btn1_Click();
     void Btn2_Click();
-    void reject() override {} // nur die Knöpfe schließen das Fenster
+
+protected:
+    // Esc drückt den einzigen Knopf; eine Frage mit zwei Knöpfen bleibt offen
+    QPushButton* abbrechenKnopf() const override;
 
 private:
     friend class Einzelfenster<MldFenster>;

@@ -8,8 +8,59 @@
 
 #include <QFont>
 #include <QStyleFactory>
+#include <cstdio>
+#include <utility>
 
 namespace varku {
+
+namespace {
+
+std::function<void()>& aufraeumen() {
+    static std::function<void()> a;
+    return a;
+}
+
+void raeumeAufNachFehler() {
+    const std::function<void()> a = std::exchange(aufraeumen(), {});
+    if (!a)
+        return;
+    try {
+        a();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    }
+}
+
+} // namespace
+
+void setzeAufraeumen(std::function<void()> a) {
+    aufraeumen() = std::move(a);
+}
+
+int fuehreAus(const std::function<int()>& hauptprogramm) {
+    Anwendung::setzeBehandlung([](const Laufzeitfehler& f) {
+        zeigeMeldung(f.meldung(), QStringLiteral("&OK"), QString(),
+                     QStringLiteral("Laufzeitfehler"));
+    });
+    int ergebnis = 1;
+    try {
+        ergebnis = hauptprogramm();
+    } catch (const Laufzeitfehler& f) {
+        Anwendung::behandle(f);
+    } catch (const std::exception& e) {
+        Anwendung::behandle(Laufzeitfehler(5, QStringLiteral("Unerwarteter Fehler"),
+                                           QString::fromLocal8Bit(e.what())));
+    }
+    const bool nachFehler = Anwendung::endet();
+    entladeAlleFenster();
+    if (nachFehler)
+        raeumeAufNachFehler();
+    aufraeumen() = {};
+    dienste::entferneAlle();
+    Anwendung::setzeBehandlung({});
+    Anwendung::setzeEndeZurueck();
+    return nachFehler ? 1 : ergebnis;
+}
 
 int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptprogramm) {
     Anwendung app(argc, argv);
@@ -18,23 +69,7 @@ int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptpr
     QApplication::setFont(schrift);
     dienste::setzeEchteDienste();
     ProgPfad = QCoreApplication::applicationDirPath();
-    Anwendung::setzeBehandlung([](const Laufzeitfehler& f) {
-        static bool schonDabei = false;
-        if (schonDabei) // ein Fehler beim Zeigen des Fehlers
-            return;
-        schonDabei = true;
-        zeigeMeldung(f.meldung(), QStringLiteral("&OK"), QString(),
-                     QStringLiteral("Laufzeitfehler"));
-    });
-    try {
-        const int ergebnis = hauptprogramm();
-        entladeAlleFenster();
-        dienste::entferneAlle();
-        return ergebnis;
-    } catch (const Laufzeitfehler& f) {
-        Anwendung::behandle(f);
-    }
-    return 1;
+    return fuehreAus(hauptprogramm);
 }
 
 } // namespace varku

@@ -5,8 +5,16 @@
 namespace varku {
 
 // Der Rahmen jedes main: Anwendung anlegen, echte Dienste einsetzen, ProgPfad setzen, das
-// Hauptprogramm ausführen. Ein Laufzeitfehler zeigt das Meldungsfenster "Laufzeitfehler" und
-// beendet das Programm mit Code 1.
+// Hauptprogramm ausführen (fuehreAus).
 int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptprogramm);
+
+// Führt das Hauptprogramm in der schon angelegten Anwendung aus und baut danach die Fenster und
+// Dienste ab. Ein Laufzeitfehler zeigt das Meldungsfenster "Laufzeitfehler"; danach werden alle
+// Schleifen verlassen, kein Fenster öffnet sich mehr, das Aufräumen läuft und das Ergebnis ist 1.
+int fuehreAus(const std::function<int()>& hauptprogramm);
+
+// Was nach einem Laufzeitfehler aufzuräumen ist (das reguläre Ende räumt selbst auf); es läuft
+// einmal, nachdem die Fenster abgebaut sind.
+void setzeAufraeumen(std::function<void()> aufraeumen);
 
 } // namespace varku

@@ -3,59 +3,41 @@
 #include "foundation/Symbole.h"
 #include "platform/Dienste.h"
 
-#include <QGridLayout>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace varku {
 
-FehlerMldFrm::FehlerMldFrm() {
-    setObjectName(QStringLiteral("FehlerMldFrm"));
-    setWindowTitle(QStringLiteral("Fehler"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
-    setStyleSheet(QStringLiteral("#FehlerMldFrm { background: #fff6ee; }"));
-
+FehlerMldFrm::FehlerMldFrm()
+    : Meldungsrahmen(QStringLiteral("FehlerMldFrm"), QStringLiteral("Fehler"),
+                     {meldungsSymbol(56), "#fff6ee", "#f0a878"}) {
     auto* aussen = new QVBoxLayout(this);
-    auto* oben = new QHBoxLayout;
-    Bild = new QLabel(this);
-    Bild->setObjectName(QStringLiteral("Bild"));
-    Bild->setPixmap(meldungsSymbol(56));
-    oben->addWidget(Bild, 0, Qt::AlignTop);
+    aussen->addWidget(MldFrame);
+    auto* innen = new QHBoxLayout(MldFrame);
+    innen->setContentsMargins(14, 14, 18, 14);
+    innen->setSpacing(14);
+    innen->addWidget(Bild, 0, Qt::AlignTop);
     auto* texte = new QVBoxLayout;
-    FehlerNameLbl = new QLabel(this);
-    FehlerNameLbl->setObjectName(QStringLiteral("FehlerNameLbl"));
-    QFont gross = FehlerNameLbl->font();
-    gross.setPointSizeF(gross.pointSizeF() * 1.7);
-    gross.setBold(true);
-    FehlerNameLbl->setFont(gross);
+    FehlerNameLbl = neuerText(QStringLiteral("FehlerNameLbl"), 1.7, true);
     FehlerNameLbl->setStyleSheet(QStringLiteral("color: #c0392b;"));
-    FehlerHinweisLbl = new QLabel(this);
-    FehlerHinweisLbl->setObjectName(QStringLiteral("FehlerHinweisLbl"));
-    QFont hinweis = FehlerHinweisLbl->font();
-    hinweis.setPointSizeF(hinweis.pointSizeF() * 1.2);
-    FehlerHinweisLbl->setFont(hinweis);
+    FehlerHinweisLbl = neuerText(QStringLiteral("FehlerHinweisLbl"), 1.2);
     texte->addWidget(FehlerNameLbl);
     texte->addWidget(FehlerHinweisLbl);
-    oben->addLayout(texte, 1);
-    aussen->addLayout(oben);
+    innen->addLayout(texte, 1);
 
     auto* knoepfe = new QHBoxLayout;
-    WortSprBtn = new QPushButton(QStringLiteral("&Wort anhören"), this);
-    WortSprBtn->setObjectName(QStringLiteral("WortSprBtn"));
-    FehlerSprBtn = new QPushButton(QStringLiteral("&Eingabe anhören"), this);
-    FehlerSprBtn->setObjectName(QStringLiteral("FehlerSprBtn"));
-    okBtn = new QPushButton(QStringLiteral("&OK"), this);
-    okBtn->setObjectName(QStringLiteral("okBtn"));
-    okBtn->setDefault(true);
+    WortSprBtn = neuerKnopf(QStringLiteral("&Wort anhören"), QStringLiteral("WortSprBtn"));
+    FehlerSprBtn = neuerKnopf(QStringLiteral("&Eingabe anhören"), QStringLiteral("FehlerSprBtn"));
+    okBtn = neuerKnopf(QStringLiteral("&OK"), QStringLiteral("okBtn"));
     for (QPushButton* b : {WortSprBtn, FehlerSprBtn, okBtn}) {
         b->setMinimumHeight(36);
         b->setAutoDefault(false);
         knoepfe->addWidget(b);
     }
+    okBtn->setDefault(true);
     okBtn->setAutoDefault(true);
     aussen->addLayout(knoepfe);
     connect(WortSprBtn, &QPushButton::clicked, this, &FehlerMldFrm::WortSprBtn_Click);

@@ -1,20 +1,16 @@
 #pragma once
 
+#include "foundation/Meldungsrahmen.h"
+
 #include "platform/Fensterablage.h"
-
-#include <QDialog>
-
-class QLabel;
-class QPushButton;
 
 namespace varku {
 
 // Der Hinweis nach einem falsch geschriebenen Wort: "Hoppla, <Vorname>!" und was zu tun ist.
 // Verborgen, nicht entladen.
-class FehlerMldFrm : public QDialog, public Einzelfenster<FehlerMldFrm> {
+class FehlerMldFrm : public Meldungsrahmen, public Einzelfenster<FehlerMldFrm> {
     Q_OBJECT
 public:
-    QLabel* Bild;
     QLabel* FehlerNameLbl;
     QLabel* FehlerHinweisLbl;
     QPushButton* WortSprBtn;
@@ -29,7 +25,9 @@ public slots:
     void WortSprBtn_Click();
     void FehlerSprBtn_Click();
     void okBtn_Click();
-    void reject() override { okBtn_Click(); }
+
+protected:
+    QPushButton* abbrechenKnopf() const override { return okBtn; }
 
 private:
     friend class Einzelfenster<FehlerMldFrm>;

@@ -1,25 +1,44 @@
 #include "platform/Anwendung.h"
 
+#include "platform/Knopftasten.h"
+
 #include <cstdio>
-#include <cstdlib>
 
 namespace varku {
 
 namespace {
-Anwendung::Behandlung& behandlung() {
-    static Anwendung::Behandlung b;
-    return b;
+
+struct Zustand {
+    Anwendung::Behandlung behandlung;
+    bool endet = false;
+    bool meldet = false; // die Behandlung zeigt gerade einen Fehler
+};
+
+Zustand& zustand() {
+    static Zustand z;
+    return z;
 }
+
+void melde(const char* text) {
+    std::fprintf(stderr, "%s\n", text);
+}
+
 } // namespace
 
-Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv) {}
+Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv) {
+    installEventFilter(new Knopftasten(this));
+}
 
 bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {
     try {
         return QApplication::notify(empfaenger, ereignis);
     } catch (const Laufzeitfehler& f) {
+        if (!zustand().behandlung)
+            throw;
         behandle(f);
     } catch (const std::exception& e) {
+        if (!zustand().behandlung)
+            throw;
         behandle(Laufzeitfehler(5, QStringLiteral("Unerwarteter Fehler"),
                                 QString::fromLocal8Bit(e.what())));
     }
@@ -27,14 +46,36 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {
 }
 
 void Anwendung::setzeBehandlung(Behandlung b) {
-    behandlung() = std::move(b);
+    zustand().behandlung = std::move(b);
 }
 
 void Anwendung::behandle(const Laufzeitfehler& f) {
-    std::fprintf(stderr, "%s\n", f.what());
-    if (behandlung())
-        behandlung()(f);
-    std::exit(1);
+    Zustand& z = zustand();
+    melde(f.what());
+    // Ein Fehler, während der erste gemeldet wird, wird nur noch ausgegeben.
+    if (!z.endet && !z.meldet && z.behandlung) {
+        z.meldet = true;
+        try {
+            z.behandlung(f);
+        } catch (const std::exception& e) {
+            melde(e.what());
+        }
+        z.meldet = false;
+    }
+    if (z.endet)
+        return;
+    // Kein std::exit: die Fenster und Dienste werden in main abgebaut, nicht von statischen
+    // Destruktoren. exit verlässt alle Schleifen, auch die geschachtelten modalen.
+    z.endet = true;
+    QCoreApplication::exit(1);
+}
+
+bool Anwendung::endet() {
+    return zustand().endet;
+}
+
+void Anwendung::setzeEndeZurueck() {
+    zustand().endet = false;
 }
 
 } // namespace varku

@@ -4,7 +4,9 @@ class QWidget;
 
 namespace varku {
 
-// Zeigt ein Fenster modal und kehrt zurück, wenn es verborgen wurde.
+// Zeigt ein Fenster modal und kehrt zurück, wenn das Programm es verborgen oder geschlossen hat
+// (Minimieren zählt nicht). Geht das Programm nach einem Laufzeitfehler zu Ende, öffnet sich kein
+// Fenster mehr: jeder Aufruf kehrt sofort zurück.
 class ModalAnzeige {
 public:
     virtual ~ModalAnzeige() = default;

@@ -3,10 +3,17 @@
 #include "foundation/MeldungsLayout.h"
 #include "foundation/MldFenster.h"
 #include "foundation/Twips.h"
+#include "platform/Dienste.h"
+#include "platform/EchteModalAnzeige.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -102,14 +109,72 @@ TEST_F(FensterFixture, AntwortOhneJedesUndZeichen) {
     }
 }
 
-TEST_F(FensterFixture, EscapeSchliesstDieMeldungNicht) {
-    d.anzeige.dann([](QWidget& w) {
-        static_cast<QDialog&>(w).reject();
-        EXPECT_TRUE(w.isVisible());
-        varku::test::klicke(w, "Btn1");
-    });
-    zeigeMeldung("Text", "&OK", "", "Info");
-    EXPECT_EQ(MldFenster::instanz().Antwort, "OK");
+// Return und Enter drücken den Knopf mit der Tastatur; Esc drückt den einzigen Knopf einer
+// Meldung und "nein" der Endefrage, eine Frage mit zwei Knöpfen bleibt bei Esc offen.
+TEST_F(FensterFixture, EnterUndEscape) {
+    struct Fall {
+        const char* name;
+        const char* knopf2; // leer: eine Meldung mit einem Knopf
+        const char* fokus;  // Knopf mit der Tastatur, leer: wie zeigeMeldung es setzt
+        Qt::Key taste;
+        const char* antwort; // leer: das Fenster bleibt offen
+    };
+    const Fall faelle[] = {
+        {"Return", "", "", Qt::Key_Return, "OK"},
+        {"Enter", "", "", Qt::Key_Enter, "OK"},
+        {"Esc mit einem Knopf", "", "", Qt::Key_Escape, "OK"},
+        {"Return in der Frage", "&nein", "", Qt::Key_Return, "ja"},
+        {"Return auf dem zweiten Knopf", "&nein", "Btn2", Qt::Key_Return, "nein"},
+        {"Esc in der Frage", "&nein", "", Qt::Key_Escape, ""},
+    };
+    for (const Fall& fall : faelle) {
+        const bool frage = *fall.knopf2;
+        bool offen = false;
+        d.anzeige.dann([&](QWidget& w) {
+            if (*fall.fokus)
+                w.findChild<QWidget*>(fall.fokus)->setFocus();
+            const Qt::KeyboardModifiers mod =
+                fall.taste == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            QTest::keyClick(w.focusWidget(), fall.taste, mod);
+            offen = w.isVisible();
+            if (offen)
+                varku::test::klicke(w, "Btn1");
+        });
+        MldFenster::instanz().Antwort.clear();
+        zeigeMeldung("Text", frage ? "&ja" : "&OK", fall.knopf2, "Info");
+        EXPECT_EQ(offen, !*fall.antwort) << fall.name;
+        if (*fall.antwort) {
+            EXPECT_EQ(MldFenster::instanz().Antwort, fall.antwort) << fall.name;
+        }
+    }
+}
+
+TEST_F(FensterFixture, EndeFrmMitTasten) {
+    struct Fall {
+        const char* name;
+        const char* fokus;
+        Qt::Key taste;
+        const char* antwort;
+    };
+    const Fall faelle[] = {
+        {"Return auf nein", "neinBtn", Qt::Key_Return, "nein"},
+        {"Return auf ja", "jaBtn", Qt::Key_Return, "ja"},
+        {"Enter auf ja", "jaBtn", Qt::Key_Enter, "ja"},
+        {"Esc", "jaBtn", Qt::Key_Escape, "nein"},
+    };
+    EndeFrm& e = EndeFrm::instanz();
+    for (const Fall& fall : faelle) {
+        d.anzeige.dann([&](QWidget& w) {
+            EXPECT_EQ(w.focusWidget(), e.neinBtn) << "die Frage beginnt auf nein";
+            w.findChild<QWidget*>(fall.fokus)->setFocus();
+            const Qt::KeyboardModifiers mod =
+                fall.taste == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            QTest::keyClick(w.focusWidget(), fall.taste, mod);
+        });
+        e.Antwort.clear();
+        EXPECT_EQ(e.frage("Wirklich beenden?"), fall.antwort) << fall.name;
+        EXPECT_FALSE(e.isVisible()) << fall.name;
+    }
 }
 
 TEST_F(FensterFixture, EndeFrmNeinBehaeltSeineAntwort) {
@@ -138,4 +203,92 @@ TEST_F(FensterFixture, InformationsfensterVerbirgtSich) {
     d.anzeige.zeigeModal(i);
     EXPECT_FALSE(i.isVisible());
     EXPECT_EQ(i.DatInfLbl[0]->text(), "42") << "verborgen, nicht entladen";
+}
+
+// Die Umkehrung der Regel: der längste erlaubte Text füllt die Fläche, ein Twip mehr nicht.
+TEST(MeldungsLayout, HoechsteTextgroessePasstGenau) {
+    const MeldungsEntwurf e;
+    for (const double flaeche : {800.0 * 15, 1280.0 * 15, 1024.0 * 15 + 7, 6000.0}) {
+        const double b = hoechsteTextBreite(e, flaeche);
+        const double h = hoechsteTextHoehe(e, flaeche);
+        const MeldungsLayout passt = ordneMeldungAn(e, b, h, true, false);
+        EXPECT_LE(passt.fensterBreite, flaeche) << flaeche;
+        EXPECT_LE(passt.fensterHoehe, flaeche) << flaeche;
+        const MeldungsLayout zuviel = ordneMeldungAn(e, b + 2, h + 2, true, false);
+        EXPECT_GT(zuviel.fensterBreite, flaeche) << flaeche;
+        EXPECT_GT(zuviel.fensterHoehe, flaeche) << flaeche;
+    }
+    // eine Zeile: der Rahmen bleibt so hoch wie das Bild mit Rand
+    const MeldungsLayout zeile = ordneMeldungAn(e, 2000, 300, true, false);
+    EXPECT_EQ(zeile.rahmenHoehe, e.bildOben + e.bildGroesse + 100);
+}
+
+namespace {
+
+QString kategorien(int n, const QString& trenner) {
+    QStringList k;
+    for (int i = 1; i <= n; ++i)
+        k << QStringLiteral("Kategorie mit langem Namen %1").arg(i);
+    return k.join(trenner);
+}
+
+// ob w ganz in seinem Elternfenster zu sehen ist
+bool ganzInnen(const QWidget& w) {
+    const QRect r(w.mapTo(w.window(), QPoint(0, 0)), w.size());
+    return QRect(QPoint(0, 0), w.window()->size()).contains(r) &&
+           QRect(QPoint(0, 0), w.parentWidget()->size()).contains(w.geometry());
+}
+
+} // namespace
+
+// Lange Meldungen bleiben im Bildschirm: eine lange Zeile wird umbrochen, was auch dann nicht
+// passt, rollt; das Bild ist immer ganz zu sehen. Mit der echten Anzeige, die das Fenster hält.
+TEST_F(FensterFixture, LangeMeldungBleibtImBildschirm) {
+    dienste::setze(std::unique_ptr<ModalAnzeige>(new EchteModalAnzeige));
+    const QRect flaeche = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Fall {
+        const char* name;
+        QString text;
+        bool rollt;
+        QPoint vorher; // wo das Fenster zuletzt stand (verschoben); (-1,-1): nirgends
+    };
+    const Fall faelle[] = {
+        {"kurz", "Hallo", false, {-1, -1}},
+        {"60 Kategorien in einer Zeile", kategorien(60, ", "), false, {-1, -1}},
+        {"15 Zeilen", kategorien(15, "\r"), false, {-1, -1}},
+        {"lange Zeile unten rechts", kategorien(30, " "), false,
+         flaeche.bottomRight() - QPoint(60, 60)},
+        {"200 Zeilen", kategorien(200, "\r"), true, {-1, -1}},
+    };
+    for (const Fall& fall : faelle) {
+        MldFenster& f = MldFenster::instanz();
+        if (fall.vorher.x() >= 0)
+            f.move(fall.vorher);
+        QRect aussen;
+        bool bildGanz = false, textGanz = false, rollt = false, alleZeilen = false;
+        QTimer::singleShot(0, [&] {
+            aussen = f.frameGeometry();
+            bildGanz = ganzInnen(*f.Bild) && ganzInnen(*f.MldFrame);
+            QScrollArea& s = *f.MeldungsFlaeche;
+            const QSize text = f.Meldung->size();
+            const QSize noetig(f.Meldung->wordWrap() ? text.width() : f.Meldung->sizeHint().width(),
+                               f.Meldung->wordWrap() ? f.Meldung->heightForWidth(text.width())
+                                                     : f.Meldung->sizeHint().height());
+            alleZeilen = text.width() >= noetig.width() && text.height() >= noetig.height();
+            textGanz = ganzInnen(s) && s.viewport()->width() >= text.width() &&
+                       s.viewport()->height() >= text.height();
+            rollt = s.verticalScrollBar()->isVisible() &&
+                    s.verticalScrollBar()->maximum() == text.height() - s.viewport()->height() &&
+                    s.viewport()->width() >= text.width();
+            varku::test::klicke(f, "Btn1");
+        });
+        zeigeMeldung(fall.text, "&OK", "", "Info");
+        EXPECT_TRUE(flaeche.contains(aussen)) << fall.name;
+        EXPECT_TRUE(bildGanz) << fall.name;
+        EXPECT_TRUE(alleZeilen) << fall.name;
+        EXPECT_EQ(textGanz, !fall.rollt) << fall.name;
+        EXPECT_EQ(rollt, fall.rollt) << fall.name;
+        EXPECT_EQ(f.Meldung->text(), alsAnzeigeText(fall.text)) << fall.name;
+        MldFenster::entlade();
+    }
 }

@@ -1,5 +1,7 @@
 #include "platform/testing/FakeAnzeige.h"
 
+#include "platform/Anwendung.h"
+
 #include <QAbstractButton>
 #include <QTest>
 #include <QWidget>
@@ -8,6 +10,9 @@
 namespace varku::test {
 
 void FakeAnzeige::zeigeModal(QWidget& fenster) {
+    // wie die echte Anzeige: geht das Programm zu Ende, öffnet sich nichts mehr
+    if (Anwendung::endet())
+        return;
     protokoll << QStringLiteral("modal:") + fenster.objectName();
     fenster.show();
     if (m_skripte.empty()) {
@@ -21,6 +26,8 @@ void FakeAnzeige::zeigeModal(QWidget& fenster) {
 }
 
 void FakeAnzeige::zeige(QWidget& fenster) {
+    if (Anwendung::endet())
+        return;
     protokoll << fenster.objectName();
     fenster.show();
 }

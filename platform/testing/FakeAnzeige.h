@@ -13,6 +13,7 @@ namespace varku::test {
 
 // Statt einer modalen Schleife: das Fenster wird gezeigt, das nächste Skript des Tests läuft
 // (es drückt Knöpfe), dann kehrt der Aufruf zurück. Ohne Skript wird das Fenster verborgen.
+// Geht das Programm nach einem Laufzeitfehler zu Ende, kehrt der Aufruf sofort zurück.
 class FakeAnzeige : public ModalAnzeige {
 public:
     using Skript = std::function<void(QWidget&)>;
