@@ -12,6 +12,15 @@ namespace varku {
 
 Uebung::Uebung(GlobModul& g) : glob(g) {}
 
+Uebung::~Uebung() {
+    try {
+        protokoll.schliesse();
+        gruppe.loescheAlleProtokolle();
+    } catch (const Laufzeitfehler&) {
+        // eine Datei, die sich nicht löschen lässt, hält das Ende nicht auf
+    }
+}
+
 void Uebung::lade(const QDateTime& jetzt) {
     sitzungsBeginn = jetzt;
     Zielpunkte = 1000;

@@ -19,6 +19,11 @@ namespace varku {
 class Uebung {
 public:
     explicit Uebung(GlobModul& glob);
+    // Die Protokolldateien überdauern keine Sitzung: was das Ende nicht gelöscht hat (nach
+    // einem Laufzeitfehler), geht hier.
+    ~Uebung();
+    Uebung(const Uebung&) = delete;
+    Uebung& operator=(const Uebung&) = delete;
 
     GlobModul& glob;
     Spielergruppe gruppe;

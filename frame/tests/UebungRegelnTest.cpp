@@ -1,9 +1,11 @@
 // Die Übung als Objekt, ohne Fenster: was ein Wort, ein Wortende und ein Spielerwechsel tun.
 #include "foundation/Global.h"
+#include "foundation/Programmstart.h"
 #include "foundation/Protokolldatei.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "frame/Uebung.h"
+#include "platform/Laufzeitfehler.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QDir>
@@ -317,4 +319,22 @@ TEST_F(Regeln, StartparameterAusDerGruppe) {
     const Startparameter p = u.startParameter(true);
     EXPECT_EQ(bildeStartParameter(p), "\"Version=4;RuvoFeldName=KAT1;LupenFlag=1;GwsFlag=1;"
                                       "nSpieler=2;Gast 1;Gast 2;AAAAAAAA;BBBBBBBB;\"");
+}
+
+// Nach einem Laufzeitfehler endet das Programm mit 1, und die Protokolldateien sind fort wie
+// nach einem gewöhnlichen Ende.
+TEST_F(Regeln, LaufzeitfehlerLaesstKeineProtokolle) {
+    const int ergebnis = fuehreAus([this] {
+        GlobModul g;
+        Uebung sitzung(g);
+        sitzung.gruppe.setzeUserPfad(ordner.pfad("User"));
+        for (int k = 0; k < 8; ++k)
+            d.zufall.gibZahlen(65, 90, {int('Q')});
+        sitzung.gruppe.fuegeHinzu("Gast");
+        EXPECT_TRUE(ordner.gibt("User/QQQQQQQQ.tmp"));
+        throw Laufzeitfehler(Laufzeitfehler::DateiZugriff, "Pfad/Datei-Zugriffsfehler", "x");
+        return 0;
+    });
+    EXPECT_EQ(ergebnis, 1);
+    EXPECT_FALSE(ordner.gibt("User/QQQQQQQQ.tmp"));
 }
