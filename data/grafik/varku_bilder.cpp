@@ -7,6 +7,7 @@
 #include "data/grafik/GifSchreiber.h"
 #include "data/grafik/Kachel.h"
 #include "data/grafik/Kachelfarben.h"
+#include "data/grafik/Rad.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -68,14 +69,17 @@ int main(int argc, char** argv) {
         }
     }
 
-    const std::pair<const char*, QImage> bilder[] = {
-        {"VarkuLogo.png", varkuLogo()},
-        {"VarkuHintergrund.png", varkuHintergrund()},
-        {"Willkommen.png", willkommenBild()},
-        {"InfoBild.png", infoBild()},
+    QList<std::pair<QString, QImage>> bilder = {
+        {QStringLiteral("VarkuLogo.png"), varkuLogo()},
+        {QStringLiteral("VarkuHintergrund.png"), varkuHintergrund()},
+        {QStringLiteral("Willkommen.png"), willkommenBild()},
+        {QStringLiteral("InfoBild.png"), infoBild()},
+        {radMarkeName(), radMarke()},
     };
+    for (int i = 0; i < radFelder; ++i)
+        bilder.append({radBildName(i), radBild(i)});
     for (const auto& [name, bild] : bilder) {
-        const QString pfad = ordner.filePath(QString::fromLatin1(name));
+        const QString pfad = ordner.filePath(name);
         if (!bild.save(pfad, "PNG")) {
             fehler << "varku_bilder: nicht geschrieben: " << pfad << "\n";
             ++fehlschlaege;
