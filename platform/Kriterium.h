@@ -3,7 +3,9 @@
 #include "platform/Tabelle.h"
 
 #include <QString>
+#include <QStringView>
 #include <memory>
+#include <vector>
 
 namespace varku::db {
 
@@ -12,10 +14,20 @@ namespace varku::db {
 // Groß- und Kleinschreibung), Len, Trim, AND, OR, NOT und Klammern. Texte werden wie in der
 // Datenbank ohne Rücksicht auf Groß- und Kleinschreibung verglichen; Null macht einen Vergleich
 // unbestimmt, und nur ein wahres Ergebnis nimmt eine Zeile auf.
+//
+// Ketten von AND, OR, +, -, &, * und / sowie Folgen von NOT und Vorzeichen sind beliebig lang;
+// nur Klammern und Funktionen schachteln, und das höchstens hoechsteTiefe Ebenen tief. So geht
+// das Übersetzen und Auswerten jedes angenommenen Kriteriums ohne tiefe Rekursion.
 class Kriterium {
 public:
-    // Übersetzt den Text für die Spalten der Tabelle. Ein fehlerhaftes Kriterium oder ein
-    // unbekanntes Feld ist ein Laufzeitfehler, der es nennt.
+    // längster Text eines Kriteriums in Zeichen
+    static constexpr qsizetype hoechsteLaenge = 1 << 20;
+    // tiefste Schachtelung von Klammern und Funktionsaufrufen
+    static constexpr int hoechsteTiefe = 200;
+
+    // Übersetzt den Text für die Spalten der Tabelle. Ein fehlerhaftes, zu langes oder zu tief
+    // geschachteltes Kriterium und ein unbekanntes Feld sind Laufzeitfehler, die es nennen
+    // (gekürzt) und bei einer Tabelle aus einer Datei auch die Datei und die Tabelle.
     Kriterium(const QString& text, const Tabelle& tabelle);
     ~Kriterium();
     Kriterium(Kriterium&&) noexcept;
@@ -25,17 +37,48 @@ public:
     Wert werte(int zeile) const;
     const QString& text() const { return m_text; }
     const Tabelle& tabelle() const { return *m_tabelle; }
+    // was ein Fehler dieses Kriteriums nennt
+    const QString& betrifft() const { return m_betrifft; }
 
     struct Knoten;
 
 private:
     QString m_text;
+    QString m_betrifft;
     const Tabelle* m_tabelle;
     std::unique_ptr<Knoten> m_wurzel;
 };
 
-// Like-Vergleich: * beliebig viele Zeichen, ? ein Zeichen, # eine Ziffer, [abc], [!abc] und
-// [a-z] eine Zeichenauswahl; ohne Rücksicht auf Groß- und Kleinschreibung.
+// Ein Kriterium, wie es eine Meldung nennt: ein langes mit seinen ersten 80 Zeichen und "…"
+QString gekuerzt(const QString& kriterium);
+
+// Ein einmal übersetztes Like-Muster: * beliebig viele Zeichen, ? ein Zeichen, # eine Ziffer,
+// [abc], [!abc] und [a-z] eine Zeichenauswahl; ohne Rücksicht auf Groß- und Kleinschreibung.
+// Ein "[" ohne "]" steht für sich selbst. Ein Vergleich braucht höchstens Textlänge mal
+// Musterlänge Schritte.
+class Muster {
+public:
+    explicit Muster(QStringView muster);
+    bool passt(QStringView text) const;
+
+private:
+    struct Teil {
+        enum class Art : unsigned char { Zeichen, Beliebig, Ziffer, Stern, Auswahl } art;
+        bool verneint = false;
+        char16_t zeichen = 0;    // Zeichen: schon gefaltet
+        unsigned auswahlVon = 0; // Auswahl: ihre Spannen in m_spannen
+        unsigned auswahlBis = 0;
+    };
+    struct Spanne {
+        char16_t von, bis; // gefaltet, einschließlich
+    };
+    bool passtTeil(const Teil& t, QChar c) const;
+
+    std::vector<Teil> m_teile;
+    std::vector<Spanne> m_spannen;
+};
+
+// Like-Vergleich mit einem Muster, das nur einmal gebraucht wird
 bool passtZuMuster(QStringView text, QStringView muster);
 
 } // namespace varku::db
