@@ -3,7 +3,9 @@
 #include "platform/Laufzeitfehler.h"
 
 #include <QVarLengthArray>
+#include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 namespace varku::db {
@@ -349,8 +351,12 @@ struct Wie : Kriterium::Knoten {
         if (x.istNull() || m.istNull())
             return Wert::null();
         const QString text = x.alsText();
-        const bool r = fest ? fest->passt(text) : Muster(m.alsText()).passt(text);
-        return Wert::wahrheit(r != nicht);
+        try {
+            const bool r = fest ? fest->passt(text) : Muster(m.alsText()).passt(text);
+            return Wert::wahrheit(r != nicht);
+        } catch (const Laufzeitfehler& f) {
+            throw Laufzeitfehler(f.nummer(), f.text(), u.betrifft); // nennt das Kriterium
+        }
     }
 };
 
@@ -513,8 +519,13 @@ private:
             k->a = std::move(a);
             k->muster = summe();
             if (const auto* m = dynamic_cast<const Konstante*>(k->muster.get());
-                m && !m->w.istNull())
-                k->fest = std::make_unique<Muster>(m->w.alsText());
+                m && !m->w.istNull()) {
+                try {
+                    k->fest = std::make_unique<Muster>(m->w.alsText());
+                } catch (const Laufzeitfehler& f) {
+                    throw Laufzeitfehler(f.nummer(), f.text(), m_betrifft);
+                }
+            }
             k->nicht = nichtLike;
             return k;
         }
@@ -687,30 +698,43 @@ bool Kriterium::trifftZu(int zeile) const {
 
 // ---------- Like ----------
 
+namespace {
+
+char16_t gefaltet(QChar c) {
+    return char16_t(c.toCaseFolded().unicode());
+}
+
+void setzeBit(std::vector<uint64_t>& v, unsigned i) {
+    v[i / 64] |= uint64_t(1) << (i % 64);
+}
+
+} // namespace
+
 Muster::Muster(QStringView m) {
     const qsizetype n = m.size();
+    if (n > hoechsteLaenge)
+        throw Laufzeitfehler(
+            Laufzeitfehler::Kriterium,
+            QStringLiteral("Like-Muster zu lang (mehr als %1 Zeichen)").arg(hoechsteLaenge),
+            gekuerzt(m.left(81).toString()));
     // naechsteZu[i]: die erste "]" ab i; so findet jede "[" ihr Ende ohne erneutes Suchen
     std::vector<qsizetype> naechsteZu(size_t(n) + 1, n);
     for (qsizetype i = n - 1; i >= 0; --i)
         naechsteZu[size_t(i)] = m[i] == u']' ? i : naechsteZu[size_t(i) + 1];
-    const auto gefaltet = [](QChar c) { return char16_t(c.toCaseFolded().unicode()); };
 
+    // erst die Teile zählen und einordnen, dann die Bitmengen füllen
+    enum class Art : unsigned char { Zeichen, Beliebig, Ziffer, Stern, Auswahl };
+    std::vector<std::pair<Art, char16_t>> teile;
+    teile.reserve(size_t(n));
     qsizetype i = 0;
     while (i < n) {
         const QChar c = m[i];
-        Teil t{};
         if (c == u'*') {
-            if (m_teile.empty() || m_teile.back().art != Teil::Art::Stern) {
-                t.art = Teil::Art::Stern;
-                m_teile.push_back(t);
-            }
-            ++i;
-            continue;
-        }
-        if (c == u'?') {
-            t.art = Teil::Art::Beliebig;
+            teile.push_back({Art::Stern, 0});
+        } else if (c == u'?') {
+            teile.push_back({Art::Beliebig, 0});
         } else if (c == u'#') {
-            t.art = Teil::Art::Ziffer;
+            teile.push_back({Art::Ziffer, 0});
         } else if (c == u'[') {
             // eine "]" gleich am Anfang (nach "!") gehört zur Auswahl, erst die nächste schließt
             qsizetype anfang = i + 1;
@@ -718,9 +742,7 @@ Muster::Muster(QStringView m) {
                 ++anfang;
             const qsizetype zu = anfang < n ? naechsteZu[size_t(anfang) + 1] : n;
             if (zu < n) {
-                t.art = Teil::Art::Auswahl;
-                t.verneint = anfang > i + 1;
-                t.auswahlVon = unsigned(m_spannen.size());
+                Auswahl a{unsigned(teile.size()), unsigned(m_spannen.size()), 0, anfang > i + 1};
                 for (qsizetype k = anfang; k < zu;) {
                     if (k + 2 < zu && m[k + 1] == u'-') {
                         m_spannen.push_back({gefaltet(m[k]), gefaltet(m[k + 2])});
@@ -730,95 +752,137 @@ Muster::Muster(QStringView m) {
                         ++k;
                     }
                 }
-                t.auswahlBis = unsigned(m_spannen.size());
-                m_teile.push_back(t);
+                a.bis = unsigned(m_spannen.size());
+                m_auswahlen.push_back(a);
+                teile.push_back({Art::Auswahl, 0});
                 i = zu + 1;
                 continue;
             }
-            // "[" ohne "]" steht für sich
-            t.art = Teil::Art::Zeichen;
-            t.zeichen = u'[';
+            teile.push_back({Art::Zeichen, u'['}); // "[" ohne "]" steht für sich
         } else {
-            t.art = Teil::Art::Zeichen;
-            t.zeichen = gefaltet(c);
+            teile.push_back({Art::Zeichen, gefaltet(c)});
         }
-        m_teile.push_back(t);
         ++i;
     }
+
+    for (const auto& [art, zeichen] : teile)
+        m_teile += art != Art::Stern;
+    m_worte = m_teile / 64 + 1;
+    m_beliebig.assign(m_worte, 0);
+    m_ziffer.assign(m_worte, 0);
+    m_schleife.assign(m_worte, 0);
+    unsigned teil = 0;
+    size_t auswahl = 0;
+    for (size_t t = 0; t < teile.size(); ++t) {
+        const auto [art, zeichen] = teile[t];
+        switch (art) {
+        case Art::Stern:
+            m_stern = true;
+            setzeBit(m_schleife, teil);
+            continue;
+        case Art::Beliebig:
+            setzeBit(m_beliebig, teil);
+            break;
+        case Art::Ziffer:
+            setzeBit(m_ziffer, teil);
+            break;
+        case Art::Zeichen:
+            m_zeichen.push_back({zeichen, teil});
+            break;
+        case Art::Auswahl:
+            // bisher zählte teil die Sterne mit
+            m_auswahlen[auswahl++].teil = teil;
+            break;
+        }
+        ++teil;
+    }
+    std::sort(m_zeichen.begin(), m_zeichen.end());
 }
 
-bool Muster::passtTeil(const Teil& t, QChar c) const {
-    switch (t.art) {
-    case Teil::Art::Zeichen:
-        return c.unicode() == t.zeichen;
-    case Teil::Art::Beliebig:
-        return true;
-    case Teil::Art::Ziffer:
-        return c.isDigit();
-    case Teil::Art::Auswahl: {
+void Muster::annehmende(char16_t c, uint64_t* maske) const {
+    const bool ziffer = QChar(c).isDigit();
+    for (size_t w = 0; w < m_worte; ++w)
+        maske[w] = m_beliebig[w] | (ziffer ? m_ziffer[w] : 0);
+    const auto anfang =
+        std::lower_bound(m_zeichen.begin(), m_zeichen.end(), std::pair<char16_t, unsigned>(c, 0));
+    for (auto z = anfang; z != m_zeichen.end() && z->first == c; ++z)
+        maske[z->second / 64] |= uint64_t(1) << (z->second % 64);
+    for (const Auswahl& a : m_auswahlen) {
         bool drin = false;
-        for (unsigned k = t.auswahlVon; k < t.auswahlBis && !drin; ++k)
-            drin = c.unicode() >= m_spannen[k].von && c.unicode() <= m_spannen[k].bis;
-        return drin != t.verneint;
+        for (unsigned k = a.von; k < a.bis && !drin; ++k)
+            drin = c >= m_spannen[k].von && c <= m_spannen[k].bis;
+        if (drin != a.verneint)
+            maske[a.teil / 64] |= uint64_t(1) << (a.teil % 64);
     }
-    case Teil::Art::Stern:
-        break;
-    }
-    return false;
 }
 
 bool Muster::passt(QStringView text) const {
-    // den Text einmal falten statt bei jedem Vergleich
-    QVarLengthArray<QChar, 128> t(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i)
-        t[i] = text[i].toCaseFolded();
-    const qsizetype tn = t.size();
-    qsizetype pn = qsizetype(m_teile.size());
+    const qsizetype tn = text.size();
+    if (tn > hoechsteTextlaenge)
+        throw Laufzeitfehler(
+            Laufzeitfehler::Kriterium,
+            QStringLiteral("Text für Like zu lang (mehr als %1 Zeichen)").arg(hoechsteTextlaenge),
+            gekuerzt(text.left(81).toString()));
+    // jeder Teil außer "*" nimmt genau ein Zeichen
+    if (tn < qsizetype(m_teile) || (!m_stern && tn != qsizetype(m_teile)))
+        return false;
+    const size_t ende = m_teile / 64;
+    const uint64_t endBit = uint64_t(1) << (m_teile % 64);
+    const bool endSchleife = m_schleife[ende] & endBit;
 
-    // Was nach dem letzten "*" steht, hat eine feste Länge und muss am Ende des Textes passen;
-    // danach läuft die Suche bis zu diesem "*" und muss dort nicht mehr zurück.
-    qsizetype letzterStern = pn - 1;
-    while (letzterStern >= 0 && m_teile[size_t(letzterStern)].art != Teil::Art::Stern)
-        --letzterStern;
-    qsizetype ende = tn;
-    if (letzterStern >= 0) {
-        const qsizetype schwanz = pn - letzterStern - 1;
-        if (schwanz > tn)
-            return false;
-        for (qsizetype k = 0; k < schwanz; ++k)
-            if (!passtTeil(m_teile[size_t(letzterStern + 1 + k)], t[tn - schwanz + k]))
-                return false;
-        ende = tn - schwanz;
-        pn = letzterStern + 1;
-    }
+    QVarLengthArray<uint64_t, 8> zustandPuffer(qsizetype(m_worte), 0);
+    QVarLengthArray<uint64_t, 8> maskePuffer(qsizetype(m_worte), 0);
+    uint64_t* zustand = zustandPuffer.data();
+    const uint64_t* schleife = m_schleife.data();
+    zustand[0] = 1;
+    // nur die Wörter von unten bis oben können Bits tragen
+    size_t unten = 0, oben = 0;
 
-    // gierig, zurück nur zum letzten "*": jeder Rückschritt rückt dessen Anfang um ein Zeichen
-    // vor, also höchstens Textlänge mal Musterlänge Schritte
-    qsizetype ti = 0, pi = 0, sternP = -1, sternT = 0;
-    while (ti < ende) {
-        if (pi < pn) {
-            const Teil& p = m_teile[size_t(pi)];
-            if (p.art == Teil::Art::Stern) {
-                if (pi == pn - 1)
-                    return true; // der letzte "*" nimmt den Rest
-                sternP = pi++;
-                sternT = ti;
-                continue;
+    // Bei langen Texten die Bitmenge je Zeichen nur einmal bilden, solange der Speicher reicht.
+    constexpr qsizetype kurzerText = 64;
+    constexpr size_t speicherGrenze = size_t(1) << 22; // Wörter
+    std::unordered_map<char16_t, size_t> bekannt;
+    std::vector<uint64_t> speicher;
+
+    for (qsizetype ti = 0; ti < tn; ++ti) {
+        const char16_t c = gefaltet(text[ti]);
+        const uint64_t* a = maskePuffer.data();
+        if (tn <= kurzerText) {
+            annehmende(c, maskePuffer.data());
+        } else {
+            auto gefunden = bekannt.find(c);
+            if (gefunden == bekannt.end()) {
+                if (speicher.size() + m_worte > speicherGrenze) {
+                    bekannt.clear();
+                    speicher.clear();
+                }
+                gefunden = bekannt.emplace(c, speicher.size()).first;
+                speicher.resize(speicher.size() + m_worte);
+                annehmende(c, speicher.data() + gefunden->second);
             }
-            if (passtTeil(p, t[ti])) {
-                ++ti;
-                ++pi;
-                continue;
-            }
+            a = speicher.data() + gefunden->second;
         }
-        if (sternP < 0)
-            return false;
-        pi = sternP + 1;
-        ti = ++sternT;
+        // Zustand i geht weiter nach i + 1, wenn Teil i das Zeichen nimmt, und bleibt, wenn
+        // vor Teil i ein "*" steht
+        const size_t bis = std::min(oben + 1, m_worte - 1);
+        uint64_t uebertrag = 0;
+        for (size_t w = unten; w <= bis; ++w) {
+            const uint64_t z = zustand[w];
+            const uint64_t weiter = z & a[w];
+            zustand[w] = (weiter << 1) | uebertrag | (z & schleife[w]);
+            uebertrag = weiter >> 63;
+        }
+        oben = bis;
+        while (oben > unten && zustand[oben] == 0)
+            --oben;
+        while (unten < oben && zustand[unten] == 0)
+            ++unten;
+        if (zustand[unten] == 0)
+            return false; // keine Stelle passt mehr
+        if (endSchleife && (zustand[ende] & endBit))
+            return true; // der letzte "*" nimmt den Rest
     }
-    while (pi < pn && m_teile[size_t(pi)].art == Teil::Art::Stern)
-        ++pi;
-    return pi == pn;
+    return zustand[ende] & endBit;
 }
 
 bool passtZuMuster(QStringView text, QStringView muster) {

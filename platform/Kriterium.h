@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -54,27 +55,39 @@ QString gekuerzt(const QString& kriterium);
 
 // Ein einmal übersetztes Like-Muster: * beliebig viele Zeichen, ? ein Zeichen, # eine Ziffer,
 // [abc], [!abc] und [a-z] eine Zeichenauswahl; ohne Rücksicht auf Groß- und Kleinschreibung.
-// Ein "[" ohne "]" steht für sich selbst. Ein Vergleich braucht höchstens Textlänge mal
-// Musterlänge Schritte.
+// Ein "[" ohne "]" steht für sich selbst. Ein Vergleich geht Zeichen für Zeichen durch den Text
+// und führt alle Stellen im Muster, die bis dahin passen, als Bitmenge mit: je Zeichen höchstens
+// Musterlänge/64 Schritte, dazu je verschiedenem Zeichen des Textes einmal die Musterlänge.
+// Er braucht also nie mehr als Textlänge mal Musterlänge Schritte. Ein längeres Muster oder ein
+// längerer Text als die Grenzen ist ein Laufzeitfehler.
 class Muster {
 public:
+    // längstes Muster und längster Text in Zeichen
+    static constexpr qsizetype hoechsteLaenge = 8192;
+    static constexpr qsizetype hoechsteTextlaenge = 32768;
+
     explicit Muster(QStringView muster);
     bool passt(QStringView text) const;
 
 private:
-    struct Teil {
-        enum class Art : unsigned char { Zeichen, Beliebig, Ziffer, Stern, Auswahl } art;
-        bool verneint = false;
-        char16_t zeichen = 0;    // Zeichen: schon gefaltet
-        unsigned auswahlVon = 0; // Auswahl: ihre Spannen in m_spannen
-        unsigned auswahlBis = 0;
-    };
     struct Spanne {
         char16_t von, bis; // gefaltet, einschließlich
     };
-    bool passtTeil(const Teil& t, QChar c) const;
+    struct Auswahl {
+        unsigned teil;
+        unsigned von, bis; // Spannen in m_spannen
+        bool verneint;
+    };
+    // die Teile, die das gefaltete Zeichen annehmen, als Bits
+    void annehmende(char16_t c, uint64_t* maske) const;
 
-    std::vector<Teil> m_teile;
+    unsigned m_teile = 0; // Teile ohne die Sterne; Zustand i: i Teile passen
+    size_t m_worte = 1;   // Wörter einer Bitmenge über die Zustände 0 … m_teile
+    bool m_stern = false;
+    std::vector<uint64_t> m_beliebig, m_ziffer;
+    std::vector<uint64_t> m_schleife;                     // Zustände, vor deren Teil ein "*" steht
+    std::vector<std::pair<char16_t, unsigned>> m_zeichen; // gefaltetes Zeichen, Teil; sortiert
+    std::vector<Auswahl> m_auswahlen;
     std::vector<Spanne> m_spannen;
 };
 

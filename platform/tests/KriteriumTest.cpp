@@ -409,7 +409,7 @@ TEST(Kriterium, LangeMusterMitOffenerAuswahl) {
         {"b am Ende, Muster ohne Stern dahinter", mal("[a", 6000) + "b", "*" + paare + "b", true},
         {"Fragezeichen", mal("[a", 6000), "*" + paare + "?[", false},
         {"nur offene Klammern", QString(12000, u'['), "*" + QString(6000, u'[') + "a*", false},
-        {"Sterne dazwischen", mal("[a", 6000) + "b", mal("*[a", 3000) + "*b", true},
+        {"Sterne dazwischen", mal("[a", 6000) + "b", mal("*[a", 2000) + "*b", true},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(passtZuMuster(f.text, f.muster), f.passt) << f.name;
@@ -438,4 +438,41 @@ TEST(Kriterium, MusterAusFeldern) {
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(treffer(t, f.kriterium), f.refs) << f.kriterium;
+}
+
+// Like hat eigene Grenzen: ein längeres Muster oder ein längerer Text ist ein Laufzeitfehler,
+// der das Kriterium nennt, beim Übersetzen oder erst beim Auswerten.
+TEST(Kriterium, LikeGrenzen) {
+    const Tabelle t = beispiel();
+    const qsizetype muster = Muster::hoechsteLaenge, text = Muster::hoechsteTextlaenge;
+    const auto a = [](qsizetype n) { return QString(n, u'a'); };
+    struct Fall {
+        const char* name;
+        QString kriterium;
+        bool fehler;
+        bool schonBeimUebersetzen;
+    };
+    const Fall faelle[] = {
+        {"Muster an der Grenze", "Wort Like '*" + a(muster - 2) + "*'", false, false},
+        {"Muster zu lang", "Wort Like '*" + a(muster - 1) + "*'", true, true},
+        {"Muster aus dem Feld zu lang", "Wort Like Wort & '" + a(muster) + "'", true, false},
+        {"Text an der Grenze", "'" + a(text) + "' Like '*a'", false, false},
+        {"Text zu lang", "'" + a(text + 1) + "' Like '*a'", true, false},
+        {"Text aus dem Feld zu lang", "Wort & '" + a(text) + "' Like '*'", true, false},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            const Kriterium k(f.kriterium, t);
+            EXPECT_FALSE(f.schonBeimUebersetzen) << f.name;
+            k.trifftZu(0);
+            EXPECT_FALSE(f.fehler) << f.name;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_TRUE(f.fehler) << f.name << ": " << e.what();
+            EXPECT_EQ(e.nummer(), Laufzeitfehler::Kriterium) << f.name;
+            EXPECT_TRUE(e.text().contains("zu lang")) << f.name << ": " << e.what();
+            EXPECT_EQ(e.betrifft(), gekuerzt(f.kriterium)) << f.name;
+        }
+    }
+    EXPECT_THROW(passtZuMuster(u"a", a(muster + 1)), Laufzeitfehler);
+    EXPECT_THROW(passtZuMuster(a(text + 1), u"*"), Laufzeitfehler);
 }
