@@ -63,7 +63,7 @@ std::vector<Token> zerlege(const QString& s, const QString& betrifft) {
             }
             tok.art = Token::Art::Zahl;
             bool ok = false;
-            tok.zahl = s.mid(i, j - i).toDouble(&ok);
+            tok.zahl = QStringView(s).mid(i, j - i).toDouble(&ok);
             if (!ok || !std::isfinite(tok.zahl))
                 syntaxfehler(betrifft, QStringLiteral("Zahl"));
             i = j;
@@ -106,23 +106,25 @@ std::vector<Token> zerlege(const QString& s, const QString& betrifft) {
             tok.art = Token::Art::Name;
             tok.text = s.mid(i, j - i);
             i = j;
-        } else if (c == u'(' || c == u')' || c == u',') {
-            tok.art = Token::Art::Klammer;
-            tok.text = c;
-            ++i;
         } else {
-            static const QString zweier[] = {QStringLiteral("<="), QStringLiteral(">="),
-                                             QStringLiteral("<>")};
-            tok.art = Token::Art::Operator;
-            for (const QString& z : zweier)
-                if (s.mid(i, 2) == z)
-                    tok.text = z;
-            if (tok.text.isEmpty()) {
-                if (QStringLiteral("=<>+-*/&").contains(c))
-                    tok.text = c;
-                else
-                    syntaxfehler(betrifft, QStringLiteral("Zeichen „%1“").arg(c));
-            }
+            // Operatoren und Klammern teilen sich feste Texte: nichts wird je Wort angelegt
+            static const QString feste[] = {
+                QStringLiteral("<="), QStringLiteral(">="), QStringLiteral("<>"),
+                QStringLiteral("="),  QStringLiteral("<"),  QStringLiteral(">"),
+                QStringLiteral("+"),  QStringLiteral("-"),  QStringLiteral("*"),
+                QStringLiteral("/"),  QStringLiteral("&"),  QStringLiteral("("),
+                QStringLiteral(")"),  QStringLiteral(",")};
+            const QStringView rest = QStringView(s).mid(i, 2);
+            for (const QString& f : feste)
+                if (rest.startsWith(f)) {
+                    tok.text = f;
+                    break;
+                }
+            if (tok.text.isEmpty())
+                syntaxfehler(betrifft, QStringLiteral("Zeichen „%1“").arg(c));
+            tok.art = tok.text.size() == 1 && QStringView(u"(),").contains(c)
+                          ? Token::Art::Klammer
+                          : Token::Art::Operator;
             i += tok.text.size();
         }
         t.push_back(tok);
