@@ -727,6 +727,16 @@ Muster::Muster(QStringView m) {
     // erst die Teile zählen und einordnen, dann die Bitmengen füllen
     enum class Art : unsigned char { Zeichen, Beliebig, Ziffer, Stern, Auswahl };
     std::vector<std::pair<Art, char16_t>> teile;
+    struct Spanne {
+        char16_t von, bis; // gefaltet, einschließlich
+    };
+    struct Auswahl {
+        unsigned teil;
+        unsigned von, bis; // Spannen in spannen
+        bool verneint;
+    };
+    std::vector<Spanne> spannen;
+    std::vector<Auswahl> auswahlen;
     teile.reserve(size_t(n));
     qsizetype i = 0;
     while (i < n) {
@@ -744,18 +754,18 @@ Muster::Muster(QStringView m) {
                 ++anfang;
             const qsizetype zu = anfang < n ? naechsteZu[size_t(anfang) + 1] : n;
             if (zu < n) {
-                Auswahl a{unsigned(teile.size()), unsigned(m_spannen.size()), 0, anfang > i + 1};
+                Auswahl a{0, unsigned(spannen.size()), 0, anfang > i + 1};
                 for (qsizetype k = anfang; k < zu;) {
                     if (k + 2 < zu && m[k + 1] == u'-') {
-                        m_spannen.push_back({gefaltet(m[k]), gefaltet(m[k + 2])});
+                        spannen.push_back({gefaltet(m[k]), gefaltet(m[k + 2])});
                         k += 3;
                     } else {
-                        m_spannen.push_back({gefaltet(m[k]), gefaltet(m[k])});
+                        spannen.push_back({gefaltet(m[k]), gefaltet(m[k])});
                         ++k;
                     }
                 }
-                a.bis = unsigned(m_spannen.size());
-                m_auswahlen.push_back(a);
+                a.bis = unsigned(spannen.size());
+                auswahlen.push_back(a);
                 teile.push_back({Art::Auswahl, 0});
                 i = zu + 1;
                 continue;
@@ -792,13 +802,54 @@ Muster::Muster(QStringView m) {
             m_zeichen.push_back({zeichen, teil});
             break;
         case Art::Auswahl:
-            // bisher zählte teil die Sterne mit
-            m_auswahlen[auswahl++].teil = teil;
+            auswahlen[auswahl++].teil = teil;
             break;
         }
         ++teil;
     }
     std::sort(m_zeichen.begin(), m_zeichen.end());
+    if (auswahlen.empty())
+        return;
+
+    // Die Grenzen aller Spannen teilen die Zeichen in Abschnitte, in denen jede Auswahl gleich
+    // entscheidet. Für jeden Abschnitt einmal die Bitmenge der annehmenden Auswahlen: so kostet
+    // ein Zeichen des Textes später nur eine Suche, wie viele Auswahlen das Muster auch hat.
+    struct Ereignis {
+        char32_t stelle;
+        unsigned auswahl;
+        int schritt; // +1: eine Spanne beginnt, -1: sie endet davor
+    };
+    std::vector<Ereignis> ereignisse;
+    std::vector<uint64_t> verneint(m_worte, 0);
+    for (unsigned a = 0; a < auswahlen.size(); ++a) {
+        if (auswahlen[a].verneint)
+            setzeBit(verneint, auswahlen[a].teil);
+        for (unsigned k = auswahlen[a].von; k < auswahlen[a].bis; ++k)
+            if (spannen[k].von <= spannen[k].bis) { // [z-a] nimmt nichts
+                ereignisse.push_back({spannen[k].von, a, +1});
+                ereignisse.push_back({char32_t(spannen[k].bis) + 1, a, -1});
+            }
+    }
+    std::sort(ereignisse.begin(), ereignisse.end(),
+              [](const Ereignis& x, const Ereignis& y) { return x.stelle < y.stelle; });
+    std::vector<int> ueberdeckt(auswahlen.size(), 0);
+    std::vector<uint64_t> drin(m_worte, 0);
+    m_auswahlMasken = verneint; // unter der ersten Grenze
+    for (size_t e = 0; e < ereignisse.size();) {
+        const char32_t stelle = ereignisse[e].stelle;
+        for (; e < ereignisse.size() && ereignisse[e].stelle == stelle; ++e) {
+            const Ereignis& x = ereignisse[e];
+            const int vorher = ueberdeckt[x.auswahl];
+            ueberdeckt[x.auswahl] += x.schritt;
+            if ((vorher == 0) != (ueberdeckt[x.auswahl] == 0)) {
+                const unsigned t = auswahlen[x.auswahl].teil;
+                drin[t / 64] ^= uint64_t(1) << (t % 64);
+            }
+        }
+        m_grenzen.push_back(stelle);
+        for (size_t w = 0; w < m_worte; ++w)
+            m_auswahlMasken.push_back(drin[w] ^ verneint[w]);
+    }
 }
 
 void Muster::annehmende(char16_t c, uint64_t* maske) const {
@@ -809,12 +860,12 @@ void Muster::annehmende(char16_t c, uint64_t* maske) const {
         std::lower_bound(m_zeichen.begin(), m_zeichen.end(), std::pair<char16_t, unsigned>(c, 0));
     for (auto z = anfang; z != m_zeichen.end() && z->first == c; ++z)
         maske[z->second / 64] |= uint64_t(1) << (z->second % 64);
-    for (const Auswahl& a : m_auswahlen) {
-        bool drin = false;
-        for (unsigned k = a.von; k < a.bis && !drin; ++k)
-            drin = c >= m_spannen[k].von && c <= m_spannen[k].bis;
-        if (drin != a.verneint)
-            maske[a.teil / 64] |= uint64_t(1) << (a.teil % 64);
+    if (!m_auswahlMasken.empty()) {
+        const size_t abschnitt = size_t(
+            std::upper_bound(m_grenzen.begin(), m_grenzen.end(), char32_t(c)) - m_grenzen.begin());
+        const uint64_t* a = m_auswahlMasken.data() + abschnitt * m_worte;
+        for (size_t w = 0; w < m_worte; ++w)
+            maske[w] |= a[w];
     }
 }
 

@@ -57,9 +57,8 @@ QString gekuerzt(const QString& kriterium);
 // [abc], [!abc] und [a-z] eine Zeichenauswahl; ohne Rücksicht auf Groß- und Kleinschreibung.
 // Ein "[" ohne "]" steht für sich selbst. Ein Vergleich geht Zeichen für Zeichen durch den Text
 // und führt alle Stellen im Muster, die bis dahin passen, als Bitmenge mit: je Zeichen höchstens
-// Musterlänge/64 Schritte, dazu je verschiedenem Zeichen des Textes einmal die Musterlänge.
-// Er braucht also nie mehr als Textlänge mal Musterlänge Schritte. Ein längeres Muster oder ein
-// längerer Text als die Grenzen ist ein Laufzeitfehler.
+// Musterlänge/64 Schritte, also nie mehr als Textlänge mal Musterlänge. Ein längeres Muster oder
+// ein längerer Text als die Grenzen ist ein Laufzeitfehler.
 class Muster {
 public:
     // längstes Muster und längster Text in Zeichen
@@ -70,14 +69,6 @@ public:
     bool passt(QStringView text) const;
 
 private:
-    struct Spanne {
-        char16_t von, bis; // gefaltet, einschließlich
-    };
-    struct Auswahl {
-        unsigned teil;
-        unsigned von, bis; // Spannen in m_spannen
-        bool verneint;
-    };
     // die Teile, die das gefaltete Zeichen annehmen, als Bits
     void annehmende(char16_t c, uint64_t* maske) const;
 
@@ -87,8 +78,9 @@ private:
     std::vector<uint64_t> m_beliebig, m_ziffer;
     std::vector<uint64_t> m_schleife;                     // Zustände, vor deren Teil ein "*" steht
     std::vector<std::pair<char16_t, unsigned>> m_zeichen; // gefaltetes Zeichen, Teil; sortiert
-    std::vector<Auswahl> m_auswahlen;
-    std::vector<Spanne> m_spannen;
+    // Zeichenauswahlen: die Grenzen ihrer Abschnitte und je Abschnitt die annehmenden Teile
+    std::vector<char32_t> m_grenzen;
+    std::vector<uint64_t> m_auswahlMasken;
 };
 
 // Like-Vergleich mit einem Muster, das nur einmal gebraucht wird

@@ -356,7 +356,7 @@ TEST(Kriterium, GekuerztNennen) {
         EXPECT_EQ(gekuerzt(f.kriterium), f.nennt) << f.kriterium.size();
 }
 
-TEST(Kriterium, MusterMitOffenerAuswahl) {
+TEST(Kriterium, MusterMitAuswahlen) {
     struct Fall {
         const char* text;
         const char* muster;
@@ -387,6 +387,15 @@ TEST(Kriterium, MusterMitOffenerAuswahl) {
         {"B", "[a-c]", true},
         {"ab", "*[!a]", true},
         {"aa", "*[!a]", false},
+        // Spannen, die sich überdecken, verkehrte und mehrere in einer Auswahl
+        {"b", "[a-cb]", true},
+        {"b", "[!a-cb]", false},
+        {"b", "[c-a]", false},
+        {"b", "[!c-a]", true},
+        {"d", "[a-bc-e]", true},
+        {"D", "[!a-bc-e]", false},
+        {"ba", "[a-b][!b-c]", true},
+        {"bb", "[a-b][!b-c]", false},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(passtZuMuster(QString::fromUtf8(f.text), QString::fromUtf8(f.muster)), f.passt)
@@ -397,6 +406,11 @@ TEST(Kriterium, MusterMitOffenerAuswahl) {
 // offenen "[" gegen 12 kB Text
 TEST(Kriterium, LangeMusterMitOffenerAuswahl) {
     const QString paare = mal("[a", 3000);
+    QString cjk, spannen; // 2000 verschiedene Zeichen; eine Auswahl je Zeichen und sein nächstes
+    for (char16_t c = 0x4E00; c < 0x4E00 + 2000; ++c)
+        cjk += QChar(c);
+    for (qsizetype i = 0; i < 500; ++i)
+        spannen += "[" + cjk.mid(i, 1) + "-" + cjk.mid(i + 1, 1) + "]";
     struct Fall {
         const char* name;
         QString text;
@@ -410,6 +424,11 @@ TEST(Kriterium, LangeMusterMitOffenerAuswahl) {
         {"Fragezeichen", mal("[a", 6000), "*" + paare + "?[", false},
         {"nur offene Klammern", QString(12000, u'['), "*" + QString(6000, u'[') + "a*", false},
         {"Sterne dazwischen", mal("[a", 6000) + "b", mal("*[a", 2000) + "*b", true},
+        // viele verschiedene Zeichen gegen viele Auswahlen
+        {"Auswahl am Ende", cjk, "*" + mal("[!a]", 1000) + "[" + cjk.right(1) + "]", true},
+        {"Auswahl verfehlt", cjk, "*" + mal("[!a]", 1000) + "[a-c]", false},
+        {"Spannen je Zeichen", cjk, spannen + "*", true},
+        {"Spannen verschoben", cjk.mid(2), spannen + "*", false},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(passtZuMuster(f.text, f.muster), f.passt) << f.name;
