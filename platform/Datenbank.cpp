@@ -50,13 +50,16 @@ public:
     }
     ~SqliteQuelle() override { sqlite3_close(m_db); }
 
+    // Datei und Tabelle, wie Meldungen beim Lesen sie nennen
+    QString herkunft() const { return m_datei + QStringLiteral(": ") + m_tabelle; }
+
     [[noreturn]] void lesefehler() const {
         const QString grund = QString::fromUtf8(sqlite3_errmsg(m_db));
         if (grund.contains(QLatin1String("no such table")))
-            throw Laufzeitfehler(3078, QStringLiteral("Tabelle nicht gefunden"),
-                                 m_tabelle + QStringLiteral(" in ") + m_datei);
-        throw Laufzeitfehler(
-            3049, QStringLiteral("Datenbank kann nicht gelesen werden (%1)").arg(grund), m_datei);
+            throw Laufzeitfehler(3078, QStringLiteral("Tabelle nicht gefunden"), herkunft());
+        throw Laufzeitfehler(3049,
+                             QStringLiteral("Datenbank kann nicht gelesen werden (%1)").arg(grund),
+                             herkunft());
     }
 
     void bereite(Abfrage& a, const QString& sql) const {
@@ -120,7 +123,7 @@ public:
         // Die Datei ist nur zum Lesen da; hat sie sich doch geändert, passen die Spalten nicht.
         if (gelesen != zeilen)
             throw Laufzeitfehler(
-                3049, QStringLiteral("Datenbank wurde während des Lesens geändert"), m_datei);
+                3049, QStringLiteral("Datenbank wurde während des Lesens geändert"), herkunft());
     }
 
 private:

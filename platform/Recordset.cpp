@@ -8,8 +8,8 @@
 namespace varku::db {
 
 namespace {
-[[noreturn]] void keinDatensatz() {
-    throw Laufzeitfehler(3021, QStringLiteral("Kein aktueller Datensatz"));
+[[noreturn]] void keinDatensatz(const Tabelle& t) {
+    throw Laufzeitfehler(3021, QStringLiteral("Kein aktueller Datensatz"), t.herkunft());
 }
 } // namespace
 
@@ -31,7 +31,7 @@ void Recordset::pruefeOffen() const {
 void Recordset::pruefeAktuell() const {
     pruefeOffen();
     if (Eof() || Bof())
-        keinDatensatz();
+        keinDatensatz(*m_tabelle);
 }
 
 Recordset Recordset::gefiltert(const QString& kriterium) const {
@@ -50,28 +50,28 @@ Recordset Recordset::gefiltert(const QString& kriterium) const {
 void Recordset::MoveFirst() {
     pruefeOffen();
     if (m_zeilen.empty())
-        keinDatensatz();
+        keinDatensatz(*m_tabelle);
     m_pos = 0;
 }
 
 void Recordset::MoveLast() {
     pruefeOffen();
     if (m_zeilen.empty())
-        keinDatensatz();
+        keinDatensatz(*m_tabelle);
     m_pos = int(m_zeilen.size()) - 1;
 }
 
 void Recordset::MoveNext() {
     pruefeOffen();
     if (Eof())
-        keinDatensatz();
+        keinDatensatz(*m_tabelle);
     ++m_pos;
 }
 
 void Recordset::MovePrevious() {
     pruefeOffen();
     if (m_pos < 0)
-        keinDatensatz();
+        keinDatensatz(*m_tabelle);
     --m_pos;
 }
 
@@ -80,7 +80,7 @@ void Recordset::Move(int zeilen) {
     if (zeilen == 0)
         return;
     if ((zeilen > 0 && Eof()) || (zeilen < 0 && m_pos < 0))
-        keinDatensatz();
+        keinDatensatz(*m_tabelle);
     const long long ziel = (long long)m_pos + zeilen;
     if (ziel < 0)
         m_pos = -1;
@@ -134,7 +134,8 @@ Wert Recordset::feld(const QString& name) const {
     if (s < 0)
         throw Laufzeitfehler(Laufzeitfehler::UnbekanntesFeld,
                              QStringLiteral("Element in der Auflistung nicht gefunden"),
-                             name + QStringLiteral(" in ") + m_tabelle->name);
+                             name + QStringLiteral(" (") + m_tabelle->herkunft() +
+                                 QLatin1Char(')'));
     return m_tabelle->wert(s, m_zeilen[size_t(m_pos)]);
 }
 

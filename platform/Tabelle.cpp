@@ -1,5 +1,7 @@
 #include "platform/Tabelle.h"
 
+#include <QFileInfo>
+
 namespace varku::db {
 
 int Tabelle::spaltenIndex(const QString& feld) const {
@@ -32,6 +34,12 @@ Wert Tabelle::wert(int i, int zeile) const {
         return Wert::von(s.texte[size_t(zeile)]);
     }
     return Wert::null();
+}
+
+QString Tabelle::herkunft() const {
+    if (datei.isEmpty())
+        return name;
+    return QFileInfo(datei).fileName() + QStringLiteral(": ") + name;
 }
 
 } // namespace varku::db

@@ -43,6 +43,8 @@ struct Tabelle {
     // stellt sicher, dass die Spalte im Speicher ist
     const Spalte& spalte(int i) const;
     Wert wert(int spalte, int zeile) const;
+    // wie eine Meldung die Tabelle nennt: "Varku-D.sqlite: WortListe", ohne Datei nur der Name
+    QString herkunft() const;
 };
 
 } // namespace varku::db

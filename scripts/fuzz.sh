@@ -21,6 +21,8 @@ cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$ordner" -j"$(nproc)" --target $(ls fuzz/fuzz_*.cpp | xargs -n1 basename | sed 's/\.cpp$//')
 
 export QT_QPA_PLATFORM=offscreen
+# Lange Eingaben bis 256 kB; eine, die länger als 10 s braucht, ist ein Fund wie ein Absturz.
+grenzen=(-max_len=262144 -timeout=10)
 for ziel in "$ordner"/fuzz-ziele/fuzz_*; do
     [ -f "$ziel" ] && [ -x "$ziel" ] || continue
     name=$(basename "$ziel")
@@ -30,10 +32,10 @@ for ziel in "$ordner"/fuzz-ziele/fuzz_*; do
     korpus="$ordner/korpus-${name#fuzz_}"
     mkdir -p "$korpus"
     if [ "$modus" = kurz ]; then
-        "$ziel" -runs=3000 -max_len=4096 "$korpus" "$saat" >/dev/null 2>"$korpus.log" ||
+        "$ziel" -runs=3000 "${grenzen[@]}" "$korpus" "$saat" >/dev/null 2>"$korpus.log" ||
             { cat "$korpus.log" >&2; echo "Fuzz-Ziel $name gescheitert" >&2; exit 1; }
         echo "$name: kurz geprüft"
     else
-        "$ziel" -max_total_time="$sekunden" -max_len=8192 "$korpus" "$saat" 2>&1 | tail -n 3
+        "$ziel" -max_total_time="$sekunden" "${grenzen[@]}" "$korpus" "$saat" 2>&1 | tail -n 3
     fi
 done

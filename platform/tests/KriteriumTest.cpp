@@ -257,3 +257,241 @@ TEST(Kriterium, KlareFehler) {
     const Kriterium tief(QString(150, '(') + "RefNr=3" + QString(150, ')'), t);
     EXPECT_THROW(Kriterium(QString(300, '(') + "1" + QString(300, ')'), t), Laufzeitfehler);
 }
+
+namespace {
+
+QString mal(const char* stueck, int n) {
+    return QString::fromLatin1(stueck).repeated(n);
+}
+
+} // namespace
+
+// Lange Ketten und Folgen werden ohne tiefe Rekursion übersetzt und ausgewertet.
+TEST(Kriterium, LangeKettenUndFolgen) {
+    const Tabelle t = beispiel();
+    struct Fall {
+        const char* name;
+        QString kriterium;
+        V refs;
+    };
+    const Fall faelle[] = {
+        {"40 000 Summanden", mal("1+", 40000) + "RefNr=40017", {17}},
+        {"Differenzen", "RefNr" + mal("-1", 30000) + "=-29997", {3}},
+        {"Produkte", mal("1*", 40000) + "RefNr=17", {17}},
+        {"60 000 AND", mal("RefNr>0 AND ", 59999) + "GWS", {17, 25, 8, 99}},
+        {"AND mit Null", mal("LIP_ AND ", 59999) + "GWS", {17}},
+        {"50 000 OR", mal("RefNr=1 OR ", 50000) + "RefNr=99", {99}},
+        {"100 000 NOT", mal("NOT ", 100000) + "GWS", {17, 25, 8, 99}},
+        {"ungerade viele NOT", mal("NOT ", 99999) + "GWS", {3, 40, 12, 7}},
+        {"NOT vor Null bleibt unbestimmt", mal("NOT ", 99999) + "Kontext='der'", {12, 99, 7}},
+        {"Vorzeichen", mal("-", 100001) + "RefNr=-3", {3}},
+        {"Vorzeichen gemischt", mal("+-", 50000) + "+RefNr=3", {3}},
+        {"Texte aneinander", "Wort" + mal(" & ''", 30000) + "='Igel'", {17}},
+        {"in Klammern", "(" + mal("RefNr<>3 AND ", 20000) + "LIP_) OR RefNr=3", {17, 3, 12}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(treffer(t, f.kriterium), f.refs) << f.name;
+}
+
+// Was über die Grenzen geht, ist ein Laufzeitfehler, der das Kriterium gekürzt nennt.
+TEST(Kriterium, GrenzenSindFehler) {
+    const Tabelle t = beispiel();
+    const int tief = Kriterium::hoechsteTiefe;
+    const auto zu = [](int n) { return QString(n, u')'); };
+    // genau so tief geht es noch
+    EXPECT_EQ(treffer(t, QString(tief, u'(') + "RefNr=3" + zu(tief)), V{3});
+    EXPECT_EQ(treffer(t, mal("Len(", tief - 1) + "Trim(Wort)" + zu(tief - 1) + "=1"),
+              (V{17, 3, 25, 8, 40, 12, 99, 7}));
+    struct Fall {
+        const char* name;
+        QString kriterium;
+        const char* imText;
+    };
+    const Fall faelle[] = {
+        {"Klammern", QString(tief + 1, u'(') + "1" + zu(tief + 1), "zu tief"},
+        {"100 000 Klammern", QString(100000, u'(') + "1" + zu(100000), "zu tief"},
+        {"offene Klammern", QString(100000, u'('), "zu tief"},
+        {"Funktionen", mal("Len(", tief + 1) + "Wort" + zu(tief + 1), "zu tief"},
+        {"NOT und Klammern", mal("NOT (", tief + 1) + "GWS" + zu(tief + 1), "zu tief"},
+        {"zu lang", mal("NOT ", int(Kriterium::hoechsteLaenge / 4)) + "GWS", "zu lang"},
+        {"lange Kette mit Fehler am Ende", mal("1+", 40000) + "RefNr=", "Ende"},
+        {"lange Kette ohne Glied", mal("GWS AND ", 60000) + "AND GWS", "Zeichen 480001"},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            Kriterium k(f.kriterium, t);
+            ADD_FAILURE() << "kein Fehler: " << f.name;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), Laufzeitfehler::Kriterium) << f.name;
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(f.imText)))
+                << f.name << ": " << e.what();
+            EXPECT_EQ(e.betrifft(), f.kriterium.left(80) + "…") << f.name;
+        }
+    }
+    // das Auswerten nennt das Kriterium ebenso gekürzt
+    const Kriterium k(mal("1+", 40000) + "Wort=1", t);
+    try {
+        k.trifftZu(0);
+        ADD_FAILURE() << "kein Fehler";
+    } catch (const Laufzeitfehler& e) {
+        EXPECT_EQ(e.betrifft(), mal("1+", 40) + "…");
+    }
+}
+
+TEST(Kriterium, GekuerztNennen) {
+    struct Fall {
+        QString kriterium;
+        QString nennt;
+    };
+    const QString achtzig(80, u'x');
+    const QString paar = QString::fromUtf8("😀"); // zwei UTF-16-Zeichen
+    const Fall faelle[] = {
+        {"", ""},
+        {achtzig, achtzig},
+        {achtzig + "y", achtzig + "…"},
+        {QString(79, u'x') + paar + "z", QString(79, u'x') + "…"},
+        {QString(78, u'x') + paar + "z", QString(78, u'x') + paar + "…"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(gekuerzt(f.kriterium), f.nennt) << f.kriterium.size();
+}
+
+TEST(Kriterium, MusterMitAuswahlen) {
+    struct Fall {
+        const char* text;
+        const char* muster;
+        bool passt;
+    };
+    const Fall faelle[] = {
+        // ein "[" ohne "]" steht für sich, der Rest des Musters gilt weiter
+        {"[", "[", true},
+        {"x", "[", false},
+        {"[a", "[?", true},
+        {"[ab", "[*b", true},
+        {"[!", "[!", true},
+        {"a-", "[a-", false},
+        {"[a-", "[a-", true},
+        // eine "]" gleich am Anfang gehört zur Auswahl
+        {"]", "[]]", true},
+        {"a", "[]a]", true},
+        {"a", "[!]a]", false},
+        {"b", "[!]a]", true},
+        {"]", "[]", false},
+        {"[]", "[]", true},
+        // ein "[" in der Auswahl ist ein Zeichen wie jedes
+        {"[", "[[a-c]", true},
+        {"b", "[[a-c]", true},
+        {"[b", "[[a-c]", false},
+        {"-", "[a-]", true},
+        {"]", "[a-]", false},
+        {"B", "[a-c]", true},
+        {"ab", "*[!a]", true},
+        {"aa", "*[!a]", false},
+        // Spannen, die sich überdecken, verkehrte und mehrere in einer Auswahl
+        {"b", "[a-cb]", true},
+        {"b", "[!a-cb]", false},
+        {"b", "[c-a]", false},
+        {"b", "[!c-a]", true},
+        {"d", "[a-bc-e]", true},
+        {"D", "[!a-bc-e]", false},
+        {"ba", "[a-b][!b-c]", true},
+        {"bb", "[a-b][!b-c]", false},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(passtZuMuster(QString::fromUtf8(f.text), QString::fromUtf8(f.muster)), f.passt)
+            << f.text << " ~ " << f.muster;
+}
+
+// Muster, an denen ein Vergleich mit Rückschritten früher Minuten brauchte: 6 kB Muster mit
+// offenen "[" gegen 12 kB Text
+TEST(Kriterium, LangeMusterMitOffenerAuswahl) {
+    const QString paare = mal("[a", 3000);
+    QString cjk, spannen; // 2000 verschiedene Zeichen; eine Auswahl je Zeichen und sein nächstes
+    for (char16_t c = 0x4E00; c < 0x4E00 + 2000; ++c)
+        cjk += QChar(c);
+    for (qsizetype i = 0; i < 500; ++i)
+        spannen += "[" + cjk.mid(i, 1) + "-" + cjk.mid(i + 1, 1) + "]";
+    struct Fall {
+        const char* name;
+        QString text;
+        QString muster;
+        bool passt;
+    };
+    const Fall faelle[] = {
+        {"kein b", mal("[a", 6000), "*" + paare + "b*", false},
+        {"b am Ende", mal("[a", 6000) + "b", "*" + paare + "b*", true},
+        {"b am Ende, Muster ohne Stern dahinter", mal("[a", 6000) + "b", "*" + paare + "b", true},
+        {"Fragezeichen", mal("[a", 6000), "*" + paare + "?[", false},
+        {"nur offene Klammern", QString(12000, u'['), "*" + QString(6000, u'[') + "a*", false},
+        {"Sterne dazwischen", mal("[a", 6000) + "b", mal("*[a", 2000) + "*b", true},
+        // viele verschiedene Zeichen gegen viele Auswahlen
+        {"Auswahl am Ende", cjk, "*" + mal("[!a]", 1000) + "[" + cjk.right(1) + "]", true},
+        {"Auswahl verfehlt", cjk, "*" + mal("[!a]", 1000) + "[a-c]", false},
+        {"Spannen je Zeichen", cjk, spannen + "*", true},
+        {"Spannen verschoben", cjk.mid(2), spannen + "*", false},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(passtZuMuster(f.text, f.muster), f.passt) << f.name;
+    // dasselbe im Kriterium, einmal übersetzt für alle Zeilen
+    Tabelle t = beispiel();
+    t.spalten[1].texte[0] = mal("[a", 6000) + "b";
+    EXPECT_EQ(treffer(t, "Wort Like '*" + paare + "b*'"), V{17});
+}
+
+TEST(Kriterium, MusterAusFeldern) {
+    const Tabelle t = beispiel();
+    struct Fall {
+        const char* kriterium;
+        V refs;
+    };
+    const Fall faelle[] = {
+        // jede Zeile ihr eigenes Muster
+        // Null & '*' ist '*'
+        {"Wort Like Kontext & '*'", {25, 8, 7}},
+        {"Kontext Like '?' & 'e' & '?'", {17, 3, 40}},
+        {"Wort Like Trim(Wort)", {17, 3, 25, 8, 12, 99, 7}},
+        {"Wort Like Null", {}},
+        {"Wort Not Like Kontext", {17, 3, 40, 12, 99, 7}},
+        {"RefNr Like KomplexInd & '*'", {3, 40}},
+        {"RefNr Like '1' & '#'", {17, 12}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(treffer(t, f.kriterium), f.refs) << f.kriterium;
+}
+
+// Like hat eigene Grenzen: ein längeres Muster oder ein längerer Text ist ein Laufzeitfehler,
+// der das Kriterium nennt, beim Übersetzen oder erst beim Auswerten.
+TEST(Kriterium, LikeGrenzen) {
+    const Tabelle t = beispiel();
+    const qsizetype muster = Muster::hoechsteLaenge, text = Muster::hoechsteTextlaenge;
+    const auto a = [](qsizetype n) { return QString(n, u'a'); };
+    struct Fall {
+        const char* name;
+        QString kriterium;
+        bool fehler;
+        bool schonBeimUebersetzen;
+    };
+    const Fall faelle[] = {
+        {"Muster an der Grenze", "Wort Like '*" + a(muster - 2) + "*'", false, false},
+        {"Muster zu lang", "Wort Like '*" + a(muster - 1) + "*'", true, true},
+        {"Muster aus dem Feld zu lang", "Wort Like Wort & '" + a(muster) + "'", true, false},
+        {"Text an der Grenze", "'" + a(text) + "' Like '*a'", false, false},
+        {"Text zu lang", "'" + a(text + 1) + "' Like '*a'", true, false},
+        {"Text aus dem Feld zu lang", "Wort & '" + a(text) + "' Like '*'", true, false},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            const Kriterium k(f.kriterium, t);
+            EXPECT_FALSE(f.schonBeimUebersetzen) << f.name;
+            k.trifftZu(0);
+            EXPECT_FALSE(f.fehler) << f.name;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_TRUE(f.fehler) << f.name << ": " << e.what();
+            EXPECT_EQ(e.nummer(), Laufzeitfehler::Kriterium) << f.name;
+            EXPECT_TRUE(e.text().contains("zu lang")) << f.name << ": " << e.what();
+            EXPECT_EQ(e.betrifft(), gekuerzt(f.kriterium)) << f.name;
+        }
+    }
+    EXPECT_THROW(passtZuMuster(u"a", a(muster + 1)), Laufzeitfehler);
+    EXPECT_THROW(passtZuMuster(a(text + 1), u"*"), Laufzeitfehler);
+}

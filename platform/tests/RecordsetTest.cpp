@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -159,6 +160,63 @@ TEST(Recordset, FehlendeOderKaputteDatenbankNenntDieDatei) {
         } catch (const Laufzeitfehler& e) {
             EXPECT_TRUE(e.meldung().contains(QString::fromUtf8(f.nennt)))
                 << f.name << ": " << e.what();
+        }
+    }
+}
+
+// Ein Fehler beim Filtern, Suchen oder Lesen nennt die Datei und die Tabelle, dazu das Kriterium
+// oder das Feld.
+TEST(Recordset, FehlerNennenDateiUndKriterium) {
+    QTemporaryDir dir;
+    const Recordset alle = Recordset::oeffne(legeAn(dir, woerter), "WortListe");
+    const QString lang = QString("RefNr>0 AND ").repeated(20) + "Farbe=1";
+    struct Fall {
+        const char* name;
+        std::function<void(Recordset&)> tue;
+        int nummer;
+        QString nennt;
+    };
+    const QString herkunft = " (test.sqlite: WortListe)";
+    const Fall faelle[] = {
+        {"Filter mit unbekanntem Feld", [](Recordset& r) { r.gefiltert("Farbe=1"); },
+         Laufzeitfehler::UnbekanntesFeld, "Farbe=1" + herkunft},
+        {"Filter mit Syntaxfehler", [](Recordset& r) { r.gefiltert("RefNr=="); },
+         Laufzeitfehler::Kriterium, "RefNr==" + herkunft},
+        {"Filter mit unverträglichen Arten", [](Recordset& r) { r.gefiltert("Wort=3"); }, 3464,
+         "Wort=3" + herkunft},
+        {"Filter mit Division durch Null", [](Recordset& r) { r.gefiltert("RefNr/0=1"); },
+         Laufzeitfehler::DivisionDurchNull, "RefNr/0=1" + herkunft},
+        {"langes Kriterium", [&](Recordset& r) { r.gefiltert(lang); },
+         Laufzeitfehler::UnbekanntesFeld, lang.left(80) + "…" + herkunft},
+        {"FindFirst", [](Recordset& r) { r.FindFirst("Farbe=1"); }, Laufzeitfehler::UnbekanntesFeld,
+         "Farbe=1" + herkunft},
+        {"FindNext", [](Recordset& r) { r.FindNext("(RefNr=1"); }, Laufzeitfehler::Kriterium,
+         "(RefNr=1" + herkunft},
+        {"FindNext am Ende",
+         [](Recordset& r) {
+             r.MoveLast();
+             r.MoveNext();
+             r.FindNext("Farbe=1");
+         },
+         Laufzeitfehler::UnbekanntesFeld, "Farbe=1" + herkunft},
+        {"unbekanntes Feld", [](Recordset& r) { r.feld("Farbe"); }, Laufzeitfehler::UnbekanntesFeld,
+         "Farbe" + herkunft},
+        {"kein Datensatz",
+         [](Recordset& r) {
+             r.MoveLast();
+             r.MoveNext();
+             r.MoveNext();
+         },
+         3021, "test.sqlite: WortListe"},
+    };
+    for (const Fall& f : faelle) {
+        Recordset r = alle;
+        try {
+            f.tue(r);
+            ADD_FAILURE() << "kein Fehler: " << f.name;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.nummer(), f.nummer) << f.name << ": " << e.what();
+            EXPECT_EQ(e.betrifft(), f.nennt) << f.name << ": " << e.what();
         }
     }
 }
