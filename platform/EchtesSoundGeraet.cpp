@@ -28,7 +28,7 @@ void EchtesSoundGeraet::spieleUndWarte(const QString& datei) {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    const auto dauer = wavDauerMs(f.read(4096));
+    const auto dauer = wavDauerMs(f.read(64 * 1024), f.size());
     f.close();
     spiele(datei);
     if (!dauer || *dauer <= 0)
