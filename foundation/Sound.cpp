@@ -22,6 +22,16 @@ QString soundPfad(const QString& datei) {
     return findeDatei(imProgrammordner(QStringLiteral("Sound")), datei + QStringLiteral(".WAV"));
 }
 
+struct OhneTon {
+    std::function<void()> hinweis;
+    bool gesagt = false;
+};
+
+OhneTon& ohneTon() {
+    static OhneTon o;
+    return o;
+}
+
 } // namespace
 
 void initSoundTabelle() {
@@ -40,6 +50,16 @@ void ladeSoundIni() {
         namen << e.name;
     leseAbschnitt(imProgrammordner(QStringLiteral("Varku.ini")), QStringLiteral("Sound"), namen,
                   [](int i, const QString& wert) { SoundTabelle[size_t(i)].datei = wert; });
+    // jede Datei einmal, auch wenn mehrere Ereignisse sie nennen
+    QStringList dateien;
+    for (const SoundEintrag& e : SoundTabelle) {
+        if (e.datei == stille)
+            continue;
+        const QString pfad = soundPfad(e.datei);
+        if (!dateien.contains(pfad))
+            dateien << pfad;
+    }
+    dienste::sound().lade(dateien);
 }
 
 void setzeTonSchalter(std::function<bool()> tonEin) {
@@ -68,6 +88,20 @@ void spieleWavWarten(const QString& datei) {
 
 void schliesseSound() {
     dienste::sound().schliesse();
+}
+
+void setzeOhneTonHinweis(std::function<void()> hinweis) {
+    ohneTon() = {std::move(hinweis), false};
+    // Klanggerät und Sprachausgabe melden jeden stummen Versuch; gesagt wird es einmal
+    setzeOhneTonMelder([] {
+        OhneTon& o = ohneTon();
+        if (o.gesagt || !o.hinweis)
+            return;
+        // vor dem Zeigen vermerkt: während der Hinweis offen ist, kann wieder etwas stumm bleiben
+        o.gesagt = true;
+        const std::function<void()> hinweis = o.hinweis;
+        hinweis();
+    });
 }
 
 } // namespace varku

@@ -17,7 +17,8 @@ extern std::array<SoundEintrag, 15> SoundTabelle;
 
 // die 15 Namen in ihrer Reihenfolge, alle still
 void initSoundTabelle();
-// initSoundTabelle, dann [Sound] aus ProgPfad/Varku.ini lesen
+// initSoundTabelle, dann [Sound] aus ProgPfad/Varku.ini lesen; die Klänge der Ereignisse
+// werden dabei vorab geladen, damit sie auch spielen, während das Programm wartet
 void ladeSoundIni();
 
 // Wer fragt, ob Klänge an sind: das Rahmenprogramm fragt seinen Einstellungsdialog,
@@ -32,5 +33,16 @@ void spieleWav(const QString& datei);
 void spieleWavWarten(const QString& datei);
 // am Programmende: das Klanggerät schließen
 void schliesseSound();
+
+// Was der Benutzer erfährt, wenn ein Klang, eine Aufnahme oder ein gesprochenes Wort nicht zu
+// hören ist, weil es keine Tonausgabe gibt.
+inline const QString OhneTonHinweisText =
+    QStringLiteral("Auf diesem Computer ist keine Tonausgabe eingerichtet.\rDie Übung geht ohne "
+                   "Ton weiter.");
+
+// Wer es dem Benutzer sagt: gerufen beim ersten Mal, dass etwas mangels Tonausgabe nicht zu
+// hören ist, danach nicht wieder; die Übung geht weiter. Ein neu gesetzter Hinweis beginnt
+// wieder beim ersten Mal. Ein leerer schweigt.
+void setzeOhneTonHinweis(std::function<void()> hinweis);
 
 } // namespace varku

@@ -2,33 +2,140 @@
 
 #include "platform/WavKopf.h"
 
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QEventLoop>
 #include <QFile>
-#include <QSoundEffect>
+#include <QHash>
+#include <QMediaDevices>
+#include <QThread>
 #include <QTimer>
-#include <QUrl>
+#include <functional>
+#include <optional>
 
 namespace varku {
 
-EchtesSoundGeraet::EchtesSoundGeraet() : m_effekt(std::make_unique<QSoundEffect>()) {}
+namespace {
 
-EchtesSoundGeraet::~EchtesSoundGeraet() = default;
+// größer ist kein Klang; eine falsche Datei soll nicht den Speicher füllen
+constexpr qint64 groessteDatei = 64 * 1024 * 1024;
+// so weit wird für das Warten im Kopf gesucht (Blöcke vor den Daten eingeschlossen)
+constexpr qint64 kopfBereich = 64 * 1024;
+
+struct Klang {
+    QAudioFormat format;
+    QByteArray proben;
+};
+
+std::shared_ptr<const Klang> leseKlang(const QString& datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > groessteDatei)
+        return nullptr;
+    const QByteArray inhalt = f.readAll();
+    const auto kopf = leseWavKopf(inhalt, inhalt.size());
+    if (!kopf)
+        return nullptr;
+    auto klang = std::make_shared<Klang>();
+    klang->format.setSampleRate(kopf->abtastrate);
+    klang->format.setChannelCount(kopf->kanaele);
+    klang->format.setSampleFormat(kopf->gleitkomma          ? QAudioFormat::Float
+                                  : kopf->bitsJeProbe == 8  ? QAudioFormat::UInt8
+                                  : kopf->bitsJeProbe == 16 ? QAudioFormat::Int16
+                                                            : QAudioFormat::Int32);
+    klang->proben = wavProben(inhalt, *kopf);
+    return klang;
+}
+
+} // namespace
+
+struct EchtesSoundGeraet::Innen {
+    std::optional<QAudioDevice> festesGeraet;
+    QHash<QString, std::shared_ptr<const Klang>> vorrat;
+    bool geschlossen = false;
+    QThread faden;
+    QObject imFaden; // Ziel der Aufrufe, die im Klangfaden laufen
+    // gehören dem Klangfaden: dort angelegt, benutzt und abgebaut
+    std::unique_ptr<QAudioSink> ausgabe;
+    std::unique_ptr<QBuffer> puffer;
+
+    Innen() {
+        faden.setObjectName(QStringLiteral("Klang"));
+        imFaden.moveToThread(&faden);
+        faden.start();
+    }
+
+    QAudioDevice geraet() const {
+        return festesGeraet ? *festesGeraet : QMediaDevices::defaultAudioOutput();
+    }
+
+    // kehrt zurück, wenn tu im Klangfaden gelaufen ist
+    void imKlangfaden(const std::function<void()>& tu) {
+        QMetaObject::invokeMethod(&imFaden, tu, Qt::BlockingQueuedConnection);
+    }
+
+    void stoppe() {
+        if (ausgabe)
+            ausgabe->stop();
+        ausgabe.reset();
+        puffer.reset();
+    }
+};
+
+EchtesSoundGeraet::EchtesSoundGeraet() : m(std::make_unique<Innen>()) {}
+
+EchtesSoundGeraet::EchtesSoundGeraet(const QAudioDevice& geraet) : m(std::make_unique<Innen>()) {
+    m->festesGeraet = geraet;
+}
+
+EchtesSoundGeraet::~EchtesSoundGeraet() {
+    schliesse();
+}
+
+void EchtesSoundGeraet::lade(const QStringList& dateien) {
+    QHash<QString, std::shared_ptr<const Klang>> vorrat;
+    for (const QString& datei : dateien)
+        if (!vorrat.contains(datei))
+            if (auto klang = leseKlang(datei))
+                vorrat.insert(datei, std::move(klang));
+    m->vorrat = std::move(vorrat);
+}
 
 void EchtesSoundGeraet::spiele(const QString& datei) {
-    if (!m_effekt || !QFile::exists(datei))
+    if (m->geschlossen)
         return;
-    m_effekt->stop();
-    const QUrl quelle = QUrl::fromLocalFile(datei);
-    if (m_effekt->source() != quelle)
-        m_effekt->setSource(quelle);
-    m_effekt->play();
+    std::shared_ptr<const Klang> klang = m->vorrat.value(datei);
+    if (!klang)
+        klang = leseKlang(datei);
+    // eine fehlende oder unlesbare Datei bleibt still, wie ein stilles Ereignis
+    if (!klang)
+        return;
+    const QAudioDevice geraet = m->geraet();
+    if (geraet.isNull()) {
+        meldeOhneTon();
+        return;
+    }
+    bool offen = false;
+    m->imKlangfaden([&] {
+        m->stoppe();
+        m->puffer = std::make_unique<QBuffer>();
+        m->puffer->setData(klang->proben);
+        m->puffer->open(QIODevice::ReadOnly);
+        m->ausgabe = std::make_unique<QAudioSink>(geraet, klang->format);
+        m->ausgabe->start(m->puffer.get());
+        offen = m->ausgabe->error() != QAudio::OpenError;
+    });
+    // das Gerät gab es, aber es nimmt nichts an (etwa weil der Tondienst nicht mehr läuft)
+    if (!offen)
+        meldeOhneTon();
 }
 
 void EchtesSoundGeraet::spieleUndWarte(const QString& datei) {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    const auto dauer = wavDauerMs(f.read(4096));
+    const auto dauer = wavDauerMs(f.read(kopfBereich), f.size());
     f.close();
     spiele(datei);
     if (!dauer || *dauer <= 0)
@@ -40,9 +147,24 @@ void EchtesSoundGeraet::spieleUndWarte(const QString& datei) {
 }
 
 void EchtesSoundGeraet::schliesse() {
-    if (m_effekt)
-        m_effekt->stop();
-    m_effekt.reset();
+    if (m->geschlossen)
+        return;
+    m->imKlangfaden([this] { m->stoppe(); });
+    m->faden.quit();
+    m->faden.wait();
+    m->vorrat.clear();
+    m->geschlossen = true;
+}
+
+bool EchtesSoundGeraet::ausgabeMoeglich() {
+    return !m->geraet().isNull();
+}
+
+qint64 EchtesSoundGeraet::ausgegebenUs() {
+    qint64 us = 0;
+    if (!m->geschlossen)
+        m->imKlangfaden([&] { us = m->ausgabe ? m->ausgabe->processedUSecs() : 0; });
+    return us;
 }
 
 } // namespace varku

@@ -1,7 +1,9 @@
 #include "platform/EspeakSprachausgabe.h"
 
+#include "platform/SoundGeraet.h"
 #include "platform/Sprachtext.h"
 
+#include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
@@ -36,24 +38,30 @@ int sammle(short* samples, int anzahl, espeak_EVENT* ereignisse) {
     return 0;
 }
 
+// espeak-ng lässt sich nach espeak_Terminate nicht wieder einrichten: die nächste Rechnung
+// wartet dann für immer. Es wird einmal je Prozess eingerichtet und bleibt bis zum Ende.
+int espeakAbtastrate() {
+    static const int rate = [] {
+        const int r = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 300, nullptr, 0);
+        if (r <= 0)
+            return 0;
+        espeak_SetSynthCallback(&sammle);
+        return r;
+    }();
+    return rate;
+}
+
 } // namespace
 
-EspeakSprachausgabe::EspeakSprachausgabe() {
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 300, nullptr, 0);
-    m_abtastrate = rate > 0 ? rate : 0;
-    if (m_abtastrate == 0)
-        return;
-    espeak_SetSynthCallback(&sammle);
-    setzeStimme(1);
-    setzeGeschwindigkeit(m_geschwindigkeit);
-    setzeStimmlage(m_stimmlage);
+EspeakSprachausgabe::EspeakSprachausgabe() : m_abtastrate(espeakAbtastrate()) {}
+
+EspeakSprachausgabe::EspeakSprachausgabe(const QAudioDevice& geraet) : EspeakSprachausgabe() {
+    m_festesGeraet = std::make_unique<QAudioDevice>(geraet);
 }
 
 EspeakSprachausgabe::~EspeakSprachausgabe() {
     if (m_ausgabe)
         m_ausgabe->stop();
-    if (m_abtastrate > 0)
-        espeak_Terminate();
 }
 
 int EspeakSprachausgabe::stimmenAnzahl() {
@@ -69,31 +77,29 @@ QString EspeakSprachausgabe::stimmenName(int nummer) {
 void EspeakSprachausgabe::setzeStimme(int nummer) {
     // eine Nummer außerhalb der Liste (0, wenn nichts eingestellt ist) nimmt die erste Stimme
     m_stimme = (nummer >= 1 && nummer <= stimmenZahl) ? nummer : 1;
-    if (m_abtastrate > 0)
-        espeak_SetVoiceByName(stimmen[m_stimme - 1].name);
 }
 
 void EspeakSprachausgabe::setzeStimmlage(int wert) {
     m_stimmlage = std::clamp(wert, 0, 100);
-    if (m_abtastrate > 0)
-        espeak_SetParameter(espeakPITCH, m_stimmlage, 0);
 }
 
 void EspeakSprachausgabe::setzeGeschwindigkeit(int wert) {
     m_geschwindigkeit = std::clamp(wert, 80, 450);
-    if (m_abtastrate > 0)
-        espeak_SetParameter(espeakRATE, m_geschwindigkeit, 0);
 }
 
 void EspeakSprachausgabe::setzeLautstaerke(long wert) {
-    if (m_abtastrate > 0)
-        espeak_SetParameter(espeakVOLUME, int(std::clamp(wert, 0L, 200L)), 0);
+    m_lautstaerke = int(std::clamp(wert, 0L, 200L));
 }
 
 QByteArray EspeakSprachausgabe::berechne(const QString& text) {
     QByteArray pcm;
     if (m_abtastrate == 0 || text.trimmed().isEmpty())
         return pcm;
+    // espeak-ng ist eines für den ganzen Prozess: die eigenen Einstellungen vor jeder Rechnung
+    espeak_SetVoiceByName(stimmen[m_stimme - 1].name);
+    espeak_SetParameter(espeakRATE, m_geschwindigkeit, 0);
+    espeak_SetParameter(espeakPITCH, m_stimmlage, 0);
+    espeak_SetParameter(espeakVOLUME, m_lautstaerke, 0);
     const QByteArray ssml = alsSsml(text).toUtf8();
     espeak_Synth(ssml.constData(), size_t(ssml.size()) + 1, 0, POS_CHARACTER, 0,
                  espeakCHARS_UTF8 | espeakSSML, nullptr, &pcm);
@@ -107,6 +113,14 @@ void EspeakSprachausgabe::sprich(const QString& text) {
         spiele(pcm);
 }
 
+bool EspeakSprachausgabe::ausgabeMoeglich() {
+    return !geraet().isNull();
+}
+
+QAudioDevice EspeakSprachausgabe::geraet() const {
+    return m_festesGeraet ? *m_festesGeraet : QMediaDevices::defaultAudioOutput();
+}
+
 void EspeakSprachausgabe::spiele(const QByteArray& pcm) {
     // ein neuer Text ersetzt einen, der noch spricht
     if (m_ausgabe)
@@ -115,14 +129,21 @@ void EspeakSprachausgabe::spiele(const QByteArray& pcm) {
     format.setSampleRate(m_abtastrate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
-    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
-    if (geraet.isNull() || !geraet.isFormatSupported(format))
+    const QAudioDevice ausgabe = geraet();
+    if (ausgabe.isNull()) {
+        meldeOhneTon();
+        return;
+    }
+    if (!ausgabe.isFormatSupported(format))
         return;
     m_daten = pcm;
     m_puffer = std::make_unique<QBuffer>(&m_daten);
     m_puffer->open(QIODevice::ReadOnly);
-    m_ausgabe = std::make_unique<QAudioSink>(geraet, format);
+    m_ausgabe = std::make_unique<QAudioSink>(ausgabe, format);
     m_ausgabe->start(m_puffer.get());
+    // das Gerät gab es, aber es nimmt nichts an (etwa weil der Tondienst nicht mehr läuft)
+    if (m_ausgabe->error() == QAudio::OpenError)
+        meldeOhneTon();
 }
 
 } // namespace varku

@@ -27,8 +27,11 @@ public:
     virtual void setzeGeschwindigkeit(int wert) = 0;
 
     virtual void setzeLautstaerke(long wert) = 0;
-    // kehrt sofort zurück; der Text wird gesprochen, während das Programm weiterläuft
+    // kehrt sofort zurück; der Text wird gesprochen, während das Programm weiterläuft. Ohne
+    // Tonausgabe wird das Wort gemeldet (meldeOhneTon in platform/SoundGeraet.h).
     virtual void sprich(const QString& text) = 0;
+    // false, wenn der Rechner keine Tonausgabe hat
+    virtual bool ausgabeMoeglich() = 0;
 };
 
 } // namespace varku

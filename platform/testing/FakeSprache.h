@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/SoundGeraet.h"
 #include "platform/Sprachausgabe.h"
 
 #include <QStringList>
 
 namespace varku::test {
 
-// Merkt sich, was gesprochen und eingestellt wurde; zwei Stimmen mit eigenen Bereichen.
+// Merkt sich, was gesprochen und eingestellt wurde; zwei Stimmen mit eigenen Bereichen. Mit
+// ohneAusgabe spricht es wie auf einem Rechner ohne Tonausgabe.
 class FakeSprache : public Sprachausgabe {
 public:
     int stimmenAnzahl() override { return 2; }
@@ -31,10 +33,16 @@ public:
         befehle << QStringLiteral("Geschwindigkeit %1").arg(w);
     }
     void setzeLautstaerke(long w) override { befehle << QStringLiteral("Lautstärke %1").arg(w); }
-    void sprich(const QString& text) override { gesprochen << text; }
+    void sprich(const QString& text) override {
+        gesprochen << text;
+        if (ohneAusgabe)
+            meldeOhneTon();
+    }
+    bool ausgabeMoeglich() override { return !ohneAusgabe; }
 
     QStringList befehle;
     QStringList gesprochen;
+    bool ohneAusgabe = false;
 
 private:
     int m_stimme = 1, m_lage = 50, m_tempo = 175;

@@ -1,6 +1,8 @@
 #include "platform/EspeakSprachausgabe.h"
+#include "platform/SoundGeraet.h"
 #include "platform/Sprachtext.h"
 
+#include <QAudioDevice>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -49,4 +51,42 @@ TEST(Sprachausgabe, EspeakRechnetDeutscheSprache) {
     // langsamer gesprochen dauert länger
     s.setzeGeschwindigkeit(90);
     EXPECT_GT(s.berechne("der Igel").size(), kurz.size());
+}
+
+// Ohne Tonausgabe (ein leeres Gerät) wird jedes Wort gemeldet, das nicht zu hören ist; ein
+// leerer Text ist ohnehin still.
+TEST(Sprachausgabe, OhneTonausgabeWirdGemeldet) {
+    EspeakSprachausgabe s{QAudioDevice()};
+    if (s.abtastrate() == 0)
+        GTEST_SKIP() << "espeak-ng-Daten fehlen";
+    EXPECT_FALSE(s.ausgabeMoeglich());
+    struct Fall {
+        const char* text;
+        int meldungen;
+    };
+    const Fall faelle[] = {
+        {"der Igel", 1}, {"Der Igel.\\Pau=500\\der Igel.", 1}, {"   ", 0}, {"", 0}};
+    for (const Fall& f : faelle) {
+        int gemeldet = 0;
+        setzeOhneTonMelder([&] { ++gemeldet; });
+        s.sprich(QString::fromUtf8(f.text));
+        EXPECT_EQ(gemeldet, f.meldungen) << f.text;
+    }
+    setzeOhneTonMelder({});
+}
+
+// espeak-ng gibt es einmal im Prozess: eine zweite Ausgabe (nach dem Abbau einer ersten) rechnet
+// weiter, und jede rechnet mit ihren eigenen Einstellungen.
+TEST(Sprachausgabe, ZweiAusgabenNacheinanderUndNebeneinander) {
+    { EspeakSprachausgabe erste; }
+    EspeakSprachausgabe langsam;
+    if (langsam.abtastrate() == 0)
+        GTEST_SKIP() << "espeak-ng-Daten fehlen";
+    EspeakSprachausgabe schnell;
+    langsam.setzeGeschwindigkeit(90);
+    schnell.setzeGeschwindigkeit(400);
+    // die zuletzt eingestellte Geschwindigkeit gilt nur für ihre Ausgabe
+    const QByteArray schnellGesprochen = schnell.berechne("der Igel");
+    EXPECT_GT(langsam.berechne("der Igel").size(), schnellGesprochen.size());
+    EXPECT_LT(schnell.berechne("der Igel").size(), langsam.berechne("der Igel").size());
 }

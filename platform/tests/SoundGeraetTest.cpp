@@ -1,0 +1,126 @@
+#include "platform/EchtesSoundGeraet.h"
+
+#include <QAudioDevice>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <optional>
+#include <thread>
+
+using namespace varku;
+
+namespace {
+
+QByteArray le32(uint32_t v) {
+    QByteArray b(4, 0);
+    for (int i = 0; i < 4; ++i)
+        b[i] = char((v >> (8 * i)) & 0xff);
+    return b;
+}
+
+// Stille in 16 Bit mono, 22050 Hz, damit kein Test Lärm macht; kopfSagt: die Größe, die der
+// data-Block angibt, wenn sie lügen soll
+QByteArray stilleWav(int ms, std::optional<uint32_t> kopfSagt = {}) {
+    const uint32_t bytes = uint32_t(ms) * 44100 / 1000;
+    const QByteArray fmt = "fmt " + le32(16) + QByteArray("\x01\x00\x01\x00", 4) + le32(22050) +
+                           le32(44100) + QByteArray("\x02\x00\x10\x00", 4);
+    return "RIFF" + le32(36 + bytes) + "WAVE" + fmt + "data" + le32(kopfSagt.value_or(bytes)) +
+           QByteArray(qsizetype(bytes), '\0');
+}
+
+// zählt, was Klanggerät und Sprachausgabe als stumm melden
+struct Meldungen {
+    int anzahl = 0;
+    Meldungen() {
+        setzeOhneTonMelder([this] { ++anzahl; });
+    }
+    ~Meldungen() { setzeOhneTonMelder({}); }
+};
+
+struct Ordner {
+    QTemporaryDir dir;
+    QString schreibe(const QString& name, const QByteArray& inhalt) const {
+        const QString pfad = dir.filePath(name);
+        QFile f(pfad);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(inhalt);
+        return pfad;
+    }
+};
+
+} // namespace
+
+// Ohne Tonausgabe (ein leeres Gerät) meldet das Gerät jeden Klang, der sonst zu hören wäre;
+// was ohnehin still bliebe, meldet es nicht.
+TEST(EchtesSoundGeraet, OhneTonausgabeWirdGemeldet) {
+    struct Fall {
+        const char* name;
+        QByteArray inhalt; // leer: keine Datei
+        bool vorab;        // vorab geladen, dann die Datei gelöscht
+        bool warten;
+        bool geschlossen;
+        int meldungen;
+    };
+    const QByteArray kurz = stilleWav(5);
+    const Fall faelle[] = {
+        {"Klang aus der Datei", kurz, false, false, false, 1},
+        {"vorab geladen spielt ohne Datei", kurz, true, false, false, 1},
+        {"Warten", kurz, false, true, false, 1},
+        {"fehlende Datei bleibt still", {}, false, false, false, 0},
+        {"fehlende Datei beim Warten", {}, false, true, false, 0},
+        {"kaputter Kopf bleibt still", "RIFF\x04\0\0\0WAVE", false, false, false, 0},
+        {"keine WAV-Datei", "Hallo", true, false, false, 0},
+        {"nach dem Schließen", kurz, false, false, true, 0},
+    };
+    for (const Fall& f : faelle) {
+        Ordner o;
+        Meldungen m;
+        EchtesSoundGeraet g{QAudioDevice()};
+        EXPECT_FALSE(g.ausgabeMoeglich()) << f.name;
+        const QString datei =
+            f.inhalt.isEmpty() ? o.dir.filePath("fehlt.wav") : o.schreibe("klang.wav", f.inhalt);
+        if (f.vorab) {
+            g.lade({datei, datei});
+            QFile::remove(datei);
+        }
+        if (f.geschlossen)
+            g.schliesse();
+        if (f.warten)
+            g.spieleUndWarte(datei);
+        else
+            g.spiele(datei);
+        EXPECT_EQ(m.anzahl, f.meldungen) << f.name;
+        EXPECT_EQ(g.ausgegebenUs(), 0) << f.name;
+    }
+}
+
+// Ein Kopf, der 4 GB Daten verspricht, hält nicht auf: gewartet wird, was in der Datei steht.
+TEST(EchtesSoundGeraet, LuegenderKopfHaeltNichtAuf) {
+    Ordner o;
+    Meldungen m;
+    EchtesSoundGeraet g{QAudioDevice()};
+    for (const uint32_t kopfSagt : {0xFFFFFFFFu, 0x7FFFFFFFu, 1000000u})
+        g.spieleUndWarte(o.schreibe("luege.wav", stilleWav(2, kopfSagt)));
+    EXPECT_EQ(m.anzahl, 3);
+}
+
+// Ein vorab geladener Klang spielt, während der Faden, der ihn startete, schläft und keine
+// Ereignisse bearbeitet (wie beim Warten am Programmende). Braucht einen Tondienst.
+TEST(EchtesSoundGeraet, SpieltWaehrendDerFadenSchlaeft) {
+    EchtesSoundGeraet g;
+    if (!g.ausgabeMoeglich())
+        GTEST_SKIP() << "keine Tonausgabe";
+    Ordner o;
+    Meldungen m;
+    const QString datei = o.schreibe("stille.wav", stilleWav(1000));
+    g.lade({datei});
+    QFile::remove(datei);
+    g.spiele(datei);
+    for (int i = 0; i < 40 && g.ausgegebenUs() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_GT(g.ausgegebenUs(), 0);
+    EXPECT_EQ(m.anzahl, 0);
+    g.schliesse();
+    EXPECT_EQ(g.ausgegebenUs(), 0);
+}
