@@ -7,25 +7,59 @@
 #include <QBuffer>
 #include <QMediaDevices>
 #include <algorithm>
+#include <cstring>
 #include <espeak-ng/speak_lib.h>
 
 namespace varku {
 
 namespace {
 
-struct Stimme {
-    const char* name;  // so heißt sie bei espeak-ng
-    const char* titel; // so heißt sie in der Liste
+struct Stimmeintrag {
+    const char* name;
+    const char* titel;
 };
 
-// eine Grundstimme und Varianten, alle deutsch
-constexpr Stimme stimmen[] = {
+// falls espeak-ng keine Liste liefert: eine Grundstimme und Varianten, alle deutsch
+constexpr Stimmeintrag ersatzStimmen[] = {
     {"de", "Deutsch – Mann"},
     {"de+f2", "Deutsch – Frau"},
     {"de+m3", "Deutsch – Mann, tief"},
     {"de+f4", "Deutsch – Frau, hell"},
 };
-constexpr int stimmenZahl = int(sizeof stimmen / sizeof stimmen[0]);
+
+// Was von einer Stimme gebraucht wird, kopiert: die nächste Liste gibt den Speicher frei.
+struct Eintrag {
+    QString name;
+    QByteArray datei; // Kennung unter espeak-ng-data/voices
+    bool deutsch = false;
+};
+
+bool sprichtDeutsch(const char* sprachen) {
+    // Paare aus einem Byte Vorrang und dem Sprachnamen mit Nullbyte; ein Nullbyte am Ende
+    for (const char* p = sprachen; p && *p; p += std::strlen(p + 1) + 2) {
+        const QByteArray sprache(p + 1);
+        if (sprache == "de" || sprache.startsWith("de-"))
+            return true;
+    }
+    return false;
+}
+
+std::vector<Eintrag> liste(const char* sprache) {
+    espeak_VOICE muster{};
+    muster.languages = sprache;
+    std::vector<Eintrag> l;
+    if (const espeak_VOICE** v = espeak_ListVoices(&muster))
+        for (; *v; ++v)
+            if ((*v)->name && (*v)->identifier)
+                l.push_back({QString::fromUtf8((*v)->name), QByteArray((*v)->identifier),
+                             sprichtDeutsch((*v)->languages)});
+    // Namen ohne Rücksicht auf Groß und Klein, bei Gleichheit die Datei: jedes Mal dieselbe Folge
+    std::sort(l.begin(), l.end(), [](const Eintrag& a, const Eintrag& b) {
+        const int n = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        return n != 0 ? n < 0 : a.datei < b.datei;
+    });
+    return l;
+}
 
 // espeak-ng ruft zurück, während es rechnet; die Samples kommen in den Puffer
 int sammle(short* samples, int anzahl, espeak_EVENT* ereignisse) {
@@ -36,41 +70,73 @@ int sammle(short* samples, int anzahl, espeak_EVENT* ereignisse) {
     return 0;
 }
 
+// espeak-ng einmal je Prozess: nach espeak_Terminate hängt ein zweites Beenden
+int espeakAbtastrate() {
+    static const struct Bibliothek {
+        int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 300, nullptr, 0);
+        ~Bibliothek() {
+            if (rate > 0)
+                espeak_Terminate();
+        }
+    } bibliothek;
+    return bibliothek.rate > 0 ? bibliothek.rate : 0;
+}
+
 } // namespace
 
 EspeakSprachausgabe::EspeakSprachausgabe() {
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 300, nullptr, 0);
-    m_abtastrate = rate > 0 ? rate : 0;
+    m_abtastrate = espeakAbtastrate();
     if (m_abtastrate == 0)
         return;
     espeak_SetSynthCallback(&sammle);
+    ladeStimmen();
     setzeStimme(1);
     setzeGeschwindigkeit(m_geschwindigkeit);
     setzeStimmlage(m_stimmlage);
+    setzeLautstaerke(m_lautstaerke);
 }
 
 EspeakSprachausgabe::~EspeakSprachausgabe() {
     if (m_ausgabe)
         m_ausgabe->stop();
-    if (m_abtastrate > 0)
-        espeak_Terminate();
+}
+
+void EspeakSprachausgabe::ladeStimmen() {
+    const std::vector<Eintrag> grund = liste("de");
+    const std::vector<Eintrag> varianten = liste("variant");
+    for (const Eintrag& g : grund) {
+        // MBROLA-Stimmen brauchen ein eigenes Programm und seine Daten; ohne sie blieben sie
+        // stumm
+        if (!g.deutsch || g.datei.startsWith("mb/"))
+            continue;
+        const QString titel =
+            g.name == QStringLiteral("German") ? QStringLiteral("Deutsch") : g.name;
+        m_stimmen.push_back({g.datei, titel});
+        for (const Eintrag& v : varianten)
+            if (v.datei.startsWith("!v/"))
+                m_stimmen.push_back(
+                    {g.datei + '+' + v.datei.mid(3), titel + QStringLiteral(" – ") + v.name});
+    }
+    if (m_stimmen.empty())
+        for (const Stimmeintrag& e : ersatzStimmen)
+            m_stimmen.push_back({QByteArray(e.name), QString::fromUtf8(e.titel)});
 }
 
 int EspeakSprachausgabe::stimmenAnzahl() {
-    return m_abtastrate > 0 ? stimmenZahl : 0;
+    return m_abtastrate > 0 ? int(m_stimmen.size()) : 0;
 }
 
 QString EspeakSprachausgabe::stimmenName(int nummer) {
-    if (nummer < 1 || nummer > stimmenZahl)
+    if (nummer < 1 || nummer > stimmenAnzahl())
         return {};
-    return QString::fromUtf8(stimmen[nummer - 1].titel);
+    return m_stimmen[size_t(nummer - 1)].titel;
 }
 
 void EspeakSprachausgabe::setzeStimme(int nummer) {
     // eine Nummer außerhalb der Liste (0, wenn nichts eingestellt ist) nimmt die erste Stimme
-    m_stimme = (nummer >= 1 && nummer <= stimmenZahl) ? nummer : 1;
+    m_stimme = (nummer >= 1 && nummer <= stimmenAnzahl()) ? nummer : 1;
     if (m_abtastrate > 0)
-        espeak_SetVoiceByName(stimmen[m_stimme - 1].name);
+        espeak_SetVoiceByName(m_stimmen[size_t(m_stimme - 1)].name.constData());
 }
 
 void EspeakSprachausgabe::setzeStimmlage(int wert) {
@@ -86,8 +152,9 @@ void EspeakSprachausgabe::setzeGeschwindigkeit(int wert) {
 }
 
 void EspeakSprachausgabe::setzeLautstaerke(long wert) {
+    m_lautstaerke = std::clamp(wert, 0L, 200L);
     if (m_abtastrate > 0)
-        espeak_SetParameter(espeakVOLUME, int(std::clamp(wert, 0L, 200L)), 0);
+        espeak_SetParameter(espeakVOLUME, int(m_lautstaerke), 0);
 }
 
 QByteArray EspeakSprachausgabe::berechne(const QString& text) {

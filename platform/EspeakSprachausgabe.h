@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 class QAudioSink;
 class QBuffer;
@@ -13,6 +14,8 @@ namespace varku {
 
 // Deutsche Stimmen von espeak-ng: der Text wird zu PCM berechnet und über Qt Multimedia
 // gespielt. Ohne espeak-ng-Daten bleibt die Ausgabe stumm, das Programm läuft weiter.
+// Die Stimmen sind die deutschen Grundstimmen, jede gefolgt von ihren Varianten, nach Namen
+// geordnet, damit eine gespeicherte Nummer beim nächsten Start dieselbe Stimme meint.
 class EspeakSprachausgabe : public Sprachausgabe {
 public:
     EspeakSprachausgabe();
@@ -34,6 +37,11 @@ public:
     void setzeGeschwindigkeit(int wert) override;
 
     void setzeLautstaerke(long wert) override;
+    long lautstaerke() override { return m_lautstaerke; }
+    long hoechsteLautstaerke() override { return 200; }
+    long niedrigsteLautstaerke() override { return 0; }
+    bool sichtbar() override { return m_sichtbar; }
+    void setzeSichtbar(bool ein) override { m_sichtbar = ein; }
     void sprich(const QString& text) override;
 
     // die Samples eines Textes, ohne zu spielen (für Tests)
@@ -41,9 +49,18 @@ public:
     int abtastrate() const { return m_abtastrate; }
 
 private:
+    void ladeStimmen();
     void spiele(const QByteArray& pcm);
 
+    struct Stimme {
+        QByteArray name; // so heißt sie bei espeak-ng
+        QString titel;   // so heißt sie in der Liste
+    };
+    std::vector<Stimme> m_stimmen;
+
     int m_abtastrate = 0;
+    long m_lautstaerke = 100;
+    bool m_sichtbar = false;
     int m_stimme = 1;
     int m_stimmlage = 50;
     int m_geschwindigkeit = 175;
