@@ -4,6 +4,7 @@
 #include "frame/GlobModul.h"
 #include "frame/VarkuAnzeige.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -32,6 +33,12 @@ template <typename W> W* benannt(W* w, const char* name) {
 constexpr int kleinsteGroesse = 8;
 constexpr int groessteGroesse = 72;
 
+// was das Beispiel in dieser Schrift braucht, mit Rand und Platz für die Neigung
+QSize beispielGroesse(const QFont& f) {
+    const QFontMetrics m(f);
+    return {m.horizontalAdvance(QStringLiteral("Beispiel")) + m.height() / 2 + 24, m.height() + 16};
+}
+
 } // namespace
 
 std::function<QStringList()>& EinstellFrm::schriftQuelle() {
@@ -58,10 +65,14 @@ EinstellFrm::EinstellFrm(GlobModul& glob) : m_glob(&glob) {
     FontNameCBox = benannt(new QComboBox(SchriftFrame), "FontNameCBox");
     FontNameCBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     FontNameCBox->setMinimumContentsLength(22);
+    // eine Liste zum Blättern statt einer, die den Bildschirm füllt
+    FontNameCBox->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     FontNameCBox->setMaxVisibleItems(16);
+    FontNameCBox->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     GroesseLbl = benannt(new QLabel(QStringLiteral("Größe"), SchriftFrame), "GroesseLbl");
     SchriftGrUpDn = benannt(new QSpinBox(SchriftFrame), "SchriftGrUpDn");
     SchriftGrUpDn->setRange(kleinsteGroesse, groessteGroesse);
+    SchriftGrUpDn->setMinimumWidth(70);
     if (auto* feld = SchriftGrUpDn->findChild<QLineEdit*>())
         feld->setObjectName(QStringLiteral("Schriftgrad"));
     GroesseLbl->setBuddy(SchriftGrUpDn);
@@ -77,13 +88,12 @@ EinstellFrm::EinstellFrm(GlobModul& glob) : m_glob(&glob) {
     FontBspLbl->setAutoFillBackground(true);
     FontBspLbl->setBackgroundRole(QPalette::Base);
     {
-        // Platz für das Beispiel in mittlerer Größe; größere Schrift macht den Dialog größer
+        // Platz für das Beispiel in mittlerer Größe, damit der Dialog nicht bei jedem Schritt
+        // springt; größere Schrift macht ihn größer
         QFont f = font();
         f.setPointSize(36);
         f.setBold(true);
-        const QFontMetrics m(f);
-        FontBspLbl->setMinimumSize(m.horizontalAdvance(QStringLiteral("Beispiel")) + 40,
-                                   m.height() + 16);
+        m_beispielPlatz = beispielGroesse(f);
     }
     auto* schrift = new QGridLayout(SchriftFrame);
     schrift->addWidget(FontNameCBox, 0, 0, 1, 5);
@@ -249,6 +259,8 @@ void EinstellFrm::zeigeBeispiel() {
     f.setBold(fettSchriftChk->isChecked());
     f.setItalic(kursivSchriftChk->isChecked());
     FontBspLbl->setFont(f);
+    // nichts vom Beispiel wird abgeschnitten: der Dialog wächst mit ihm
+    FontBspLbl->setMinimumSize(beispielGroesse(f).expandedTo(m_beispielPlatz));
 }
 
 void EinstellFrm::FontNameCBox_Click() {
@@ -307,6 +319,8 @@ void EinstellFrm::abbrBtn_Click() {
     verberge();
     waehleSchrift(m_glob->einst.TextFontName);
     setzeSteuerelemente();
+    // war das Beispiel groß, wird der Dialog wieder so klein wie nötig
+    adjustSize();
 }
 
 void EinstellFrm::verberge() {

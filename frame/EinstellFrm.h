@@ -3,6 +3,7 @@
 #include "platform/Fensterablage.h"
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -105,6 +106,7 @@ private:
     void zeigeBeispiel();
 
     GlobModul* m_glob;
+    QSize m_beispielPlatz;
 };
 
 } // namespace varku

@@ -3,6 +3,7 @@
 #include "frame/GlobModul.h"
 #include "platform/Dienste.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -64,7 +65,10 @@ SprAusgEinstFrm::SprAusgEinstFrm(GlobModul& glob) : m_glob(&glob) {
     StimmenLst = benannt(new QComboBox(StimmeFrame), "StimmenLst");
     StimmenLst->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     StimmenLst->setMinimumContentsLength(26);
+    // eine Liste zum Blättern statt einer, die den Bildschirm füllt
+    StimmenLst->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     StimmenLst->setMaxVisibleItems(16);
+    StimmenLst->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* stimme = new QVBoxLayout(StimmeFrame);
     stimme->addWidget(StimmenLst);
 
@@ -79,6 +83,7 @@ SprAusgEinstFrm::SprAusgEinstFrm(GlobModul& glob) : m_glob(&glob) {
     SpeedSld = regler(VerschiedenesFrame, "SpeedSld");
     auto* verschieden = new QGridLayout(VerschiedenesFrame);
     verschieden->setHorizontalSpacing(16);
+    verschieden->setVerticalSpacing(14);
     int zeile = 0;
     for (auto [l, s] : {std::pair{VolumeLbl, VolumeSld}, std::pair{PitchLbl, PitchSld},
                         std::pair{SpeedLbl, SpeedSld}}) {

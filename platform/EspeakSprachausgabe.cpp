@@ -44,6 +44,14 @@ bool sprichtDeutsch(const char* sprachen) {
     return false;
 }
 
+// "female_whisper" wird "Female whisper": so steht es in der Liste
+QString anzeigeName(const char* name) {
+    QString n = QString::fromUtf8(name).replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (!n.isEmpty())
+        n[0] = n[0].toUpper();
+    return n;
+}
+
 std::vector<Eintrag> liste(const char* sprache) {
     espeak_VOICE muster{};
     muster.languages = sprache;
@@ -51,7 +59,7 @@ std::vector<Eintrag> liste(const char* sprache) {
     if (const espeak_VOICE** v = espeak_ListVoices(&muster))
         for (; *v; ++v)
             if ((*v)->name && (*v)->identifier)
-                l.push_back({QString::fromUtf8((*v)->name), QByteArray((*v)->identifier),
+                l.push_back({anzeigeName((*v)->name), QByteArray((*v)->identifier),
                              sprichtDeutsch((*v)->languages)});
     // Namen ohne Rücksicht auf Groß und Klein, bei Gleichheit die Datei: jedes Mal dieselbe Folge
     std::sort(l.begin(), l.end(), [](const Eintrag& a, const Eintrag& b) {
