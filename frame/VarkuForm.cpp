@@ -14,10 +14,12 @@
 #include "foundation/Texte.h"
 #include "foundation/Twips.h"
 #include "frame/Anzeigeregeln.h"
+#include "frame/EinstellFrm.h"
 #include "frame/FehlerMldFrm.h"
 #include "frame/RsSpieleFrm.h"
 #include "frame/Spieleliste.h"
 #include "frame/SpielerListeFrm.h"
+#include "frame/SprAusgEinstFrm.h"
 #include "frame/UebschwForm.h"
 #include "frame/Version.h"
 #include "platform/Dienste.h"
@@ -135,8 +137,14 @@ void VarkuForm::Form_Load() {
     glob.setzePfade();
     uebung.lade(dienste::uhr().jetzt());
     setzeSprachAusgabe();
-    // 5. Klänge
-    setzeTonSchalter([this] { return glob.einst.TonEinschalten; });
+    // 5. Klänge: sie fragen den Haken des Einstellungsdialogs, der von hier an lebt; ein
+    // neues Hauptfenster lädt ihn neu
+    EinstellFrm::entlade();
+    EinstellFrm::instanz(glob);
+    setzeTonSchalter([] {
+        const EinstellFrm* f = EinstellFrm::geladen();
+        return f && f->tonEin();
+    });
     ladeSoundIni();
     spieleSound(QStringLiteral("ProgrammStart"));
     // 7. die Wortdatenbank
@@ -255,7 +263,11 @@ void VarkuForm::mnuSpielerliste_Click() {
 }
 
 void VarkuForm::mnuEinstellungen_Click() {
-    // Der Einstellungsdialog gehört nicht zu diesem Stand; was danach geschieht, schon.
+    EinstellFrm& f = EinstellFrm::instanz(glob);
+    // OK übernimmt Übungsform und Sprachausgabe, noch bevor der Dialog zurückkehrt
+    connect(&f, &EinstellFrm::einstellungenUebernommen, this, &VarkuForm::setzeSprachAusgabe,
+            Qt::UniqueConnection);
+    dienste::anzeige().zeigeModal(f);
     if (textFontGeaendert(glob.einst)) {
         wendeTextFontAn(glob.einst, uebung.wortDb.Kontext);
         passeGroesseAn();
@@ -263,6 +275,7 @@ void VarkuForm::mnuEinstellungen_Click() {
     if (glob.einst.Nachschreiben)
         return;
     if (glob.einst.TextToSpeech) {
+        dienste::sprache().setzeSichtbar(true);
         DirSp->setVisible(true);
     } else if (uebung.bereit() && uebung.AnzahlWoerter() > 0 && uebung.wortDb.stehtAufWort() &&
                !uebung.wortDb.ladeAufnahme()) {
@@ -333,7 +346,9 @@ void VarkuForm::mnuEnde_Click() {
     beendeProgramm(ende);
 }
 
-void VarkuForm::mnuSprachAusgEinst_Click() {}
+void VarkuForm::mnuSprachAusgEinst_Click() {
+    dienste::anzeige().zeigeModal(SprAusgEinstFrm::instanz(glob));
+}
 
 void VarkuForm::mnuInfo_Click() {
     InfoFrm info({QStringLiteral("Rahmenprogramm"), QStringLiteral("VARKU"),
@@ -569,8 +584,11 @@ void VarkuForm::spieleWortDatei(const QString& name) {
 }
 
 void VarkuForm::setzeSprachAusgabe() {
-    const SprachEinstellungen& s = glob.sprache;
     Sprachausgabe& sprache = dienste::sprache();
+    // was [TextToSpeech] nicht nennt, nimmt die Ausgabe, wie sie von sich aus steht
+    ergaenzeSprachStandard(glob.sprache, sprache.lautstaerke(), sprache.geschwindigkeit(),
+                           sprache.stimmlage());
+    const SprachEinstellungen& s = glob.sprache;
     sprache.setzeStimme(s.Modus);
     sprache.setzeLautstaerke(s.Lautstaerke);
     sprache.setzeStimmlage(s.Stimmlage);
@@ -581,12 +599,16 @@ void VarkuForm::setzeSprachAusgabe() {
     if (!uebung.bereit())
         return;
     SwitchDigAnzOn();
+    const auto zeigeSprache = [&](bool ein) {
+        sprache.setzeSichtbar(ein);
+        DirSp->setVisible(ein);
+    };
     if (!e.Nachschreiben) {
-        DirSp->setVisible(e.TextToSpeech);
+        zeigeSprache(e.TextToSpeech);
         SwitchUebModus(0);
     } else {
         SwitchUebModus(1);
-        DirSp->setVisible(false);
+        zeigeSprache(false);
     }
     mnuDrucken->setEnabled(true);
     // ohne Wörter gibt es nichts zu zeigen oder zu diktieren

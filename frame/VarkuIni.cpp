@@ -1,6 +1,21 @@
 #include "frame/VarkuIni.h"
 
+#include <algorithm>
+
 namespace varku {
+
+namespace {
+
+// merkt sich, dass der Schlüssel in der Datei stand
+template <typename S> Schluessel<S> gemerkt(Schluessel<S> k, bool S::*gelesen) {
+    k.lies = [lies = std::move(k.lies), gelesen](S& s, const QString& wert) {
+        lies(s, wert);
+        s.*gelesen = true;
+    };
+    return k;
+}
+
+} // namespace
 
 const Einstellungsabschnitt<VarkuEinstellungen>& varkuAbschnitt() {
     using E = VarkuEinstellungen;
@@ -30,10 +45,13 @@ const Einstellungsabschnitt<SprachEinstellungen>& sprachAbschnitt() {
     static const Einstellungsabschnitt<E> a{
         AbschnittsFormat{QStringLiteral("TextToSpeech")},
         {
-            ganzzahl("Modus", &E::Modus, INT16_MIN, INT16_MAX),
-            ganzzahl("Lautstärke", &E::Lautstaerke, INT32_MIN, INT32_MAX),
-            ganzzahl("Geschwindigkeit", &E::Geschwindigkeit, INT16_MIN, INT16_MAX),
-            ganzzahl("Stimmlage", &E::Stimmlage, INT16_MIN, INT16_MAX),
+            gemerkt(ganzzahl("Modus", &E::Modus, INT16_MIN, INT16_MAX), &E::ModusGelesen),
+            gemerkt(ganzzahl("Lautstärke", &E::Lautstaerke, INT32_MIN, INT32_MAX),
+                    &E::LautstaerkeGelesen),
+            gemerkt(ganzzahl("Geschwindigkeit", &E::Geschwindigkeit, INT16_MIN, INT16_MAX),
+                    &E::GeschwindigkeitGelesen),
+            gemerkt(ganzzahl("Stimmlage", &E::Stimmlage, INT16_MIN, INT16_MAX),
+                    &E::StimmlageGelesen),
             schalterNurEins("TranskripteWörter", &E::TranskripteWoerter),
             schalterNurEins("TranskripteSätze", &E::TranskripteSaetze),
         }};
@@ -51,6 +69,19 @@ void loadTextToSpeechIni(const QString& iniDatei, SprachEinstellungen& e) {
 }
 void saveTextToSpeechIni(const QString& iniDatei, const SprachEinstellungen& e) {
     sprachAbschnitt().schreibe(iniDatei, e);
+}
+
+void ergaenzeSprachStandard(SprachEinstellungen& e, long lautstaerke, int geschwindigkeit,
+                            int stimmlage) {
+    if (!e.ModusGelesen)
+        e.Modus = 1;
+    if (!e.LautstaerkeGelesen)
+        e.Lautstaerke = int32_t(std::clamp<long>(lautstaerke, INT32_MIN, INT32_MAX));
+    if (!e.GeschwindigkeitGelesen)
+        e.Geschwindigkeit = int16_t(std::clamp(geschwindigkeit, INT16_MIN, INT16_MAX));
+    if (!e.StimmlageGelesen)
+        e.Stimmlage = int16_t(std::clamp(stimmlage, INT16_MIN, INT16_MAX));
+    e.ModusGelesen = e.LautstaerkeGelesen = e.GeschwindigkeitGelesen = e.StimmlageGelesen = true;
 }
 
 } // namespace varku

@@ -32,7 +32,19 @@ struct SprachEinstellungen {
     int16_t Stimmlage = 0;
     bool TranskripteWoerter = false;
     bool TranskripteSaetze = false;
+
+    // welche Werte der Stimme gesetzt sind (aus der Datei oder ergänzt); eine gelesene 0 gilt
+    bool ModusGelesen = false;
+    bool LautstaerkeGelesen = false;
+    bool GeschwindigkeitGelesen = false;
+    bool StimmlageGelesen = false;
 };
+
+// Was [TextToSpeech] nicht nennt, nimmt die Sprachausgabe von sich aus: Stimme 1 und ihre
+// normale Lautstärke, Geschwindigkeit und Stimmlage (sonst spräche ein Diktat ohne den
+// Abschnitt mit Lautstärke 0). Danach gelten die Werte als gesetzt.
+void ergaenzeSprachStandard(SprachEinstellungen& e, long lautstaerke, int geschwindigkeit,
+                            int stimmlage);
 
 const Einstellungsabschnitt<VarkuEinstellungen>& varkuAbschnitt();
 const Einstellungsabschnitt<SprachEinstellungen>& sprachAbschnitt();

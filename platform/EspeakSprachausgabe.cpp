@@ -9,25 +9,67 @@
 #include <QBuffer>
 #include <QMediaDevices>
 #include <algorithm>
+#include <cstring>
 #include <espeak-ng/speak_lib.h>
 
 namespace varku {
 
 namespace {
 
-struct Stimme {
-    const char* name;  // so heißt sie bei espeak-ng
-    const char* titel; // so heißt sie in der Liste
+struct Stimmeintrag {
+    const char* name;
+    const char* titel;
 };
 
-// eine Grundstimme und Varianten, alle deutsch
-constexpr Stimme stimmen[] = {
+// falls espeak-ng keine Liste liefert: eine Grundstimme und Varianten, alle deutsch
+constexpr Stimmeintrag ersatzStimmen[] = {
     {"de", "Deutsch – Mann"},
     {"de+f2", "Deutsch – Frau"},
     {"de+m3", "Deutsch – Mann, tief"},
     {"de+f4", "Deutsch – Frau, hell"},
 };
-constexpr int stimmenZahl = int(sizeof stimmen / sizeof stimmen[0]);
+
+// Was von einer Stimme gebraucht wird, kopiert: die nächste Liste gibt den Speicher frei.
+struct Eintrag {
+    QString name;
+    QByteArray datei; // Kennung unter espeak-ng-data/voices
+    bool deutsch = false;
+};
+
+bool sprichtDeutsch(const char* sprachen) {
+    // Paare aus einem Byte Vorrang und dem Sprachnamen mit Nullbyte; ein Nullbyte am Ende
+    for (const char* p = sprachen; p && *p; p += std::strlen(p + 1) + 2) {
+        const QByteArray sprache(p + 1);
+        if (sprache == "de" || sprache.startsWith("de-"))
+            return true;
+    }
+    return false;
+}
+
+// "female_whisper" wird "Female whisper": so steht es in der Liste
+QString anzeigeName(const char* name) {
+    QString n = QString::fromUtf8(name).replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (!n.isEmpty())
+        n[0] = n[0].toUpper();
+    return n;
+}
+
+std::vector<Eintrag> liste(const char* sprache) {
+    espeak_VOICE muster{};
+    muster.languages = sprache;
+    std::vector<Eintrag> l;
+    if (const espeak_VOICE** v = espeak_ListVoices(&muster))
+        for (; *v; ++v)
+            if ((*v)->name && (*v)->identifier)
+                l.push_back({anzeigeName((*v)->name), QByteArray((*v)->identifier),
+                             sprichtDeutsch((*v)->languages)});
+    // Namen ohne Rücksicht auf Groß und Klein, bei Gleichheit die Datei: jedes Mal dieselbe Folge
+    std::sort(l.begin(), l.end(), [](const Eintrag& a, const Eintrag& b) {
+        const int n = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        return n != 0 ? n < 0 : a.datei < b.datei;
+    });
+    return l;
+}
 
 // espeak-ng ruft zurück, während es rechnet; die Samples kommen in den Puffer
 int sammle(short* samples, int anzahl, espeak_EVENT* ereignisse) {
@@ -46,6 +88,8 @@ int espeakAbtastrate() {
         if (r <= 0)
             return 0;
         espeak_SetSynthCallback(&sammle);
+        // ohne gewählte Stimme stürzt espeak-ng bei der ersten Lautschrift ab
+        espeak_SetVoiceByName("de");
         return r;
     }();
     return rate;
@@ -53,7 +97,10 @@ int espeakAbtastrate() {
 
 } // namespace
 
-EspeakSprachausgabe::EspeakSprachausgabe() : m_abtastrate(espeakAbtastrate()) {}
+EspeakSprachausgabe::EspeakSprachausgabe() : m_abtastrate(espeakAbtastrate()) {
+    if (m_abtastrate > 0)
+        ladeStimmen();
+}
 
 EspeakSprachausgabe::EspeakSprachausgabe(const QAudioDevice& geraet) : EspeakSprachausgabe() {
     m_festesGeraet = std::make_unique<QAudioDevice>(geraet);
@@ -64,19 +111,40 @@ EspeakSprachausgabe::~EspeakSprachausgabe() {
         m_ausgabe->stop();
 }
 
+void EspeakSprachausgabe::ladeStimmen() {
+    const std::vector<Eintrag> grund = liste("de");
+    const std::vector<Eintrag> varianten = liste("variant");
+    for (const Eintrag& g : grund) {
+        // MBROLA-Stimmen brauchen ein eigenes Programm und seine Daten; ohne sie blieben sie
+        // stumm
+        if (!g.deutsch || g.datei.startsWith("mb/"))
+            continue;
+        const QString titel =
+            g.name == QStringLiteral("German") ? QStringLiteral("Deutsch") : g.name;
+        m_stimmen.push_back({g.datei, titel});
+        for (const Eintrag& v : varianten)
+            if (v.datei.startsWith("!v/"))
+                m_stimmen.push_back(
+                    {g.datei + '+' + v.datei.mid(3), titel + QStringLiteral(" – ") + v.name});
+    }
+    if (m_stimmen.empty())
+        for (const Stimmeintrag& e : ersatzStimmen)
+            m_stimmen.push_back({QByteArray(e.name), QString::fromUtf8(e.titel)});
+}
+
 int EspeakSprachausgabe::stimmenAnzahl() {
-    return m_abtastrate > 0 ? stimmenZahl : 0;
+    return m_abtastrate > 0 ? int(m_stimmen.size()) : 0;
 }
 
 QString EspeakSprachausgabe::stimmenName(int nummer) {
-    if (nummer < 1 || nummer > stimmenZahl)
+    if (nummer < 1 || nummer > stimmenAnzahl())
         return {};
-    return QString::fromUtf8(stimmen[nummer - 1].titel);
+    return m_stimmen[size_t(nummer - 1)].titel;
 }
 
 void EspeakSprachausgabe::setzeStimme(int nummer) {
     // eine Nummer außerhalb der Liste (0, wenn nichts eingestellt ist) nimmt die erste Stimme
-    m_stimme = (nummer >= 1 && nummer <= stimmenZahl) ? nummer : 1;
+    m_stimme = (nummer >= 1 && nummer <= stimmenAnzahl()) ? nummer : 1;
 }
 
 void EspeakSprachausgabe::setzeStimmlage(int wert) {
@@ -88,7 +156,7 @@ void EspeakSprachausgabe::setzeGeschwindigkeit(int wert) {
 }
 
 void EspeakSprachausgabe::setzeLautstaerke(long wert) {
-    m_lautstaerke = int(std::clamp(wert, 0L, 200L));
+    m_lautstaerke = std::clamp(wert, 0L, 200L);
 }
 
 QByteArray EspeakSprachausgabe::berechne(const QString& text) {
@@ -96,10 +164,10 @@ QByteArray EspeakSprachausgabe::berechne(const QString& text) {
     if (m_abtastrate == 0 || text.trimmed().isEmpty())
         return pcm;
     // espeak-ng ist eines für den ganzen Prozess: die eigenen Einstellungen vor jeder Rechnung
-    espeak_SetVoiceByName(stimmen[m_stimme - 1].name);
+    espeak_SetVoiceByName(m_stimmen[size_t(m_stimme - 1)].name.constData());
     espeak_SetParameter(espeakRATE, m_geschwindigkeit, 0);
     espeak_SetParameter(espeakPITCH, m_stimmlage, 0);
-    espeak_SetParameter(espeakVOLUME, m_lautstaerke, 0);
+    espeak_SetParameter(espeakVOLUME, int(m_lautstaerke), 0);
     const QByteArray ssml = alsSsml(text).toUtf8();
     espeak_Synth(ssml.constData(), size_t(ssml.size()) + 1, 0, POS_CHARACTER, 0,
                  espeakCHARS_UTF8 | espeakSSML, nullptr, &pcm);

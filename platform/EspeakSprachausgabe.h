@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 class QAudioDevice;
 class QAudioSink;
@@ -15,6 +16,8 @@ namespace varku {
 // Deutsche Stimmen von espeak-ng: der Text wird zu PCM berechnet und über Qt Multimedia
 // gespielt. Ohne espeak-ng-Daten bleibt die Ausgabe stumm, das Programm läuft weiter; ohne
 // Tonausgabe wird jedes Wort, das nicht zu hören ist, gemeldet.
+// Die Stimmen sind die deutschen Grundstimmen, jede gefolgt von ihren Varianten, nach Namen
+// geordnet, damit eine gespeicherte Nummer beim nächsten Start dieselbe Stimme meint.
 class EspeakSprachausgabe : public Sprachausgabe {
 public:
     // spricht über die jeweils eingestellte Standardausgabe
@@ -39,6 +42,11 @@ public:
     void setzeGeschwindigkeit(int wert) override;
 
     void setzeLautstaerke(long wert) override;
+    long lautstaerke() override { return m_lautstaerke; }
+    long hoechsteLautstaerke() override { return 200; }
+    long niedrigsteLautstaerke() override { return 0; }
+    bool sichtbar() override { return m_sichtbar; }
+    void setzeSichtbar(bool ein) override { m_sichtbar = ein; }
     void sprich(const QString& text) override;
     bool ausgabeMoeglich() override;
 
@@ -47,14 +55,22 @@ public:
     int abtastrate() const { return m_abtastrate; }
 
 private:
+    void ladeStimmen();
     void spiele(const QByteArray& pcm);
     QAudioDevice geraet() const;
 
+    struct Stimme {
+        QByteArray name; // so heißt sie bei espeak-ng
+        QString titel;   // so heißt sie in der Liste
+    };
+    std::vector<Stimme> m_stimmen;
+
     int m_abtastrate = 0;
+    long m_lautstaerke = 100;
+    bool m_sichtbar = false;
     int m_stimme = 1;
     int m_stimmlage = 50;
     int m_geschwindigkeit = 175;
-    int m_lautstaerke = 100;
     std::unique_ptr<QAudioDevice> m_festesGeraet;
     std::unique_ptr<QAudioSink> m_ausgabe;
     std::unique_ptr<QBuffer> m_puffer;

@@ -27,6 +27,14 @@ public:
     virtual void setzeGeschwindigkeit(int wert) = 0;
 
     virtual void setzeLautstaerke(long wert) = 0;
+    virtual long lautstaerke() = 0;
+    virtual long hoechsteLautstaerke() = 0;
+    virtual long niedrigsteLautstaerke() = 0;
+
+    // ob das Hauptfenster die Sprachausgabe zeigt (beim Diktat mit synthetischer Sprache)
+    virtual bool sichtbar() = 0;
+    virtual void setzeSichtbar(bool ein) = 0;
+
     // kehrt sofort zurück; der Text wird gesprochen, während das Programm weiterläuft. Ohne
     // Tonausgabe wird das Wort gemeldet (meldeOhneTon in platform/SoundGeraet.h).
     virtual void sprich(const QString& text) = 0;

@@ -32,7 +32,15 @@ public:
         m_tempo = w;
         befehle << QStringLiteral("Geschwindigkeit %1").arg(w);
     }
-    void setzeLautstaerke(long w) override { befehle << QStringLiteral("Lautstärke %1").arg(w); }
+    void setzeLautstaerke(long w) override {
+        m_laut = w;
+        befehle << QStringLiteral("Lautstärke %1").arg(w);
+    }
+    long lautstaerke() override { return m_laut; }
+    long hoechsteLautstaerke() override { return 100; }
+    long niedrigsteLautstaerke() override { return 0; }
+    bool sichtbar() override { return m_sichtbar; }
+    void setzeSichtbar(bool ein) override { m_sichtbar = ein; }
     void sprich(const QString& text) override {
         gesprochen << text;
         if (ohneAusgabe)
@@ -46,6 +54,8 @@ public:
 
 private:
     int m_stimme = 1, m_lage = 50, m_tempo = 175;
+    long m_laut = 80;
+    bool m_sichtbar = false;
 };
 
 } // namespace varku::test
