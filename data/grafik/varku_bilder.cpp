@@ -69,10 +69,9 @@ int main(int argc, char** argv) {
     }
 
     const std::pair<const char*, QImage> bilder[] = {
-        {"VarkuLogo.png", varkuLogo()},
-        {"VarkuHintergrund.png", varkuHintergrund()},
-        {"Willkommen.png", willkommenBild()},
-        {"InfoBild.png", infoBild()},
+        {"VarkuLogo.png", varkuLogo()},       {"VarkuHintergrund.png", varkuHintergrund()},
+        {"Willkommen.png", willkommenBild()}, {"InfoBild.png", infoBild()},
+        {"VarkLogo.png", druckLogo()},        {"MorloLogo.png", verlagLogo()},
     };
     for (const auto& [name, bild] : bilder) {
         const QString pfad = ordner.filePath(QString::fromLatin1(name));
