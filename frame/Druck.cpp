@@ -217,16 +217,10 @@ QString Druck::passend(const QString& text, double breite) const {
     return t + auslassung;
 }
 
-void Druck::druckeZeile(double y, const QString& bezeichnung, const QString& wert) {
-    setzeDruckFont(arial, 16, true, false);
-    druckeText(LinkerRand + Einzug, y, bezeichnung);
-    setzeDruckFont(arial, 16, false, true);
-    const double x = LinkerRand + WertSpalte;
-    const double breite = RechterRand - x;
-    // ein langer Titel bricht an Leerzeichen um und bleibt in seiner Spalte
+QStringList Druck::umbrochen(const QString& text, double breite) const {
     QStringList zeilen;
     QString zeile;
-    for (const QString& wort : wert.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& wort : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString laenger = zeile.isEmpty() ? wort : zeile + QLatin1Char(' ') + wort;
         if (!zeile.isEmpty() && m_d.textBreite(laenger) > breite) {
             zeilen << zeile;
@@ -236,11 +230,32 @@ void Druck::druckeZeile(double y, const QString& bezeichnung, const QString& wer
         }
     }
     zeilen << zeile;
-    double zeileY = y;
+    return zeilen;
+}
+
+void Druck::druckeZeilen(double x, double y, const QStringList& zeilen, double breite) {
     for (const QString& z : zeilen) {
-        druckeText(x, zeileY, passend(z, breite));
-        zeileY = -1;
+        druckeText(x, y, passend(z, breite));
+        y = -1;
     }
+}
+
+void Druck::druckeZeile(double y, const QString& bezeichnung, const QString& wert) {
+    setzeDruckFont(arial, 16, true, false);
+    druckeText(LinkerRand + Einzug, y, bezeichnung);
+    setzeDruckFont(arial, 16, false, true);
+    // ein langer Titel bricht an Leerzeichen um und bleibt in seiner Spalte
+    const double x = LinkerRand + WertSpalte;
+    druckeZeilen(x, y, umbrochen(wert, RechterRand - x), RechterRand - x);
+}
+
+void Druck::druckeAbsatz(double y, const QStringList& zeilen) {
+    // Die Zeilen bleiben, wie sie sind, solange jede zwischen die Ränder passt.
+    const double breite = RechterRand - LinkerRand;
+    const bool passt = std::all_of(zeilen.begin(), zeilen.end(),
+                                   [&](const QString& z) { return m_d.textBreite(z) <= breite; });
+    druckeZeilen(LinkerRand, y, passt ? zeilen : umbrochen(zeilen.join(QLatin1Char(' ')), breite),
+                 breite);
 }
 
 void Druck::druckeKopf() {
@@ -281,10 +296,10 @@ void Druck::zeichneZeugnis(const Druckangaben& a) {
                 langesDatum(a.jetzt.date()));
 
     setzeDruckFont(arial, 14, false, false);
-    druckeText(LinkerRand, m_d.y() + 800,
-               QStringLiteral("Er/sie hat heute seine/ihre Rechtschreib-Kenntnisse am "
-                              "Computer mit Hilfe"));
-    druckeText(LinkerRand, -1, QStringLiteral("der Programme des Varkus (VARKU) verbessert."));
+    druckeAbsatz(m_d.y() + 800,
+                 {QStringLiteral("Er/sie hat heute seine/ihre Rechtschreib-Kenntnisse am "
+                                 "Computer mit Hilfe"),
+                  QStringLiteral("der Programme des Varkus (VARKU) verbessert.")});
 
     druckeZeile(m_d.y() + 800, QStringLiteral("Übungsschwerpunkt:"), a.schwerpunkt);
     druckeZeile(m_d.y() + ZeilenAbstand, QStringLiteral("Übungsdauer:"),
@@ -297,10 +312,10 @@ void Druck::zeichneZeugnis(const Druckangaben& a) {
                 lesezeit + QStringLiteral(" Sekunden pro Wort"));
 
     setzeDruckFont(arial, 14, false, false);
-    druckeText(LinkerRand, m_d.y() + 500,
-               QStringLiteral("Deine Lehrerinnen und Lehrer gratulieren dir zu dieser "
-                              "Leistung und wünschen"));
-    druckeText(LinkerRand, -1, QStringLiteral("dir weiterhin viel Spaß und Erfolg beim Lernen."));
+    druckeAbsatz(m_d.y() + 500,
+                 {QStringLiteral("Deine Lehrerinnen und Lehrer gratulieren dir zu dieser "
+                                 "Leistung und wünschen"),
+                  QStringLiteral("dir weiterhin viel Spaß und Erfolg beim Lernen.")});
 
     const double balken = m_d.y() + 1200;
     m_d.rechteck(LinkerRand, balken, RechterRand, balken + 10);

@@ -127,6 +127,12 @@ private:
     void blattwechsel(int& blatt);
     // der Text, gekürzt mit "…", bis er in breite passt
     QString passend(const QString& text, double breite) const;
+    // an Leerzeichen umbrochen, so dass jede Zeile in breite passt, wo es geht
+    QStringList umbrochen(const QString& text, double breite) const;
+    // Zeile für Zeile untereinander, ab x
+    void druckeZeilen(double x, double y, const QStringList& zeilen, double breite);
+    // ein Satz über Zeilen am linken Rand; passt eine nicht, wird er neu umbrochen
+    void druckeAbsatz(double y, const QStringList& zeilen);
 
     Drucker& m_d;
     bool m_frischesBlatt = true; // unter dem Kopf steht noch nichts

@@ -76,7 +76,7 @@ void zeichneVarkuLogo(QPainter& p) {
     zeichneStern(p, QPointF(418, 24), 7, 5);
 }
 
-// Punkte je Meter für eine Breite in Zentimetern: der Drucker nimmt die Größe daraus
+// Punkte je Meter für ein Maß in Zentimetern: der Drucker nimmt die Größe daraus
 int punkteJeMeter(int pixel, double zentimeter) {
     return qRound(pixel / (zentimeter / 100.0));
 }
@@ -92,15 +92,16 @@ QImage varkuLogo() {
 }
 
 QImage druckLogo() {
-    // doppelt so fein wie am Schirm, auf dem Blatt 3,2 x 2 cm
-    QImage bild = leeresBild(960, 600);
+    // ohne den leeren Rand des Fensterbilds und doppelt so fein: auf dem Blatt 2 cm hoch
+    QImage bild = leeresBild(928, 500);
     {
         QPainter p(&bild);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(2, 2);
+        p.translate(-8, -4);
         zeichneVarkuLogo(p);
     }
-    const int dpm = punkteJeMeter(bild.width(), 3.2);
+    const int dpm = punkteJeMeter(bild.height(), 2.0);
     bild.setDotsPerMeterX(dpm);
     bild.setDotsPerMeterY(dpm);
     return bild;

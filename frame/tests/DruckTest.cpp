@@ -5,6 +5,7 @@
 #include "platform/testing/FakeDrucker.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -15,7 +16,7 @@ using varku::test::TestOrdner;
 namespace {
 
 // Ränder des Testblatts und Bildgrößen: alle Lagen lassen sich nachrechnen
-const QByteArray raender = "[Drucker]\nLinkerRand=1000\nRechterRand=11000\nObererRand=1000\n"
+const QByteArray raender = "[Drucker]\nLinkerRand=500\nRechterRand=11500\nObererRand=1000\n"
                            "UntererRand=16000\n";
 
 struct Druckregeln : ::testing::Test {
@@ -79,31 +80,31 @@ QByteArray viele(const char* zeile, int n) {
 // Ränder aus [Drucker]; was fehlt oder nicht aufs Blatt passt, kommt vom Seitenbereich.
 TEST(Druckraender, FehlendesUndUnsinnKommtVomSeitenbereich) {
     TestOrdner ordner;
-    const QRectF bereich(300, 200, 11000, 16000); // rechts 11300, unten 16200
+    const QRectF bereich(300, 200, 11500, 16200); // rechts 11800, unten 16400
     struct Fall {
         const char* name;
         QByteArray ini;
         std::array<int, 4> erwartet; // links, rechts, oben, unten
     };
     const std::vector<Fall> faelle = {
-        {"alle da", raender, {1000, 11000, 1000, 16000}},
-        {"kein Abschnitt", "[Varku]\nAutoDialog=0\n", {300, 11300, 200, 16200}},
-        {"nur links", "[Drucker]\nLinkerRand=1134\n", {1134, 11300, 200, 16200}},
+        {"alle da", raender, {500, 11500, 1000, 16000}},
+        {"kein Abschnitt", "[Varku]\nAutoDialog=0\n", {300, 11800, 200, 16400}},
+        {"nur links", "[Drucker]\nLinkerRand=1134\n", {1134, 11800, 200, 16400}},
         {"anderer Abschnitt danach",
          "[Drucker]\nObererRand=900\n[Sound]\nUntererRand=5\n",
-         {300, 11300, 900, 16200}},
+         {300, 11800, 900, 16400}},
         {"außerhalb des Blatts",
          "[Drucker]\nLinkerRand=-50\nRechterRand=40000\nUntererRand=99999\n",
-         {300, 11300, 200, 16200}},
+         {300, 11800, 200, 16400}},
         {"vertauscht",
          "[Drucker]\nLinkerRand=9000\nRechterRand=2000\nObererRand=700\n",
-         {300, 11300, 700, 16200}},
+         {300, 11800, 700, 16400}},
         {"oben unter unten",
          "[Drucker]\nObererRand=16000\nUntererRand=800\n",
-         {300, 11300, 200, 16200}},
+         {300, 11800, 200, 16400}},
         {"Text statt Zahl",
          "[Drucker]\nLinkerRand=abc\nRechterRand=10000cm\n",
-         {300, 10000, 200, 16200}},
+         {300, 10000, 200, 16400}},
     };
     for (const Fall& f : faelle) {
         ordner.schreibe("Varku.ini", f.ini);
@@ -115,7 +116,7 @@ TEST(Druckraender, FehlendesUndUnsinnKommtVomSeitenbereich) {
     // ohne Datei gilt der Seitenbereich
     const DruckerRaender ohne = druckerRaender(ordner.pfad("fehlt.ini"), bereich);
     EXPECT_EQ(ohne.LinkerRand, 300);
-    EXPECT_EQ(ohne.UntererRand, 16200);
+    EXPECT_EQ(ohne.UntererRand, 16400);
 }
 
 // Die Zahlen des Zeugnisses: nur der Spieler am Zug hat ein ungeschriebenes Wort, nie unter 0.
@@ -171,21 +172,21 @@ TEST_F(Druckregeln, KopfUndFussLiegenAnDenRaendern) {
     d.ladeDruckerRaender(ordner.pfad("Varku.ini"));
     d.druckeKopf();
     EXPECT_EQ(zeilen(drucker.ops), zeilen(QStringList{
-                                       "Bild VarkLogo.png 1000,1000",
+                                       "Bild VarkLogo.png 500,1000",
                                        // rechtsbündig: 5 Zeichen zu 200 Twips
-                                       "Text 10000,1000 [Arial 20 fett] Varku",
+                                       "Text 10500,1000 [Arial 20 fett] Varku",
                                        // unter dem Logo und 500 Luft
-                                       "Balken 1000,2700-11000,2710",
+                                       "Balken 500,2700-11500,2710",
                                    }));
     EXPECT_EQ(drucker.y(), 2710);
-    EXPECT_EQ(drucker.x(), 1000);
+    EXPECT_EQ(drucker.x(), 500);
 
     drucker.ops.clear();
     d.druckeFuss(5000, 3);
     EXPECT_EQ(zeilen(drucker.ops), zeilen(QStringList{
-                                       "Balken 1000,5100-11000,5110",
-                                       "Text 1000,15500 [Arial 20] Blatt 3",
-                                       "Bild MorloLogo.png 9200,15100",
+                                       "Balken 500,5100-11500,5110",
+                                       "Text 500,15500 [Arial 20] Blatt 3",
+                                       "Bild MorloLogo.png 9700,15100",
                                    }));
 }
 
@@ -193,8 +194,8 @@ TEST_F(Druckregeln, ZeileUndLageMitNegativenWerten) {
     Druck d(drucker);
     d.ladeDruckerRaender(ordner.pfad("Varku.ini"));
     d.druckeZeile(4000, "Name:", "Gast 1");
-    EXPECT_EQ(zeilen(drucker.ops), zeilen(QStringList{"Text 1500,4000 [Arial 16 fett] Name:",
-                                                      "Text 5000,4000 [Arial 16 kursiv] Gast 1"}));
+    EXPECT_EQ(zeilen(drucker.ops), zeilen(QStringList{"Text 1000,4000 [Arial 16 fett] Name:",
+                                                      "Text 4500,4000 [Arial 16 kursiv] Gast 1"}));
     EXPECT_EQ(drucker.y(), 4384);
 
     // negativ lässt die Stelle
@@ -206,11 +207,11 @@ TEST_F(Druckregeln, ZeileUndLageMitNegativenWerten) {
     drucker.ops.clear();
     d.druckeZeile(6000,
                   "Übungsschwerpunkt:", "Lauttreue Wörter mit zwei Mitlauten am Anfang bl br dr");
-    EXPECT_EQ(
-        zeilen(drucker.ops),
-        zeilen(QStringList{"Text 1500,6000 [Arial 16 fett] Übungsschwerpunkt:",
-                           "Text 5000,6000 [Arial 16 kursiv] Lauttreue Wörter mit zwei Mitlauten",
-                           "Text 5000,6384 [Arial 16 kursiv] am Anfang bl br dr"}));
+    EXPECT_EQ(zeilen(drucker.ops),
+              zeilen(QStringList{
+                  "Text 1000,6000 [Arial 16 fett] Übungsschwerpunkt:",
+                  "Text 4500,6000 [Arial 16 kursiv] Lauttreue Wörter mit zwei Mitlauten am",
+                  "Text 4500,6384 [Arial 16 kursiv] Anfang bl br dr"}));
 }
 
 // Das Zeugnis, während das erste Wort noch auf dem Schirm steht: 0 Wörter, 0,00 Sekunden.
@@ -225,35 +226,35 @@ TEST_F(Druckregeln, ZeugnisMitDemErstenWortAufDemSchirm) {
     EXPECT_EQ(zeilen(drucker.ops),
               zeilen(QStringList{
                   "Dokument Zeugnis Gast 1",
-                  "Bild VarkLogo.png 1000,1000",
-                  "Text 10000,1000 [Arial 20 fett] Varku",
-                  "Balken 1000,2700-11000,2710",
-                  "Text 1000,3510 [Arial 36 fett] Zeugnis",
-                  "Text 1500,5574 [Arial 16 fett] Schüler/Schülerin:",
-                  "Text 5000,5574 [Arial 16 kursiv] Gast 1",
-                  "Text 1500,6038 [Arial 16 fett] Erstellungsdatum:",
-                  "Text 5000,6038 [Arial 16 kursiv] Mittwoch, 9. Dezember 2026",
-                  "Text 1000,7222 [Arial 14] Er/sie hat heute seine/ihre Rechtschreib-Kenntnisse "
+                  "Bild VarkLogo.png 500,1000",
+                  "Text 10500,1000 [Arial 20 fett] Varku",
+                  "Balken 500,2700-11500,2710",
+                  "Text 500,3510 [Arial 36 fett] Zeugnis",
+                  "Text 1000,5574 [Arial 16 fett] Schüler/Schülerin:",
+                  "Text 4500,5574 [Arial 16 kursiv] Gast 1",
+                  "Text 1000,6038 [Arial 16 fett] Erstellungsdatum:",
+                  "Text 4500,6038 [Arial 16 kursiv] Mittwoch, 9. Dezember 2026",
+                  "Text 500,7222 [Arial 14] Er/sie hat heute seine/ihre Rechtschreib-Kenntnisse "
                   "am Computer mit Hilfe",
-                  "Text 1000,7558 [Arial 14] der Programme des Varkus (VARKU) verbessert.",
-                  "Text 1500,8694 [Arial 16 fett] Übungsschwerpunkt:",
-                  "Text 5000,8694 [Arial 16 kursiv] Tiere",
-                  "Text 1500,9158 [Arial 16 fett] Übungsdauer:",
-                  "Text 5000,9158 [Arial 16 kursiv] 12:05 Minuten",
-                  "Text 1500,10042 [Arial 16 fett] geschrieben wurden:",
-                  "Text 5000,10042 [Arial 16 kursiv] 0 Wörter",
-                  "Text 1500,10506 [Arial 16 fett] davon richtig:",
-                  "Text 5000,10506 [Arial 16 kursiv] 0 Wörter",
-                  "Text 1500,10970 [Arial 16 fett] Lesezeit:",
-                  "Text 5000,10970 [Arial 16 kursiv] 0,00 Sekunden pro Wort",
-                  "Text 1000,11854 [Arial 14] Deine Lehrerinnen und Lehrer gratulieren dir zu "
+                  "Text 500,7558 [Arial 14] der Programme des Varkus (VARKU) verbessert.",
+                  "Text 1000,8694 [Arial 16 fett] Übungsschwerpunkt:",
+                  "Text 4500,8694 [Arial 16 kursiv] Tiere",
+                  "Text 1000,9158 [Arial 16 fett] Übungsdauer:",
+                  "Text 4500,9158 [Arial 16 kursiv] 12:05 Minuten",
+                  "Text 1000,10042 [Arial 16 fett] geschrieben wurden:",
+                  "Text 4500,10042 [Arial 16 kursiv] 0 Wörter",
+                  "Text 1000,10506 [Arial 16 fett] davon richtig:",
+                  "Text 4500,10506 [Arial 16 kursiv] 0 Wörter",
+                  "Text 1000,10970 [Arial 16 fett] Lesezeit:",
+                  "Text 4500,10970 [Arial 16 kursiv] 0,00 Sekunden pro Wort",
+                  "Text 500,11854 [Arial 14] Deine Lehrerinnen und Lehrer gratulieren dir zu "
                   "dieser Leistung und wünschen",
-                  "Text 1000,12190 [Arial 14] dir weiterhin viel Spaß und Erfolg beim Lernen.",
-                  "Balken 1000,13726-11000,13736",
+                  "Text 500,12190 [Arial 14] dir weiterhin viel Spaß und Erfolg beim Lernen.",
+                  "Balken 500,13726-11500,13736",
                   // Unterschrift über dem Verlagszeichen: 30 Zeichen zu 140 Twips
-                  "Balken 1000,15180-5200,15190",
-                  "Text 1000,15260 [Arial 14] Unterschrift des Übungsleiters",
-                  "Bild MorloLogo.png 9200,14900",
+                  "Balken 500,15180-4700,15190",
+                  "Text 500,15260 [Arial 14] Unterschrift des Übungsleiters",
+                  "Bild MorloLogo.png 9700,14900",
                   "Ende",
               }));
 }
@@ -264,7 +265,7 @@ TEST_F(Druckregeln, ZeugnisEinesAnderenSpielers) {
     a.statistik = {7, 7, 21, 0, 0};
     a.wortAufSchirm = false;
     Druck(drucker).druckeZeugnis(a);
-    EXPECT_EQ(zeile("7 Wörter"), "Text 5000,10042 [Arial 16 kursiv] 7 Wörter");
+    EXPECT_EQ(zeile("7 Wörter"), "Text 4500,10042 [Arial 16 kursiv] 7 Wörter");
     EXPECT_EQ(texte().count("7 Wörter"), 2);
     EXPECT_TRUE(texte().contains("3,00 Sekunden pro Wort"));
 }
@@ -278,36 +279,36 @@ TEST_F(Druckregeln, ProtokollMitKontextUndFalscherSchreibung) {
     EXPECT_EQ(zeilen(drucker.ops.mid(0, 13)),
               zeilen(QStringList{
                   "Dokument Protokoll Gast 1",
-                  "Bild VarkLogo.png 1000,1000",
-                  "Text 10000,1000 [Arial 20 fett] Varku",
-                  "Balken 1000,2700-11000,2710",
-                  "Text 1000,3210 [Arial 36 fett] Protokoll",
-                  "Text 1500,4574 [Arial 16 fett] Schüler/Schülerin:",
-                  "Text 5000,4574 [Arial 16 kursiv] Gast 1",
-                  "Text 1500,5038 [Arial 16 fett] Erstellungsdatum:",
-                  "Text 5000,5038 [Arial 16 kursiv] Mittwoch, 9. Dezember 2026",
-                  "Text 1500,5502 [Arial 16 fett] Übungsschwerpunkt:",
-                  "Text 5000,5502 [Arial 16 kursiv] Tiere",
-                  "Text 1000,6386 [Arial 16 fett] Richtig geschriebene Wörter",
+                  "Bild VarkLogo.png 500,1000",
+                  "Text 10500,1000 [Arial 20 fett] Varku",
+                  "Balken 500,2700-11500,2710",
+                  "Text 500,3210 [Arial 36 fett] Protokoll",
+                  "Text 1000,4574 [Arial 16 fett] Schüler/Schülerin:",
+                  "Text 4500,4574 [Arial 16 kursiv] Gast 1",
+                  "Text 1000,5038 [Arial 16 fett] Erstellungsdatum:",
+                  "Text 4500,5038 [Arial 16 kursiv] Mittwoch, 9. Dezember 2026",
+                  "Text 1000,5502 [Arial 16 fett] Übungsschwerpunkt:",
+                  "Text 4500,5502 [Arial 16 kursiv] Tiere",
+                  "Text 500,6386 [Arial 16 fett] Richtig geschriebene Wörter",
                   "Text 0,6770 [Arial 16 fett] ",
               }));
     EXPECT_EQ(zeilen(drucker.ops.mid(13)),
               zeilen(QStringList{
                   // Kontext klein, 110 tiefer; das Wort 60 hinter ihm
-                  "Text 1500,7264 [Arial 10] der",
-                  "Text 1860,7154 [Arial 16] Igel",
+                  "Text 1000,7264 [Arial 10] der",
+                  "Text 1360,7154 [Arial 16] Igel",
                   // ohne Kontext steht das Wort am Einzug
-                  "Text 1500,7538 [Arial 16] rot",
-                  "Text 1500,8032 [Arial 10] der",
-                  "Text 1860,7922 [Arial 16] Baum",
-                  "Text 1000,8806 [Arial 16 fett] Falsch geschriebene Wörter",
+                  "Text 1000,7538 [Arial 16] rot",
+                  "Text 1000,8032 [Arial 10] der",
+                  "Text 1360,7922 [Arial 16] Baum",
+                  "Text 500,8806 [Arial 16 fett] Falsch geschriebene Wörter",
                   "Text 0,9190 [Arial 16 fett] ",
-                  "Text 1500,9684 [Arial 10] der",
-                  "Text 1860,9574 [Arial 16] Baum",
-                  "Text 5000,9574 [Arial 16] * Bau,m \"x\"",
-                  "Balken 1000,10058-11000,10068",
-                  "Text 1000,15500 [Arial 20] Blatt 1",
-                  "Bild MorloLogo.png 9200,15100",
+                  "Text 1000,9684 [Arial 10] der",
+                  "Text 1360,9574 [Arial 16] Baum",
+                  "Text 4500,9574 [Arial 16] * Bau,m \"x\"",
+                  "Balken 500,10058-11500,10068",
+                  "Text 500,15500 [Arial 20] Blatt 1",
+                  "Bild MorloLogo.png 9700,15100",
                   "Ende",
               }));
 }
@@ -346,11 +347,11 @@ TEST_F(Druckregeln, SeitenwechselMitFussUndKopf) {
     ASSERT_GT(wechsel, 0);
     EXPECT_EQ(zeilen(drucker.ops.mid(wechsel - 4, 9)),
               zeilen(QStringList{
-                  "Text 1860,14450 [Arial 16] Igel", // der zwanzigste Eintrag
-                  "Balken 1000,14934-11000,14944", "Text 1000,15500 [Arial 20] Blatt 1",
-                  "Bild MorloLogo.png 9200,15100", "Seite", "Bild VarkLogo.png 1000,1000",
-                  "Text 10000,1000 [Arial 20 fett] Varku", "Balken 1000,2700-11000,2710",
-                  "Text 1500,3320 [Arial 10] der", // 500 unter dem Kopf
+                  "Text 1360,14450 [Arial 16] Igel", // der zwanzigste Eintrag
+                  "Balken 500,14934-11500,14944", "Text 500,15500 [Arial 20] Blatt 1",
+                  "Bild MorloLogo.png 9700,15100", "Seite", "Bild VarkLogo.png 500,1000",
+                  "Text 10500,1000 [Arial 20 fett] Varku", "Balken 500,2700-11500,2710",
+                  "Text 1000,3320 [Arial 10] der", // 500 unter dem Kopf
               }));
     EXPECT_EQ(texte().count("Igel"), 25);
     EXPECT_EQ(texte().last(), "Blatt 2");
@@ -373,7 +374,7 @@ TEST_F(Druckregeln, KeinBlattMitNurDemKopf) {
     EXPECT_EQ(drucker.seiten, 2);
     const qsizetype wechsel = drucker.ops.indexOf("Seite");
     const qsizetype ueberschrift =
-        drucker.ops.indexOf("Text 1000,3210 [Arial 16 fett] Falsch geschriebene Wörter");
+        drucker.ops.indexOf("Text 500,3210 [Arial 16 fett] Falsch geschriebene Wörter");
     EXPECT_GT(ueberschrift, wechsel);
 }
 
@@ -428,4 +429,36 @@ TEST(Druckziel, DateiOderDrucker) {
     EXPECT_FALSE(istDateiziel("HP_LaserJet"));
     EXPECT_FALSE(istDateiziel("Drucker.pdf"));
     EXPECT_FALSE(istDateiziel(""));
+}
+
+// Auf einem schmalen Blatt geht nichts über den rechten Rand: Werte und Sätze brechen um, ein
+// langes Getipptes wird gekürzt.
+TEST_F(Druckregeln, NichtsUeberDenRechtenRand) {
+    ordner.schreibe("Varku.ini", "[Drucker]\nLinkerRand=500\nRechterRand=8500\nObererRand=1000\n"
+                                 "UntererRand=16000\n");
+    Druckangaben a = angaben("1= OK\r\n2= " + QByteArray(80, 'x') + "\r\n");
+    a.schwerpunkt = "Wörter mit langem Selbstlaut ohne Dehnungszeichen";
+    Druck d(drucker);
+    ASSERT_TRUE(d.druckeZeugnis(a).gedruckt);
+    ASSERT_TRUE(d.druckeProtokoll(a).gedruckt);
+    static const QRegularExpression text(R"(^Text (\d+),\d+ \[Arial (\d+)[^\]]*\] (.*)$)");
+    int gedruckt = 0;
+    for (const QString& op : drucker.ops) {
+        const QRegularExpressionMatch t = text.match(op);
+        if (!t.hasMatch())
+            continue;
+        ++gedruckt;
+        // wie der Testdrucker misst: ein Zeichen ist halb so breit wie die Schrift hoch
+        const double rechts =
+            t.captured(1).toDouble() + t.captured(3).size() * t.captured(2).toDouble() * 10;
+        EXPECT_LE(rechts, 8500) << op.toStdString();
+    }
+    EXPECT_GT(gedruckt, 40);
+    // die Sätze stehen ganz da, nur anders umbrochen
+    const QString alles = texte().join(' ');
+    EXPECT_TRUE(alles.contains("Deine Lehrerinnen und Lehrer gratulieren dir zu dieser Leistung "
+                               "und wünschen dir weiterhin viel Spaß und Erfolg beim Lernen."));
+    EXPECT_TRUE(alles.contains("Wörter mit langem Selbstlaut ohne Dehnungszeichen"));
+    EXPECT_TRUE(alles.contains("* xxxxxxxxxxxx"));
+    EXPECT_TRUE(alles.contains("x…"));
 }
