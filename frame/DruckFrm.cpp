@@ -13,9 +13,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -70,6 +72,12 @@ DruckFrm::DruckFrm(Uebung& uebung) : m_uebung(&uebung) {
     StatBar = new QStatusBar(this);
     StatBar->setObjectName(QStringLiteral("StatBar"));
     StatBar->setSizeGripEnabled(false);
+    StatText = new QLabel(StatBar);
+    StatText->setObjectName(QStringLiteral("StatText"));
+    StatText->setWordWrap(true);
+    // den Pfad einer PDF-Datei kann man abschreiben oder kopieren
+    StatText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    StatBar->addWidget(StatText, 1);
 
     // links das Dokument, in der Mitte der Spieler, rechts die Knöpfe, unten der Stand
     auto* aussen = new QVBoxLayout(this);
@@ -113,7 +121,7 @@ void DruckFrm::showEvent(QShowEvent* e) {
 }
 
 void DruckFrm::Form_Activate() {
-    StatBar->clearMessage();
+    StatText->clear();
     uebernimmSpieler();
     if (SpielerLst->count() > 0 && SpielerLst->selectedItems().isEmpty())
         SpielerLst->setCurrentRow(0);
@@ -133,11 +141,14 @@ void DruckFrm::okBtn_Click() {
                      imProgrammordner(QStringLiteral("Varku-D.sqlite")), GlobModul::iniDatei());
     a.name = name;
 
-    StatBar->clearMessage();
+    StatText->clear();
     Druck druck(dienste::drucker());
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const Druckergebnis e = zeugnis ? druck.druckeZeugnis(a) : druck.druckeProtokoll(a);
-    QGuiApplication::restoreOverrideCursor();
+    Druckergebnis e;
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto zurueck = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        e = zeugnis ? druck.druckeZeugnis(a) : druck.druckeProtokoll(a);
+    }
     if (!e.gedruckt) {
         spieleSound(QStringLiteral("ProgrammMeldung"));
         zeigeMeldung(e.fehler, QStringLiteral("&OK"), QString(), QStringLiteral("Drucken"));
@@ -150,8 +161,7 @@ void DruckFrm::okBtn_Click() {
             ? dokument + QStringLiteral(" für ") + name + QStringLiteral(" gespeichert: ") + e.ziel
             : dokument + QStringLiteral(" für ") + name +
                   QStringLiteral(" zum Drucker geschickt: ") + e.ziel;
-    StatBar->showMessage(text);
-    StatBar->setToolTip(e.ziel);
+    StatText->setText(text);
 }
 
 void DruckFrm::abbrBtn_Click() {

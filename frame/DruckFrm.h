@@ -7,6 +7,7 @@
 #include <array>
 
 class QGroupBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -27,6 +28,7 @@ public:
     QGroupBox* SpielerFrame;
     QListWidget* SpielerLst;
     QStatusBar* StatBar;
+    QLabel* StatText; // der Text im Stand, umbrochen: ein langer Pfad bleibt lesbar
     QPushButton* okBtn;
     QPushButton* abbrBtn;
 

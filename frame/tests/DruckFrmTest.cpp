@@ -139,7 +139,7 @@ TEST_F(Druckdialog, AufbauUndAktivierung) {
         // der erste ist gewählt, der Stand leer, die Datei des Spielers am Zug zu
         EXPECT_EQ(f.SpielerLst->currentRow(), 0);
         EXPECT_EQ(f.SpielerLst->selectedItems().size(), 1);
-        EXPECT_TRUE(f.StatBar->currentMessage().isEmpty());
+        EXPECT_TRUE(f.StatText->text().isEmpty());
         EXPECT_FALSE(u().protokoll.offen());
         klicke(f, "abbrBtn");
         EXPECT_FALSE(f.isVisible());
@@ -152,11 +152,11 @@ TEST_F(Druckdialog, AufbauUndAktivierung) {
     drucken([&](DruckFrm& f) {
         klickeEintrag(f.SpielerLst, 1);
         klicke(f, "okBtn");
-        EXPECT_FALSE(f.StatBar->currentMessage().isEmpty());
+        EXPECT_FALSE(f.StatText->text().isEmpty());
         klicke(f, "abbrBtn");
     });
     drucken([&](DruckFrm& f) {
-        EXPECT_TRUE(f.StatBar->currentMessage().isEmpty());
+        EXPECT_TRUE(f.StatText->text().isEmpty());
         EXPECT_EQ(f.SpielerLst->currentRow(), 1);
         klicke(f, "abbrBtn");
     });
@@ -169,8 +169,7 @@ TEST_F(Druckdialog, OkDrucktUndBleibtOffen) {
         // Gast 1 hat das erste Wort vor sich: noch nichts geschrieben
         klicke(f, "okBtn");
         EXPECT_TRUE(f.isVisible());
-        EXPECT_EQ(f.StatBar->currentMessage(),
-                  "Zeugnis für Gast 1 zum Drucker geschickt: Testdrucker");
+        EXPECT_EQ(f.StatText->text(), "Zeugnis für Gast 1 zum Drucker geschickt: Testdrucker");
         EXPECT_EQ(d.drucker.ops.first(), "Dokument Zeugnis Gast 1");
         QStringList t = gedruckt();
         EXPECT_EQ(t.count("0 Wörter"), 2);
@@ -191,14 +190,12 @@ TEST_F(Druckdialog, OkDrucktUndBleibtOffen) {
         QTest::mouseClick(f.DruckOpt[1], Qt::LeftButton);
         klicke(f, "okBtn");
         EXPECT_EQ(d.drucker.ops.first(), "Dokument Protokoll Gast 2");
-        EXPECT_EQ(f.StatBar->currentMessage(),
-                  "Protokoll für Gast 2 zum Drucker geschickt: Testdrucker");
+        EXPECT_EQ(f.StatText->text(), "Protokoll für Gast 2 zum Drucker geschickt: Testdrucker");
 
         // ein PDF: der Stand nennt die Datei
         d.drucker.zielName = ordner.pfad("User/Protokoll Gast 2 2026-12-09 10-15-03.pdf");
         klicke(f, "okBtn");
-        EXPECT_EQ(f.StatBar->currentMessage(),
-                  "Protokoll für Gast 2 gespeichert: " + d.drucker.zielName);
+        EXPECT_EQ(f.StatText->text(), "Protokoll für Gast 2 gespeichert: " + d.drucker.zielName);
         klicke(f, "abbrBtn");
     });
 }
@@ -217,14 +214,14 @@ TEST_F(Druckdialog, FehlerGibtEineMeldung) {
         auto& f = static_cast<DruckFrm&>(w);
         d.drucker.geht = false;
         klicke(f, "okBtn");
-        EXPECT_TRUE(f.StatBar->currentMessage().isEmpty());
+        EXPECT_TRUE(f.StatText->text().isEmpty());
         EXPECT_TRUE(f.isVisible());
 
         d.drucker.geht = true;
         QFile::remove(ordner.pfad("User/AAAAAAAA.tmp"));
         QTest::mouseClick(f.DruckOpt[1], Qt::LeftButton);
         klicke(f, "okBtn");
-        EXPECT_TRUE(f.StatBar->currentMessage().isEmpty());
+        EXPECT_TRUE(f.StatText->text().isEmpty());
         klicke(f, "abbrBtn");
     });
     d.anzeige.dann(merke);
@@ -261,7 +258,7 @@ TEST_F(Druckdialog, JedesSchliessenIstAbbrechen) {
             EXPECT_FALSE(u().protokoll.offen()) << name;
             QTest::mouseClick(f.DruckOpt[1], Qt::LeftButton);
             klicke(f, "okBtn");
-            EXPECT_FALSE(f.StatBar->currentMessage().isEmpty()) << name;
+            EXPECT_FALSE(f.StatText->text().isEmpty()) << name;
             schliesse(f);
         });
         EXPECT_FALSE(DruckFrm::geladen()->isVisible()) << name;
