@@ -14,6 +14,7 @@
 #include "foundation/Texte.h"
 #include "foundation/Twips.h"
 #include "frame/Anzeigeregeln.h"
+#include "frame/DruckFrm.h"
 #include "frame/EinstellFrm.h"
 #include "frame/FehlerMldFrm.h"
 #include "frame/RsSpieleFrm.h"
@@ -301,7 +302,15 @@ void VarkuForm::mnuDateiInfo_Click() {
     dienste::anzeige().zeigeModal(DateiInfoFrm::instanz());
 }
 
-void VarkuForm::mnuDrucken_Click() {}
+void VarkuForm::mnuDrucken_Click() {
+    DruckFrm& f = DruckFrm::instanz(uebung);
+    f.schwerpunkt = UebTitelLabel->text();
+    dienste::anzeige().zeigeModal(f);
+    // Wie der Dialog auch verschwand: die Protokolldatei ist wieder offen, sonst scheiterte
+    // das nächste Wortende.
+    if (uebung.bereit() && !uebung.protokoll.offen() && uebung.aktSpieler < uebung.nSpieler())
+        uebung.oeffneProtokoll();
+}
 
 void VarkuForm::mnuSpiele_Click() {
     RsSpieleFrm& f = RsSpieleFrm::instanz();

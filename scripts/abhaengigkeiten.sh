@@ -12,6 +12,7 @@ pakete=(
     fonts-liberation2 fonts-sil-andika
     libgtest-dev libbenchmark-dev
     clang
+    poppler-utils
 )
 
 fehlend=()

@@ -5,6 +5,7 @@
 #include "data/grafik/Kachelfarben.h"
 #include "data/grafik/Zierrat.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -37,10 +38,10 @@ void lichtFleck(QPainter& p, const QPointF& mitte, qreal rx, qreal ry, int alpha
 
 } // namespace
 
-QImage varkuLogo() {
-    QImage bild = leeresBild(480, 300);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
+namespace {
+
+// das Logo in seiner Entwurfsgröße 480 x 300
+void zeichneVarkuLogo(QPainter& p) {
     lichtFleck(p, QPointF(240, 150), 235, 145, 170);
 
     // Buchstaben in Palettenfarben, leicht verspielt gedreht und versetzt
@@ -73,6 +74,73 @@ QImage varkuLogo() {
     zeichneStern(p, QPointF(40, 48), 17, -10);
     zeichneStern(p, QPointF(448, 42), 13, 12);
     zeichneStern(p, QPointF(418, 24), 7, 5);
+}
+
+// Punkte je Meter für ein Maß in Zentimetern: der Drucker nimmt die Größe daraus
+int punkteJeMeter(int pixel, double zentimeter) {
+    return qRound(pixel / (zentimeter / 100.0));
+}
+
+} // namespace
+
+QImage varkuLogo() {
+    QImage bild = leeresBild(480, 300);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    zeichneVarkuLogo(p);
+    return bild;
+}
+
+QImage druckLogo() {
+    // ohne den leeren Rand des Fensterbilds und doppelt so fein: auf dem Blatt 2 cm hoch
+    QImage bild = leeresBild(928, 500);
+    {
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(2, 2);
+        p.translate(-8, -4);
+        zeichneVarkuLogo(p);
+    }
+    const int dpm = punkteJeMeter(bild.height(), 2.0);
+    bild.setDotsPerMeterX(dpm);
+    bild.setDotsPerMeterY(dpm);
+    return bild;
+}
+
+QImage verlagLogo() {
+    // 3 x 1,5 cm: die Eule im Kreis, daneben der Name des Verlags
+    QImage bild = leeresBild(720, 360);
+    {
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor tinte(0x24, 0x3b, 0x5a);
+        QRadialGradient grund(QPointF(160, 150), 170);
+        grund.setColorAt(0, QColor(0xee, 0xf6, 0xfc));
+        grund.setColorAt(1, QColor(0xc8, 0xe2, 0xf4));
+        p.setPen(QPen(tinte, 8));
+        p.setBrush(grund);
+        p.drawEllipse(QPointF(180, 180), 166, 166);
+        zeichneEulenKopf(p, QRectF(48, 56, 264, 220));
+
+        // so groß, wie der Name neben den Kreis passt
+        int pixel = 150;
+        while (pixel > 20 &&
+               QFontMetricsF(kachelSchrift(pixel)).horizontalAdvance(QStringLiteral("Morlo")) > 330)
+            --pixel;
+        p.setFont(kachelSchrift(pixel));
+        p.setPen(tinte);
+        p.drawText(QRectF(370, 40, 350, 190), Qt::AlignLeft | Qt::AlignBottom,
+                   QStringLiteral("Morlo"));
+        QFont zusatz = kachelSchrift(50);
+        zusatz.setWeight(QFont::Normal);
+        zusatz.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+        p.setFont(zusatz);
+        p.drawText(QRectF(374, 236, 346, 80), Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("Lernverlag"));
+    }
+    const int dpm = punkteJeMeter(bild.width(), 3.0);
+    bild.setDotsPerMeterX(dpm);
+    bild.setDotsPerMeterY(dpm);
     return bild;
 }
 

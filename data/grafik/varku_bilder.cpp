@@ -74,6 +74,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("VarkuHintergrund.png"), varkuHintergrund()},
         {QStringLiteral("Willkommen.png"), willkommenBild()},
         {QStringLiteral("InfoBild.png"), infoBild()},
+        {QStringLiteral("VarkLogo.png"), druckLogo()},
+        {QStringLiteral("MorloLogo.png"), verlagLogo()},
         {radMarkeName(), radMarke()},
     };
     for (int i = 0; i < radFelder; ++i)
