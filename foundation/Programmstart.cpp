@@ -2,6 +2,7 @@
 
 #include "foundation/Global.h"
 #include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
 #include "platform/Anwendung.h"
 #include "platform/Dienste.h"
 #include "platform/Fensterablage.h"
@@ -68,6 +69,9 @@ int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptpr
     QFont schrift(QStringLiteral("Andika"), 11);
     QApplication::setFont(schrift);
     dienste::setzeEchteDienste();
+    setzeOhneTonHinweis([] {
+        zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));
+    });
     ProgPfad = QCoreApplication::applicationDirPath();
     return fuehreAus(hauptprogramm);
 }

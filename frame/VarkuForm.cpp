@@ -332,7 +332,10 @@ void VarkuForm::starteSpiel(int i) {
     const Uebung::VorDemSpiel vorher = uebung.starteSpiel(sekundenJetzt());
     drawVuZeiger(0);
     mnuNeu->setText(QStringLiteral("&Fortsetzen"));
-    const QString parameter = bildeStartParameter(uebung.startParameter(glob.einst.LeseLupe));
+    // die Lupe so, wie der Einstellungsdialog sie gerade zeigt
+    const EinstellFrm* einstellungen = EinstellFrm::geladen();
+    const bool lupe = einstellungen ? einstellungen->lupeEingeblendet() : glob.einst.LeseLupe;
+    const QString parameter = bildeStartParameter(uebung.startParameter(lupe));
     m_spielLaeuft = true;
     const bool gestartet =
         dienste::prozess().starteUndWarte(imProgrammordner(name), QStringList{parameter});
