@@ -1,8 +1,10 @@
 #include "foundation/Meldungsrahmen.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace varku {
 
@@ -31,6 +33,22 @@ void Meldungsrahmen::reject() {
     QPushButton* knopf = abbrechenKnopf();
     if (knopf && knopf->isVisible() && knopf->isEnabled())
         knopf->click();
+}
+
+void Meldungsrahmen::keyPressEvent(QKeyEvent* e) {
+    const QString text = e->text();
+    if (!(e->modifiers() & ~Qt::ShiftModifier) && text.size() == 1 && text.at(0).isLetter()) {
+        for (QPushButton* knopf : findChildren<QPushButton*>()) {
+            const QString caption = knopf->text();
+            const qsizetype amp = caption.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            if (amp >= 0 && caption.at(amp + 1).toLower() == text.at(0).toLower() &&
+                knopf->isVisible() && knopf->isEnabled()) {
+                knopf->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(e);
 }
 
 QLabel* Meldungsrahmen::neuerText(const QString& name, double groesser, bool fett) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -12,7 +13,9 @@ namespace varku {
 
 // Das Gerüst der kleinen Fenster mit Bild (Meldung, Endefrage, Fehlerhinweis): ein modaler
 // Dialog mit Titelleiste ohne Schließfeld, darin der Rahmen MldFrame mit dem Bild links. Texte und
-// Knöpfe ordnet jedes Fenster selbst an. Esc drückt den Knopf, der abbricht, wenn es einen gibt.
+// Knöpfe ordnet jedes Fenster selbst an. Esc drückt den Knopf, der abbricht, wenn es einen gibt;
+// der unterstrichene Buchstabe eines Knopfes drückt ihn auch ohne Alt, da es nichts zu schreiben
+// gibt.
 class Meldungsrahmen : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +32,8 @@ protected:
         const char* randfarbe;
     };
     Meldungsrahmen(const QString& name, const QString& titel, const Aussehen& aussehen);
+
+    void keyPressEvent(QKeyEvent* e) override;
 
     // der Knopf, den Esc drückt; nullptr: Esc tut nichts
     virtual QPushButton* abbrechenKnopf() const = 0;

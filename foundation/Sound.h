@@ -37,7 +37,7 @@ void schliesseSound();
 // Was der Benutzer erfährt, wenn ein Klang, eine Aufnahme oder ein gesprochenes Wort nicht zu
 // hören ist, weil es keine Tonausgabe gibt.
 inline const QString OhneTonHinweisText =
-    QStringLiteral("Auf diesem Computer ist keine Tonausgabe eingerichtet.\rDie Übung geht ohne "
+    QStringLiteral("Auf diesem Computer ist keine Tonausgabe eingerichtet.\rEs geht ohne "
                    "Ton weiter.");
 
 // Wer es dem Benutzer sagt: gerufen beim ersten Mal, dass etwas mangels Tonausgabe nicht zu

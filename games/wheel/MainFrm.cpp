@@ -41,7 +41,7 @@ int sucheFarbIndex(const QColor& grund) {
 namespace {
 
 // Maße der Kästen in Twips
-constexpr double kastenBreite = 660, kastenHoehe = 840, kastenOben = 240;
+constexpr double kastenBreite = 660, kastenHoehe = 840, kastenOben = 420;
 const QColor weiss(255, 255, 255), blau(0, 0, 255);
 
 QPushButton* knopf(const QString& text, const QString& name, QWidget* eltern) {
@@ -99,6 +99,10 @@ QWidget* MainFrm::baueBrett() {
     SatzBspLbl->setObjectName(QStringLiteral("SatzBspLbl"));
     SatzBspLbl->setMinimumHeight(px(480));
     SatzBspLbl->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
+    // verborgen behält der Satz seinen Platz, damit das Brett nicht springt
+    QSizePolicy platz = SatzBspLbl->sizePolicy();
+    platz.setRetainSizeWhenHidden(true);
+    SatzBspLbl->setSizePolicy(platz);
     satz->addWidget(SatzBspLbl);
     lage->addWidget(SatzFrm);
 
@@ -159,6 +163,11 @@ QWidget* MainFrm::baueBrett() {
     ParaphrLbl->setObjectName(QStringLiteral("ParaphrLbl"));
     ParaphrLbl->setWordWrap(true);
     ParaphrLbl->setFont(gross);
+    ParaphrLbl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // senkrecht in der Mitte des Rahmens, 50 Twips darunter: oben 100 Twips mehr Rand als unten
+    auto* umschreibung = new QVBoxLayout(ParaphrFrm);
+    umschreibung->setContentsMargins(12, px(100), 12, 0);
+    umschreibung->addWidget(ParaphrLbl);
     rechts->addWidget(ParaphrFrm);
 
     auto* tasten = new QGridLayout;
@@ -357,11 +366,6 @@ void MainFrm::zeigeRaetsel() {
         l->setVisible(false);
     m_farbe = zufallszahl(0, 9);
     ParaphrLbl->setText(woerter.Paraphrase);
-    ParaphrLbl->adjustSize();
-    ParaphrLbl->setFixedWidth(ParaphrFrm->width() - 24);
-    ParaphrLbl->adjustSize();
-    // 50 Twips unter der Mitte des Rahmens
-    ParaphrLbl->move(12, int((ParaphrFrm->height() - ParaphrLbl->height()) / 2.0 + px(50)));
     KontextLbl->setText(woerter.Kontext);
     KontextLbl->adjustSize();
     setzeTwips(*KontextLbl, 135, kastenOben + 200, twips(KontextLbl->width()), 480);
