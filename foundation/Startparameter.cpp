@@ -54,29 +54,36 @@ Startlesung leseStartParameter(const QString& kommandozeile) {
         l.ergebnis = E::KeinStartAusVarku;
         return l;
     }
-    // die beiden Anführungszeichen fallen weg, was sie auch sind
-    QString rest = kommandozeile.mid(1, kommandozeile.size() - 2);
+    // die beiden Anführungszeichen fallen weg, was sie auch sind; gelesen wird mit einer
+    // Stelle, damit viele Elemente nicht bei jedem eine Kopie des Restes kosten
+    const QStringView zeile = QStringView(kommandozeile).mid(1, kommandozeile.size() - 2);
+    qsizetype pos = 0;
+    // das nächste Element bis zum ";"; false, wenn keines mehr abgeschlossen ist
+    const auto naechstes = [&](QStringView& element) {
+        const qsizetype semikolon = zeile.indexOf(u';', pos);
+        if (semikolon < 0)
+            return false;
+        element = zeile.mid(pos, semikolon - pos);
+        pos = semikolon + 1;
+        return true;
+    };
     Startparameter& p = l.parameter;
     int n = -1;
-    while (!rest.isEmpty()) {
-        const qsizetype semikolon = rest.indexOf(u';');
-        if (semikolon < 0)
-            break;
-        const QString element = rest.left(semikolon);
-        rest = rest.mid(semikolon + 1);
-        const QString wert = trimme(wertNachGleich(element));
-        if (element.startsWith(QStringLiteral("Version="))) {
+    QStringView element;
+    while (naechstes(element)) {
+        const QString wert = trimme(wertNachGleich(element.toString()));
+        if (element.startsWith(u"Version=")) {
             if (wert != QStringLiteral("4")) {
                 l.ergebnis = E::FalscheVersion;
                 return l;
             }
-        } else if (element.startsWith(QStringLiteral("RuvoFeldName="))) {
+        } else if (element.startsWith(u"RuvoFeldName=")) {
             p.RuvoFeldName = wert;
-        } else if (element.startsWith(QStringLiteral("LupenFlag="))) {
+        } else if (element.startsWith(u"LupenFlag=")) {
             p.LupenFlag = wert;
-        } else if (element.startsWith(QStringLiteral("GwsFlag="))) {
+        } else if (element.startsWith(u"GwsFlag=")) {
             p.GwsFlag = wert == QStringLiteral("1");
-        } else if (element.startsWith(QStringLiteral("nSpieler="))) {
+        } else if (element.startsWith(u"nSpieler=")) {
             n = spielerZahl(wert);
             break;
         }
@@ -89,14 +96,12 @@ Startlesung leseStartParameter(const QString& kommandozeile) {
     // erst die Namen, dann die Stämme, jedes mit ";" beendet
     for (QStringList* liste : {&p.SpielerName, &p.SpielerDatei})
         for (int i = 0; i < n; ++i) {
-            const qsizetype semikolon = rest.indexOf(u';');
-            if (semikolon < 0) {
+            if (!naechstes(element)) {
                 l.ergebnis = E::UngueltigeSpieler;
                 l.grund = QStringLiteral("zu wenige Namen oder Protokolldateien");
                 return l;
             }
-            liste->append(rest.left(semikolon));
-            rest = rest.mid(semikolon + 1);
+            liste->append(element.toString());
         }
     for (const QString& stamm : p.SpielerDatei)
         if (!istProtokollStamm(stamm)) {
