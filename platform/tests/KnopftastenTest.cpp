@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -125,4 +126,49 @@ TEST(Knopftasten, GehalteneTasteDruecktEinmal) {
         QApplication::sendEvent(f.b, &e);
     }
     EXPECT_EQ(f.gedrueckt, "b");
+}
+
+// Alt und ein Buchstabe drücken den Knopf, auch wenn ein Menü denselben Buchstaben hat; gehört
+// er zwei Knöpfen oder keinem, bleibt es bei Qt.
+TEST(Knopftasten, AltTasteVorDemMenue) {
+    struct Fall {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers mod;
+        const char* gedrueckt;
+    };
+    const Fall faelle[] = {
+        {"Alt+D: drehen, nicht Datei", Qt::Key_D, Qt::AltModifier, "d"},
+        {"Alt+A: anhalten", Qt::Key_A, Qt::AltModifier, "a"},
+        {"Alt+X gehört zwei Knöpfen", Qt::Key_X, Qt::AltModifier, ""},
+        {"Alt+Q gehört keinem", Qt::Key_Q, Qt::AltModifier, ""},
+        {"d ohne Alt", Qt::Key_D, Qt::NoModifier, ""},
+        {"Strg+Alt+D", Qt::Key_D, Qt::AltModifier | Qt::ControlModifier, ""},
+    };
+    for (const Fall& fall : faelle) {
+        QMainWindow w;
+        w.menuBar()->addMenu(QStringLiteral("&Datei"))->addAction(QStringLiteral("&Ende"));
+        auto* flaeche = new QWidget(&w);
+        w.setCentralWidget(flaeche);
+        auto* l = new QVBoxLayout(flaeche);
+        QString gedrueckt;
+        for (const char* text : {"&drehen", "&anhalten", "&x1", "&x2", "&quer"}) {
+            auto* k = new QPushButton(QString::fromUtf8(text), flaeche);
+            l->addWidget(k);
+            QObject::connect(k, &QPushButton::clicked,
+                             [&gedrueckt, text] { gedrueckt += QChar::fromLatin1(text[1]); });
+            // ein verborgener oder gesperrter Knopf zählt nicht
+            if (QByteArray(text) == "&quer")
+                k->setEnabled(false);
+        }
+        auto* feld = new QLineEdit(flaeche);
+        l->addWidget(feld);
+        w.show();
+        w.activateWindow();
+        (void)QTest::qWaitForWindowActive(&w);
+        feld->setFocus();
+        QTest::keyClick(feld, fall.key, fall.mod);
+        QTest::qWait(200); // der Knopf wird sichtbar gedrückt
+        EXPECT_EQ(gedrueckt, QString::fromUtf8(fall.gedrueckt)) << fall.name;
+    }
 }
