@@ -10,6 +10,8 @@
 #include "platform/Dienste.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace varku {
 
@@ -33,6 +35,10 @@ int spielAblauf(const QString& kommandozeile, const Spielkonfiguration& k,
     // manche Spiele spielen den Startklang hier, nach ihren Einstellungen, vor dem Fenster
     if (k.startKlangBeimStart)
         spieleSound(QStringLiteral("ProgrammStart"));
+    // in der Mitte des Bildschirms, wie das Hauptfenster des Rahmenprogramms
+    fenster->adjustSize();
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        fenster->move(s->availableGeometry().center() - fenster->rect().center());
     dienste::anzeige().zeigeModal(*fenster);
     return 0;
 }
