@@ -129,7 +129,10 @@ void MldFenster::ordneAn(const QString& text, const QString& knopf1, const QStri
     };
     setzeKnopf(Btn1, knopf1, l.knopf1Sichtbar, l.knopf1Links);
     setzeKnopf(Btn2, knopf2, l.knopf2Sichtbar, l.knopf2Links);
-    setFixedSize(px(l.fensterBreite), px(l.fensterHoehe));
+    // Die Fensterhöhe der Anordnung zählt Titelleiste und Rand mit; hier ist sie die Fläche
+    // darunter, sonst bliebe unter den Knöpfen ein leerer Streifen.
+    constexpr double titelUndRand = 330;
+    setFixedSize(px(l.fensterBreite), px(l.fensterHoehe - titelUndRand));
     if (l.knopf1Sichtbar)
         Btn1->setFocus();
     else if (l.knopf2Sichtbar)
