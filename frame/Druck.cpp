@@ -390,13 +390,13 @@ void Druck::zeichneProtokoll(const Druckangaben& a, ProtokollLeser& leser) {
     druckeFuss(m_d.y(), blatt);
 }
 
-Druckergebnis Druck::druckeZeugnis(const Druckangaben& a) {
-    const QString dokument = QStringLiteral("Zeugnis");
+Druckergebnis Druck::druckeDokument(const QString& dokument, const Druckangaben& a,
+                                    const std::function<void()>& zeichne) {
     if (!m_d.beginne(dokument + QLatin1Char(' ') + a.name))
         return {false, {}, nichtGedruckt(dokument, a.name, keinDrucker)};
     try {
         ladeDruckerRaender(a.iniDatei);
-        zeichneZeugnis(a);
+        zeichne();
     } catch (const Laufzeitfehler& f) {
         m_d.verwirf();
         return {false, {}, nichtGedruckt(dokument, a.name, f.meldung())};
@@ -404,6 +404,10 @@ Druckergebnis Druck::druckeZeugnis(const Druckangaben& a) {
     if (!m_d.beende())
         return {false, {}, nichtGedruckt(dokument, a.name, nichtAngenommen)};
     return {true, m_d.ziel(), {}};
+}
+
+Druckergebnis Druck::druckeZeugnis(const Druckangaben& a) {
+    return druckeDokument(QStringLiteral("Zeugnis"), a, [&] { zeichneZeugnis(a); });
 }
 
 Druckergebnis Druck::druckeProtokoll(const Druckangaben& a) {
@@ -422,18 +426,7 @@ Druckergebnis Druck::druckeProtokoll(const Druckangaben& a) {
                               QStringLiteral("Die Protokolldatei lässt sich nicht lesen."))};
     }
     ProtokollLeser leser(std::move(eintraege), a.wortDbPfad);
-    if (!m_d.beginne(dokument + QLatin1Char(' ') + a.name))
-        return {false, {}, nichtGedruckt(dokument, a.name, keinDrucker)};
-    try {
-        ladeDruckerRaender(a.iniDatei);
-        zeichneProtokoll(a, leser);
-    } catch (const Laufzeitfehler& f) {
-        m_d.verwirf();
-        return {false, {}, nichtGedruckt(dokument, a.name, f.meldung())};
-    }
-    if (!m_d.beende())
-        return {false, {}, nichtGedruckt(dokument, a.name, nichtAngenommen)};
-    return {true, m_d.ziel(), {}};
+    return druckeDokument(dokument, a, [&] { zeichneProtokoll(a, leser); });
 }
 
 } // namespace varku

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace varku {
@@ -120,6 +121,9 @@ public:
     Druckergebnis druckeProtokoll(const Druckangaben& a);
 
 private:
+    // ein Dokument vom Beginn bis zur Abgabe an den Drucker; zeichne füllt die Blätter
+    Druckergebnis druckeDokument(const QString& dokument, const Druckangaben& a,
+                                 const std::function<void()>& zeichne);
     void zeichneZeugnis(const Druckangaben& a);
     void zeichneProtokoll(const Druckangaben& a, ProtokollLeser& leser);
     void druckeAbschnitt(const QString& ueberschrift, bool richtig, ProtokollLeser& leser,
