@@ -4,11 +4,13 @@
 #include "foundation/Global.h"
 #include "foundation/Hintergrundbild.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTransform>
 #include <algorithm>
 
@@ -46,7 +48,27 @@ Hintergrundfenster::~Hintergrundfenster() {
     m_faden.join();
 }
 
+void Hintergrundfenster::warteAufErstesBild() {
+    if (m_gemalt || !isVisible())
+        return;
+    // längstens so lange: ein Fenster, das der Schirm nicht zeigt, hält den Start nicht auf
+    constexpr int hoechstensMs = 250;
+    QEventLoop schleife;
+    connect(this, &Hintergrundfenster::gemalt, &schleife, &QEventLoop::quit);
+    QTimer::singleShot(hoechstensMs, &schleife, &QEventLoop::quit);
+    schleife.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 void Hintergrundfenster::paintEvent(QPaintEvent* e) {
+    struct Gemalt {
+        Hintergrundfenster& f;
+        ~Gemalt() {
+            if (!f.m_gemalt) {
+                f.m_gemalt = true;
+                emit f.gemalt();
+            }
+        }
+    } gemalt{*this};
     if (m_laden.valid())
         m_bild = m_laden.get();
     QPainter p(this);

@@ -20,6 +20,10 @@ public:
     Hintergrundfenster(const QString& objektName, const QString& titel, const QString& bild);
     ~Hintergrundfenster() override;
 
+    // Wartet, bis das gezeigte Fenster sein erstes Bild gemalt hat (längstens kurz), und nimmt
+    // solange keine Eingaben an: was danach gebaut wird, steht nicht vor dem ersten Bild an.
+    void warteAufErstesBild();
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
@@ -27,6 +31,10 @@ private:
     std::future<Hintergrundbild> m_laden;
     std::thread m_faden;    // holt das Bild und legt ein neu gerechnetes danach ab
     Hintergrundbild m_bild; // in Bildpunkten des Schirms
+    bool m_gemalt = false;
+
+signals:
+    void gemalt();
 };
 
 } // namespace varku

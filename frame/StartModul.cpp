@@ -1,5 +1,6 @@
 #include "frame/StartModul.h"
 
+#include "foundation/Bilder.h"
 #include "foundation/Global.h"
 #include "foundation/Hintergrundfenster.h"
 #include "frame/VarkuForm.h"
@@ -16,11 +17,16 @@ int Main() {
     QDir().mkpath(imProgrammordner(QStringLiteral("User")));
 
     ModalAnzeige& anzeige = dienste::anzeige();
+    // das Logo lädt, während der Hintergrund entsteht
+    const std::shared_future<QImage> logoBild =
+        ladeBildImHintergrund(QStringLiteral("VarkuLogo.png"));
     Hintergrundfenster hintergrund(QStringLiteral("VarkuHintergrundForm"), QStringLiteral("VARKU"),
                                    QStringLiteral("VarkuHintergrund.png"));
     anzeige.zeige(hintergrund);
+    // erst der Hintergrund auf dem Schirm, dann das Logo bauen
+    hintergrund.warteAufErstesBild();
     {
-        VarkuLogoForm logo;
+        VarkuLogoForm logo(QPixmap::fromImage(logoBild.get()));
         anzeige.zeigeModal(logo);
     }
     {

@@ -56,7 +56,8 @@ void setzeOrdner(const QString& ordner) {
 void ladeImHintergrund() {
     Zustand& z = zustand();
     const std::lock_guard<std::mutex> halt(z.sperre);
-    if (!z.ergebnis.valid())
+    // ohne Ordner keine echten Dienste (in Tests): nichts zu laden
+    if (!z.ergebnis.valid() && !z.ordner.isEmpty())
         z.ergebnis = std::async(std::launch::async, lade, z.ordner).share();
 }
 

@@ -36,7 +36,8 @@ const Einstieg* lade(const QString& ordner);
 
 // Wo das Modul dieses Programms liegt (der Programmordner).
 void setzeOrdner(const QString& ordner);
-// Beginnt das Laden in einem eigenen Faden und kehrt sofort zurück; ein zweiter Aufruf tut nichts.
+// Beginnt das Laden in einem eigenen Faden und kehrt sofort zurück; ein zweiter Aufruf tut nichts,
+// ebenso einer ohne gesetzten Ordner.
 void ladeImHintergrund();
 // Das Modul des Programms: wartet auf das Laden im Hintergrund oder lädt jetzt, einmal je
 // Prozess. nullptr wie bei lade.

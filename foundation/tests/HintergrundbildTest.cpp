@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
@@ -257,4 +258,28 @@ TEST(Hintergrundfenster, ZeigtDasBildUeberAllesOhneLuecke) {
     }
     QDir(ablage).removeRecursively();
     QStandardPaths::setTestModeEnabled(false);
+}
+
+// Das Warten auf das erste Bild kehrt zurück, sobald es gemalt ist, und gemalt wird genau einmal
+// gemeldet; ein verborgenes Fenster hält nicht auf.
+TEST(Hintergrundfenster, WartetAufsErsteBild) {
+    struct Fall {
+        const char* name;
+        bool zeigen;
+        int gemalt;
+    };
+    const Fall faelle[] = {{"gezeigt", true, 1}, {"verborgen", false, 0}};
+    for (const Fall& f : faelle) {
+        test::TestOrdner ordner;
+        Hintergrundfenster h("HintergrundFrm", "Test", "fehlt.png");
+        QSignalSpy gemalt(&h, &Hintergrundfenster::gemalt);
+        if (f.zeigen)
+            h.show();
+        h.warteAufErstesBild();
+        EXPECT_EQ(gemalt.count(), f.gemalt) << f.name;
+        h.warteAufErstesBild();
+        h.update();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(gemalt.count(), f.gemalt) << f.name << ": nur das erste Bild";
+    }
 }
