@@ -73,6 +73,8 @@ std::vector<std::function<void()>> vorbereitung(std::unique_ptr<VarkuForm>& haup
         [&hauptfenster] { zeichneVor(*hauptfenster); },
         [&hauptfenster] { zeichneVor(UebschwForm::vorbauen(hauptfenster->uebung)); },
         [&hauptfenster] { zeichneVor(SpielerListeFrm::instanz(hauptfenster->uebung)); },
+        // der erste Klang kommt nach "OK": die Tonausgabe schon jetzt suchen
+        [] { dienste::sound().bereiteVor(); },
     };
 }
 

@@ -64,6 +64,10 @@ bool SoundBeiBedarf::ausgabeMoeglich() {
     return echt().ausgabeMoeglich();
 }
 
+void SoundBeiBedarf::bereiteVor() {
+    echt().bereiteVor();
+}
+
 SpracheBeiBedarf::SpracheBeiBedarf(Erzeuger erzeuger) : m_erzeuger(std::move(erzeuger)) {}
 
 SpracheBeiBedarf::~SpracheBeiBedarf() = default;

@@ -23,6 +23,8 @@ public:
     void spieleUndWarte(const QString& datei) override;
     void schliesse() override;
     bool ausgabeMoeglich() override;
+    // legt das echte Gerät an und lässt es sich vorbereiten
+    void bereiteVor() override;
 
     bool angelegt() const { return m_echt != nullptr; }
 

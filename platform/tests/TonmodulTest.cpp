@@ -52,6 +52,7 @@ public:
         m_m.befehle << "frage";
         return true;
     }
+    void bereiteVor() override { m_m.befehle << "bereite vor"; }
 
 private:
     Mitschrift& m_m;
@@ -76,6 +77,7 @@ TEST(SoundBeiBedarf, LegtBeimErstenKlangAnUndReichtDasVorabLadenNach) {
     const Schritt warte = [](SoundBeiBedarf& s) { s.spieleUndWarte("b.wav"); };
     const Schritt schliesse = [](SoundBeiBedarf& s) { s.schliesse(); };
     const Schritt frage = [](SoundBeiBedarf& s) { EXPECT_TRUE(s.ausgabeMoeglich()); };
+    const Schritt vor = [](SoundBeiBedarf& s) { s.bereiteVor(); };
     const Fall faelle[] = {
         {"nur geladen", {lade}, 0, {}},
         {"nur geschlossen", {lade, schliesse}, 0, {}},
@@ -84,6 +86,10 @@ TEST(SoundBeiBedarf, LegtBeimErstenKlangAnUndReichtDasVorabLadenNach) {
         {"ohne Liste", {spiele, spiele}, 1, {"spiele a.wav", "spiele a.wav"}},
         {"Liste nach dem Anlegen", {spiele, ladeNeu}, 1, {"spiele a.wav", "lade c.wav"}},
         {"Frage legt an", {lade, frage}, 1, {"lade a.wav,b.wav", "frage"}},
+        {"Vorbereiten legt an",
+         {lade, vor, spiele},
+         1,
+         {"lade a.wav,b.wav", "bereite vor", "spiele a.wav"}},
         {"geschlossen vergisst die Liste", {lade, schliesse, spiele}, 1, {"spiele a.wav"}},
         {"angelegt und geschlossen", {spiele, schliesse}, 1, {"spiele a.wav", "schliesse"}},
     };
