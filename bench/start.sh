@@ -4,23 +4,27 @@
 # erstes_bild): Zeit vom Prozessstart bis zum ersten DAMAGE-Ereignis, Rechenzeit und höchster
 # Speicher bis dahin. Gedruckt werden Mediane und der Median der Verhältnisse Paar für Paar.
 #
-#   bench/start.sh [-b BAUORDNER] [-n LÄUFE] [-f FENSTER] [PROGRAMM ...]
+#   bench/start.sh [-b BAUORDNER] [-n LÄUFE] [-f FENSTER] [-k] [PROGRAMM ...]
 #
 # Ohne PROGRAMM: Varku und jedes gebaute Spiel. -f 2 misst bis zum zweiten gezeichneten Fenster
-# (bei Varku das Logo über dem Hintergrund). Braucht Xvfb und libxdamage
-# (scripts/abhaengigkeiten.sh) und einen Bau mit Benchmarks.
+# (bei Varku das Logo über dem Hintergrund). Das Hintergrundbild legen die Programme nach dem
+# ersten Start fertig ab (im Cache-Ordner, hier einem eigenen); -k misst jeden Lauf wie den
+# ersten, ohne Ablage. Braucht Xvfb und libxdamage (scripts/abhaengigkeiten.sh) und einen Bau
+# mit Benchmarks.
 set -euo pipefail
 
 bau=build
 laeufe=25
 fenster=1
-while getopts "b:n:f:h" opt; do
+kalt=0
+while getopts "b:n:f:kh" opt; do
     case $opt in
     b) bau=$OPTARG ;;
     n) laeufe=$OPTARG ;;
     f) fenster=$OPTARG ;;
+    k) kalt=1 ;;
     *)
-        sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
     esac
@@ -67,19 +71,26 @@ for _ in $(seq 100); do
 done
 export DISPLAY=:$nummer
 export QT_QPA_PLATFORM=xcb
+# eine eigene Ablage, damit die Messung den Cache des Benutzers nicht anrührt
+export XDG_CACHE_HOME=$arbeit/ablage
+export XDG_RUNTIME_DIR=$arbeit/laufzeit
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 
 # ein Lauf: "bild_ms=… cpu_ms=… spitze_kib=…" an die Datei
 miss() {
     local datei=$1 n=$2
     shift 2
+    if [ "$kalt" = 1 ]; then rm -rf "$XDG_CACHE_HOME"; fi
     "$waechter" -n "$n" -t 30 -- "$@" >>"$datei" 2>>"$arbeit/fehler"
 }
 
 median() { sort -g | awk '{ w[NR] = $1 } END { print (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
 spalte() { sed -n "s/.*$2=\([0-9.]*\).*/\1/p" "$1"; }
 
-printf '%d Läufe je Programm nach einem Aufwärmlauf, %s bis zum %s gezeichneten Fenster\n' \
-    "$laeufe" "$(basename "$bau")" "$([ "$fenster" = 1 ] && echo ersten || echo "$fenster.")"
+printf '%d Läufe je Programm nach einem Aufwärmlauf, %s bis zum %s gezeichneten Fenster%s\n' \
+    "$laeufe" "$(basename "$bau")" "$([ "$fenster" = 1 ] && echo ersten || echo "$fenster.")" \
+    "$([ "$kalt" = 1 ] && echo ", jeder wie der erste Start")"
 printf '%-18s %9s %9s %11s   %-26s\n' Programm "Bild ms" "CPU ms" "Spitze MiB" \
     "Verhältnis zum leeren Fenster (Bild CPU Spitze)"
 for p in "${programme[@]}"; do
