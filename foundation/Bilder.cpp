@@ -11,4 +11,10 @@ QPixmap ladeBild(const QString& name) {
     return bild;
 }
 
+std::shared_future<QImage> ladeBildImHintergrund(const QString& name) {
+    // der Pfad jetzt: ProgPfad gehört dem Fensterfaden
+    const QString pfad = findeDatei(imProgrammordner(QStringLiteral("Grafik")), name);
+    return std::async(std::launch::async, [pfad] { return QImage(pfad); }).share();
+}
+
 } // namespace varku

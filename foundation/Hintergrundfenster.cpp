@@ -1,30 +1,101 @@
 #include "foundation/Hintergrundfenster.h"
 
-#include "foundation/Bilder.h"
+#include "foundation/Dateisuche.h"
+#include "foundation/Global.h"
+#include "foundation/Hintergrundbild.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QTransform>
+#include <algorithm>
 
 namespace varku {
 
 Hintergrundfenster::Hintergrundfenster(const QString& objektName, const QString& titel,
-                                       const QString& bild)
-    : m_bild(ladeBild(bild)) {
+                                       const QString& bild) {
     setObjectName(objektName);
     setWindowTitle(titel);
-    if (QScreen* s = QGuiApplication::primaryScreen())
+    // es malt jeden Bildpunkt selbst: Qt braucht den ganzen Schirm nicht erst mit der
+    // Fensterfarbe zu füllen
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    qreal dichte = 1;
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
         setGeometry(s->availableGeometry());
+        dichte = s->devicePixelRatio();
+    }
+    const QString quelle = findeDatei(imProgrammordner(QStringLiteral("Grafik")), bild);
+    const QSize groesse = (QSizeF(size()) * dichte).toSize();
+    // das fertige Bild teilen sich alle Programme des Benutzers
+    const QString ablage = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                           QStringLiteral("/Varku");
+    std::promise<Hintergrundbild> versprechen;
+    m_laden = versprechen.get_future();
+    m_faden = std::thread([quelle, groesse, ablage, v = std::move(versprechen)]() mutable {
+        const Hintergrundbild b = ladeHintergrundbild(quelle, groesse, ablage);
+        v.set_value(b);
+        // abgelegt wird erst, wenn das Fenster schon zeichnen kann
+        if (b.neu)
+            legeHintergrundbildAb(b, quelle, ablage);
+    });
 }
 
-void Hintergrundfenster::paintEvent(QPaintEvent*) {
+Hintergrundfenster::~Hintergrundfenster() {
+    m_faden.join();
+}
+
+void Hintergrundfenster::warteAufErstesBild() {
+    if (m_gemalt || !isVisible())
+        return;
+    // längstens so lange: ein Fenster, das der Schirm nicht zeigt, hält den Start nicht auf
+    constexpr int hoechstensMs = 250;
+    QEventLoop schleife;
+    connect(this, &Hintergrundfenster::gemalt, &schleife, &QEventLoop::quit);
+    QTimer::singleShot(hoechstensMs, &schleife, &QEventLoop::quit);
+    schleife.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Hintergrundfenster::paintEvent(QPaintEvent* e) {
+    struct Gemalt {
+        Hintergrundfenster& f;
+        ~Gemalt() {
+            if (!f.m_gemalt) {
+                f.m_gemalt = true;
+                emit f.gemalt();
+            }
+        }
+    } gemalt{*this};
+    if (m_laden.valid())
+        m_bild = m_laden.get();
     QPainter p(this);
-    if (m_bild.isNull()) {
+    const QImage& bild = m_bild.bild;
+    if (bild.isNull()) {
         p.fillRect(rect(), QColor(200, 228, 250));
         return;
     }
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), m_bild);
+    const qreal dichte = devicePixelRatioF();
+    if (bild.size() != (QSizeF(size()) * dichte).toSize()) {
+        // ein anders großes Fenster: glatt skaliert wie eh und je
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), bild);
+        return;
+    }
+    // In Streifen kopiert; was gezeichnet ist, gibt das Bild gleich wieder frei, so liegt das
+    // Bild nie ganz neben dem Fensterinhalt im Speicher.
+    const QRect bereich = e->rect();
+    constexpr int streifen = 64; // Zeilen des Fensters
+    for (int y = bereich.top(); y <= bereich.bottom(); y += streifen) {
+        const QRect teil(bereich.left(), y, bereich.width(),
+                         std::min(streifen, bereich.bottom() + 1 - y));
+        const QRect quelle = QTransform::fromScale(dichte, dichte).mapRect(QRectF(teil)).toRect();
+        p.drawImage(QRectF(teil), bild, QRectF(quelle));
+        gibZeilenFrei(m_bild, quelle.top(), quelle.bottom() + 1);
+    }
+    gibZeilenFrei(m_bild, 0, bild.height());
 }
 
 } // namespace varku

@@ -1,23 +1,40 @@
 #pragma once
 
-#include <QPixmap>
+#include "foundation/Hintergrundbild.h"
+
 #include <QString>
 #include <QWidget>
+#include <future>
+#include <thread>
 
 namespace varku {
 
 // Das Fenster hinter allen anderen, über den ganzen Bildschirm; es hat kein Verhalten.
 // Jedes Programm gibt sein Bild aus dem Grafikordner und seinen Titel.
+// Das Bild wird in einem eigenen Faden geholt, schon in der Größe des Fensters (siehe
+// Hintergrundbild), während das Programm seine ersten Fenster baut; gezeichnet wird dann ohne
+// Skalieren.
 class Hintergrundfenster : public QWidget {
     Q_OBJECT
 public:
     Hintergrundfenster(const QString& objektName, const QString& titel, const QString& bild);
+    ~Hintergrundfenster() override;
+
+    // Wartet, bis das gezeigte Fenster sein erstes Bild gemalt hat (längstens kurz), und nimmt
+    // solange keine Eingaben an: was danach gebaut wird, steht nicht vor dem ersten Bild an.
+    void warteAufErstesBild();
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QPixmap m_bild;
+    std::future<Hintergrundbild> m_laden;
+    std::thread m_faden;    // holt das Bild und legt ein neu gerechnetes danach ab
+    Hintergrundbild m_bild; // in Bildpunkten des Schirms
+    bool m_gemalt = false;
+
+signals:
+    void gemalt();
 };
 
 } // namespace varku

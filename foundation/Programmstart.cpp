@@ -6,9 +6,12 @@
 #include "platform/Anwendung.h"
 #include "platform/Dienste.h"
 #include "platform/Fensterablage.h"
+#include "platform/Tonmodul.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstdio>
 #include <utility>
 
@@ -31,6 +34,23 @@ void raeumeAufNachFehler() {
         std::fprintf(stderr, "%s\n", e.what());
     }
 }
+
+// Lädt das Tonmodul im Hintergrund, sobald das erste Fenster gezeichnet ist: bis dahin gehört
+// die Zeit dem ersten Bild, danach wartet das Programm meist auf den Benutzer, und der erste Klang
+// ist sofort da.
+class NachDemErstenBild : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->isWindow()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // erst, wenn das Bild auf dem Schirm ist
+            QTimer::singleShot(0, [] { tonmodul::ladeImHintergrund(); });
+            deleteLater();
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -69,6 +89,7 @@ int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptpr
     QFont schrift(QStringLiteral("Andika"), 11);
     QApplication::setFont(schrift);
     dienste::setzeEchteDienste();
+    app.installEventFilter(new NachDemErstenBild);
     setzeOhneTonHinweis([] {
         zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));
     });

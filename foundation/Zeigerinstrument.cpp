@@ -113,19 +113,41 @@ QImage Zeigerinstrument::alsBild(int groesse) const {
 }
 
 void Zeigerinstrument::paintEvent(QPaintEvent*) {
+    const int b = std::min(width(), height());
+    const qreal dichte = devicePixelRatioF();
+    const QSize groesse = (QSizeF(b, b) * dichte).toSize();
+    if (m_blattBild.size() != groesse || m_blattBild.devicePixelRatio() != dichte ||
+        m_bildBlatt != m_blatt) {
+        m_blattBild = QImage(groesse, QImage::Format_ARGB32_Premultiplied);
+        m_blattBild.setDevicePixelRatio(dichte);
+        m_blattBild.fill(Qt::transparent);
+        QPainter blatt(&m_blattBild);
+        zeichneBlatt(blatt, b);
+        m_bildBlatt = m_blatt;
+    }
     QPainter p(this);
-    zeichne(p, std::min(width(), height()));
+    p.drawImage(QPointF(0, 0), m_blattBild);
+    zeichneNadel(p, b);
 }
 
 void Zeigerinstrument::zeichne(QPainter& p, double b) const {
+    zeichneBlatt(p, b);
+    zeichneNadel(p, b);
+}
+
+void Zeigerinstrument::zeichneBlatt(QPainter& p, double b) const {
     p.setRenderHint(QPainter::Antialiasing);
-    const bool punkte = m_blatt == Blatt::Punkte;
-    if (punkte)
+    if (m_blatt == Blatt::Punkte)
         zeichnePunkteblatt(p, b);
     else
         zeichneRatezeitblatt(p, b, m_blatt == Blatt::RatezeitAn);
+}
+
+void Zeigerinstrument::zeichneNadel(QPainter& p, double b) const {
     if (!m_zeigerSichtbar)
         return;
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool punkte = m_blatt == Blatt::Punkte;
     // die Nadel nach der Regel in Twips, gezeichnet in Pixeln; der Punktemesser hat ein
     // kurzes Ende und eine kleinere Achse
     const Nadel n =

@@ -31,8 +31,14 @@ protected:
 
 private:
     void zeichne(QPainter& p, double breite) const;
+    void zeichneBlatt(QPainter& p, double breite) const;
+    void zeichneNadel(QPainter& p, double breite) const;
 
     Blatt m_blatt;
+    // Das Blatt ändert sich nur mit Größe und Art, die Nadel mit jedem Wert: gezeichnet wird das
+    // Blatt einmal, danach nur noch kopiert.
+    QImage m_blattBild;
+    Blatt m_bildBlatt = Blatt::Punkte;
     int m_wert = 0;
     bool m_zeigerSichtbar = true;
 };

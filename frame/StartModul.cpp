@@ -1,34 +1,114 @@
 #include "frame/StartModul.h"
 
+#include "foundation/Bilder.h"
 #include "foundation/Global.h"
 #include "foundation/Hintergrundfenster.h"
+#include "frame/SpielerListeFrm.h"
+#include "frame/UebschwForm.h"
 #include "frame/VarkuForm.h"
 #include "frame/VarkuLogoForm.h"
 #include "frame/WillkommenFrm.h"
 #include "platform/Dienste.h"
 
 #include <QDir>
+#include <QEvent>
+#include <QImage>
+#include <QTimer>
+#include <functional>
+#include <memory>
 
 namespace varku {
+
+namespace {
+
+// Ruft tu, sobald das Fenster sein erstes Bild gemalt hat, im nächsten Durchgang der Schleife;
+// nicht mehr, wenn das Fenster vorher geht.
+void nachDemErstenBild(QWidget& fenster, std::function<void()> tu) {
+    class Wache : public QObject {
+    public:
+        Wache(QWidget& f, std::function<void()> t) : QObject(&f), m_f(f), m_tu(std::move(t)) {}
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (o == &m_f && e->type() == QEvent::Paint) {
+                m_f.removeEventFilter(this);
+                QTimer::singleShot(0, &m_f, std::move(m_tu));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        QWidget& m_f;
+        std::function<void()> m_tu;
+    };
+    fenster.installEventFilter(new Wache(fenster, std::move(tu)));
+}
+
+// Einmal unsichtbar gezeichnet: Stil, Schriften und Bilder liegen dann bereit, wenn das Fenster
+// zum ersten Mal erscheint.
+void zeichneVor(QWidget& fenster) {
+    QImage bild(fenster.size(), QImage::Format_ARGB32_Premultiplied);
+    fenster.render(&bild);
+}
+
+// führt die Schritte nacheinander aus, jeden in einem eigenen Durchgang der Schleife, solange
+// das Fenster lebt
+void nacheinander(QWidget& fenster, std::shared_ptr<std::vector<std::function<void()>>> schritte,
+                  size_t i = 0) {
+    if (i >= schritte->size())
+        return;
+    QTimer::singleShot(0, &fenster, [&fenster, schritte, i] {
+        (*schritte)[i]();
+        nacheinander(fenster, schritte, i + 1);
+    });
+}
+
+} // namespace
+
+std::vector<std::function<void()>> vorbereitung(std::unique_ptr<VarkuForm>& hauptfenster) {
+    return {
+        [&hauptfenster] {
+            if (!hauptfenster)
+                hauptfenster = std::make_unique<VarkuForm>(VarkuForm::OhneLaden{});
+        },
+        [&hauptfenster] { zeichneVor(*hauptfenster); },
+        [&hauptfenster] { zeichneVor(UebschwForm::vorbauen(hauptfenster->uebung)); },
+        [&hauptfenster] { zeichneVor(SpielerListeFrm::instanz(hauptfenster->uebung)); },
+        // der erste Klang kommt nach "OK": die Tonausgabe schon jetzt suchen
+        [] { dienste::sound().bereiteVor(); },
+    };
+}
 
 int Main() {
     // der Benutzerordner gehört zum Programmordner; fehlt er, wird er angelegt
     QDir().mkpath(imProgrammordner(QStringLiteral("User")));
 
     ModalAnzeige& anzeige = dienste::anzeige();
+    // das Logo lädt, während der Hintergrund entsteht
+    const std::shared_future<QImage> logoBild =
+        ladeBildImHintergrund(QStringLiteral("VarkuLogo.png"));
     Hintergrundfenster hintergrund(QStringLiteral("VarkuHintergrundForm"), QStringLiteral("VARKU"),
                                    QStringLiteral("VarkuHintergrund.png"));
     anzeige.zeige(hintergrund);
+    // erst der Hintergrund auf dem Schirm, dann das Logo bauen
+    hintergrund.warteAufErstesBild();
+    // vorbauen, während das Logo ohnehin dreieinhalb Sekunden steht
+    std::unique_ptr<VarkuForm> hauptfenster;
     {
-        VarkuLogoForm logo;
+        VarkuLogoForm logo(QPixmap::fromImage(logoBild.get()));
+        nachDemErstenBild(logo, [&hauptfenster, &logo] {
+            nacheinander(logo, std::make_shared<std::vector<std::function<void()>>>(
+                                   vorbereitung(hauptfenster)));
+        });
         anzeige.zeigeModal(logo);
     }
+    if (!hauptfenster)
+        hauptfenster = std::make_unique<VarkuForm>(VarkuForm::OhneLaden{});
     {
         WillkommenFrm willkommen;
         anzeige.zeigeModal(willkommen);
     }
-    VarkuForm hauptfenster;
-    anzeige.zeigeModal(hauptfenster);
+    hauptfenster->Form_Load();
+    anzeige.zeigeModal(*hauptfenster);
     return 0;
 }
 

@@ -44,6 +44,13 @@ const QString keinSchwerpunkt = QStringLiteral("kein Übungsschwerpunkt");
 } // namespace
 
 UebschwForm& UebschwForm::instanz(Uebung& uebung) {
+    UebschwForm& f = vorbauen(uebung);
+    if (!f.m_geladen)
+        f.Form_Load();
+    return f;
+}
+
+UebschwForm& UebschwForm::vorbauen(Uebung& uebung) {
     UebschwForm& f = Einzelfenster<UebschwForm>::instanz(uebung);
     f.m_uebung = &uebung;
     return f;
@@ -124,7 +131,6 @@ UebschwForm::UebschwForm(Uebung& uebung) : m_uebung(&uebung) {
     aussen->addWidget(UebSchwStatBar);
 
     resize(960, 580);
-    Form_Load();
 }
 
 void UebschwForm::Form_Load() {
@@ -141,6 +147,7 @@ void UebschwForm::Form_Load() {
     }
     m_uebung->setzeRuvoCodes(liste.codes);
     zeigeBaustein(QStringLiteral("BST_NULL.gif"));
+    m_geladen = true;
 }
 
 void UebschwForm::zeigeBaustein(const QString& datei) {

@@ -28,6 +28,9 @@ class UebschwForm : public QDialog, public Einzelfenster<UebschwForm> {
 public:
     // beim ersten Gebrauch angelegt und geladen; die Wahl geht an die Übung
     static UebschwForm& instanz(Uebung& uebung);
+    // legt den Dialog schon an, ohne zu laden: geladen wird beim ersten instanz(), wenn die
+    // Wortdatenbank offen ist
+    static UebschwForm& vorbauen(Uebung& uebung);
 
     QGroupBox* UebSchwFrame;
     QTabWidget* UebSchwTabStr;
@@ -47,6 +50,7 @@ public:
 
     // liest ProgPfad/Varku.tsp in die Listen und die Spalten in die Übung
     void Form_Load();
+    bool listenGeladen() const { return m_geladen; }
 
 signals:
     // für das Hauptfenster: Titel ohne Zusatz in Klammern und Pfad des Kategoriebildes
@@ -69,6 +73,7 @@ private:
 
     Uebung* m_uebung;
     int m_seite = 0; // die offene Seite, damit der Wechsel die verlassene kennt
+    bool m_geladen = false;
 };
 
 } // namespace varku

@@ -43,7 +43,11 @@ namespace {
 const QString rot = QStringLiteral("color: rgb(255, 0, 0);");
 } // namespace
 
-VarkuForm::VarkuForm() : QMainWindow(), VarkuAnzeige(new QWidget(this)) {
+VarkuForm::VarkuForm() : VarkuForm(OhneLaden{}) {
+    Form_Load();
+}
+
+VarkuForm::VarkuForm(OhneLaden) : QMainWindow(), VarkuAnzeige(new QWidget(this)) {
     setObjectName(QStringLiteral("VarkuForm"));
     setWindowTitle(QStringLiteral("VARKU"));
     baueMenues();
@@ -60,7 +64,6 @@ VarkuForm::VarkuForm() : QMainWindow(), VarkuAnzeige(new QWidget(this)) {
     connect(WortendeTaste, &QPushButton::clicked, this, &VarkuForm::WortendeTaste_Click);
     connect(loeschTaste, &QPushButton::clicked, this, &VarkuForm::loeschTaste_Click);
     SchreibenTextfeld->beiTaste = [this](int code) { return SchreibenTextfeld_KeyPress(code); };
-    Form_Load();
 }
 
 VarkuForm::~VarkuForm() = default;

@@ -17,6 +17,10 @@ class VarkuForm : public QMainWindow, public VarkuAnzeige {
     Q_OBJECT
 public:
     VarkuForm();
+    // baut nur das Fenster; Form_Load folgt, wenn es gebraucht wird (der Start baut es, während
+    // das Logo steht)
+    struct OhneLaden {};
+    explicit VarkuForm(OhneLaden);
     ~VarkuForm() override;
 
     GlobModul glob;

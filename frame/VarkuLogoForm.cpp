@@ -10,7 +10,9 @@
 
 namespace varku {
 
-VarkuLogoForm::VarkuLogoForm() {
+VarkuLogoForm::VarkuLogoForm() : VarkuLogoForm(ladeBild(QStringLiteral("VarkuLogo.png"))) {}
+
+VarkuLogoForm::VarkuLogoForm(const QPixmap& logo) {
     setObjectName(QStringLiteral("VarkuLogoForm"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
@@ -22,7 +24,7 @@ VarkuLogoForm::VarkuLogoForm() {
     LogoImg = new QLabel(this);
     LogoImg->setObjectName(QStringLiteral("LogoImg"));
     LogoImg->setAlignment(Qt::AlignCenter);
-    LogoImg->setPixmap(ladeBild(QStringLiteral("VarkuLogo.png")));
+    LogoImg->setPixmap(logo);
     lage->addWidget(LogoImg);
 
     Label1 = new QLabel(this);

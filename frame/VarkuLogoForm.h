@@ -3,6 +3,7 @@
 #include "platform/Uhr.h"
 
 #include <QDialog>
+#include <QPixmap>
 #include <memory>
 
 class QLabel;
@@ -14,6 +15,8 @@ class VarkuLogoForm : public QDialog {
     Q_OBJECT
 public:
     VarkuLogoForm();
+    // mit dem Logo, schon geladen
+    explicit VarkuLogoForm(const QPixmap& logo);
     ~VarkuLogoForm() override;
 
     QLabel* VersionLbl;

@@ -8,6 +8,7 @@
 #include "foundation/Sound.h"
 #include "gamekit/Spielstart.h"
 #include "platform/Dienste.h"
+#include "platform/Tonmodul.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -26,6 +27,10 @@ int spielAblauf(const QString& kommandozeile, const Spielkonfiguration& k,
     }
     Hintergrundfenster hintergrund(k.name + QStringLiteral("BackFrm"), k.name, k.hintergrundBild);
     dienste::anzeige().zeige(hintergrund);
+    // erst der Hintergrund auf dem Schirm, dann das Spiel bauen; Klang und Sprache laden
+    // derweil im Hintergrund, die meisten Spiele spielen schon beim Bauen
+    hintergrund.warteAufErstesBild();
+    tonmodul::ladeImHintergrund();
     ladeSoundIni();
     UebNr = p.daten.UebNr;
     setzeHilfeKontext();

@@ -5,5 +5,3 @@
 #include "platform/EchteUhr.h"
 #include "platform/EchterProzess.h"
 #include "platform/EchterZufall.h"
-#include "platform/EchtesSoundGeraet.h"
-#include "platform/EspeakSprachausgabe.h"

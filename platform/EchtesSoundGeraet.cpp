@@ -160,6 +160,11 @@ bool EchtesSoundGeraet::ausgabeMoeglich() {
     return !m->geraet().isNull();
 }
 
+void EchtesSoundGeraet::bereiteVor() {
+    // die erste Frage nach der Standardausgabe verbindet mit dem Tondienst; das dauert
+    m->geraet();
+}
+
 qint64 EchtesSoundGeraet::ausgegebenUs() {
     qint64 us = 0;
     if (!m->geschlossen)

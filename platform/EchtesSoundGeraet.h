@@ -23,6 +23,7 @@ public:
     void spieleUndWarte(const QString& datei) override;
     void schliesse() override;
     bool ausgabeMoeglich() override;
+    void bereiteVor() override;
 
     // wie viel vom laufenden Klang schon an die Ausgabe ging, in Mikrosekunden (für Tests)
     qint64 ausgegebenUs();

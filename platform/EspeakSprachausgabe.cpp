@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <espeak-ng/speak_lib.h>
+#include <vector>
 
 namespace varku {
 
@@ -95,12 +96,43 @@ int espeakAbtastrate() {
     return rate;
 }
 
+struct Stimme {
+    QByteArray name; // so heißt sie bei espeak-ng
+    QString titel;   // so heißt sie in der Liste
+};
+
+// Die Liste ändert sich nicht, solange das Programm läuft: einmal je Prozess gelesen.
+const std::vector<Stimme>& stimmen() {
+    static const std::vector<Stimme> alle = [] {
+        std::vector<Stimme> s;
+        if (espeakAbtastrate() <= 0)
+            return s;
+        const std::vector<Eintrag> grund = liste("de");
+        const std::vector<Eintrag> varianten = liste("variant");
+        for (const Eintrag& g : grund) {
+            // MBROLA-Stimmen brauchen ein eigenes Programm und seine Daten; ohne sie blieben sie
+            // stumm
+            if (!g.deutsch || g.datei.startsWith("mb/"))
+                continue;
+            const QString titel =
+                g.name == QStringLiteral("German") ? QStringLiteral("Deutsch") : g.name;
+            s.push_back({g.datei, titel});
+            for (const Eintrag& v : varianten)
+                if (v.datei.startsWith("!v/"))
+                    s.push_back(
+                        {g.datei + '+' + v.datei.mid(3), titel + QStringLiteral(" – ") + v.name});
+        }
+        if (s.empty())
+            for (const Stimmeintrag& e : ersatzStimmen)
+                s.push_back({QByteArray(e.name), QString::fromUtf8(e.titel)});
+        return s;
+    }();
+    return alle;
+}
+
 } // namespace
 
-EspeakSprachausgabe::EspeakSprachausgabe() : m_abtastrate(espeakAbtastrate()) {
-    if (m_abtastrate > 0)
-        ladeStimmen();
-}
+EspeakSprachausgabe::EspeakSprachausgabe() = default;
 
 EspeakSprachausgabe::EspeakSprachausgabe(const QAudioDevice& geraet) : EspeakSprachausgabe() {
     m_festesGeraet = std::make_unique<QAudioDevice>(geraet);
@@ -111,40 +143,32 @@ EspeakSprachausgabe::~EspeakSprachausgabe() {
         m_ausgabe->stop();
 }
 
-void EspeakSprachausgabe::ladeStimmen() {
-    const std::vector<Eintrag> grund = liste("de");
-    const std::vector<Eintrag> varianten = liste("variant");
-    for (const Eintrag& g : grund) {
-        // MBROLA-Stimmen brauchen ein eigenes Programm und seine Daten; ohne sie blieben sie
-        // stumm
-        if (!g.deutsch || g.datei.startsWith("mb/"))
-            continue;
-        const QString titel =
-            g.name == QStringLiteral("German") ? QStringLiteral("Deutsch") : g.name;
-        m_stimmen.push_back({g.datei, titel});
-        for (const Eintrag& v : varianten)
-            if (v.datei.startsWith("!v/"))
-                m_stimmen.push_back(
-                    {g.datei + '+' + v.datei.mid(3), titel + QStringLiteral(" – ") + v.name});
-    }
-    if (m_stimmen.empty())
-        for (const Stimmeintrag& e : ersatzStimmen)
-            m_stimmen.push_back({QByteArray(e.name), QString::fromUtf8(e.titel)});
+void EspeakSprachausgabe::bereiteVor() {
+    stimmen();
+}
+
+int EspeakSprachausgabe::abtastrate() const {
+    return espeakAbtastrate();
 }
 
 int EspeakSprachausgabe::stimmenAnzahl() {
-    return m_abtastrate > 0 ? int(m_stimmen.size()) : 0;
+    return abtastrate() > 0 ? int(stimmen().size()) : 0;
 }
 
 QString EspeakSprachausgabe::stimmenName(int nummer) {
     if (nummer < 1 || nummer > stimmenAnzahl())
         return {};
-    return m_stimmen[size_t(nummer - 1)].titel;
+    return stimmen()[size_t(nummer - 1)].titel;
+}
+
+int EspeakSprachausgabe::stimme() {
+    // eine Nummer außerhalb der Liste (0, wenn nichts eingestellt ist) nimmt die erste Stimme;
+    // erst hier nachgesehen, damit das Setzen espeak-ng nicht einrichten muss
+    return (m_stimme >= 1 && m_stimme <= stimmenAnzahl()) ? m_stimme : 1;
 }
 
 void EspeakSprachausgabe::setzeStimme(int nummer) {
-    // eine Nummer außerhalb der Liste (0, wenn nichts eingestellt ist) nimmt die erste Stimme
-    m_stimme = (nummer >= 1 && nummer <= stimmenAnzahl()) ? nummer : 1;
+    m_stimme = nummer;
 }
 
 void EspeakSprachausgabe::setzeStimmlage(int wert) {
@@ -161,10 +185,10 @@ void EspeakSprachausgabe::setzeLautstaerke(long wert) {
 
 QByteArray EspeakSprachausgabe::berechne(const QString& text) {
     QByteArray pcm;
-    if (m_abtastrate == 0 || text.trimmed().isEmpty())
+    if (text.trimmed().isEmpty() || abtastrate() == 0)
         return pcm;
     // espeak-ng ist eines für den ganzen Prozess: die eigenen Einstellungen vor jeder Rechnung
-    espeak_SetVoiceByName(m_stimmen[size_t(m_stimme - 1)].name.constData());
+    espeak_SetVoiceByName(stimmen()[size_t(stimme() - 1)].name.constData());
     espeak_SetParameter(espeakRATE, m_geschwindigkeit, 0);
     espeak_SetParameter(espeakPITCH, m_stimmlage, 0);
     espeak_SetParameter(espeakVOLUME, int(m_lautstaerke), 0);
@@ -194,7 +218,7 @@ void EspeakSprachausgabe::spiele(const QByteArray& pcm) {
     if (m_ausgabe)
         m_ausgabe->stop();
     QAudioFormat format;
-    format.setSampleRate(m_abtastrate);
+    format.setSampleRate(abtastrate());
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     const QAudioDevice ausgabe = geraet();

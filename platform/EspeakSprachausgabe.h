@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QStringList>
 #include <memory>
-#include <vector>
 
 class QAudioDevice;
 class QAudioSink;
@@ -18,6 +17,8 @@ namespace varku {
 // Tonausgabe wird jedes Wort, das nicht zu hören ist, gemeldet.
 // Die Stimmen sind die deutschen Grundstimmen, jede gefolgt von ihren Varianten, nach Namen
 // geordnet, damit eine gespeicherte Nummer beim nächsten Start dieselbe Stimme meint.
+// espeak-ng wird erst eingerichtet und nach Stimmen gefragt, wenn gesprochen wird oder die Liste
+// gebraucht wird: das Einrichten liest gut zweihundert Dateien.
 class EspeakSprachausgabe : public Sprachausgabe {
 public:
     // spricht über die jeweils eingestellte Standardausgabe
@@ -28,7 +29,7 @@ public:
 
     int stimmenAnzahl() override;
     QString stimmenName(int nummer) override;
-    int stimme() override { return m_stimme; }
+    int stimme() override;
     void setzeStimme(int nummer) override;
 
     int stimmlage() override { return m_stimmlage; }
@@ -52,23 +53,20 @@ public:
 
     // die Samples eines Textes, ohne zu spielen (für Tests)
     QByteArray berechne(const QString& text);
-    int abtastrate() const { return m_abtastrate; }
+    // 0 ohne espeak-ng-Daten; richtet espeak-ng ein
+    int abtastrate() const;
+
+    // espeak-ng einrichten und die Stimmen lesen, einmal je Prozess; darf in einem anderen Faden
+    // laufen als das Sprechen
+    static void bereiteVor();
 
 private:
-    void ladeStimmen();
     void spiele(const QByteArray& pcm);
     QAudioDevice geraet() const;
 
-    struct Stimme {
-        QByteArray name; // so heißt sie bei espeak-ng
-        QString titel;   // so heißt sie in der Liste
-    };
-    std::vector<Stimme> m_stimmen;
-
-    int m_abtastrate = 0;
     long m_lautstaerke = 100;
     bool m_sichtbar = false;
-    int m_stimme = 1;
+    int m_stimme = 1; // wie gesetzt; was außerhalb der Liste liegt, meint die erste Stimme
     int m_stimmlage = 50;
     int m_geschwindigkeit = 175;
     std::unique_ptr<QAudioDevice> m_festesGeraet;

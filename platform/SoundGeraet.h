@@ -37,6 +37,9 @@ public:
     virtual void schliesse() = 0;
     // false, wenn der Rechner keine Tonausgabe hat
     virtual bool ausgabeMoeglich() = 0;
+    // sucht die Tonausgabe schon jetzt, ohne etwas hören zu lassen: der erste Klang kommt dann
+    // ohne diese Wartezeit
+    virtual void bereiteVor() {}
 };
 
 } // namespace varku

@@ -64,3 +64,38 @@ TEST(Zeiger, InstrumentMitBeidenBlaettern) {
     Zeigerinstrument aus(Zeigerinstrument::Blatt::RatezeitAus, nullptr);
     EXPECT_NE(an.alsBild(100), aus.alsBild(100));
 }
+
+// Auf dem Schirm wird das Blatt einmal gezeichnet und dann kopiert: nach jedem Wechsel von Blatt,
+// Größe, Wert oder Nadel zeigt das Instrument genau, was ein frisch gebautes zeigt.
+TEST(Zeiger, InstrumentZeigtNachJedemWechselDasRichtigeBlatt) {
+    using B = Zeigerinstrument::Blatt;
+    struct Schritt {
+        const char* name;
+        B blatt;
+        int groesse;
+        int wert;
+        bool nadel;
+    };
+    const Schritt schritte[] = {
+        {"Anfang", B::Punkte, 120, 0, true},
+        {"Wert", B::Punkte, 120, 700, true},
+        {"ohne Nadel", B::Punkte, 120, 700, false},
+        {"größer", B::Punkte, 160, 700, true},
+        {"Ratezeit an", B::RatezeitAn, 160, 300, true},
+        {"Ratezeit aus", B::RatezeitAus, 160, 300, true},
+        {"kleiner", B::RatezeitAus, 90, 1000, true},
+        {"zurück zu Punkten", B::Punkte, 90, 1000, true},
+    };
+    const auto stelle = [](Zeigerinstrument& z, const Schritt& s) {
+        z.setzeBlatt(s.blatt);
+        z.resize(s.groesse, s.groesse);
+        z.setzeWert(s.wert);
+        z.setzeZeigerSichtbar(s.nadel);
+        return z.grab().toImage();
+    };
+    Zeigerinstrument laufend(B::Punkte, nullptr);
+    for (const Schritt& s : schritte) {
+        Zeigerinstrument frisch(s.blatt, nullptr);
+        EXPECT_EQ(stelle(laufend, s), stelle(frisch, s)) << s.name;
+    }
+}

@@ -288,3 +288,49 @@ TEST_F(Schwerpunktdialog, LesefehlerHinterlaesstKeinenHalbenDialog) {
     ordner.schreibe("Varku.tsp", alsDatei(testZeilen));
     EXPECT_EQ(UebschwForm::instanz(u).RuvoList[0]->count(), 2);
 }
+
+// Beim Start vorgebaut, noch ohne Wortdatenbank, lädt der Dialog erst beim ersten Gebrauch: mit
+// offener Datenbank, also mit denselben Listen wie ohne Vorbau, und eine Spalte, die die
+// Datenbank nicht kennt, meldet auch dann das Lesen.
+TEST_F(Schwerpunktdialog, VorgebautLaedtErstBeimErstenGebrauch) {
+    const auto listen = [](UebschwForm& f) {
+        QStringList l;
+        for (QListWidget* liste : f.RuvoList)
+            for (int i = 0; i < liste->count(); ++i)
+                l << liste->item(i)->text();
+        return l;
+    };
+    struct Fall {
+        const char* name;
+        QStringList zeilen;
+        bool fehler;
+    };
+    const Fall faelle[] = {
+        {"bekannte Spalten", testZeilen, false},
+        {"unbekannte Spalte", testZeilen + QStringList{"Neu,XY"}, true},
+    };
+    for (const Fall& f : faelle) {
+        ordner.schreibe("Varku.tsp", alsDatei(f.zeilen));
+        QStringList ohneVorbau;
+        if (f.fehler) {
+            EXPECT_THROW(UebschwForm::instanz(u), Laufzeitfehler) << f.name;
+        } else {
+            ohneVorbau = listen(UebschwForm::instanz(u));
+        }
+        UebschwForm::entlade();
+
+        GlobModul g;
+        Uebung vorher{g};
+        UebschwForm& vorgebaut = UebschwForm::vorbauen(vorher);
+        EXPECT_FALSE(vorgebaut.listenGeladen()) << f.name;
+        EXPECT_TRUE(listen(vorgebaut).isEmpty()) << f.name;
+        vorher.wortDb.oeffneWortDatenbank(ordner.pfad("Varku-D.sqlite"));
+        if (f.fehler) {
+            EXPECT_THROW(UebschwForm::instanz(vorher), Laufzeitfehler) << f.name;
+        } else {
+            EXPECT_EQ(listen(UebschwForm::instanz(vorher)), ohneVorbau) << f.name;
+            EXPECT_TRUE(vorgebaut.listenGeladen()) << f.name;
+        }
+        UebschwForm::entlade();
+    }
+}

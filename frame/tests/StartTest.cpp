@@ -238,3 +238,26 @@ TEST_F(Start, FehlendeKonfigurationsdateiIstLaufzeitfehler) {
     QFile::remove(ordner.pfad("Varku.ini"));
     EXPECT_THROW({ VarkuForm form; }, Laufzeitfehler);
 }
+
+// Was der Start baut, während das Logo steht, lässt nichts sehen und nichts hören und lädt
+// nichts: die Klänge, die Einstellungen und die Übung kommen erst mit Form_Load nach "OK".
+TEST_F(Start, VorbereitungZeigtSpieltUndLaedtNichts) {
+    std::unique_ptr<VarkuForm> f;
+    for (const auto& schritt : vorbereitung(f))
+        schritt();
+    ASSERT_TRUE(f);
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_TRUE(d.anzeige.protokoll.isEmpty());
+    EXPECT_TRUE(d.sound.befehle.isEmpty());
+    EXPECT_TRUE(d.sound.geladen.isEmpty());
+    EXPECT_EQ(UebNr, 0);
+    ASSERT_NE(UebschwForm::geladen(), nullptr);
+    EXPECT_FALSE(UebschwForm::geladen()->listenGeladen()) << "erst mit offener Wortdatenbank";
+    ASSERT_NE(SpielerListeFrm::geladen(), nullptr);
+    EXPECT_FALSE(SpielerListeFrm::geladen()->isVisible());
+    EXPECT_TRUE(QDir(ordner.pfad("User")).entryList(QDir::Files).isEmpty());
+    f->Form_Load();
+    EXPECT_EQ(d.sound.befehle, QStringList{"spiele " + ordner.pfad("Sound/Start.WAV")});
+    EXPECT_EQ(UebNr, -1);
+    EXPECT_EQ(f->glob.UserPfad, ordner.pfad("User"));
+}
