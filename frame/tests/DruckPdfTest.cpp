@@ -64,7 +64,7 @@ struct EchtesDokument : ::testing::Test {
                                      "RechterRand=10772\nObererRand=1134\nUntererRand=15704\n");
         // die Druckbilder aus dem gebauten Programmordner, wenn es sie gibt
         QDir().mkpath(ordner.pfad("Grafik"));
-        const QString quelle = qEnvironmentVariable("VARKU_DATENORDNER") + "/Grafik/";
+        const QString quelle = QStringLiteral(VARKU_PROGRAMMORDNER) + "/Grafik/";
         for (const QString& bild : {VarkLogoImg, MorloLogoImg})
             mitBildern = QFile::copy(quelle + bild, ordner.pfad("Grafik/" + bild)) && mitBildern;
         std::vector<test::TestWort> woerter;
