@@ -1,4 +1,5 @@
 #include "platform/EchtesSoundGeraet.h"
+#include "platform/testing/Klangdateien.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -9,34 +10,9 @@
 #include <thread>
 
 using namespace varku;
+using varku::test::stilleWav;
 
 namespace {
-
-QByteArray le32(uint32_t v) {
-    QByteArray b(4, 0);
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xff);
-    return b;
-}
-
-// Stille in 16 Bit mono, 22050 Hz, damit kein Test Lärm macht; kopfSagt: die Größe, die der
-// data-Block angibt, wenn sie lügen soll
-QByteArray stilleWav(int ms, std::optional<uint32_t> kopfSagt = {}) {
-    const uint32_t bytes = uint32_t(ms) * 44100 / 1000;
-    const QByteArray fmt = "fmt " + le32(16) + QByteArray("\x01\x00\x01\x00", 4) + le32(22050) +
-                           le32(44100) + QByteArray("\x02\x00\x10\x00", 4);
-    return "RIFF" + le32(36 + bytes) + "WAVE" + fmt + "data" + le32(kopfSagt.value_or(bytes)) +
-           QByteArray(qsizetype(bytes), '\0');
-}
-
-// zählt, was Klanggerät und Sprachausgabe als stumm melden
-struct Meldungen {
-    int anzahl = 0;
-    Meldungen() {
-        setzeOhneTonMelder([this] { ++anzahl; });
-    }
-    ~Meldungen() { setzeOhneTonMelder({}); }
-};
 
 struct Ordner {
     QTemporaryDir dir;
@@ -75,7 +51,7 @@ TEST(EchtesSoundGeraet, OhneTonausgabeWirdGemeldet) {
     };
     for (const Fall& f : faelle) {
         Ordner o;
-        Meldungen m;
+        test::OhneTonMeldungen m;
         EchtesSoundGeraet g{QAudioDevice()};
         EXPECT_FALSE(g.ausgabeMoeglich()) << f.name;
         const QString datei =
@@ -98,7 +74,7 @@ TEST(EchtesSoundGeraet, OhneTonausgabeWirdGemeldet) {
 // Ein Kopf, der 4 GB Daten verspricht, hält nicht auf: gewartet wird, was in der Datei steht.
 TEST(EchtesSoundGeraet, LuegenderKopfHaeltNichtAuf) {
     Ordner o;
-    Meldungen m;
+    test::OhneTonMeldungen m;
     EchtesSoundGeraet g{QAudioDevice()};
     for (const uint32_t kopfSagt : {0xFFFFFFFFu, 0x7FFFFFFFu, 1000000u})
         g.spieleUndWarte(o.schreibe("luege.wav", stilleWav(2, kopfSagt)));
@@ -112,7 +88,7 @@ TEST(EchtesSoundGeraet, SpieltWaehrendDerFadenSchlaeft) {
     if (!g.ausgabeMoeglich())
         GTEST_SKIP() << "keine Tonausgabe";
     Ordner o;
-    Meldungen m;
+    test::OhneTonMeldungen m;
     const QString datei = o.schreibe("stille.wav", stilleWav(1000));
     g.lade({datei});
     QFile::remove(datei);

@@ -1,5 +1,6 @@
 #include "platform/Tonmodul.h"
 #include "platform/TonBeiBedarf.h"
+#include "platform/testing/Klangdateien.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,32 +9,9 @@
 #include <memory>
 
 using namespace varku;
+using varku::test::stilleWav;
 
 namespace {
-
-QByteArray le32(uint32_t v) {
-    QByteArray b(4, 0);
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xff);
-    return b;
-}
-
-// Stille, 16 Bit mono, 22050 Hz
-QByteArray stilleWav(int ms) {
-    const uint32_t bytes = uint32_t(ms) * 44100 / 1000;
-    const QByteArray fmt = "fmt " + le32(16) + QByteArray("\x01\x00\x01\x00", 4) + le32(22050) +
-                           le32(44100) + QByteArray("\x02\x00\x10\x00", 4);
-    return "RIFF" + le32(36 + bytes) + "WAVE" + fmt + "data" + le32(bytes) +
-           QByteArray(qsizetype(bytes), '\0');
-}
-
-struct Meldungen {
-    int anzahl = 0;
-    Meldungen() {
-        setzeOhneTonMelder([this] { ++anzahl; });
-    }
-    ~Meldungen() { setzeOhneTonMelder({}); }
-};
 
 // Schreibt auf, was beim echten Gerät ankommt
 struct Mitschrift {
@@ -136,7 +114,7 @@ TEST(SoundBeiBedarf, OhneModulWieOhneTonausgabe) {
         {"kaputter Kopf bleibt still", kaputt, false, 0},
     };
     for (const Fall& fall : faelle) {
-        Meldungen m;
+        test::OhneTonMeldungen m;
         SoundBeiBedarf s([] { return std::unique_ptr<SoundGeraet>(); });
         s.lade({klang});
         if (fall.warten)
@@ -153,7 +131,7 @@ TEST(SoundBeiBedarf, OhneModulWieOhneTonausgabe) {
 // Ohne Modul hat sie keine Stimmen, hält die Werte in ihren Bereichen und meldet jedes Wort.
 TEST(SpracheBeiBedarf, LegtEinmalAnOhneModulStumm) {
     int angelegt = 0;
-    Meldungen m;
+    test::OhneTonMeldungen m;
     SpracheBeiBedarf s([&angelegt] {
         ++angelegt;
         return std::unique_ptr<Sprachausgabe>();
@@ -218,7 +196,7 @@ TEST(Tonmodul, GebautesModulLegtGeraetUndAusgabeAn) {
     // ein zweites Laden gibt dasselbe Modul
     EXPECT_EQ(tonmodul::lade(ordner), e);
 
-    Meldungen m;
+    test::OhneTonMeldungen m;
     std::unique_ptr<SoundGeraet> g(e->neuesSoundGeraet(&meldeOhneTon));
     ASSERT_NE(g, nullptr);
     std::unique_ptr<Sprachausgabe> s(e->neueSprachausgabe(&meldeOhneTon));

@@ -1,20 +1,15 @@
 #include "platform/WavKopf.h"
+#include "platform/testing/Klangdateien.h"
 
 #include <gtest/gtest.h>
 
 using namespace varku;
+using varku::test::le32;
 
 namespace {
 
 QByteArray le16(uint16_t v) {
     return QByteArray(1, char(v & 0xff)) + char(v >> 8);
-}
-
-QByteArray le32(uint32_t v) {
-    QByteArray b(4, 0);
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xff);
-    return b;
 }
 
 struct Format {
