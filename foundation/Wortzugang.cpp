@@ -9,14 +9,20 @@ QString refNrKriterium(long refNr) {
 } // namespace
 
 void Wortzugang::oeffneWortDatenbank(const QString& pfad, WortTabellen tabellen) {
-    m_alle = db::Recordset::oeffne(pfad, QStringLiteral("WortListe"));
+    QStringList namen{QStringLiteral("WortListe")};
+    if (tabellen.lupenStellen)
+        namen << QStringLiteral("LupenStellen");
+    if (tabellen.semSynt)
+        namen << QStringLiteral("SemSynt");
+    if (tabellen.transkripte)
+        namen << QStringLiteral("Transkripte");
+    std::vector<db::Recordset> saetze = db::Recordset::oeffne(pfad, namen);
+    auto naechster = saetze.begin();
+    m_alle = std::move(*naechster++);
     m_rdb = m_alle;
-    m_ruv = tabellen.lupenStellen ? db::Recordset::oeffne(pfad, QStringLiteral("LupenStellen"))
-                                  : db::Recordset();
-    m_phr =
-        tabellen.semSynt ? db::Recordset::oeffne(pfad, QStringLiteral("SemSynt")) : db::Recordset();
-    m_tts = tabellen.transkripte ? db::Recordset::oeffne(pfad, QStringLiteral("Transkripte"))
-                                 : db::Recordset();
+    m_ruv = tabellen.lupenStellen ? std::move(*naechster++) : db::Recordset();
+    m_phr = tabellen.semSynt ? std::move(*naechster++) : db::Recordset();
+    m_tts = tabellen.transkripte ? std::move(*naechster++) : db::Recordset();
     m_anzahl = 0;
 }
 

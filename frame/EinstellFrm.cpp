@@ -55,6 +55,14 @@ EinstellFrm& EinstellFrm::instanz(GlobModul& glob) {
     return f;
 }
 
+EinstellFrm& EinstellFrm::lade(GlobModul& glob) {
+    const bool neu = !geladen();
+    EinstellFrm& f = instanz(glob);
+    if (!neu && f.m_glob == &glob)
+        f.Form_Load();
+    return f;
+}
+
 EinstellFrm::EinstellFrm(GlobModul& glob) : m_glob(&glob) {
     setObjectName(QStringLiteral("EinstellFrm"));
     setWindowTitle(QStringLiteral("Einstellungen"));
@@ -202,7 +210,11 @@ bool EinstellFrm::lupeEingeblendet() const {
 }
 
 void EinstellFrm::Form_Load() {
-    fuelleFontListe(m_glob->einst.TextFontName);
+    // die Schriften des Bildschirms ändern sich nicht, solange das Programm läuft
+    if (FontNameCBox->count() == 0)
+        fuelleFontListe(m_glob->einst.TextFontName);
+    else
+        waehleSchrift(m_glob->einst.TextFontName);
     setzeSteuerelemente();
 }
 

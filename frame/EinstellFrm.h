@@ -31,6 +31,9 @@ class EinstellFrm : public QDialog, public Einzelfenster<EinstellFrm> {
 public:
     // beim ersten Gebrauch angelegt und aus glob geladen; mit einem anderen glob neu geladen
     static EinstellFrm& instanz(GlobModul& glob);
+    // lädt die Steuerelemente neu aus glob; ein schon gebauter Dialog bleibt und behält seine
+    // Schriftliste
+    static EinstellFrm& lade(GlobModul& glob);
 
     // die Schriften des Bildschirms in seiner Reihenfolge; Tests setzen ihre eigene Liste
     static std::function<QStringList()>& schriftQuelle();

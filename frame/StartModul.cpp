@@ -3,6 +3,7 @@
 #include "foundation/Bilder.h"
 #include "foundation/Global.h"
 #include "foundation/Hintergrundfenster.h"
+#include "frame/EinstellFrm.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/UebschwForm.h"
 #include "frame/VarkuForm.h"
@@ -73,6 +74,8 @@ std::vector<std::function<void()>> vorbereitung(std::unique_ptr<VarkuForm>& haup
         [&hauptfenster] { zeichneVor(*hauptfenster); },
         [&hauptfenster] { zeichneVor(UebschwForm::vorbauen(hauptfenster->uebung)); },
         [&hauptfenster] { zeichneVor(SpielerListeFrm::instanz(hauptfenster->uebung)); },
+        // das Laden des Hauptfensters füllt ihn dann nur noch
+        [&hauptfenster] { EinstellFrm::instanz(hauptfenster->glob); },
         // der erste Klang kommt nach "OK": die Tonausgabe schon jetzt suchen
         [] { dienste::sound().bereiteVor(); },
     };

@@ -141,10 +141,9 @@ void VarkuForm::Form_Load() {
     glob.setzePfade();
     uebung.lade(dienste::uhr().jetzt());
     setzeSprachAusgabe();
-    // 5. Klänge: sie fragen den Haken des Einstellungsdialogs, der von hier an lebt; ein
-    // neues Hauptfenster lädt ihn neu
-    EinstellFrm::entlade();
-    EinstellFrm::instanz(glob);
+    // 5. Klänge: sie fragen den Haken des Einstellungsdialogs, der von hier an lebt (gebaut
+    // vielleicht schon während des Logos); jedes Laden des Hauptfensters lädt ihn neu
+    EinstellFrm::lade(glob);
     setzeTonSchalter([] {
         const EinstellFrm* f = EinstellFrm::geladen();
         return f && f->tonEin();

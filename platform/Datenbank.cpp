@@ -35,20 +35,34 @@ Spalte::Typ typAus(const char* angabe) {
     return Spalte::Typ::Text;
 }
 
-// Die offene Datei einer Tabelle; sie bleibt offen, solange die Tabelle lebt.
-class SqliteQuelle : public SpaltenQuelle {
+// Die offene Datei; sie bleibt offen, solange eine ihrer Tabellen lebt. Die Tabellen einer
+// Öffnung teilen sie: SQLite liest den Aufbau der Datei dann nur einmal.
+class Verbindung {
 public:
-    SqliteQuelle(QString datei, QString tabelle)
-        : m_datei(std::move(datei)), m_tabelle(std::move(tabelle)) {
-        const QByteArray pfad = QFile::encodeName(m_datei);
+    explicit Verbindung(const QString& datei) {
+        const QByteArray pfad = QFile::encodeName(datei);
         if (sqlite3_open_v2(pfad.constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
             sqlite3_close(m_db);
             m_db = nullptr;
             throw Laufzeitfehler(3049, QStringLiteral("Datenbank kann nicht geöffnet werden"),
-                                 m_datei);
+                                 datei);
         }
     }
-    ~SqliteQuelle() override { sqlite3_close(m_db); }
+    ~Verbindung() { sqlite3_close(m_db); }
+    Verbindung(const Verbindung&) = delete;
+    Verbindung& operator=(const Verbindung&) = delete;
+    sqlite3* db() const { return m_db; }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+// eine Tabelle der offenen Datei
+class SqliteQuelle : public SpaltenQuelle {
+public:
+    SqliteQuelle(QString datei, QString tabelle, std::shared_ptr<const Verbindung> verbindung)
+        : m_datei(std::move(datei)), m_tabelle(std::move(tabelle)),
+          m_verbindung(std::move(verbindung)), m_db(m_verbindung->db()) {}
 
     // Datei und Tabelle, wie Meldungen beim Lesen sie nennen
     QString herkunft() const { return m_datei + QStringLiteral(": ") + m_tabelle; }
@@ -129,22 +143,34 @@ public:
 private:
     QString m_datei;
     QString m_tabelle;
-    sqlite3* m_db = nullptr;
+    std::shared_ptr<const Verbindung> m_verbindung;
+    sqlite3* m_db;
 };
 
 } // namespace
 
-std::shared_ptr<const Tabelle> leseTabelle(const QString& datei, const QString& name) {
+std::vector<std::shared_ptr<const Tabelle>> leseTabellen(const QString& datei,
+                                                         const QStringList& namen) {
     if (!QFileInfo(datei).isFile())
         throw Laufzeitfehler(Laufzeitfehler::Datenbank, QStringLiteral("Datenbank nicht gefunden"),
                              datei);
-    auto quelle = std::make_shared<SqliteQuelle>(datei, name);
-    auto t = std::make_shared<Tabelle>();
-    t->name = name;
-    t->datei = datei;
-    quelle->leseAufbau(*t);
-    t->quelle = quelle;
-    return t;
+    const auto verbindung = std::make_shared<const Verbindung>(datei);
+    std::vector<std::shared_ptr<const Tabelle>> tabellen;
+    tabellen.reserve(size_t(namen.size()));
+    for (const QString& name : namen) {
+        auto quelle = std::make_shared<SqliteQuelle>(datei, name, verbindung);
+        auto t = std::make_shared<Tabelle>();
+        t->name = name;
+        t->datei = datei;
+        quelle->leseAufbau(*t);
+        t->quelle = quelle;
+        tabellen.push_back(std::move(t));
+    }
+    return tabellen;
+}
+
+std::shared_ptr<const Tabelle> leseTabelle(const QString& datei, const QString& name) {
+    return leseTabellen(datei, {name}).front();
 }
 
 } // namespace varku::db

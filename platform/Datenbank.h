@@ -3,7 +3,9 @@
 #include "platform/Tabelle.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <vector>
 
 namespace varku::db {
 
@@ -12,5 +14,8 @@ namespace varku::db {
 // INTEGER ganze Zahl, REAL Gleitkommazahl, sonst Text. Eine fehlende oder unlesbare Datei und
 // eine fehlende Tabelle sind Laufzeitfehler, die sie nennen.
 std::shared_ptr<const Tabelle> leseTabelle(const QString& datei, const QString& tabelle);
+// mehrere Tabellen derselben Datei, in der Reihenfolge der Namen; schneller als einzeln
+std::vector<std::shared_ptr<const Tabelle>> leseTabellen(const QString& datei,
+                                                         const QStringList& tabellen);
 
 } // namespace varku::db

@@ -6,6 +6,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QHash>
@@ -116,19 +117,25 @@ void EchtesSoundGeraet::spiele(const QString& datei) {
         meldeOhneTon();
         return;
     }
-    bool offen = false;
-    m->imKlangfaden([&] {
-        m->stoppe();
-        m->puffer = std::make_unique<QBuffer>();
-        m->puffer->setData(klang->proben);
-        m->puffer->open(QIODevice::ReadOnly);
-        m->ausgabe = std::make_unique<QAudioSink>(geraet, klang->format);
-        m->ausgabe->start(m->puffer.get());
-        offen = m->ausgabe->error() != QAudio::OpenError;
-    });
-    // das Gerät gab es, aber es nimmt nichts an (etwa weil der Tondienst nicht mehr läuft)
-    if (!offen)
-        meldeOhneTon();
+    // Das Öffnen spricht mit dem Tondienst; der Aufrufer wartet nicht darauf. Der Faden lebt,
+    // bis schliesse() alles Aufgetragene abgearbeitet hat.
+    Innen* innen = m.get();
+    QMetaObject::invokeMethod(
+        &m->imFaden,
+        [innen, klang = std::move(klang), geraet] {
+            innen->stoppe();
+            innen->puffer = std::make_unique<QBuffer>();
+            innen->puffer->setData(klang->proben);
+            innen->puffer->open(QIODevice::ReadOnly);
+            innen->ausgabe = std::make_unique<QAudioSink>(geraet, klang->format);
+            innen->ausgabe->start(innen->puffer.get());
+            // das Gerät gab es, aber es nimmt nichts an (etwa weil der Tondienst nicht mehr
+            // läuft); gemeldet wird im Fensterfaden
+            if (innen->ausgabe->error() == QAudio::OpenError)
+                QMetaObject::invokeMethod(QCoreApplication::instance(), &meldeOhneTon,
+                                          Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void EchtesSoundGeraet::spieleUndWarte(const QString& datei) {

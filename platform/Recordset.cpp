@@ -23,6 +23,13 @@ Recordset Recordset::oeffne(const QString& datei, const QString& tabelle) {
     return Recordset(leseTabelle(datei, tabelle));
 }
 
+std::vector<Recordset> Recordset::oeffne(const QString& datei, const QStringList& tabellen) {
+    std::vector<Recordset> saetze;
+    for (auto& t : leseTabellen(datei, tabellen))
+        saetze.emplace_back(std::move(t));
+    return saetze;
+}
+
 void Recordset::pruefeOffen() const {
     if (!m_tabelle)
         throw Laufzeitfehler(91, QStringLiteral("Datensatz nicht geöffnet"));

@@ -5,6 +5,7 @@
 #include "platform/Wert.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,8 @@ public:
 
     // die Tabelle einer Datenbankdatei
     static Recordset oeffne(const QString& datei, const QString& tabelle);
+    // mehrere Tabellen einer Datei, in der Reihenfolge der Namen
+    static std::vector<Recordset> oeffne(const QString& datei, const QStringList& tabellen);
 
     // die Zeilen, auf die das Kriterium zutrifft, als neuer Satz (auf seinem ersten Datensatz)
     Recordset gefiltert(const QString& kriterium) const;

@@ -251,6 +251,57 @@ TEST_F(Einstellungsdialog, SchriftAusDerDatei) {
     }
 }
 
+// Während des Logos entsteht der Dialog mit leeren Einstellungen; geladen nach dem Lesen der
+// Datei zeigt er dasselbe wie einer, der erst dann gebaut wird, auch wenn vorher an ihm
+// geklickt wurde. Die Schriften des Bildschirms werden dabei nur einmal gefragt.
+TEST_F(Einstellungsdialog, VorgebautZeigtDieGeleseneDatei) {
+    struct Fall {
+        const char* name;
+        std::function<void(VarkuEinstellungen&)> setze;
+    };
+    const Fall faelle[] = {
+        {"wie vorgebaut", [](VarkuEinstellungen&) {}},
+        {"andere Schrift, schwer, ohne Ton",
+         [](VarkuEinstellungen& e) {
+             e.TextFontName = "Liberation Serif";
+             e.TextFontGroesse = 40;
+             e.Schwierigkeitsgrad = 2;
+             e.TonEinschalten = false;
+         }},
+        {"nachschreiben, fett, fremde Schrift",
+         [](VarkuEinstellungen& e) {
+             e.Nachschreiben = true;
+             e.TextFontFett = true;
+             e.TextFontName = "Comic Sans MS";
+         }},
+        {"ohne Schrift", [](VarkuEinstellungen& e) { e.TextFontName.clear(); }},
+    };
+    for (const Fall& fall : faelle) {
+        VarkuEinstellungen gelesen;
+        fall.setze(gelesen);
+        GlobModul frisch;
+        frisch.einst = gelesen;
+        EinstellFrm::entlade();
+        const QStringList erwartet = zustand(EinstellFrm::instanz(frisch));
+
+        EinstellFrm::entlade();
+        int gefragt = 0;
+        EinstellFrm::schriftQuelle() = [&gefragt] {
+            ++gefragt;
+            return bildschirmSchriften;
+        };
+        glob.einst = {};
+        EinstellFrm& vorgebaut = EinstellFrm::instanz(glob);
+        vorgebaut.FontNameCBox->setCurrentIndex(2);
+        vorgebaut.kursivSchriftChk->setChecked(true);
+        glob.einst = gelesen;
+        EinstellFrm& geladen = EinstellFrm::lade(glob);
+        EXPECT_EQ(&geladen, &vorgebaut) << fall.name;
+        EXPECT_EQ(zustand(geladen), erwartet) << fall.name;
+        EXPECT_EQ(gefragt, 1) << fall.name;
+    }
+}
+
 // Die Größe ist ganz: gerundet zur geraden Nachbarin, in den Grenzen, die das Hauptfenster
 // anwendet; OK speichert, was zu sehen ist.
 TEST_F(Einstellungsdialog, GroesseGanzzahlig) {

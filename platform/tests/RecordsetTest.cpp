@@ -164,6 +164,46 @@ TEST(Recordset, FehlendeOderKaputteDatenbankNenntDieDatei) {
     }
 }
 
+// Mehrere Tabellen aus einer Öffnung: jede für sich lesbar, auch wenn die anderen schon weg sind
+// (sie teilen die offene Datei); eine fehlende Tabelle verhindert die ganze Öffnung.
+TEST(Recordset, MehrereTabellenEinerDatei) {
+    QTemporaryDir dir;
+    const QString pfad =
+        legeAn(dir, (std::string(woerter) + "CREATE TABLE SemSynt (RefNr INTEGER, Satz TEXT);"
+                                            "INSERT INTO SemSynt VALUES (9, 'Der Tiger schläft.');")
+                        .c_str());
+    struct Fall {
+        const char* name;
+        QStringList tabellen;
+        std::vector<int> zeilen; // leer: die Öffnung scheitert
+        const char* nennt;
+    };
+    const Fall faelle[] = {
+        {"zwei", {"WortListe", "SemSynt"}, {4, 1}, ""},
+        {"andere Reihenfolge", {"SemSynt", "WortListe"}, {1, 4}, ""},
+        {"eine doppelt", {"SemSynt", "SemSynt"}, {1, 1}, ""},
+        {"die zweite fehlt", {"WortListe", "LupenStellen"}, {}, "LupenStellen"},
+        {"die erste fehlt", {"Transkripte", "WortListe"}, {}, "Transkripte"},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            std::vector<Recordset> saetze = Recordset::oeffne(pfad, f.tabellen);
+            ASSERT_EQ(saetze.size(), f.zeilen.size()) << f.name;
+            // die erste wird erst gelesen, nachdem alle anderen verschwunden sind
+            Recordset erste = saetze.front();
+            for (size_t i = 0; i < saetze.size(); ++i)
+                EXPECT_EQ(saetze[i].RecordCount(), f.zeilen[i]) << f.name << " " << i;
+            saetze.clear();
+            EXPECT_EQ(ref(erste), f.tabellen.front() == "SemSynt" ? 9 : 5) << f.name;
+            EXPECT_FALSE(erste.feld(f.tabellen.front() == "SemSynt" ? "Satz" : "Wort").istNull())
+                << f.name;
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_TRUE(f.zeilen.empty()) << f.name << ": " << e.what();
+            EXPECT_TRUE(e.meldung().contains(QString::fromUtf8(f.nennt))) << f.name;
+        }
+    }
+}
+
 // Ein Fehler beim Filtern, Suchen oder Lesen nennt die Datei und die Tabelle, dazu das Kriterium
 // oder das Feld.
 TEST(Recordset, FehlerNennenDateiUndKriterium) {

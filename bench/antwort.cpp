@@ -1,0 +1,178 @@
+// Misst eine Handlung von außen: wartet, bis ein Fenster mit dem genannten Titel steht und
+// nichts mehr zeichnet, drückt dann eine Taste (XTest) und zählt die DAMAGE-Ereignisse aller
+// Fenster, bis eine Ruhezeit lang nichts mehr gezeichnet wird. Die Antwortzeit reicht vom
+// Tastendruck bis zum letzten Neuzeichnen. Striche bis 3 Pixel Breite (der blinkende
+// Schreibstrich) zählen nicht.
+//
+//   antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] TASTE
+//
+// TASTE ist ein X-Tastenname (Return, Escape, Down, a). Ausgabe, eine Zeile: "antwort_ms=…
+// bilder=…"; Ende 0, wenn gezeichnet wurde, sonst 1.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <poll.h>
+#include <string>
+
+namespace {
+
+double jetztMs() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
+int ueberseheFehler(Display*, XErrorEvent*) {
+    return 0;
+}
+
+int gebrauch() {
+    std::fprintf(stderr, "Aufruf: antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] TASTE\n");
+    return 2;
+}
+
+// der Titel in UTF-8 (_NET_WM_NAME), wie Qt ihn setzt
+std::string titelVon(Display* dpy, Window w) {
+    static const Atom netName = XInternAtom(dpy, "_NET_WM_NAME", False);
+    static const Atom utf8 = XInternAtom(dpy, "UTF8_STRING", False);
+    Atom typ = 0;
+    int format = 0;
+    unsigned long anzahl = 0, rest = 0;
+    unsigned char* daten = nullptr;
+    std::string titel;
+    if (XGetWindowProperty(dpy, w, netName, 0, 1024, False, utf8, &typ, &format, &anzahl, &rest,
+                           &daten) == Success &&
+        daten) {
+        titel.assign(reinterpret_cast<const char*>(daten), anzahl);
+        XFree(daten);
+    }
+    return titel;
+}
+
+// alle Fenster unter wurzel mit DAMAGE versehen; gibt das sichtbare mit dem Titel zurück
+Window meldeAn(Display* dpy, Window wurzel, const std::string& titel) {
+    Window gefunden = 0, w0 = 0, w1 = 0;
+    Window* kinder = nullptr;
+    unsigned int anzahl = 0;
+    if (!XQueryTree(dpy, wurzel, &w0, &w1, &kinder, &anzahl))
+        return 0;
+    for (unsigned int k = 0; k < anzahl; ++k) {
+        XDamageCreate(dpy, kinder[k], XDamageReportRawRectangles);
+        XWindowAttributes a{};
+        if (!titel.empty() && XGetWindowAttributes(dpy, kinder[k], &a) &&
+            a.map_state == IsViewable && titelVon(dpy, kinder[k]) == titel)
+            gefunden = kinder[k];
+        if (const Window tiefer = meldeAn(dpy, kinder[k], titel); !gefunden && tiefer)
+            gefunden = tiefer;
+    }
+    if (kinder)
+        XFree(kinder);
+    return gefunden;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string titel;
+    double ruheMs = 400;
+    double frist = 20;
+    int i = 1;
+    for (; i < argc && argv[i][0] == '-'; ++i) {
+        const std::string a = argv[i];
+        if (a == "-w" && i + 1 < argc)
+            titel = argv[++i];
+        else if (a == "-r" && i + 1 < argc)
+            ruheMs = std::atof(argv[++i]);
+        else if (a == "-t" && i + 1 < argc)
+            frist = std::atof(argv[++i]);
+        else
+            return gebrauch();
+    }
+    if (i + 1 != argc || ruheMs <= 0 || frist <= 0)
+        return gebrauch();
+
+    Display* dpy = XOpenDisplay(nullptr);
+    if (!dpy) {
+        std::fprintf(stderr, "antwort: keine Verbindung zum X-Server (DISPLAY?)\n");
+        return 2;
+    }
+    int damageEreignis = 0, damageFehler = 0, xt1 = 0, xt2 = 0, xt3 = 0, xt4 = 0;
+    if (!XDamageQueryExtension(dpy, &damageEreignis, &damageFehler) ||
+        !XTestQueryExtension(dpy, &xt1, &xt2, &xt3, &xt4)) {
+        std::fprintf(stderr, "antwort: der X-Server kennt DAMAGE oder XTEST nicht\n");
+        return 2;
+    }
+    const KeySym zeichen = XStringToKeysym(argv[i]);
+    const KeyCode taste = zeichen == NoSymbol ? 0 : XKeysymToKeycode(dpy, zeichen);
+    if (!taste) {
+        std::fprintf(stderr, "antwort: unbekannte Taste %s\n", argv[i]);
+        return 2;
+    }
+    XSetErrorHandler(ueberseheFehler);
+    const Window wurzel = DefaultRootWindow(dpy);
+    const int xfd = ConnectionNumber(dpy);
+
+    // Ereignisse holen, bis die Frist um ist; gibt die Zeit des letzten Bildes zurück
+    auto sammle = [&](double bis, double ruhe, int* bilder) {
+        double letztes = -1;
+        double seit = jetztMs();
+        while (true) {
+            while (XPending(dpy) > 0) {
+                XEvent e;
+                XNextEvent(dpy, &e);
+                if (e.type == CreateNotify) {
+                    XDamageCreate(dpy, e.xcreatewindow.window, XDamageReportRawRectangles);
+                    XSelectInput(dpy, e.xcreatewindow.window, SubstructureNotifyMask);
+                    XFlush(dpy);
+                } else if (e.type == damageEreignis + XDamageNotify) {
+                    const auto* d = reinterpret_cast<const XDamageNotifyEvent*>(&e);
+                    if (d->area.width > 3) {
+                        letztes = seit = jetztMs();
+                        if (bilder)
+                            ++*bilder;
+                    }
+                }
+            }
+            const double jetzt = jetztMs();
+            if (jetzt - seit >= ruhe || jetzt >= bis)
+                return letztes;
+            pollfd p{xfd, POLLIN, 0};
+            poll(&p, 1, 5);
+        }
+    };
+
+    const double ende = jetztMs() + frist * 1000.0;
+    XSelectInput(dpy, wurzel, SubstructureNotifyMask);
+    Window ziel = 0;
+    while (!(ziel = meldeAn(dpy, wurzel, titel)) && !titel.empty() && jetztMs() < ende) {
+        XSync(dpy, False);
+        sammle(jetztMs() + 50, 50, nullptr);
+    }
+    if (!titel.empty() && !ziel) {
+        std::fprintf(stderr, "antwort: kein Fenster \"%s\"\n", titel.c_str());
+        return 1;
+    }
+    // erst wenn alles steht: die Handlung beginnt auf einem ruhigen Bildschirm
+    XSync(dpy, False);
+    sammle(ende, ruheMs, nullptr);
+
+    const double start = jetztMs();
+    XTestFakeKeyEvent(dpy, taste, True, CurrentTime);
+    XTestFakeKeyEvent(dpy, taste, False, CurrentTime);
+    XFlush(dpy);
+    int bilder = 0;
+    const double letztes = sammle(ende, ruheMs, &bilder);
+    XCloseDisplay(dpy);
+    if (letztes < 0) {
+        std::fprintf(stderr, "antwort: nach der Taste wurde nichts gezeichnet\n");
+        return 1;
+    }
+    std::printf("antwort_ms=%.1f bilder=%d\n", letztes - start, bilder);
+    return 0;
+}

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Die zwei langsamsten Handgriffe im echten Programm, von der Taste bis zum letzten Neuzeichnen
+# (bench/antwort): OK im Willkommensfenster bis Hauptfenster und Schwerpunktdialog stehen, und
+# OK im Schwerpunktdialog bis die Spielerliste steht. Jeder Lauf startet Varku neu in einem
+# eigenen Programmordner auf einem eigenen Xvfb; gedruckt werden Median, kleinster und größter
+# Wert.
+#
+#   bench/antwort.sh [-b BAUORDNER] [-n LÄUFE] [-m]
+#
+# -m misst mit Fensterverwaltung (openbox). Ist pulseaudio da, bekommt jeder Lauf einen
+# stummen Tonausgang, damit der Hinweis "keine Tonausgabe" nicht mitgemessen wird; sonst ist
+# der Ton in den Einstellungen aus.
+set -euo pipefail
+
+bau=build
+laeufe=15
+verwaltung=0
+while getopts "b:n:mh" opt; do
+    case $opt in
+    b) bau=$OPTARG ;;
+    n) laeufe=$OPTARG ;;
+    m) verwaltung=1 ;;
+    *)
+        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        exit 2
+        ;;
+    esac
+done
+
+messer=$(realpath "$bau/bench/antwort" 2>/dev/null || true)
+quelle=$(realpath "$bau/Varku")
+if [ ! -x "$messer" ] || [ ! -x "$quelle/Varku" ]; then
+    echo "$bau/bench/antwort oder $bau/Varku/Varku fehlt: erst bauen (cmake --build $bau)" >&2
+    exit 2
+fi
+if [ "$verwaltung" = 1 ] && ! command -v openbox >/dev/null; then
+    echo "openbox fehlt" >&2
+    exit 2
+fi
+
+nummer=40
+while [ -e /tmp/.X11-unix/X$nummer ] || [ -e /tmp/.X$nummer-lock ]; do
+    nummer=$((nummer + 1))
+done
+arbeit=$(mktemp -d)
+kinder=()
+aufraeumen() {
+    for p in "${kinder[@]}"; do kill "$p" 2>/dev/null || true; done
+    [ -n "${XDG_RUNTIME_DIR:-}" ] && command -v pulseaudio >/dev/null &&
+        pulseaudio --kill 2>/dev/null || true
+    rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+Xvfb :$nummer -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+kinder+=($!)
+for _ in $(seq 100); do
+    [ -e /tmp/.X11-unix/X$nummer ] && break
+    sleep 0.05
+done
+export DISPLAY=:$nummer QT_QPA_PLATFORM=xcb
+export XDG_CACHE_HOME=$arbeit/ablage XDG_RUNTIME_DIR=$arbeit/laufzeit
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+if [ "$verwaltung" = 1 ]; then
+    openbox >/dev/null 2>&1 &
+    kinder+=($!)
+fi
+ton=1
+if command -v pulseaudio >/dev/null; then
+    pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=leer" \
+        --load=module-native-protocol-unix >/dev/null 2>&1 && pactl set-default-sink leer ||
+        ton=0
+else
+    ton=0
+fi
+
+# ein Programmordner für die Läufe: Programme und Einstellungen kopiert, Daten verlinkt
+ordner=$arbeit/varku
+mkdir -p "$ordner/User"
+for f in "$quelle"/*; do
+    name=$(basename "$f")
+    case $name in
+    User) ;;
+    Grafik | Sound | Sprache | *.sqlite) ln -s "$f" "$ordner/$name" ;;
+    *) cp -r "$f" "$ordner/$name" ;;
+    esac
+done
+if [ "$ton" = 0 ]; then
+    sed -i 's/^TonEinschalten=1/TonEinschalten=0/' "$ordner/Varku.ini"
+    echo "ohne Tonausgang: Ton aus" >&2
+fi
+
+lauf() {
+    rm -f "$ordner"/User/*
+    "$ordner/Varku" >/dev/null 2>&1 &
+    local varku=$!
+    "$messer" -t 30 -w Willkommen Return | sed 's/^/willkommen_/' >>"$arbeit/werte"
+    # eine Kategorie wählen: der Schwerpunktdialog steht mittig, die Liste oben links darin
+    xdotool search --sync --name "Übungsschwerpunkt" >/dev/null
+    local fenster x y
+    fenster=$(xdotool search --name "Übungsschwerpunkt" | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$fenster" | sed 's/^/local /')"
+    xdotool mousemove $((X + 60)) $((Y + 120)) click 1
+    "$messer" -t 30 -w "VARKU - Übungsschwerpunkt" Return | sed 's/^/schwerpunkt_/' >>"$arbeit/werte"
+    kill "$varku" 2>/dev/null
+    wait "$varku" 2>/dev/null || true
+}
+
+median() { sort -g | awk '{ w[NR] = $1 } END { print (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
+spalte() { sed -n "s/^$1_antwort_ms=\([0-9.]*\).*/\1/p" "$arbeit/werte"; }
+
+lauf # zum Aufwärmen
+: >"$arbeit/werte"
+for _ in $(seq "$laeufe"); do lauf; done
+printf '%d Läufe, %s%s; Taste bis zum letzten Neuzeichnen, ms\n' "$laeufe" "$(basename "$bau")" \
+    "$([ "$verwaltung" = 1 ] && echo ", mit openbox")"
+printf '%-32s %8s %8s %8s\n' Handlung Median kleinst größt
+for h in willkommen schwerpunkt; do
+    werte=$(spalte $h)
+    if [ "$(echo "$werte" | grep -c .)" -ne "$laeufe" ]; then
+        echo "$h: nicht jeder Lauf wurde gemessen" >&2
+        continue
+    fi
+    printf '%-32s %8.1f %8.1f %8.1f\n' \
+        "$([ $h = willkommen ] && echo "Willkommen OK → Schwerpunkt" || echo "Schwerpunkt OK → Spielerliste")" \
+        "$(echo "$werte" | median)" "$(echo "$werte" | sort -g | head -1)" "$(echo "$werte" | sort -g | tail -1)"
+done
