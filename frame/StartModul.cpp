@@ -11,9 +11,11 @@
 #include "frame/WillkommenFrm.h"
 #include "platform/Dienste.h"
 
+#include <QBackingStore>
 #include <QDir>
 #include <QEvent>
 #include <QImage>
+#include <QPainter>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -45,10 +47,21 @@ void nachDemErstenBild(QWidget& fenster, std::function<void()> tu) {
 }
 
 // Einmal unsichtbar gezeichnet: Stil, Schriften und Bilder liegen dann bereit, wenn das Fenster
-// zum ersten Mal erscheint.
+// zum ersten Mal erscheint. Dazu bekommt das Fenster schon seinen Zeichenspeicher, einmal ganz
+// beschrieben: das erste Zeichnen auf dem Bildschirm muss ihn dann nicht erst Seite für Seite
+// vom System holen (bei einem großen Fenster mehrere Millisekunden).
 void zeichneVor(QWidget& fenster) {
     QImage bild(fenster.size(), QImage::Format_ARGB32_Premultiplied);
     fenster.render(&bild);
+    fenster.winId();
+    QBackingStore* speicher = fenster.backingStore();
+    if (!speicher)
+        return;
+    speicher->resize(fenster.size());
+    if (QPaintDevice* flaeche = speicher->paintDevice()) {
+        QPainter maler(flaeche);
+        maler.fillRect(QRect(QPoint(), fenster.size()), fenster.palette().window());
+    }
 }
 
 // führt die Schritte nacheinander aus, jeden in einem eigenen Durchgang der Schleife, solange
@@ -72,7 +85,11 @@ std::vector<std::function<void()>> vorbereitung(std::unique_ptr<VarkuForm>& haup
                 hauptfenster = std::make_unique<VarkuForm>(VarkuForm::OhneLaden{});
         },
         [&hauptfenster] { zeichneVor(*hauptfenster); },
-        [&hauptfenster] { zeichneVor(UebschwForm::vorbauen(hauptfenster->uebung)); },
+        [&hauptfenster] {
+            UebschwForm& schwerpunkt = UebschwForm::vorbauen(hauptfenster->uebung);
+            schwerpunkt.fuelleVorab();
+            zeichneVor(schwerpunkt);
+        },
         [&hauptfenster] { zeichneVor(SpielerListeFrm::instanz(hauptfenster->uebung)); },
         // das Laden des Hauptfensters füllt ihn dann nur noch
         [&hauptfenster] { EinstellFrm::instanz(hauptfenster->glob); },

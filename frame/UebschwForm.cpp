@@ -7,6 +7,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
 #include "frame/Uebung.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -141,16 +142,38 @@ void UebschwForm::Form_Load() {
         db.istOffen() ? std::function<bool(const QString&)>(
                             [&db](const QString& spalte) { return db.hatKategorie(spalte); })
                       : std::function<bool(const QString&)>());
-    for (int i = 0; i < schwerpunktSeiten; ++i) {
-        RuvoList[size_t(i)]->clear();
-        RuvoList[size_t(i)]->addItems(liste.titel[size_t(i)]);
-    }
+    fuelleListen(liste.titel);
     m_uebung->setzeRuvoCodes(liste.codes);
     zeigeBaustein(QStringLiteral("BST_NULL.gif"));
     m_geladen = true;
 }
 
+void UebschwForm::fuelleVorab() {
+    try {
+        fuelleListen(leseSchwerpunktDatei(imProgrammordner(QStringLiteral("Varku.tsp"))).titel);
+    } catch (const Laufzeitfehler&) {
+        // meldet das Laden
+    }
+    zeigeBaustein(QStringLiteral("BST_NULL.gif"));
+}
+
+void UebschwForm::fuelleListen(const std::array<QStringList, schwerpunktSeiten>& titel) {
+    for (size_t i = 0; i < titel.size(); ++i) {
+        QListWidget& liste = *RuvoList[i];
+        bool gleich = liste.count() == titel[i].size();
+        for (int z = 0; gleich && z < liste.count(); ++z)
+            gleich = liste.item(z)->text() == titel[i][z];
+        if (gleich)
+            continue;
+        liste.clear();
+        liste.addItems(titel[i]);
+    }
+}
+
 void UebschwForm::zeigeBaustein(const QString& datei) {
+    if (datei == m_baustein)
+        return;
+    m_baustein = datei;
     // ein fehlendes Bild lässt die Vorschau leer, das Programm läuft weiter
     BausteinVorschau->setPixmap(ladeBild(datei));
 }

@@ -50,6 +50,10 @@ public:
 
     // liest ProgPfad/Varku.tsp in die Listen und die Spalten in die Übung
     void Form_Load();
+    // füllt die Listen schon vorab aus Varku.tsp, ohne die Spalten zu prüfen: so sind sie beim
+    // ersten Zeigen schon angeordnet. Das Laden liest die Datei trotzdem und meldet, was an ihr
+    // falsch ist; eine unlesbare Datei lässt die Listen hier leer.
+    void fuelleVorab();
     bool listenGeladen() const { return m_geladen; }
 
 signals:
@@ -70,10 +74,13 @@ private:
     friend class Einzelfenster<UebschwForm>;
     explicit UebschwForm(Uebung& uebung);
     void zeigeBaustein(const QString& datei);
+    // setzt die Listen nur neu, wo sie andere Titel halten
+    void fuelleListen(const std::array<QStringList, schwerpunktSeiten>& titel);
 
     Uebung* m_uebung;
     int m_seite = 0; // die offene Seite, damit der Wechsel die verlassene kennt
     bool m_geladen = false;
+    QString m_baustein; // die Datei, die die Vorschau zeigt
 };
 
 } // namespace varku

@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace varku;
 using namespace varku::test;
@@ -289,9 +290,10 @@ TEST_F(Schwerpunktdialog, LesefehlerHinterlaesstKeinenHalbenDialog) {
     EXPECT_EQ(UebschwForm::instanz(u).RuvoList[0]->count(), 2);
 }
 
-// Beim Start vorgebaut, noch ohne Wortdatenbank, lädt der Dialog erst beim ersten Gebrauch: mit
-// offener Datenbank, also mit denselben Listen wie ohne Vorbau, und eine Spalte, die die
-// Datenbank nicht kennt, meldet auch dann das Lesen.
+// Beim Start vorgebaut, noch ohne Wortdatenbank, füllt der Dialog seine Listen schon vorab aus
+// der Datei, ohne die Spalten zu prüfen. Geladen wird erst beim ersten Gebrauch: mit offener
+// Datenbank, also mit denselben Listen wie ohne Vorbau, auch wenn sich die Datei dazwischen
+// geändert hat; eine Spalte, die die Datenbank nicht kennt, meldet auch dann das Lesen.
 TEST_F(Schwerpunktdialog, VorgebautLaedtErstBeimErstenGebrauch) {
     const auto listen = [](UebschwForm& f) {
         QStringList l;
@@ -300,14 +302,23 @@ TEST_F(Schwerpunktdialog, VorgebautLaedtErstBeimErstenGebrauch) {
                 l << liste->item(i)->text();
         return l;
     };
+    const QStringList andereSeite{"\">>> Eine Seite\",-", "Igel und Kino [i lang],KAT1"};
     struct Fall {
         const char* name;
-        QStringList zeilen;
+        std::optional<QStringList> vorab; // ohne: die Datei fehlt beim Vorbau
+        QStringList zeilen;               // beim Laden
         bool fehler;
     };
     const Fall faelle[] = {
-        {"bekannte Spalten", testZeilen, false},
-        {"unbekannte Spalte", testZeilen + QStringList{"Neu,XY"}, true},
+        {"bekannte Spalten", testZeilen, testZeilen, false},
+        {"unbekannte Spalte", testZeilen + QStringList{"Neu,XY"},
+         testZeilen + QStringList{"Neu,XY"}, true},
+        {"Datei danach geändert", testZeilen, andereSeite, false},
+        {"eine Kategorie mehr", testZeilen, testZeilen + QStringList{"Noch eine,KAT1"}, false},
+        {"ein Titel umbenannt", testZeilen,
+         QStringList(testZeilen).replaceInStrings("Tiger", "Löwe"), false},
+        {"Datei kommt erst danach", std::nullopt, testZeilen, false},
+        {"kaputte Datei vorab", QStringList{"Ohne Seite,KAT1"}, testZeilen, false},
     };
     for (const Fall& f : faelle) {
         ordner.schreibe("Varku.tsp", alsDatei(f.zeilen));
@@ -319,17 +330,28 @@ TEST_F(Schwerpunktdialog, VorgebautLaedtErstBeimErstenGebrauch) {
         }
         UebschwForm::entlade();
 
+        if (f.vorab)
+            ordner.schreibe("Varku.tsp", alsDatei(*f.vorab));
+        else
+            QFile::remove(ordner.pfad("Varku.tsp"));
         GlobModul g;
         Uebung vorher{g};
         UebschwForm& vorgebaut = UebschwForm::vorbauen(vorher);
-        EXPECT_FALSE(vorgebaut.listenGeladen()) << f.name;
         EXPECT_TRUE(listen(vorgebaut).isEmpty()) << f.name;
+        vorgebaut.fuelleVorab();
+        EXPECT_FALSE(vorgebaut.listenGeladen()) << f.name;
+        const bool lesbar = f.vorab && f.vorab->front().contains(">>>");
+        EXPECT_EQ(listen(vorgebaut).isEmpty(), !lesbar) << f.name;
+        EXPECT_EQ(bildfarbe(vorgebaut), blau) << f.name;
+
+        ordner.schreibe("Varku.tsp", alsDatei(f.zeilen));
         vorher.wortDb.oeffneWortDatenbank(ordner.pfad("Varku-D.sqlite"));
         if (f.fehler) {
             EXPECT_THROW(UebschwForm::instanz(vorher), Laufzeitfehler) << f.name;
         } else {
             EXPECT_EQ(listen(UebschwForm::instanz(vorher)), ohneVorbau) << f.name;
             EXPECT_TRUE(vorgebaut.listenGeladen()) << f.name;
+            EXPECT_EQ(bildfarbe(vorgebaut), blau) << f.name;
         }
         UebschwForm::entlade();
     }
