@@ -23,6 +23,7 @@
 #include "frame/SprAusgEinstFrm.h"
 #include "frame/UebschwForm.h"
 #include "frame/Version.h"
+#include "platform/Bildschirm.h"
 #include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
 
@@ -165,7 +166,7 @@ void VarkuForm::Form_Load() {
     passeGroesseAn();
     resize(minimumSize());
     if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        setzeLage(*this, s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     // 9. Der Zufall ist beim Start einmal gesät.
 }
 

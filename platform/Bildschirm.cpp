@@ -67,4 +67,10 @@ void haltImBildschirm(QWidget& fenster) {
     fenster.move(ecke + QPoint(rand.left(), rand.top()) - qtRand);
 }
 
+void setzeLage(QWidget& fenster, const QPoint& lage) {
+    fenster.move(lage);
+    if (QWindow* w = fenster.windowHandle(); w && fenster.isWindow())
+        w->setFramePosition(lage);
+}
+
 } // namespace varku

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 #include <QRect>
 
 class QWidget;
@@ -18,5 +19,10 @@ QMargins fensterRand(const QWidget& fenster);
 // Verschiebt ein Fenster samt Rand in die verfügbare Fläche; ist es größer, bleibt die linke
 // obere Ecke mit Titelleiste zu sehen.
 void haltImBildschirm(QWidget& fenster);
+
+// Setzt die Lage eines Fensters samt Rand. Das tut move() nur, solange das Fenster noch nicht
+// angelegt ist; ein schon angelegtes, nie gezeigtes (etwa vorgezeichnetes) käme sonst um die
+// Titelleiste verschoben auf den Schirm.
+void setzeLage(QWidget& fenster, const QPoint& lage);
 
 } // namespace varku

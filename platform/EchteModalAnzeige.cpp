@@ -113,6 +113,13 @@ void EchteModalAnzeige::zeigeModal(QWidget& fenster) {
             haltImBildschirm(fenster); // jetzt mit dem wirklichen Rand
         fenster.raise();
         fenster.activateWindow();
+        // Sonst erführe Qt erst aus der Antwort des Fenstersystems, dass das Fenster aktiv ist,
+        // und zeichnete es dann ein zweites Mal (Tastenfokus, Fokusrahmen): so stimmt schon das
+        // erste Bild. Die spätere Antwort ändert nichts mehr.
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(&fenster);
+        QT_WARNING_POP
         schleife.exec(QEventLoop::DialogExec);
     }
     if (w)
