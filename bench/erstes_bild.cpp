@@ -4,7 +4,10 @@
 // höchsten Speicher bis dahin. So misst es das Programm von außen, ohne dass das Programm davon
 // weiß.
 //
-//   erstes_bild [-n FENSTER] [-t SEKUNDEN] -- PROGRAMM [ARGUMENT ...]
+//   erstes_bild [-n FENSTER] [-t SEKUNDEN] [-w MS] -- PROGRAMM [ARGUMENT ...]
+//
+// -w lässt das Programm nach dem Bild noch so lange laufen (zum Aufwärmen: was es danach
+// ablegt, ist beim nächsten Start da); die Rechenzeit zählt dann bis zum Ende.
 //
 // Ausgabe, eine Zeile: "bild_ms=… cpu_ms=… spitze_kib=…"; Ende 0, wenn das Bild kam, sonst 1.
 #include <X11/Xlib.h>
@@ -38,7 +41,8 @@ int ueberseheFehler(Display*, XErrorEvent*) {
 }
 
 int gebrauch() {
-    std::fprintf(stderr, "Aufruf: erstes_bild [-n FENSTER] [-t SEKUNDEN] -- PROGRAMM [ARG ...]\n");
+    std::fprintf(stderr,
+                 "Aufruf: erstes_bild [-n FENSTER] [-t SEKUNDEN] [-w MS] -- PROGRAMM [ARG ...]\n");
     return 2;
 }
 
@@ -47,6 +51,7 @@ int gebrauch() {
 int main(int argc, char** argv) {
     int fensterZiel = 1;
     double frist = 20;
+    int nachlaufMs = 0;
     int i = 1;
     for (; i < argc; ++i) {
         const std::string a = argv[i];
@@ -58,6 +63,8 @@ int main(int argc, char** argv) {
             fensterZiel = std::atoi(argv[++i]);
         else if (a == "-t" && i + 1 < argc)
             frist = std::atof(argv[++i]);
+        else if (a == "-w" && i + 1 < argc)
+            nachlaufMs = std::atoi(argv[++i]);
         else
             return gebrauch();
     }
@@ -124,6 +131,8 @@ int main(int argc, char** argv) {
         pollfd p{xfd, POLLIN, 0};
         poll(&p, 1, int(rest < 20 ? rest + 1 : 20));
     }
+    if (kindLebt && bildMs >= 0 && nachlaufMs > 0)
+        usleep(useconds_t(nachlaufMs) * 1000);
     if (kindLebt) {
         kill(kind, SIGKILL);
         while (wait4(kind, &status, 0, &verbrauch) < 0 && errno == EINTR) {

@@ -101,7 +101,9 @@ for p in "${programme[@]}"; do
     esac
     rm -f "$arbeit/a" "$arbeit/b"
     miss /dev/null 1 "$leer"
-    miss /dev/null "$fenster" "${a[@]}"
+    # Aufwärmen mit zwei Sekunden Nachlauf: dann hat das Programm das Hintergrundbild abgelegt
+    # (beim ersten Bild beendet, käme es nie dazu, und jeder Lauf wäre ein erster Start)
+    "$waechter" -n "$fenster" -t 30 -w 2000 -- "${a[@]}" >/dev/null 2>>"$arbeit/fehler"
     for _ in $(seq "$laeufe"); do
         miss "$arbeit/b" 1 "$leer"
         miss "$arbeit/a" "$fenster" "${a[@]}"

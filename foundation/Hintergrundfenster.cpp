@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QTransform>
 #include <algorithm>
+#include <chrono>
 
 namespace varku {
 
@@ -35,16 +36,25 @@ Hintergrundfenster::Hintergrundfenster(const QString& objektName, const QString&
                            QStringLiteral("/Varku");
     std::promise<Hintergrundbild> versprechen;
     m_laden = versprechen.get_future();
-    m_faden = std::thread([quelle, groesse, ablage, v = std::move(versprechen)]() mutable {
-        const Hintergrundbild b = ladeHintergrundbild(quelle, groesse, ablage);
-        v.set_value(b);
-        // abgelegt wird erst, wenn das Fenster schon zeichnen kann
-        if (b.neu)
-            legeHintergrundbildAb(b, quelle, ablage);
-    });
+    m_faden =
+        std::thread([quelle, groesse, ablage, v = std::move(versprechen),
+                     gezeichnet = m_gezeichnet.get_future(), ende = m_ende.get_future()]() mutable {
+            const Hintergrundbild b = ladeHintergrundbild(quelle, groesse, ablage);
+            v.set_value(b);
+            // abgelegt wird erst, wenn der Start vorbei ist: die ersten Fenster teilen sich den
+            // Rechner nicht mit dem Schreiben
+            if (b.neu) {
+                gezeichnet.wait();
+                ende.wait_for(std::chrono::seconds(1));
+                legeHintergrundbildAb(b, quelle, ablage);
+            }
+        });
 }
 
 Hintergrundfenster::~Hintergrundfenster() {
+    if (!m_gemalt)
+        m_gezeichnet.set_value();
+    m_ende.set_value();
     m_faden.join();
 }
 
@@ -65,6 +75,7 @@ void Hintergrundfenster::paintEvent(QPaintEvent* e) {
         ~Gemalt() {
             if (!f.m_gemalt) {
                 f.m_gemalt = true;
+                f.m_gezeichnet.set_value();
                 emit f.gemalt();
             }
         }

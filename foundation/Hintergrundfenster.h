@@ -29,8 +29,10 @@ protected:
 
 private:
     std::future<Hintergrundbild> m_laden;
-    std::thread m_faden;    // holt das Bild und legt ein neu gerechnetes danach ab
-    Hintergrundbild m_bild; // in Bildpunkten des Schirms
+    std::promise<void> m_gezeichnet; // erst danach legt der Faden ein neu gerechnetes Bild ab,
+    std::promise<void> m_ende;       // eine Sekunde später oder wenn das Fenster geht
+    std::thread m_faden;             // holt das Bild und legt ein neu gerechnetes danach ab
+    Hintergrundbild m_bild;          // in Bildpunkten des Schirms
     bool m_gemalt = false;
 
 signals:

@@ -103,14 +103,13 @@ int Main() {
     QDir().mkpath(imProgrammordner(QStringLiteral("User")));
 
     ModalAnzeige& anzeige = dienste::anzeige();
-    // das Logo lädt, während der Hintergrund entsteht
-    const std::shared_future<QImage> logoBild =
-        ladeBildImHintergrund(QStringLiteral("VarkuLogo.png"));
     Hintergrundfenster hintergrund(QStringLiteral("VarkuHintergrundForm"), QStringLiteral("VARKU"),
                                    QStringLiteral("VarkuHintergrund.png"));
     anzeige.zeige(hintergrund);
-    // erst der Hintergrund auf dem Schirm, dann das Logo bauen
+    // erst der Hintergrund auf dem Schirm, dann das Logo laden und bauen
     hintergrund.warteAufErstesBild();
+    const std::shared_future<QImage> logoBild =
+        ladeBildImHintergrund(QStringLiteral("VarkuLogo.png"));
     // vorbauen, während das Logo ohnehin dreieinhalb Sekunden steht
     std::unique_ptr<VarkuForm> hauptfenster;
     {

@@ -7,6 +7,7 @@
 #include "data/grafik/GifSchreiber.h"
 #include "data/grafik/Kachel.h"
 #include "data/grafik/Kachelfarben.h"
+#include "data/grafik/PngSchreiber.h"
 #include "data/grafik/Rad.h"
 
 #include <QDir>
@@ -82,7 +83,11 @@ int main(int argc, char** argv) {
         bilder.append({radBildName(i), radBild(i)});
     for (const auto& [name, bild] : bilder) {
         const QString pfad = ordner.filePath(name);
-        if (!bild.save(pfad, "PNG")) {
+        // der Hintergrund steht als erstes Bild auf dem Schirm: schnell zu lesen
+        const bool geschrieben = name == QStringLiteral("VarkuHintergrund.png")
+                                     ? schreibeSchnellesPng(bild, pfad)
+                                     : bild.save(pfad, "PNG");
+        if (!geschrieben) {
             fehler << "varku_bilder: nicht geschrieben: " << pfad << "\n";
             ++fehlschlaege;
         }

@@ -260,6 +260,35 @@ TEST(Hintergrundfenster, ZeigtDasBildUeberAllesOhneLuecke) {
     QStandardPaths::setTestModeEnabled(false);
 }
 
+// Ein neu gerechnetes Bild wird abgelegt, aber nicht, während die ersten Fenster entstehen:
+// erst eine Weile nach dem ersten Zeichnen oder wenn das Fenster geht, gezeigt oder nicht.
+TEST(Hintergrundfenster, LegtErstNachDemStartAb) {
+    QStandardPaths::setTestModeEnabled(true);
+    const QDir ablage(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                      "/Varku");
+    QScreen* s = QGuiApplication::primaryScreen();
+    ASSERT_NE(s, nullptr);
+    const QSize schirm = (QSizeF(s->availableGeometry().size()) * s->devicePixelRatio()).toSize();
+    const auto abgelegt = [&ablage] { return ablage.entryList(QDir::Files).size(); };
+    for (const bool zeigen : {true, false}) {
+        QDir(ablage).removeRecursively();
+        test::TestOrdner ordner;
+        QDir().mkpath(ordner.pfad("Grafik"));
+        ASSERT_TRUE(muster(schirm.width(), schirm.height()).save(ordner.pfad("Grafik/Himmel.png")));
+        {
+            Hintergrundfenster h("HintergrundFrm", "Test", "Himmel.png");
+            if (zeigen) {
+                h.show();
+                h.warteAufErstesBild();
+            }
+            EXPECT_EQ(abgelegt(), 0) << (zeigen ? "gleich nach dem ersten Bild" : "verborgen");
+        }
+        EXPECT_EQ(abgelegt(), 1) << (zeigen ? "gezeigt" : "verborgen") << ", dann geschlossen";
+    }
+    QDir(ablage).removeRecursively();
+    QStandardPaths::setTestModeEnabled(false);
+}
+
 // Das Warten auf das erste Bild kehrt zurück, sobald es gemalt ist, und gemalt wird genau einmal
 // gemeldet; ein verborgenes Fenster hält nicht auf.
 TEST(Hintergrundfenster, WartetAufsErsteBild) {
