@@ -123,8 +123,11 @@ int Main() {
     if (!hauptfenster)
         hauptfenster = std::make_unique<VarkuForm>(VarkuForm::OhneLaden{});
     {
-        WillkommenFrm willkommen;
-        anzeige.zeigeModal(willkommen);
+        // Abgebaut wird es erst, wenn das Hauptfenster steht: das Abbauen wartet auf das
+        // Fenstersystem und hielte den Schritt zum Hauptfenster auf.
+        auto* willkommen = new WillkommenFrm;
+        anzeige.zeigeModal(*willkommen);
+        QTimer::singleShot(1000, willkommen, &QObject::deleteLater);
     }
     hauptfenster->Form_Load();
     anzeige.zeigeModal(*hauptfenster);
