@@ -42,21 +42,32 @@ void haengeAn(QByteArray& png, const char* art, const QByteArray& inhalt) {
 QByteArray alsSchnellesPng(const QImage& bild) {
     if (bild.isNull())
         return {};
-    const QImage rgb = bild.convertToFormat(QImage::Format_RGB888);
-    const qsizetype zeile = qsizetype(rgb.width()) * 3;
+    // mit Alphakanal als RGBA (nicht vormultipliziert, wie PNG es will), sonst als RGB
+    const bool alpha = bild.hasAlphaChannel();
+    const QImage punkte =
+        bild.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const qsizetype zeile = qsizetype(punkte.width()) * (alpha ? 4 : 3);
     QByteArray roh;
-    roh.reserve((zeile + 1) * rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
+    roh.reserve((zeile + 1) * punkte.height());
+    for (int y = 0; y < punkte.height(); ++y) {
         roh.append('\0'); // Filter "keiner"
-        roh.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), zeile);
+        roh.append(reinterpret_cast<const char*>(punkte.constScanLine(y)), zeile);
     }
     QByteArray kopf(13, '\0');
-    qToBigEndian(quint32(rgb.width()), kopf.data());
-    qToBigEndian(quint32(rgb.height()), kopf.data() + 4);
-    kopf[8] = 8; // Bit je Farbe
-    kopf[9] = 2; // RGB
+    qToBigEndian(quint32(punkte.width()), kopf.data());
+    qToBigEndian(quint32(punkte.height()), kopf.data() + 4);
+    kopf[8] = 8;             // Bit je Farbe
+    kopf[9] = alpha ? 6 : 2; // RGBA oder RGB
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     haengeAn(png, "IHDR", kopf);
+    // die Auflösung: nach ihr richtet sich die Größe gedruckter Bilder
+    if (punkte.dotsPerMeterX() > 0 && punkte.dotsPerMeterY() > 0) {
+        QByteArray aufloesung(9, '\0');
+        qToBigEndian(quint32(punkte.dotsPerMeterX()), aufloesung.data());
+        qToBigEndian(quint32(punkte.dotsPerMeterY()), aufloesung.data() + 4);
+        aufloesung[8] = 1; // Punkte je Meter
+        haengeAn(png, "pHYs", aufloesung);
+    }
     // qCompress setzt die Länge vor den zlib-Strom; PNG will nur den Strom
     haengeAn(png, "IDAT", qCompress(roh, 1).mid(4));
     haengeAn(png, "IEND", {});

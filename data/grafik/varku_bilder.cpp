@@ -83,11 +83,8 @@ int main(int argc, char** argv) {
         bilder.append({radBildName(i), radBild(i)});
     for (const auto& [name, bild] : bilder) {
         const QString pfad = ordner.filePath(name);
-        // der Hintergrund steht als erstes Bild auf dem Schirm: schnell zu lesen
-        const bool geschrieben = name == QStringLiteral("VarkuHintergrund.png")
-                                     ? schreibeSchnellesPng(bild, pfad)
-                                     : bild.save(pfad, "PNG");
-        if (!geschrieben) {
+        // alle werden beim Start eines Programms gelesen: schnell zu lesen
+        if (!schreibeSchnellesPng(bild, pfad)) {
             fehler << "varku_bilder: nicht geschrieben: " << pfad << "\n";
             ++fehlschlaege;
         }

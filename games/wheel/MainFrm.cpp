@@ -224,9 +224,16 @@ void MainFrm::Form_Load() {
     spieleSound(QStringLiteral("ProgrammStart"));
     // 5., 6., 10.
     ladeSchwerpunkt();
-    // 7. die Bilder des Rades, einmal geladen: ein Schritt schaltet nur um
+    // 7. die Bilder des Rades, einmal geladen: ein Schritt schaltet nur um. Das gezeigte gleich,
+    // die anderen in einem eigenen Faden; das Fenster wartet nicht auf sie
     for (int i = 0; i < 10; ++i) {
-        RadImg[size_t(i)]->setPixmap(ladeBild(QStringLiteral("ZIRK%1.png").arg(i)));
+        const QString name = QStringLiteral("ZIRK%1.png").arg(i);
+        if (i == spiel.radPos) {
+            RadImg[size_t(i)]->setPixmap(ladeBild(name));
+            m_radBilder[size_t(i)] = {};
+        } else {
+            m_radBilder[size_t(i)] = ladeBildImHintergrund(name);
+        }
         RadImg[size_t(i)]->setVisible(i == spiel.radPos);
     }
     // 8.
@@ -278,8 +285,17 @@ void MainFrm::zeigePunkteUndStand() {
 // --- das Rad ---
 
 void MainFrm::zeigeRad() {
+    holeRadBild(spiel.radPos);
     for (int i = 0; i < 10; ++i)
         RadImg[size_t(i)]->setVisible(i == spiel.radPos);
+}
+
+void MainFrm::holeRadBild(int stellung) {
+    std::shared_future<QImage>& bild = m_radBilder[size_t(stellung)];
+    if (!bild.valid())
+        return;
+    RadImg[size_t(stellung)]->setPixmap(QPixmap::fromImage(bild.get()));
+    bild = {};
 }
 
 void MainFrm::drehenBtn_Click() {
@@ -309,6 +325,7 @@ void MainFrm::RadDrehen() {
 void MainFrm::zirkTimer_Timer() {
     RadImg[size_t(spiel.radPos)]->setVisible(false);
     const bool genug = spiel.radSchritt(sekundenJetzt());
+    holeRadBild(spiel.radPos);
     RadImg[size_t(spiel.radPos)]->setVisible(true);
     if (genug)
         RadStoppen();

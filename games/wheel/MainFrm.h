@@ -5,8 +5,10 @@
 #include "games/wheel/ZirkomatEinstellungen.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
 #include <array>
+#include <future>
 #include <memory>
 
 class QFrame;
@@ -107,8 +109,11 @@ private:
     void zeigePunkteUndStand();
     void zugEnde();
     void zeigeRad();
+    // setzt das Bild einer Stellung, sobald es gebraucht wird (geladen im eigenen Faden)
+    void holeRadBild(int stellung);
 
-    int m_farbe = 0; // Farbindex des ersten Kastens
+    std::array<std::shared_future<QImage>, 10> m_radBilder; // noch nicht gesetzte Radbilder
+    int m_farbe = 0;                                        // Farbindex des ersten Kastens
     std::array<int, maxBuchstaben> m_farbIndex{};
     std::array<bool, maxBuchstaben> m_aufgedeckt{};
 };

@@ -102,6 +102,34 @@ TEST_F(Zirkomat, StartMitDemErstenSpieler) {
     EXPECT_EQ(f->UebTitelLabel->text(), "Tiere");
 }
 
+// Jede Stellung des Rades zeigt ihr eigenes Bild, auch die, deren Bilder erst nach dem Fenster
+// geladen werden, und immer nur eines.
+TEST_F(Zirkomat, RadZeigtJedeStellung) {
+    const auto farbe = [](int stellung) { return QColor::fromHsv(stellung * 36, 200, 220); };
+    QDir().mkpath(ordner.pfad("Grafik"));
+    for (int i = 0; i < 10; ++i) {
+        QImage bild(12, 12, QImage::Format_ARGB32);
+        bild.fill(farbe(i));
+        ASSERT_TRUE(bild.save(ordner.pfad(QString("Grafik/ZIRK%1.png").arg(i))));
+    }
+    starte("");
+    klicke(*f, "drehenBtn");
+    for (int schritt = 0; schritt < 12; ++schritt) {
+        int sichtbar = 0;
+        for (int i = 0; i < 10; ++i) {
+            if (!f->RadImg[size_t(i)]->isVisibleTo(f.get()))
+                continue;
+            ++sichtbar;
+            EXPECT_EQ(i, f->spiel.radPos) << schritt;
+            const QPixmap bild = f->RadImg[size_t(i)]->pixmap();
+            ASSERT_FALSE(bild.isNull()) << "Stellung " << i;
+            EXPECT_EQ(bild.toImage().pixel(5, 5), farbe(i).rgb()) << "Stellung " << i;
+        }
+        EXPECT_EQ(sichtbar, 1) << schritt;
+        d.uhr.vorstellen(30);
+    }
+}
+
 TEST_F(Zirkomat, KaestenFuerJedesWort) {
     starte("");
     struct Fall {
