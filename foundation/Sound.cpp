@@ -4,6 +4,7 @@
 #include "foundation/Global.h"
 #include "foundation/IniAbschnitt.h"
 #include "platform/Dienste.h"
+#include "platform/Laufzeitfehler.h"
 
 namespace varku {
 
@@ -34,32 +35,62 @@ OhneTon& ohneTon() {
 
 } // namespace
 
-void initSoundTabelle() {
+namespace {
+
+using Tabelle = std::array<SoundEintrag, 15>;
+
+Tabelle leereTabelle() {
     static const char* const namen[15] = {
         "ProgrammStart", "ProgrammEnde",      "ProgrammMeldung", "Gratulation1",   "Gratulation2",
         "Achtung",       "AllgemeinerFehler", "LeichterFehler",  "SchwererFehler", "Annahme1",
         "Annahme2",      "Glückstreffer",     "BewegungStart",   "BewegungStop",   "BewegungEnde"};
-    for (size_t i = 0; i < SoundTabelle.size(); ++i)
-        SoundTabelle[i] = {QString::fromUtf8(namen[i]), stille};
+    Tabelle t;
+    for (size_t i = 0; i < t.size(); ++i)
+        t[i] = {QString::fromUtf8(namen[i]), stille};
+    return t;
 }
 
-void ladeSoundIni() {
-    initSoundTabelle();
+// die Tabelle mit [Sound] aus ProgPfad/Varku.ini
+Tabelle leseTabelle() {
+    Tabelle t = leereTabelle();
     QStringList namen;
-    for (const SoundEintrag& e : SoundTabelle)
+    for (const SoundEintrag& e : t)
         namen << e.name;
     leseAbschnitt(imProgrammordner(QStringLiteral("Varku.ini")), QStringLiteral("Sound"), namen,
-                  [](int i, const QString& wert) { SoundTabelle[size_t(i)].datei = wert; });
-    // jede Datei einmal, auch wenn mehrere Ereignisse sie nennen
+                  [&t](int i, const QString& wert) { t[size_t(i)].datei = wert; });
+    return t;
+}
+
+// jede Datei einmal, auch wenn mehrere Ereignisse sie nennen
+QStringList klangDateien(const Tabelle& t) {
     QStringList dateien;
-    for (const SoundEintrag& e : SoundTabelle) {
+    for (const SoundEintrag& e : t) {
         if (e.datei == stille)
             continue;
         const QString pfad = soundPfad(e.datei);
         if (!dateien.contains(pfad))
             dateien << pfad;
     }
-    dienste::sound().lade(dateien);
+    return dateien;
+}
+
+} // namespace
+
+void initSoundTabelle() {
+    SoundTabelle = leereTabelle();
+}
+
+void ladeSoundIni() {
+    SoundTabelle = leseTabelle();
+    dienste::sound().lade(klangDateien(SoundTabelle));
+}
+
+void ladeKlaengeVorab() {
+    try {
+        dienste::sound().lade(klangDateien(leseTabelle()));
+    } catch (const Laufzeitfehler&) {
+        // eine fehlende Einstellungsdatei meldet das Laden
+    }
 }
 
 void setzeTonSchalter(std::function<bool()> tonEin) {

@@ -20,6 +20,10 @@ void initSoundTabelle();
 // initSoundTabelle, dann [Sound] aus ProgPfad/Varku.ini lesen; die Klänge der Ereignisse
 // werden dabei vorab geladen, damit sie auch spielen, während das Programm wartet
 void ladeSoundIni();
+// Liest die Klänge, die [Sound] nennt, schon ins Klanggerät, ohne die Tabelle anzurühren (etwa
+// während das Logo steht): ladeSoundIni nimmt dann, was sich seitdem nicht geändert hat. Eine
+// fehlende Einstellungsdatei bleibt hier still.
+void ladeKlaengeVorab();
 
 // Wer fragt, ob Klänge an sind: das Rahmenprogramm fragt seinen Einstellungsdialog,
 // die Spiele ihre Einstellung.

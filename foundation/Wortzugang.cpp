@@ -1,5 +1,10 @@
 #include "foundation/Wortzugang.h"
 
+#include "platform/Laufzeitfehler.h"
+
+#include <QFileInfo>
+#include <utility>
+
 namespace varku {
 
 namespace {
@@ -8,7 +13,9 @@ QString refNrKriterium(long refNr) {
 }
 } // namespace
 
-void Wortzugang::oeffneWortDatenbank(const QString& pfad, WortTabellen tabellen) {
+namespace {
+
+QStringList tabellenNamen(WortTabellen tabellen) {
     QStringList namen{QStringLiteral("WortListe")};
     if (tabellen.lupenStellen)
         namen << QStringLiteral("LupenStellen");
@@ -16,7 +23,33 @@ void Wortzugang::oeffneWortDatenbank(const QString& pfad, WortTabellen tabellen)
         namen << QStringLiteral("SemSynt");
     if (tabellen.transkripte)
         namen << QStringLiteral("Transkripte");
-    std::vector<db::Recordset> saetze = db::Recordset::oeffne(pfad, namen);
+    return namen;
+}
+
+} // namespace
+
+void Wortzugang::oeffneVorab(const QString& pfad, WortTabellen tabellen) {
+    m_vorab.reset();
+    const QFileInfo info(pfad);
+    try {
+        m_vorab = Vorab{pfad, tabellen, info.size(), info.lastModified(),
+                        db::Recordset::oeffne(pfad, tabellenNamen(tabellen))};
+    } catch (const Laufzeitfehler&) {
+        // meldet das Öffnen
+    }
+}
+
+void Wortzugang::oeffneWortDatenbank(const QString& pfad, WortTabellen tabellen) {
+    std::optional<Vorab> vorab = std::exchange(m_vorab, std::nullopt);
+    std::vector<db::Recordset> saetze;
+    const QFileInfo info(pfad);
+    if (vorab && vorab->pfad == pfad && vorab->tabellen.lupenStellen == tabellen.lupenStellen &&
+        vorab->tabellen.semSynt == tabellen.semSynt &&
+        vorab->tabellen.transkripte == tabellen.transkripte && info.size() == vorab->groesse &&
+        info.lastModified() == vorab->geaendert)
+        saetze = std::move(vorab->saetze);
+    else
+        saetze = db::Recordset::oeffne(pfad, tabellenNamen(tabellen));
     auto naechster = saetze.begin();
     m_alle = std::move(*naechster++);
     m_rdb = m_alle;

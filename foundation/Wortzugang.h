@@ -2,8 +2,10 @@
 
 #include "platform/Recordset.h"
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace varku {
 
@@ -37,6 +39,10 @@ class Wortzugang {
 public:
     // öffnet WortListe und die gewünschten Tabellen; AnzahlWoerter wird 0
     void oeffneWortDatenbank(const QString& pfad, WortTabellen tabellen);
+    // Öffnet die Tabellen schon vorab (etwa während das Logo steht): das nächste Öffnen derselben
+    // Datei mit denselben Tabellen nimmt sie, wenn die Datei sich seitdem nicht geändert hat.
+    // Ein Fehler bleibt hier still; das Öffnen meldet ihn.
+    void oeffneVorab(const QString& pfad, WortTabellen tabellen);
     bool istOffen() const { return m_alle.istOffen(); }
 
     // Filter "<feld>=TRUE", davor "GWS=TRUE AND " mit nurGws, dahinter
@@ -78,6 +84,15 @@ private:
     db::Recordset m_ruv;
     db::Recordset m_phr;
     db::Recordset m_tts;
+    // vorab geöffnet, mit der Datei, wie sie da war
+    struct Vorab {
+        QString pfad;
+        WortTabellen tabellen;
+        qint64 groesse = -1;
+        QDateTime geaendert;
+        std::vector<db::Recordset> saetze;
+    };
+    std::optional<Vorab> m_vorab;
     int m_anzahl = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "foundation/Bilder.h"
 #include "foundation/Global.h"
 #include "foundation/Hintergrundfenster.h"
+#include "foundation/Sound.h"
 #include "frame/EinstellFrm.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/UebschwForm.h"
@@ -93,8 +94,17 @@ std::vector<std::function<void()>> vorbereitung(std::unique_ptr<VarkuForm>& haup
         [&hauptfenster] { zeichneVor(SpielerListeFrm::instanz(hauptfenster->uebung)); },
         // das Laden des Hauptfensters füllt ihn dann nur noch
         [&hauptfenster] { EinstellFrm::instanz(hauptfenster->glob); },
-        // der erste Klang kommt nach "OK": die Tonausgabe schon jetzt suchen
-        [] { dienste::sound().bereiteVor(); },
+        // der erste Klang kommt nach "OK": die Tonausgabe schon jetzt suchen und die Klänge
+        // lesen; ebenso die Wortdatenbank öffnen. Das Laden nach "OK" nimmt beides, wenn die
+        // Dateien sich nicht geändert haben.
+        [] {
+            dienste::sound().bereiteVor();
+            ladeKlaengeVorab();
+        },
+        [&hauptfenster] {
+            hauptfenster->uebung.wortDb.oeffneVorab(
+                imProgrammordner(QStringLiteral("Varku-D.sqlite")));
+        },
     };
 }
 

@@ -4,6 +4,10 @@
 
 namespace varku {
 
+void rdbManager::oeffneVorab(const QString& pfad) {
+    m_zugang.oeffneVorab(pfad, WortTabellen{true, true, true});
+}
+
 void rdbManager::oeffneWortDatenbank(const QString& pfad) {
     m_zugang.oeffneWortDatenbank(pfad, WortTabellen{true, true, true});
 }

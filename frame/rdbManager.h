@@ -12,6 +12,8 @@ namespace varku {
 class rdbManager {
 public:
     void oeffneWortDatenbank(const QString& pfad);
+    // dieselben Tabellen schon vorab (während das Logo steht), siehe Wortzugang::oeffneVorab
+    void oeffneVorab(const QString& pfad);
     bool istOffen() const { return m_zugang.istOffen(); }
     // filtert die Wörter der Kategorie, immer von allen Wörtern aus; gibt AnzahlWoerter
     int setzeWortFilter(const QString& ruvoFeldName, bool nurGws);

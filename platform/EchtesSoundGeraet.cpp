@@ -7,8 +7,10 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMediaDevices>
 #include <QThread>
@@ -28,17 +30,28 @@ constexpr qint64 kopfBereich = 64 * 1024;
 struct Klang {
     QAudioFormat format;
     QByteArray proben;
+    // die Datei, wie sie gelesen wurde: ist sie noch so, braucht sie kein neues Lesen
+    qint64 groesse = -1;
+    QDateTime geaendert;
 };
+
+bool unveraendert(const Klang& k, const QString& datei) {
+    const QFileInfo info(datei);
+    return info.size() == k.groesse && info.lastModified() == k.geaendert;
+}
 
 std::shared_ptr<const Klang> leseKlang(const QString& datei) {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly) || f.size() > groessteDatei)
         return nullptr;
+    const QFileInfo info(f);
     const QByteArray inhalt = f.readAll();
     const auto kopf = leseWavKopf(inhalt, inhalt.size());
     if (!kopf)
         return nullptr;
     auto klang = std::make_shared<Klang>();
+    klang->groesse = info.size();
+    klang->geaendert = info.lastModified();
     klang->format.setSampleRate(kopf->abtastrate);
     klang->format.setChannelCount(kopf->kanaele);
     klang->format.setSampleFormat(kopf->gleitkomma          ? QAudioFormat::Float
@@ -96,10 +109,16 @@ EchtesSoundGeraet::~EchtesSoundGeraet() {
 
 void EchtesSoundGeraet::lade(const QStringList& dateien) {
     QHash<QString, std::shared_ptr<const Klang>> vorrat;
-    for (const QString& datei : dateien)
-        if (!vorrat.contains(datei))
-            if (auto klang = leseKlang(datei))
-                vorrat.insert(datei, std::move(klang));
+    for (const QString& datei : dateien) {
+        if (vorrat.contains(datei))
+            continue;
+        // schon einmal geladen (etwa vorab, während das Logo stand) und seitdem unverändert
+        std::shared_ptr<const Klang> klang = m->vorrat.value(datei);
+        if (!klang || !unveraendert(*klang, datei))
+            klang = leseKlang(datei);
+        if (klang)
+            vorrat.insert(datei, std::move(klang));
+    }
     m->vorrat = std::move(vorrat);
 }
 

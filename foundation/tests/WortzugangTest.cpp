@@ -3,6 +3,9 @@
 #include "foundation/testing/TestWortDb.h"
 #include "platform/Laufzeitfehler.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -25,6 +28,69 @@ struct Zugang : ::testing::Test {
     }
 };
 } // namespace
+
+// Vorab geöffnete Tabellen (während das Logo steht) nimmt das Öffnen nur, wenn Datei und Tabellen
+// dieselben sind und die Datei sich nicht geändert hat; sonst liest es neu. Fehler meldet erst
+// das Öffnen.
+TEST(Wortzugang, VorabGeoeffnetNurWennUnveraendert) {
+    const std::vector<TestWort> fuenf = {
+        {1, "Igel", "der", 2, true, true, false, "", ""},
+        {2, "Tiger", "der", 2, true, true, false, "", ""},
+        {3, "Hund", "der", 1, true, true, false, "", ""},
+        {4, "Kino", "das", 1, true, true, false, "", ""},
+        {5, "Ball", "der", 1, true, true, false, "", ""},
+    };
+    const std::vector<TestWort> zwei(fuenf.begin(), fuenf.begin() + 2);
+    struct Fall {
+        const char* name;
+        WortTabellen vorab;
+        std::function<void(const TestOrdner&)> dazwischen;
+        int woerter; // -1: das Öffnen scheitert
+        bool mitLupen;
+    };
+    const auto ersetze = [&zwei](const TestOrdner& o) {
+        const QString neu = legeWortDbAn(o.pfad("neu.sqlite"), zwei);
+        QFile::remove(o.pfad("w.sqlite"));
+        QFile::rename(neu, o.pfad("w.sqlite"));
+        QFile f(o.pfad("w.sqlite"));
+        f.open(QIODevice::ReadWrite);
+        f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+    };
+    const Fall faelle[] = {
+        {"unverändert", {true, true, false}, [](const TestOrdner&) {}, 5, true},
+        {"ersetzt", {true, true, false}, ersetze, 2, true},
+        {"andere Tabellen", {}, [](const TestOrdner&) {}, 5, true},
+        {"gelöscht",
+         {true, true, false},
+         [](const TestOrdner& o) { QFile::remove(o.pfad("w.sqlite")); },
+         -1,
+         false},
+        {"vorab fehlend",
+         {true, true, false},
+         [&fuenf](const TestOrdner& o) { legeWortDbAn(o.pfad("w.sqlite"), fuenf); },
+         5,
+         true},
+    };
+    for (const Fall& f : faelle) {
+        TestOrdner ordner;
+        if (std::string(f.name) != "vorab fehlend")
+            legeWortDbAn(ordner.pfad("w.sqlite"), fuenf);
+        Wortzugang z;
+        EXPECT_NO_THROW(z.oeffneVorab(ordner.pfad("w.sqlite"), f.vorab)) << f.name;
+        EXPECT_FALSE(z.istOffen()) << f.name;
+        f.dazwischen(ordner);
+        if (f.woerter < 0) {
+            EXPECT_THROW(z.oeffneWortDatenbank(ordner.pfad("w.sqlite"), {true, true, false}),
+                         Laufzeitfehler)
+                << f.name;
+            continue;
+        }
+        z.oeffneWortDatenbank(ordner.pfad("w.sqlite"), {true, true, false});
+        EXPECT_EQ(z.rdb().RecordCount(), f.woerter) << f.name;
+        EXPECT_EQ(z.ruv().istOffen(), f.mitLupen) << f.name;
+        EXPECT_FALSE(z.tts().istOffen()) << f.name;
+    }
+}
 
 // Die Längengrenze der Spiele gilt für das getrimmte Wort und immer von allen Wörtern aus.
 TEST_F(Zugang, FilterMitLaengengrenze) {

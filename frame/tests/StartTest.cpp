@@ -3,6 +3,7 @@
 #include "foundation/Global.h"
 #include "foundation/InfoFrm.h"
 #include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "frame/FehlerMldFrm.h"
@@ -240,16 +241,23 @@ TEST_F(Start, FehlendeKonfigurationsdateiIstLaufzeitfehler) {
 }
 
 // Was der Start baut, während das Logo steht, lässt nichts sehen und nichts hören und lädt
-// nichts: die Klänge, die Einstellungen und die Übung kommen erst mit Form_Load nach "OK".
+// nichts: die Klangtabelle, die Einstellungen und die Übung kommen erst mit Form_Load nach
+// "OK". Vorab gelesen werden nur die Klangdateien und die Wortdatenbank, die Form_Load dann
+// nimmt.
 TEST_F(Start, VorbereitungZeigtSpieltUndLaedtNichts) {
     std::unique_ptr<VarkuForm> f;
+    const auto tabelle = SoundTabelle;
     for (const auto& schritt : vorbereitung(f))
         schritt();
     ASSERT_TRUE(f);
     EXPECT_FALSE(f->isVisible());
     EXPECT_TRUE(d.anzeige.protokoll.isEmpty());
     EXPECT_TRUE(d.sound.befehle.isEmpty());
-    EXPECT_TRUE(d.sound.geladen.isEmpty());
+    EXPECT_TRUE(d.sound.geladen.contains(ordner.pfad("Sound/Start.WAV"))) << "vorab gelesen";
+    for (size_t i = 0; i < tabelle.size(); ++i)
+        EXPECT_EQ(SoundTabelle[i].datei, tabelle[i].datei)
+            << i << ": die Klangtabelle erst nach OK";
+    EXPECT_FALSE(f->uebung.wortDb.istOffen());
     EXPECT_EQ(UebNr, 0);
     ASSERT_NE(UebschwForm::geladen(), nullptr);
     EXPECT_FALSE(UebschwForm::geladen()->listenGeladen()) << "erst mit offener Wortdatenbank";
@@ -258,6 +266,7 @@ TEST_F(Start, VorbereitungZeigtSpieltUndLaedtNichts) {
     EXPECT_TRUE(QDir(ordner.pfad("User")).entryList(QDir::Files).isEmpty());
     f->Form_Load();
     EXPECT_EQ(d.sound.befehle, QStringList{"spiele " + ordner.pfad("Sound/Start.WAV")});
+    EXPECT_TRUE(f->uebung.wortDb.istOffen());
     EXPECT_EQ(UebNr, -1);
     EXPECT_EQ(f->glob.UserPfad, ordner.pfad("User"));
 }

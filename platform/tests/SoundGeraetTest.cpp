@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <thread>
@@ -68,6 +69,37 @@ TEST(EchtesSoundGeraet, OhneTonausgabeWirdGemeldet) {
             g.spiele(datei);
         EXPECT_EQ(m.anzahl, f.meldungen) << f.name;
         EXPECT_EQ(g.ausgegebenUs(), 0) << f.name;
+    }
+}
+
+// Ein zweites Laden (nach dem vorab während des Logos) behält, was sich nicht geändert hat, und
+// liest neu, was sich geändert hat: ein Klang, den das Gerät noch hat, wird ohne Tonausgabe
+// gemeldet, auch wenn seine Datei inzwischen fehlt; einer, den es nicht mehr hat, bleibt still.
+TEST(EchtesSoundGeraet, ZweitesLadenBehaeltNurUnveraenderte) {
+    struct Fall {
+        const char* name;
+        std::function<void(const Ordner&, const QString&)> dazwischen;
+        bool nochmalGenannt;
+        int meldungen;
+    };
+    const Fall faelle[] = {
+        {"unverändert", [](const Ordner&, const QString&) {}, true, 1},
+        {"kaputt überschrieben",
+         [](const Ordner& o, const QString&) { o.schreibe("klang.wav", "Hallo"); }, true, 0},
+        {"gelöscht", [](const Ordner&, const QString& d) { QFile::remove(d); }, true, 0},
+        {"nicht mehr genannt", [](const Ordner&, const QString&) {}, false, 0},
+    };
+    for (const Fall& f : faelle) {
+        Ordner o;
+        test::OhneTonMeldungen m;
+        EchtesSoundGeraet g{QAudioDevice()};
+        const QString datei = o.schreibe("klang.wav", stilleWav(5));
+        g.lade({datei});
+        f.dazwischen(o, datei);
+        g.lade(f.nochmalGenannt ? QStringList{datei} : QStringList{});
+        QFile::remove(datei);
+        g.spiele(datei);
+        EXPECT_EQ(m.anzahl, f.meldungen) << f.name;
     }
 }
 
