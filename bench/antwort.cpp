@@ -8,8 +8,9 @@
 //
 // TASTE ist ein X-Tastenname (Return, Escape, Down, a). Ausgabe, eine Zeile: "antwort_ms=…
 // bilder=…"; Ende 0, wenn gezeichnet wurde, sonst 1.
+#include "bench/XMessung.h"
+
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 
@@ -20,17 +21,10 @@
 #include <poll.h>
 #include <string>
 
+using varku::messung::jetztMs;
+using varku::messung::ueberseheFehler;
+
 namespace {
-
-double jetztMs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
-}
-
-int ueberseheFehler(Display*, XErrorEvent*) {
-    return 0;
-}
 
 int gebrauch() {
     std::fprintf(stderr, "Aufruf: antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] TASTE\n");

@@ -10,6 +10,8 @@
 // ablegt, ist beim nächsten Start da); die Rechenzeit zählt dann bis zum Ende.
 //
 // Ausgabe, eine Zeile: "bild_ms=… cpu_ms=… spitze_kib=…"; Ende 0, wenn das Bild kam, sonst 1.
+#include "bench/XMessung.h"
+
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
@@ -27,18 +29,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using varku::messung::jetztMs;
+using varku::messung::ueberseheFehler;
+
 namespace {
-
-double jetztMs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
-}
-
-// Fenster ohne Inhalt (InputOnly) lehnen DAMAGE ab; das ist kein Fehler der Messung
-int ueberseheFehler(Display*, XErrorEvent*) {
-    return 0;
-}
 
 int gebrauch() {
     std::fprintf(stderr,
