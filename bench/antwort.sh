@@ -38,35 +38,14 @@ if [ "$verwaltung" = 1 ] && ! command -v openbox >/dev/null; then
     exit 2
 fi
 
-nummer=40
-while [ -e /tmp/.X11-unix/X$nummer ] || [ -e /tmp/.X$nummer-lock ]; do
-    nummer=$((nummer + 1))
-done
-arbeit=$(mktemp -d)
-kinder=()
-aufraeumen() {
-    for p in "${kinder[@]}"; do kill "$p" 2>/dev/null || true; done
-    [ -n "${XDG_RUNTIME_DIR:-}" ] && command -v pulseaudio >/dev/null &&
-        pulseaudio --kill 2>/dev/null || true
-    rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-Xvfb :$nummer -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-kinder+=($!)
-for _ in $(seq 100); do
-    [ -e /tmp/.X11-unix/X$nummer ] && break
-    sleep 0.05
-done
-export DISPLAY=:$nummer QT_QPA_PLATFORM=xcb
-export XDG_CACHE_HOME=$arbeit/ablage XDG_RUNTIME_DIR=$arbeit/laufzeit
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/eigener_schirm.sh"
 if [ "$verwaltung" = 1 ]; then
     openbox >/dev/null 2>&1 &
     kinder+=($!)
 fi
 ton=1
 if command -v pulseaudio >/dev/null; then
+    mit_tondienst=1
     pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=leer" \
         --load=module-native-protocol-unix >/dev/null 2>&1 && pactl set-default-sink leer ||
         ton=0

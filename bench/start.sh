@@ -56,26 +56,7 @@ if [ ${#programme[@]} -eq 0 ]; then
     done
 fi
 
-# ein eigener X-Server, damit nichts anderes auf dem Bildschirm mitzeichnet
-nummer=40
-while [ -e /tmp/.X11-unix/X$nummer ] || [ -e /tmp/.X$nummer-lock ]; do
-    nummer=$((nummer + 1))
-done
-Xvfb :$nummer -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-arbeit=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$arbeit"' EXIT
-for _ in $(seq 100); do
-    [ -e /tmp/.X11-unix/X$nummer ] && break
-    sleep 0.05
-done
-export DISPLAY=:$nummer
-export QT_QPA_PLATFORM=xcb
-# eine eigene Ablage, damit die Messung den Cache des Benutzers nicht anrührt
-export XDG_CACHE_HOME=$arbeit/ablage
-export XDG_RUNTIME_DIR=$arbeit/laufzeit
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/eigener_schirm.sh"
 
 # ein Lauf: "bild_ms=… cpu_ms=… spitze_kib=…" an die Datei
 miss() {

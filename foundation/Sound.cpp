@@ -33,10 +33,6 @@ OhneTon& ohneTon() {
     return o;
 }
 
-} // namespace
-
-namespace {
-
 using Tabelle = std::array<SoundEintrag, 15>;
 
 Tabelle leereTabelle() {

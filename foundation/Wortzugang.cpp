@@ -2,7 +2,6 @@
 
 #include "platform/Laufzeitfehler.h"
 
-#include <QFileInfo>
 #include <utility>
 
 namespace varku {
@@ -11,9 +10,6 @@ namespace {
 QString refNrKriterium(long refNr) {
     return QStringLiteral("RefNr=") + QString::number(refNr);
 }
-} // namespace
-
-namespace {
 
 QStringList tabellenNamen(WortTabellen tabellen) {
     QStringList namen{QStringLiteral("WortListe")};
@@ -30,10 +26,10 @@ QStringList tabellenNamen(WortTabellen tabellen) {
 
 void Wortzugang::oeffneVorab(const QString& pfad, WortTabellen tabellen) {
     m_vorab.reset();
-    const QFileInfo info(pfad);
+    const Dateistand stand = Dateistand::von(pfad);
     try {
-        m_vorab = Vorab{pfad, tabellen, info.size(), info.lastModified(),
-                        db::Recordset::oeffne(pfad, tabellenNamen(tabellen))};
+        m_vorab =
+            Vorab{pfad, tabellen, stand, db::Recordset::oeffne(pfad, tabellenNamen(tabellen))};
     } catch (const Laufzeitfehler&) {
         // meldet das Öffnen
     }
@@ -42,11 +38,8 @@ void Wortzugang::oeffneVorab(const QString& pfad, WortTabellen tabellen) {
 void Wortzugang::oeffneWortDatenbank(const QString& pfad, WortTabellen tabellen) {
     std::optional<Vorab> vorab = std::exchange(m_vorab, std::nullopt);
     std::vector<db::Recordset> saetze;
-    const QFileInfo info(pfad);
-    if (vorab && vorab->pfad == pfad && vorab->tabellen.lupenStellen == tabellen.lupenStellen &&
-        vorab->tabellen.semSynt == tabellen.semSynt &&
-        vorab->tabellen.transkripte == tabellen.transkripte && info.size() == vorab->groesse &&
-        info.lastModified() == vorab->geaendert)
+    if (vorab && vorab->pfad == pfad && vorab->tabellen == tabellen &&
+        vorab->stand == Dateistand::von(pfad))
         saetze = std::move(vorab->saetze);
     else
         saetze = db::Recordset::oeffne(pfad, tabellenNamen(tabellen));

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/Dateistand.h"
 #include "platform/Recordset.h"
 
-#include <QDateTime>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -14,6 +14,7 @@ struct WortTabellen {
     bool lupenStellen = false;
     bool semSynt = false;
     bool transkripte = false;
+    bool operator==(const WortTabellen&) const = default;
 };
 
 // Die Buchstaben vonPos bis bisPos (ab 1, einschließlich), um die es einer Kategorie geht
@@ -88,8 +89,7 @@ private:
     struct Vorab {
         QString pfad;
         WortTabellen tabellen;
-        qint64 groesse = -1;
-        QDateTime geaendert;
+        Dateistand stand;
         std::vector<db::Recordset> saetze;
     };
     std::optional<Vorab> m_vorab;

@@ -1,5 +1,6 @@
 #include "platform/EchtesSoundGeraet.h"
 
+#include "platform/Dateistand.h"
 #include "platform/WavKopf.h"
 
 #include <QAudioDevice>
@@ -7,10 +8,8 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QMediaDevices>
 #include <QThread>
@@ -31,27 +30,20 @@ struct Klang {
     QAudioFormat format;
     QByteArray proben;
     // die Datei, wie sie gelesen wurde: ist sie noch so, braucht sie kein neues Lesen
-    qint64 groesse = -1;
-    QDateTime geaendert;
+    Dateistand stand;
 };
-
-bool unveraendert(const Klang& k, const QString& datei) {
-    const QFileInfo info(datei);
-    return info.size() == k.groesse && info.lastModified() == k.geaendert;
-}
 
 std::shared_ptr<const Klang> leseKlang(const QString& datei) {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly) || f.size() > groessteDatei)
         return nullptr;
-    const QFileInfo info(f);
+    const Dateistand stand = Dateistand::von(datei);
     const QByteArray inhalt = f.readAll();
     const auto kopf = leseWavKopf(inhalt, inhalt.size());
     if (!kopf)
         return nullptr;
     auto klang = std::make_shared<Klang>();
-    klang->groesse = info.size();
-    klang->geaendert = info.lastModified();
+    klang->stand = stand;
     klang->format.setSampleRate(kopf->abtastrate);
     klang->format.setChannelCount(kopf->kanaele);
     klang->format.setSampleFormat(kopf->gleitkomma          ? QAudioFormat::Float
@@ -114,7 +106,7 @@ void EchtesSoundGeraet::lade(const QStringList& dateien) {
             continue;
         // schon einmal geladen (etwa vorab, während das Logo stand) und seitdem unverändert
         std::shared_ptr<const Klang> klang = m->vorrat.value(datei);
-        if (!klang || !unveraendert(*klang, datei))
+        if (!klang || klang->stand != Dateistand::von(datei))
             klang = leseKlang(datei);
         if (klang)
             vorrat.insert(datei, std::move(klang));
