@@ -263,9 +263,22 @@ TEST(Hintergrundfenster, ZeigtDasBildUeberAllesOhneLuecke) {
 // Ein neu gerechnetes Bild wird abgelegt, aber nicht, während die ersten Fenster entstehen:
 // erst eine Weile nach dem ersten Zeichnen oder wenn das Fenster geht, gezeigt oder nicht.
 TEST(Hintergrundfenster, LegtErstNachDemStartAb) {
-    QStandardPaths::setTestModeEnabled(true);
+    // eine eigene Ablage: andere Tests legen zur selben Zeit in die gemeinsame
+    struct EigenesHeim {
+        test::TestOrdner ordner;
+        QByteArray alt = qgetenv("HOME");
+        EigenesHeim() {
+            qputenv("HOME", QFile::encodeName(ordner.pfad()));
+            QStandardPaths::setTestModeEnabled(true);
+        }
+        ~EigenesHeim() {
+            QStandardPaths::setTestModeEnabled(false);
+            qputenv("HOME", alt);
+        }
+    } heim;
     const QDir ablage(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
                       "/Varku");
+    ASSERT_TRUE(ablage.path().startsWith(heim.ordner.pfad())) << ablage.path().toStdString();
     QScreen* s = QGuiApplication::primaryScreen();
     ASSERT_NE(s, nullptr);
     const QSize schirm = (QSizeF(s->availableGeometry().size()) * s->devicePixelRatio()).toSize();
@@ -285,8 +298,6 @@ TEST(Hintergrundfenster, LegtErstNachDemStartAb) {
         }
         EXPECT_EQ(abgelegt(), 1) << (zeigen ? "gezeigt" : "verborgen") << ", dann geschlossen";
     }
-    QDir(ablage).removeRecursively();
-    QStandardPaths::setTestModeEnabled(false);
 }
 
 // Das Warten auf das erste Bild kehrt zurück, sobald es gemalt ist, und gemalt wird genau einmal
