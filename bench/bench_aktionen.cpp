@@ -6,6 +6,8 @@
 // Das erste Mal in einem Prozess ist das, was ein Kind erlebt (Schriften und Stil noch kalt):
 //   bench_aktionen --benchmark_min_time=0.0001 --benchmark_filter=WillkommenOk
 // misst genau einen Durchgang; mehrmals aufgerufen ergibt das die Streuung.
+// HauptfensterZeichnen und SchwerpunktZeichnen messen ein ganzes Bild der beiden Fenster, den
+// größten Teil des ersten Handgriffs, mit warmem Stil: die Untergrenze für das erste Bild.
 #include "foundation/Global.h"
 #include "foundation/testing/TestOrdner.h"
 #include "frame/SpielerListeFrm.h"
@@ -21,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
@@ -94,17 +97,23 @@ void WillkommenOk(benchmark::State& state) {
 }
 BENCHMARK(WillkommenOk)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// das Hauptfenster, wie es nach "OK" im Willkommensfenster geladen ist
+std::unique_ptr<VarkuForm> geladenesHauptfenster() {
+    entladeAlleFenster();
+    std::unique_ptr<VarkuForm> hauptfenster;
+    for (const auto& schritt : vorbereitung(hauptfenster))
+        schritt();
+    hauptfenster->Form_Load();
+    return hauptfenster;
+}
+
 // OK im Schwerpunktdialog mit gewählter Kategorie: der Dialog geht, die Spielerliste kommt zum
 // ersten Mal; gemessen bis sie gezeichnet ist.
 void SchwerpunktOk(benchmark::State& state) {
     Programmordner p;
     for (auto _ : state) {
-        entladeAlleFenster();
-        std::unique_ptr<VarkuForm> hauptfenster;
-        for (const auto& schritt : vorbereitung(hauptfenster))
-            schritt();
+        std::unique_ptr<VarkuForm> hauptfenster = geladenesHauptfenster();
         VarkuForm& form = *hauptfenster;
-        form.Form_Load();
         form.show();
         lassLaufen();
         double sekunden = 0;
@@ -129,6 +138,35 @@ void SchwerpunktOk(benchmark::State& state) {
     }
 }
 BENCHMARK(SchwerpunktOk)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Ein ganzes Bild eines Fensters, wie es nach dem Zeigen gemalt wird: sichtbar, aktiv, mit
+// warmem Stil. Das ist der größte Teil der Zeit bis zum letzten Neuzeichnen.
+void zeichneImmerWieder(benchmark::State& state, QWidget& fenster) {
+    fenster.show();
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(&fenster);
+    QT_WARNING_POP
+    lassLaufen();
+    QImage bild(fenster.size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        fenster.render(&bild);
+    fenster.hide();
+}
+
+void HauptfensterZeichnen(benchmark::State& state) {
+    Programmordner p;
+    std::unique_ptr<VarkuForm> hauptfenster = geladenesHauptfenster();
+    zeichneImmerWieder(state, *hauptfenster);
+}
+BENCHMARK(HauptfensterZeichnen)->Unit(benchmark::kMillisecond);
+
+void SchwerpunktZeichnen(benchmark::State& state) {
+    Programmordner p;
+    std::unique_ptr<VarkuForm> hauptfenster = geladenesHauptfenster();
+    zeichneImmerWieder(state, UebschwForm::instanz(hauptfenster->uebung));
+}
+BENCHMARK(SchwerpunktZeichnen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

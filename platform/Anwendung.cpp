@@ -1,5 +1,6 @@
 #include "platform/Anwendung.h"
 
+#include "platform/Aufdecken.h"
 #include "platform/Knopftasten.h"
 
 #include <cstdio>
@@ -27,6 +28,7 @@ void melde(const char* text) {
 
 Anwendung::Anwendung(int& argc, char** argv) : QApplication(argc, argv) {
     installEventFilter(new Knopftasten(this));
+    Aufdecken::richteEin(*this);
 }
 
 bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {

@@ -1,0 +1,64 @@
+#include "platform/Aufdecken.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
+#include <xcb/xcb.h>
+
+namespace varku {
+
+Aufdecken::Aufdecken(QObject* eltern) : QObject(eltern) {}
+
+bool Aufdecken::nativeEventFilter(const QByteArray& art, void* nachricht, qintptr*) {
+    if (art != "xcb_generic_event_t" || !nachricht)
+        return false;
+    const auto* e = static_cast<const xcb_generic_event_t*>(nachricht);
+    switch (e->response_type & 0x7f) {
+    case XCB_MAP_NOTIFY: {
+        // nur die Meldung an das Fenster selbst, nicht die an seine Eltern
+        const auto* m = static_cast<const xcb_map_notify_event_t*>(nachricht);
+        if (m->event == m->window)
+            m_regel.abgebildet(m->window);
+        break;
+    }
+    case XCB_UNMAP_NOTIFY:
+        m_regel.weg(static_cast<const xcb_unmap_notify_event_t*>(nachricht)->window);
+        break;
+    case XCB_DESTROY_NOTIFY:
+        m_regel.weg(static_cast<const xcb_destroy_notify_event_t*>(nachricht)->window);
+        break;
+    case XCB_EXPOSE:
+        return m_regel.exposeUeberfluessig(
+            static_cast<const xcb_expose_event_t*>(nachricht)->window);
+    default:
+        break;
+    }
+    return false;
+}
+
+bool Aufdecken::eventFilter(QObject* ziel, QEvent* ereignis) {
+    if (ereignis->type() != QEvent::Expose && ereignis->type() != QEvent::Paint)
+        return false;
+    auto* fenster = qobject_cast<QWindow*>(ziel);
+    if (!fenster || !fenster->handle())
+        return false;
+    m_regel.vonQtAufgedeckt(quint32(fenster->winId()));
+    if (ereignis->type() == QEvent::Expose) {
+        // nach dem ersten Mal liefert Qt den Rahmen aus dem eigenen Speicher
+        for (QWindow* w : QGuiApplication::topLevelWindows())
+            if (w->isVisible() && w->handle())
+                w->frameMargins();
+    }
+    return false;
+}
+
+void Aufdecken::richteEin(QCoreApplication& anwendung) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    auto* a = new Aufdecken(&anwendung);
+    anwendung.installNativeEventFilter(a);
+    anwendung.installEventFilter(a);
+}
+
+} // namespace varku
