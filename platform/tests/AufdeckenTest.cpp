@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 #include <xcb/xcb.h>
@@ -14,7 +15,15 @@ using varku::Aufdecken;
 namespace {
 
 // Ein Schritt: ein Ereignis des X-Servers oder Qts eigenes Aufdecken/Malen eines Fensters.
-enum class Art { Abgebildet, AbgebildetAnEltern, Verborgen, Zerstoert, Expose, QtAufdecken, QtMalen };
+enum class Art {
+    Abgebildet,
+    AbgebildetAnEltern,
+    Verborgen,
+    Zerstoert,
+    Expose,
+    QtAufdecken,
+    QtMalen
+};
 
 struct Schritt {
     Art art;
@@ -26,6 +35,19 @@ struct Fall {
     std::string name;
     std::vector<Schritt> schritte;
 };
+
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+// eine Meldung des Servers über ein Fenster (window), geschickt an das Fenster event
+template <typename Meldung> bool meldeAn(Aufdecken& a, quint8 art, quint32 window, quint32 event) {
+    Meldung m{};
+    m.response_type = art;
+    m.window = window;
+    m.event = event;
+    return a.nativeEventFilter("xcb_generic_event_t", &m, nullptr);
+}
 
 class AufdeckenTest : public ::testing::TestWithParam<Fall> {};
 
@@ -43,28 +65,17 @@ TEST_P(AufdeckenTest, ExposeDesServersFaelltNurWeg_SolangeQtsAufdeckenAussteht) 
         const quint32 w = id[s.fenster];
         switch (s.art) {
         case Art::Abgebildet:
-        case Art::AbgebildetAnEltern: {
-            xcb_map_notify_event_t e{};
-            e.response_type = XCB_MAP_NOTIFY;
-            e.window = w;
-            e.event = s.art == Art::Abgebildet ? w : w + 1000;
-            EXPECT_FALSE(a.nativeEventFilter("xcb_generic_event_t", &e, nullptr));
+            EXPECT_FALSE(meldeAn<xcb_map_notify_event_t>(a, XCB_MAP_NOTIFY, w, w));
             break;
-        }
-        case Art::Verborgen: {
-            xcb_unmap_notify_event_t e{};
-            e.response_type = XCB_UNMAP_NOTIFY;
-            e.window = e.event = w;
-            EXPECT_FALSE(a.nativeEventFilter("xcb_generic_event_t", &e, nullptr));
+        case Art::AbgebildetAnEltern:
+            EXPECT_FALSE(meldeAn<xcb_map_notify_event_t>(a, XCB_MAP_NOTIFY, w, w + 1000));
             break;
-        }
-        case Art::Zerstoert: {
-            xcb_destroy_notify_event_t e{};
-            e.response_type = XCB_DESTROY_NOTIFY;
-            e.window = e.event = w;
-            EXPECT_FALSE(a.nativeEventFilter("xcb_generic_event_t", &e, nullptr));
+        case Art::Verborgen:
+            EXPECT_FALSE(meldeAn<xcb_unmap_notify_event_t>(a, XCB_UNMAP_NOTIFY, w, w));
             break;
-        }
+        case Art::Zerstoert:
+            EXPECT_FALSE(meldeAn<xcb_destroy_notify_event_t>(a, XCB_DESTROY_NOTIFY, w, w));
+            break;
         case Art::Expose: {
             xcb_expose_event_t e{};
             // auch ein vom Fenstermanager geschicktes (oberstes Bit gesetzt)
@@ -92,36 +103,36 @@ TEST_P(AufdeckenTest, ExposeDesServersFaelltNurWeg_SolangeQtsAufdeckenAussteht) 
 
 INSTANTIATE_TEST_SUITE_P(
     Folgen, AufdeckenTest,
-    ::testing::Values(
-        Fall{"ohneAbbildenGiltJedesExpose", {{Art::Expose, 0}, {Art::Expose, 0}}},
-        Fall{"nachDemAbbildenBisQtAufdeckt",
-             {{Art::Abgebildet, 0},
-              {Art::Expose, 0, true},
-              {Art::Expose, 0, true},
-              {Art::QtAufdecken, 0},
-              {Art::Expose, 0}}},
-        Fall{"QtsMalenZaehltWieAufdecken",
-             {{Art::Abgebildet, 0}, {Art::QtMalen, 0}, {Art::Expose, 0}}},
-        Fall{"nurDasAbgebildeteFenster",
-             {{Art::Abgebildet, 0}, {Art::Expose, 1}, {Art::Expose, 0, true}}},
-        Fall{"jedesFensterFuerSich",
-             {{Art::Abgebildet, 0},
-              {Art::Abgebildet, 1},
-              {Art::QtAufdecken, 0},
-              {Art::Expose, 0},
-              {Art::Expose, 1, true}}},
-        Fall{"dieMeldungAnDieElternZaehltNicht", {{Art::AbgebildetAnEltern, 0}, {Art::Expose, 0}}},
-        Fall{"verborgenVorDemAufdecken",
-             {{Art::Abgebildet, 0}, {Art::Verborgen, 0}, {Art::Expose, 0}}},
-        Fall{"zerstoertVorDemAufdecken",
-             {{Art::Abgebildet, 1}, {Art::Zerstoert, 1}, {Art::Expose, 1}}},
-        Fall{"wiederAbgebildet",
-             {{Art::Abgebildet, 0},
-              {Art::QtAufdecken, 0},
-              {Art::Verborgen, 0},
-              {Art::Expose, 0},
-              {Art::Abgebildet, 0},
-              {Art::Expose, 0, true}}}),
+    ::testing::Values(Fall{"ohneAbbildenGiltJedesExpose", {{Art::Expose, 0}, {Art::Expose, 0}}},
+                      Fall{"nachDemAbbildenBisQtAufdeckt",
+                           {{Art::Abgebildet, 0},
+                            {Art::Expose, 0, true},
+                            {Art::Expose, 0, true},
+                            {Art::QtAufdecken, 0},
+                            {Art::Expose, 0}}},
+                      Fall{"QtsMalenZaehltWieAufdecken",
+                           {{Art::Abgebildet, 0}, {Art::QtMalen, 0}, {Art::Expose, 0}}},
+                      Fall{"nurDasAbgebildeteFenster",
+                           {{Art::Abgebildet, 0}, {Art::Expose, 1}, {Art::Expose, 0, true}}},
+                      Fall{"jedesFensterFuerSich",
+                           {{Art::Abgebildet, 0},
+                            {Art::Abgebildet, 1},
+                            {Art::QtAufdecken, 0},
+                            {Art::Expose, 0},
+                            {Art::Expose, 1, true}}},
+                      Fall{"dieMeldungAnDieElternZaehltNicht",
+                           {{Art::AbgebildetAnEltern, 0}, {Art::Expose, 0}}},
+                      Fall{"verborgenVorDemAufdecken",
+                           {{Art::Abgebildet, 0}, {Art::Verborgen, 0}, {Art::Expose, 0}}},
+                      Fall{"zerstoertVorDemAufdecken",
+                           {{Art::Abgebildet, 1}, {Art::Zerstoert, 1}, {Art::Expose, 1}}},
+                      Fall{"wiederAbgebildet",
+                           {{Art::Abgebildet, 0},
+                            {Art::QtAufdecken, 0},
+                            {Art::Verborgen, 0},
+                            {Art::Expose, 0},
+                            {Art::Abgebildet, 0},
+                            {Art::Expose, 0, true}}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(AufdeckenFremdes, AndereEreignisseUndArtenBleibenUnberuehrt) {
@@ -141,10 +152,7 @@ TEST(AufdeckenFremdes, AndereEreignisseUndArtenBleibenUnberuehrt) {
     EXPECT_FALSE(a.nativeEventFilter("xcb_generic_event_t", nullptr, nullptr));
     // andere Ereignisse eines abgebildeten Fensters gehen durch
     ASSERT_FALSE(a.nativeEventFilter("xcb_generic_event_t", &abgebildet, nullptr));
-    xcb_configure_notify_event_t geaendert{};
-    geaendert.response_type = XCB_CONFIGURE_NOTIFY;
-    geaendert.window = geaendert.event = w;
-    EXPECT_FALSE(a.nativeEventFilter("xcb_generic_event_t", &geaendert, nullptr));
+    EXPECT_FALSE(meldeAn<xcb_configure_notify_event_t>(a, XCB_CONFIGURE_NOTIFY, w, w));
     EXPECT_TRUE(a.regel().exposeUeberfluessig(w));
     // ein Qt-Ereignis an ein Objekt, das kein Fenster ist
     QObject kein;
