@@ -29,8 +29,7 @@ bool Aufdecken::nativeEventFilter(const QByteArray& art, void* nachricht, qintpt
         m_regel.weg(static_cast<const xcb_destroy_notify_event_t*>(nachricht)->window);
         break;
     case XCB_EXPOSE:
-        return m_regel.exposeUeberfluessig(
-            static_cast<const xcb_expose_event_t*>(nachricht)->window);
+        return m_regel.aufdeckenStehtAus(static_cast<const xcb_expose_event_t*>(nachricht)->window);
     default:
         break;
     }
@@ -43,13 +42,15 @@ bool Aufdecken::eventFilter(QObject* ziel, QEvent* ereignis) {
     auto* fenster = qobject_cast<QWindow*>(ziel);
     if (!fenster || !fenster->handle())
         return false;
-    m_regel.vonQtAufgedeckt(quint32(fenster->winId()));
     if (ereignis->type() == QEvent::Expose) {
-        // nach dem ersten Mal liefert Qt den Rahmen aus dem eigenen Speicher
+        // Die anderen eben abgebildeten Fenster fragt Qt vor ihrem ersten Aufdecken nach dem
+        // Rahmen; jetzt kommt die Antwort sofort, nach dem Bild dieses Fensters erst, wenn der
+        // Server das Bild verarbeitet hat. Danach liefert Qt den Rahmen aus dem eigenen Speicher.
         for (QWindow* w : QGuiApplication::topLevelWindows())
-            if (w->isVisible() && w->handle())
+            if (w != fenster && w->handle() && m_regel.aufdeckenStehtAus(quint32(w->winId())))
                 w->frameMargins();
     }
+    m_regel.vonQtAufgedeckt(quint32(fenster->winId()));
     return false;
 }
 

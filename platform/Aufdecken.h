@@ -17,8 +17,8 @@ namespace varku {
 //
 // Vor dem ersten Aufdecken fragt Qt ein Fenster nach seinem Rahmen, mit einer Rundfrage an den
 // Server. Kommt die erst nach dem großen Bild des vorigen Fensters an, wartet sie, bis der
-// Server das Bild verarbeitet hat. Darum werden die Rahmen aller sichtbaren Fenster schon beim
-// ersten Aufdecken erfragt (danach liegen sie bei Qt bereit).
+// Server das Bild verarbeitet hat. Darum werden die Rahmen der Fenster, die noch auf ihr
+// Aufdecken warten, schon beim Aufdecken des ersten erfragt.
 class Aufdecken : public QObject, public QAbstractNativeEventFilter {
 public:
     // Die Regel für die Expose-Ereignisse des Servers, ohne Qt und X11.
@@ -28,7 +28,7 @@ public:
         void weg(quint32 fenster) { m_offen.remove(fenster); }
         // Qt hat das Fenster aufgedeckt (oder aufgegeben): was der Server danach meldet, gilt.
         void vonQtAufgedeckt(quint32 fenster) { m_offen.remove(fenster); }
-        bool exposeUeberfluessig(quint32 fenster) const { return m_offen.contains(fenster); }
+        bool aufdeckenStehtAus(quint32 fenster) const { return m_offen.contains(fenster); }
 
     private:
         QSet<quint32> m_offen; // abgebildet, Qts eigenes Aufdecken steht noch aus

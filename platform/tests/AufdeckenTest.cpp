@@ -153,12 +153,12 @@ TEST(AufdeckenFremdes, AndereEreignisseUndArtenBleibenUnberuehrt) {
     // andere Ereignisse eines abgebildeten Fensters gehen durch
     ASSERT_FALSE(a.nativeEventFilter("xcb_generic_event_t", &abgebildet, nullptr));
     EXPECT_FALSE(meldeAn<xcb_configure_notify_event_t>(a, XCB_CONFIGURE_NOTIFY, w, w));
-    EXPECT_TRUE(a.regel().exposeUeberfluessig(w));
+    EXPECT_TRUE(a.regel().aufdeckenStehtAus(w));
     // ein Qt-Ereignis an ein Objekt, das kein Fenster ist
     QObject kein;
     QExposeEvent e{QRegion(0, 0, 5, 5)};
     EXPECT_FALSE(a.eventFilter(&kein, &e));
-    EXPECT_TRUE(a.regel().exposeUeberfluessig(w));
+    EXPECT_TRUE(a.regel().aufdeckenStehtAus(w));
 }
 
 } // namespace
