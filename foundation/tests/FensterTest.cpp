@@ -1,3 +1,4 @@
+#include "foundation/Anzeigen.h"
 #include "foundation/DateiInfoFrm.h"
 #include "foundation/EndeFrm.h"
 #include "foundation/MeldungsLayout.h"
@@ -7,6 +8,7 @@
 #include "platform/EchteModalAnzeige.h"
 #include "platform/testing/TestDienste.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -295,5 +297,47 @@ TEST_F(FensterFixture, LangeMeldungBleibtImBildschirm) {
         EXPECT_EQ(rollt, fall.rollt) << fall.name;
         EXPECT_EQ(f.Meldung->text(), alsAnzeigeText(fall.text)) << fall.name;
         MldFenster::entlade();
+    }
+}
+
+// Die Ziffernfelder malen ihren Grund selbst; sie sehen aus wie mit dem Stilblatt
+// "background: #1d2530; color: …; border-radius: 4px", Punkt für Punkt, auf hellem Grund.
+TEST(Ziffernanzeige, SiehtAusWieMitStilblatt) {
+    struct Fall {
+        QString ziffern;
+        QColor farbe;
+        QSize groesse; // 0: wie entworfen
+    };
+    const Fall faelle[] = {
+        {QStringLiteral("0123"), QColor(0x6b, 0x74, 0x80), {}},
+        {QStringLiteral("9 8"), QColor(255, 220, 0), {}},
+        {QStringLiteral("4567"), QColor(200, 30, 30), {60, 90}},
+        {QStringLiteral("1"), QColor(255, 255, 255), {7, 30}}, // zu schmal für runde Ecken
+    };
+    for (const Fall& f : faelle) {
+        QWidget eltern;
+        eltern.setStyleSheet(QString()); // kein Stilblatt von außen
+        Ziffernanzeige anzeige(QStringLiteral("z"), 4, false, &eltern);
+        anzeige.setzeFarbe(f.farbe);
+        anzeige.zeige(f.ziffern);
+        for (QLabel* feld : anzeige.felder()) {
+            if (!f.groesse.isEmpty())
+                feld->resize(f.groesse);
+            QLabel vorbild(feld->text());
+            vorbild.setFont(feld->font());
+            vorbild.setAlignment(feld->alignment());
+            vorbild.resize(feld->size());
+            vorbild.setStyleSheet(
+                QStringLiteral("background: #1d2530; color: %1; border-radius: 4px;")
+                    .arg(f.farbe.name()));
+            QImage soll(feld->size(), QImage::Format_RGB32),
+                ist(feld->size(), QImage::Format_RGB32);
+            soll.fill(QColor(236, 244, 252));
+            ist.fill(QColor(236, 244, 252));
+            vorbild.render(&soll, {}, {}, QWidget::DrawChildren);
+            feld->render(&ist, {}, {}, QWidget::DrawChildren);
+            EXPECT_EQ(ist, soll) << qPrintable(feld->objectName()) << " " << qPrintable(f.ziffern)
+                                 << " " << feld->width() << "x" << feld->height();
+        }
     }
 }
