@@ -12,11 +12,13 @@
 #include "frame/WillkommenFrm.h"
 #include "platform/Dienste.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QDir>
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -52,8 +54,16 @@ void nachDemErstenBild(QWidget& fenster, std::function<void()> tu) {
 // beschrieben: das erste Zeichnen auf dem Bildschirm muss ihn dann nicht erst Seite für Seite
 // vom System holen (bei einem großen Fenster mehrere Millisekunden).
 void zeichneVor(QWidget& fenster) {
+    // gezeichnet wie ein aktives Fenster: der Stil legt sein Vorrätiges nach dem Zustand ab,
+    // und gleich nach dem Zeigen ist das Fenster aktiv
     QImage bild(fenster.size(), QImage::Format_ARGB32_Premultiplied);
+    const QPointer<QWidget> vorher = QApplication::activeWindow();
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(&fenster);
     fenster.render(&bild);
+    QApplication::setActiveWindow(vorher);
+    QT_WARNING_POP
     fenster.winId();
     QBackingStore* speicher = fenster.backingStore();
     if (!speicher)
