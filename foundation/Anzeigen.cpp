@@ -68,26 +68,7 @@ namespace {
 
 constexpr QRgb ziffernGrund = 0x1d2530;
 
-// Ein Ziffernfeld: dunkler Grund mit runden Ecken (4 Pixel), die Ziffer in seiner Farbe. Es
-// malt den Grund selbst, so wie ein Stilblatt "background; border-radius: 4px" ihn malt, nur
-// ohne dessen Kosten bei jedem Bild.
-class Ziffernfeld : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        {
-            QPainter p(this);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.fillPath(ziffernfeldUmriss(rect()), QColor(ziffernGrund));
-        }
-        QLabel::paintEvent(e);
-    }
-};
-
-} // namespace
-
+// der Umriss eines Ziffernfelds: das Rechteck mit runden Ecken
 QPainterPath ziffernfeldUmriss(const QRect& feld) {
     // der Umriss eines Rahmens der Breite 0 mit gleichen Ecken, Bogen für Bogen
     const QRectF r(feld);
@@ -110,6 +91,26 @@ QPainterPath ziffernfeldUmriss(const QRect& feld) {
     umriss.closeSubpath();
     return umriss;
 }
+
+// Ein Ziffernfeld: dunkler Grund mit runden Ecken (4 Pixel), die Ziffer in seiner Farbe. Es
+// malt den Grund selbst, so wie ein Stilblatt "background; border-radius: 4px" ihn malt, nur
+// ohne dessen Kosten bei jedem Bild.
+class Ziffernfeld : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        {
+            QPainter p(this);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.fillPath(ziffernfeldUmriss(rect()), QColor(ziffernGrund));
+        }
+        QLabel::paintEvent(e);
+    }
+};
+
+} // namespace
 
 Ziffernanzeige::Ziffernanzeige(const QString& name, int stellen, bool komma, QWidget* eltern)
     : QWidget(eltern), m_farbe(QColor(0x6b, 0x74, 0x80)) {

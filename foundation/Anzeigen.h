@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -31,9 +30,6 @@ private:
     int m_groesse;
     Lampenzustand m_zustand = Lampenzustand::Aus;
 };
-
-// der Umriss eines Ziffernfelds: das Rechteck mit runden Ecken
-QPainterPath ziffernfeldUmriss(const QRect& feld);
 
 // Eine Reihe einzelner Ziffernfelder, gelb auf dunklem Grund; mit Komma steht eines zwischen
 // den mittleren Ziffern. Die Felder heißen <name><k>.

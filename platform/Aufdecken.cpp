@@ -23,10 +23,10 @@ bool Aufdecken::nativeEventFilter(const QByteArray& art, void* nachricht, qintpt
         break;
     }
     case XCB_UNMAP_NOTIFY:
-        m_regel.weg(static_cast<const xcb_unmap_notify_event_t*>(nachricht)->window);
+        m_regel.erledigt(static_cast<const xcb_unmap_notify_event_t*>(nachricht)->window);
         break;
     case XCB_DESTROY_NOTIFY:
-        m_regel.weg(static_cast<const xcb_destroy_notify_event_t*>(nachricht)->window);
+        m_regel.erledigt(static_cast<const xcb_destroy_notify_event_t*>(nachricht)->window);
         break;
     case XCB_EXPOSE:
         return m_regel.aufdeckenStehtAus(static_cast<const xcb_expose_event_t*>(nachricht)->window);
@@ -50,7 +50,7 @@ bool Aufdecken::eventFilter(QObject* ziel, QEvent* ereignis) {
             if (w != fenster && w->handle() && m_regel.aufdeckenStehtAus(quint32(w->winId())))
                 w->frameMargins();
     }
-    m_regel.vonQtAufgedeckt(quint32(fenster->winId()));
+    m_regel.erledigt(quint32(fenster->winId()));
     return false;
 }
 

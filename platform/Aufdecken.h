@@ -21,13 +21,12 @@ namespace varku {
 // Aufdecken warten, schon beim Aufdecken des ersten erfragt.
 class Aufdecken : public QObject, public QAbstractNativeEventFilter {
 public:
-    // Die Regel für die Expose-Ereignisse des Servers, ohne Qt und X11.
+    // Die Regel für die Expose-Ereignisse des Servers, ohne Fenstersystem.
     class Regel {
     public:
         void abgebildet(quint32 fenster) { m_offen.insert(fenster); }
-        void weg(quint32 fenster) { m_offen.remove(fenster); }
-        // Qt hat das Fenster aufgedeckt (oder aufgegeben): was der Server danach meldet, gilt.
-        void vonQtAufgedeckt(quint32 fenster) { m_offen.remove(fenster); }
+        // verborgen, zerstört oder von Qt aufgedeckt: was der Server danach meldet, gilt
+        void erledigt(quint32 fenster) { m_offen.remove(fenster); }
         bool aufdeckenStehtAus(quint32 fenster) const { return m_offen.contains(fenster); }
 
     private:
