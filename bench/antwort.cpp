@@ -4,13 +4,20 @@
 // Tastendruck bis zum letzten Neuzeichnen. Striche bis 3 Pixel Breite (der blinkende
 // Schreibstrich) zählen nicht.
 //
-//   antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] TASTE
+// Vorher drückt es einmal die Umschalttaste und wartet die Ruhezeit ab. Die erste Taste der
+// XTest-Tastatur ist für das Programm ein Wechsel der Tastatur: Qt liest dann die ganze
+// Tastenbelegung neu vom Server (gut zwanzig Rundfragen, etwa 2 ms). Eine echte Tastatur
+// wechselt nicht vor jeder Taste; gemessen wird die Antwort auf eine Taste der Tastatur, die
+// schon in Gebrauch ist. -k lässt das Vorwärmen weg.
+//
+//   antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] [-k] TASTE
 //
 // TASTE ist ein X-Tastenname (Return, Escape, Down, a). Ausgabe, eine Zeile: "antwort_ms=…
 // bilder=…"; Ende 0, wenn gezeichnet wurde, sonst 1.
 #include "bench/XMessung.h"
 
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 
@@ -27,7 +34,7 @@ using varku::messung::ueberseheFehler;
 namespace {
 
 int gebrauch() {
-    std::fprintf(stderr, "Aufruf: antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] TASTE\n");
+    std::fprintf(stderr, "Aufruf: antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] [-k] TASTE\n");
     return 2;
 }
 
@@ -76,6 +83,7 @@ int main(int argc, char** argv) {
     std::string titel;
     double ruheMs = 400;
     double frist = 20;
+    bool vorwaermen = true;
     int i = 1;
     for (; i < argc && argv[i][0] == '-'; ++i) {
         const std::string a = argv[i];
@@ -85,6 +93,8 @@ int main(int argc, char** argv) {
             ruheMs = std::atof(argv[++i]);
         else if (a == "-t" && i + 1 < argc)
             frist = std::atof(argv[++i]);
+        else if (a == "-k")
+            vorwaermen = false;
         else
             return gebrauch();
     }
@@ -155,6 +165,15 @@ int main(int argc, char** argv) {
     // erst wenn alles steht: die Handlung beginnt auf einem ruhigen Bildschirm
     XSync(dpy, False);
     sammle(ende, ruheMs, nullptr);
+    if (vorwaermen) {
+        const KeyCode umschalt = XKeysymToKeycode(dpy, XK_Shift_L);
+        if (umschalt) {
+            XTestFakeKeyEvent(dpy, umschalt, True, CurrentTime);
+            XTestFakeKeyEvent(dpy, umschalt, False, CurrentTime);
+            XSync(dpy, False);
+            sammle(ende, ruheMs, nullptr);
+        }
+    }
 
     const double start = jetztMs();
     XTestFakeKeyEvent(dpy, taste, True, CurrentTime);

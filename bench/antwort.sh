@@ -5,23 +5,26 @@
 # eigenen Programmordner auf einem eigenen Xvfb; gedruckt werden Median, kleinster und größter
 # Wert.
 #
-#   bench/antwort.sh [-b BAUORDNER] [-n LÄUFE] [-m]
+#   bench/antwort.sh [-b BAUORDNER] [-n LÄUFE] [-m] [-k]
 #
-# -m misst mit Fensterverwaltung (openbox). Ist pulseaudio da, bekommt jeder Lauf einen
-# stummen Tonausgang, damit der Hinweis "keine Tonausgabe" nicht mitgemessen wird; sonst ist
-# der Ton in den Einstellungen aus.
+# -m misst mit Fensterverwaltung (openbox). -k misst ohne die Umschalttaste vorweg, die die
+# XTest-Tastatur zur Tastatur in Gebrauch macht (siehe bench/antwort.cpp). Ist pulseaudio da,
+# bekommt jeder Lauf einen stummen Tonausgang, damit der Hinweis "keine Tonausgabe" nicht
+# mitgemessen wird; sonst ist der Ton in den Einstellungen aus.
 set -euo pipefail
 
 bau=build
 laeufe=15
 verwaltung=0
-while getopts "b:n:mh" opt; do
+vorweg=()
+while getopts "b:n:mkh" opt; do
     case $opt in
     b) bau=$OPTARG ;;
     n) laeufe=$OPTARG ;;
     m) verwaltung=1 ;;
+    k) vorweg=(-k) ;;
     *)
-        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
     esac
@@ -73,14 +76,14 @@ lauf() {
     rm -f "$ordner"/User/*
     "$ordner/Varku" >/dev/null 2>&1 &
     local varku=$!
-    "$messer" -t 30 -w Willkommen Return | sed 's/^/willkommen_/' >>"$arbeit/werte"
+    "$messer" "${vorweg[@]}" -t 30 -w Willkommen Return | sed 's/^/willkommen_/' >>"$arbeit/werte"
     # eine Kategorie wählen: der Schwerpunktdialog steht mittig, die Liste oben links darin
     xdotool search --sync --name "Übungsschwerpunkt" >/dev/null
     local fenster x y
     fenster=$(xdotool search --name "Übungsschwerpunkt" | head -1)
     eval "$(xdotool getwindowgeometry --shell "$fenster" | sed 's/^/local /')"
     xdotool mousemove $((X + 60)) $((Y + 120)) click 1
-    "$messer" -t 30 -w "VARKU - Übungsschwerpunkt" Return | sed 's/^/schwerpunkt_/' >>"$arbeit/werte"
+    "$messer" "${vorweg[@]}" -t 30 -w "VARKU - Übungsschwerpunkt" Return | sed 's/^/schwerpunkt_/' >>"$arbeit/werte"
     kill "$varku" 2>/dev/null
     wait "$varku" 2>/dev/null || true
 }
