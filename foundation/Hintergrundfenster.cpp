@@ -3,6 +3,7 @@
 #include "foundation/Dateisuche.h"
 #include "foundation/Global.h"
 #include "foundation/Hintergrundbild.h"
+#include "platform/Aufdecken.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -67,6 +68,10 @@ void Hintergrundfenster::warteAufErstesBild() {
     connect(this, &Hintergrundfenster::gemalt, &schleife, &QEventLoop::quit);
     QTimer::singleShot(hoechstensMs, &schleife, &QEventLoop::quit);
     schleife.exec(QEventLoop::ExcludeUserInputEvents);
+    // Gemalt und abgeschickt ist das Bild jetzt; auf dem Schirm erst, wenn der Fensterserver es
+    // übernommen hat. Was danach kommt, rechnet viel und nähme ihm sonst den Prozessor.
+    if (m_gemalt)
+        Aufdecken::warteAufDenServer();
 }
 
 void Hintergrundfenster::paintEvent(QPaintEvent* e) {

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
+#include <cstdlib>
 #include <xcb/xcb.h>
 
 namespace varku {
@@ -60,6 +61,17 @@ void Aufdecken::richteEin(QCoreApplication& anwendung) {
     auto* a = new Aufdecken(&anwendung);
     anwendung.installNativeEventFilter(a);
     anwendung.installEventFilter(a);
+}
+
+void Aufdecken::warteAufDenServer() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return;
+    // eine Frage mit Antwort: der Server beantwortet sie erst nach allem, was vor ihr kam
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 } // namespace varku

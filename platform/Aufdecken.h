@@ -45,6 +45,10 @@ public:
     // für jede Anwendung unter X11 einmal eingerichtet
     static void richteEin(QCoreApplication& anwendung);
 
+    // Kehrt zurück, wenn der X-Server alles bisher Gesendete bearbeitet hat, etwa das eben
+    // übertragene erste Bild eines Fensters; unter anderen Fenstersystemen sofort.
+    static void warteAufDenServer();
+
 private:
     Regel m_regel;
 };
