@@ -17,9 +17,9 @@
 #include "bench/XMessung.h"
 
 #include <X11/Xlib.h>
-#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
+#include <X11/keysym.h>
 
 #include <cstdio>
 #include <cstdlib>
