@@ -83,6 +83,10 @@ int fuehreAus(const std::function<int()>& hauptprogramm) {
     return nachFehler ? 1 : ergebnis;
 }
 
+void zeigeOhneTonHinweis() {
+    zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));
+}
+
 int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptprogramm) {
     Anwendung app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -90,9 +94,7 @@ int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptpr
     QApplication::setFont(schrift);
     dienste::setzeEchteDienste();
     app.installEventFilter(new NachDemErstenBild);
-    setzeOhneTonHinweis([] {
-        zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));
-    });
+    setzeOhneTonHinweis(&zeigeOhneTonHinweis);
     ProgPfad = QCoreApplication::applicationDirPath();
     return fuehreAus(hauptprogramm);
 }

@@ -13,6 +13,10 @@ int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptpr
 // Schleifen verlassen, kein Fenster öffnet sich mehr, das Aufräumen läuft und das Ergebnis ist 1.
 int fuehreAus(const std::function<int()>& hauptprogramm);
 
+// Der Hinweis, dass dieser Rechner keine Tonausgabe hat; fuehreProgrammAus lässt ihn beim ersten
+// stummen Klang zeigen.
+void zeigeOhneTonHinweis();
+
 // Was nach einem Laufzeitfehler aufzuräumen ist (das reguläre Ende räumt selbst auf); es läuft
 // einmal, nachdem die Fenster abgebaut sind.
 void setzeAufraeumen(std::function<void()> aufraeumen);

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace varku {
 
@@ -32,6 +33,9 @@ int spielAblauf(const QString& kommandozeile, const Spielkonfiguration& k,
     hintergrund.warteAufErstesBild();
     tonmodul::ladeImHintergrund();
     ladeSoundIni();
+    // Ohne Tonausgabe bleibt schon ein Klang beim Bauen stumm. Der Hinweis darauf kommt über dem
+    // fertigen Spielfenster, aus der Schleife, die es zeigt, und hält das Bauen nicht an.
+    setzeOhneTonHinweis([] { QTimer::singleShot(0, qApp, &zeigeOhneTonHinweis); });
     UebNr = p.daten.UebNr;
     setzeHilfeKontext();
     std::unique_ptr<Spielfenster> fenster = fabrik(k, p.daten);

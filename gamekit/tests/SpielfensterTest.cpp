@@ -14,6 +14,7 @@
 #include "platform/testing/TestDienste.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,7 @@ struct Rahmen : ::testing::Test {
         spiel.reset();
         entladeAlleFenster();
         initSoundTabelle();
+        setzeOhneTonHinweis({});
     }
     void starte(const QString& zeile, const QByteArray& einstellungen,
                 const QByteArray& spiele = "[Spiele]\nMaximaleSpielDauer=5\n") {
@@ -246,4 +248,37 @@ TEST_F(Rahmen, AbgewiesenOderOhneWoerter) {
         << text.toStdString();
     EXPECT_EQ(ordner.lies("Varku.ini"), ini);
     EXPECT_FALSE(ordner.gibt("User/Meister.sqlite"));
+}
+
+// Ohne Tonausgabe bleibt der Startklang stumm. Der Hinweis darauf kommt über dem fertigen
+// Spielfenster; davor hielte er das Bauen an, und nach seinem OK stünde erst das Fenster auf.
+TEST_F(Rahmen, HinweisOhneTonUeberDemSpielfenster) {
+    ordner.schreibe("Varku.ini", "[Testspiel]\nTonEinschalten=1\n[Sound]\nProgrammStart=Start\n");
+    d.sound.ohneAusgabe = true;
+    Spielkonfiguration k = Testspiel::konfiguration();
+    k.startKlangBeimStart = true;
+    const auto fabrik = [](const Spielkonfiguration& k, const Spielstartdaten& s) {
+        return std::unique_ptr<Spielfenster>(new Testspiel(k, s));
+    };
+    QStringList reihe; // die modal gezeigten Fenster, wie sie kamen
+    QString text;
+    const auto fenster = [&](QWidget& w) {
+        if (auto* m = dynamic_cast<MldFenster*>(&w)) {
+            reihe << "Meldung";
+            text = w.windowTitle() + ": " + m->Meldung->text();
+            klicke(w, "Btn1");
+        } else {
+            reihe << "Spiel";
+            QCoreApplication::sendPostedEvents(); // die Schleife des Spielfensters läuft
+        }
+    };
+    d.anzeige.dann(fenster);
+    d.anzeige.dann(fenster);
+    EXPECT_EQ(spielAblauf(anna, k, fabrik), 0);
+    EXPECT_EQ(reihe, QStringList({"Spiel", "Meldung"}));
+    EXPECT_TRUE(d.sound.befehle.contains("spiele " + ordner.pfad("Sound/Start.WAV")))
+        << d.sound.befehle.join(" | ").toStdString();
+    EXPECT_TRUE(text.startsWith("Info: Auf diesem Computer ist keine Tonausgabe eingerichtet."))
+        << text.toStdString();
+    EXPECT_TRUE(d.anzeige.skripteVerbraucht());
 }
