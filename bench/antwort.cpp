@@ -4,6 +4,10 @@
 // Tastendruck bis zum letzten Neuzeichnen. Striche bis 3 Pixel Breite (der blinkende
 // Schreibstrich) zählen nicht.
 //
+// Jedes Fenster meldet sich, sobald in ihm wieder gezeichnet wird (wie bei einem Compositor),
+// nicht mit jedem einzelnen Rechteck: das hielte den Server bei jedem Strich auf, den eine
+// Fensterverwaltung an ihre Rahmen malt, und machte die Messung selbst langsam.
+//
 // Vorher drückt es einmal die Umschalttaste und wartet die Ruhezeit ab. Die erste Taste der
 // XTest-Tastatur ist für das Programm ein Wechsel der Tastatur: Qt liest dann die ganze
 // Tastenbelegung neu vom Server (gut zwanzig Rundfragen, etwa 2 ms). Eine echte Tastatur
@@ -64,7 +68,7 @@ Window meldeAn(Display* dpy, Window wurzel, const std::string& titel) {
     if (!XQueryTree(dpy, wurzel, &w0, &w1, &kinder, &anzahl))
         return 0;
     for (unsigned int k = 0; k < anzahl; ++k) {
-        XDamageCreate(dpy, kinder[k], XDamageReportRawRectangles);
+        XDamageCreate(dpy, kinder[k], XDamageReportNonEmpty);
         XWindowAttributes a{};
         if (!titel.empty() && XGetWindowAttributes(dpy, kinder[k], &a) &&
             a.map_state == IsViewable && titelVon(dpy, kinder[k]) == titel)
@@ -131,11 +135,13 @@ int main(int argc, char** argv) {
                 XEvent e;
                 XNextEvent(dpy, &e);
                 if (e.type == CreateNotify) {
-                    XDamageCreate(dpy, e.xcreatewindow.window, XDamageReportRawRectangles);
+                    XDamageCreate(dpy, e.xcreatewindow.window, XDamageReportNonEmpty);
                     XSelectInput(dpy, e.xcreatewindow.window, SubstructureNotifyMask);
                     XFlush(dpy);
                 } else if (e.type == damageEreignis + XDamageNotify) {
                     const auto* d = reinterpret_cast<const XDamageNotifyEvent*>(&e);
+                    // geleert: das nächste Zeichnen meldet sich wieder
+                    XDamageSubtract(dpy, d->damage, None, None);
                     if (d->area.width > 3) {
                         letztes = seit = jetztMs();
                         if (bilder)
