@@ -70,25 +70,14 @@ constexpr QRgb ziffernGrund = 0x1d2530;
 
 // der Umriss eines Ziffernfelds: das Rechteck mit runden Ecken
 QPainterPath ziffernfeldUmriss(const QRect& feld) {
-    // der Umriss eines Rahmens der Breite 0 mit gleichen Ecken, Bogen für Bogen
     const QRectF r(feld);
+    constexpr qreal rx = 4, ry = 4;
     QPainterPath umriss;
     // zu klein für die Ecken: eckig
-    constexpr qreal rx = 4, ry = 4;
-    if (r.width() < 2 * rx || r.height() < 2 * ry) {
+    if (r.width() < 2 * rx || r.height() < 2 * ry)
         umriss.addRect(r);
-        return umriss;
-    }
-    umriss.moveTo(r.x() + rx, r.y());
-    umriss.lineTo(r.right() - rx, r.y());
-    umriss.arcTo(r.right() - 2 * rx, r.y(), 2 * rx, 2 * ry, 90, -90);
-    umriss.lineTo(r.right(), r.bottom() - ry);
-    umriss.arcTo(r.right() - 2 * rx, r.bottom() - 2 * ry, 2 * rx, 2 * ry, 0, -90);
-    umriss.lineTo(r.x() + rx, r.bottom());
-    umriss.arcTo(r.x(), r.bottom() - 2 * ry, 2 * rx, 2 * ry, 270, -90);
-    umriss.lineTo(r.x(), r.y() + ry);
-    umriss.arcTo(r.x(), r.y(), 2 * rx, 2 * ry, 180, -90);
-    umriss.closeSubpath();
+    else
+        umriss.addRoundedRect(r, rx, ry);
     return umriss;
 }
 
