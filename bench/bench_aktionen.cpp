@@ -9,6 +9,7 @@
 // HauptfensterZeichnen und SchwerpunktZeichnen messen ein ganzes Bild der beiden Fenster, den
 // größten Teil des ersten Handgriffs, mit warmem Stil: die Untergrenze für das erste Bild.
 #include "foundation/Global.h"
+#include "foundation/Programmstart.h"
 #include "foundation/testing/TestOrdner.h"
 #include "frame/SpielerListeFrm.h"
 #include "frame/StartModul.h"
@@ -175,6 +176,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(QFont(QStringLiteral("Andika"), 11));
+    malMitEinemHelfer(); // wie das Programm nach seinem ersten Bild
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -39,12 +39,7 @@ void raeumeAufNachFehler() {
 // Lädt das Tonmodul im Hintergrund, sobald das erste Fenster gezeichnet ist: bis dahin gehört
 // die Zeit dem ersten Bild, danach wartet das Programm meist auf den Benutzer, und der erste Klang
 // ist sofort da.
-//
-// Von da an malt Qt mit nur einem Helferfaden. Große Flächen teilt es beim Malen in Streifen,
-// gibt sie den Fäden seines allgemeinen Vorrats und wartet, bis alle fertig sind. Bei Fenstern
-// dieser Größe kostet das Wecken und Warten mehr, als das Teilen spart: mit einem Faden stehen
-// Hauptfenster und Schwerpunktdialog nach "OK" im Mittel 2 ms früher. Das erste Bild malt noch
-// mit allen Fäden, denn sein Hintergrund ist bildschirmgroß.
+// Von da an malt Qt mit nur einem Helfer; das erste Bild, bildschirmgroß, noch mit allen.
 class NachDemErstenBild : public QObject {
 public:
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -53,7 +48,7 @@ public:
             QCoreApplication::instance()->removeEventFilter(this);
             // erst, wenn das Bild auf dem Schirm ist
             QTimer::singleShot(0, [] {
-                QThreadPool::globalInstance()->setMaxThreadCount(1);
+                malMitEinemHelfer();
                 tonmodul::ladeImHintergrund();
             });
             deleteLater();
@@ -91,6 +86,14 @@ int fuehreAus(const std::function<int()>& hauptprogramm) {
     Anwendung::setzeBehandlung({});
     Anwendung::setzeEndeZurueck();
     return nachFehler ? 1 : ergebnis;
+}
+
+// Große Flächen teilt Qt beim Malen in Streifen, gibt sie den Fäden seines allgemeinen Vorrats
+// und wartet, bis alle fertig sind. Bei Fenstern dieser Größe kostet das Wecken und Warten mehr,
+// als das Teilen spart: mit einem Faden stehen Hauptfenster und Schwerpunktdialog nach "OK" im
+// Mittel 1 bis 2 ms früher.
+void malMitEinemHelfer() {
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
 }
 
 void zeigeOhneTonHinweis() {

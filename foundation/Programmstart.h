@@ -17,6 +17,10 @@ int fuehreAus(const std::function<int()>& hauptprogramm);
 // stummen Klang zeigen.
 void zeigeOhneTonHinweis();
 
+// Qt malt große Flächen von hier an mit nur einem Helferfaden (siehe Programmstart.cpp);
+// fuehreProgrammAus ruft es nach dem ersten Bild.
+void malMitEinemHelfer();
+
 // Was nach einem Laufzeitfehler aufzuräumen ist (das reguläre Ende räumt selbst auf); es läuft
 // einmal, nachdem die Fenster abgebaut sind.
 void setzeAufraeumen(std::function<void()> aufraeumen);
