@@ -180,5 +180,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // die Fenster, die bis zum Ende leben, gehen vor der Anwendung (sonst stürzt das Ende ab)
+    entladeAlleFenster();
     return 0;
 }
