@@ -143,10 +143,17 @@ int Main() {
     if (!hauptfenster)
         hauptfenster = std::make_unique<VarkuForm>(VarkuForm::OhneLaden{});
     {
-        // Abgebaut wird es erst, wenn das Hauptfenster steht: das Abbauen wartet auf das
-        // Fenstersystem und hielte den Schritt zum Hauptfenster auf.
+        // Nach "OK" steht es noch, bis das Hauptfenster sein erstes Bild hat: so folgt ein
+        // Fenster dem anderen, ohne dass dazwischen der Hintergrund durchscheint. Abgebaut wird
+        // es erst später: das Abbauen wartet auf das Fenstersystem und hielte den Schritt zum
+        // Hauptfenster auf.
         auto* willkommen = new WillkommenFrm;
         anzeige.zeigeModal(*willkommen);
+        const QPointer<WillkommenFrm> wache(willkommen);
+        nachDemErstenBild(*hauptfenster, [wache] {
+            if (wache)
+                wache->hide();
+        });
         QTimer::singleShot(1000, willkommen, &QObject::deleteLater);
     }
     hauptfenster->Form_Load();

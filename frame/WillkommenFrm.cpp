@@ -3,7 +3,9 @@
 #include "foundation/Bilder.h"
 #include "foundation/Hilfe.h"
 #include "foundation/HilfeKontext.h"
+#include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
+#include "platform/ModalAnzeige.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,8 +65,12 @@ void WillkommenFrm::HilfeBtn_Click() {
     oeffneHilfe(QStringLiteral("Varku.chm"), HilfeEngine::Kontext, 2001);
 }
 
+// Das Fenster bleibt stehen, bis das Hauptfenster über ihm gezeichnet ist (verborgen wird es
+// beim Start); sonst schiene dazwischen der Hintergrund durch. Bedient wird es nicht mehr: es
+// zeichnet sich auch nicht neu, wenn es nicht mehr aktiv ist.
 void WillkommenFrm::okBtn_Click() {
-    hide();
+    setUpdatesEnabled(false);
+    dienste::anzeige().entlasse(*this);
 }
 
 } // namespace varku

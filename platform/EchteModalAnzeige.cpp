@@ -18,31 +18,50 @@ namespace {
 
 // wo das Programm das Fenster zuletzt verborgen hat (Lage mit Rand)
 constexpr const char* lageName = "varkuLetzteLage";
+// gesetzt, solange ein entlassenes Fenster noch steht
+constexpr const char* entlassenName = "varkuEntlassen";
 
-// Beendet die Schleife, wenn das Programm das Fenster verbirgt oder schließt. Minimieren
-// schickt auch ein Hide, verbirgt es aber nicht: das Fenster bleibt offen.
+QEvent::Type entlassenArt() {
+    static const auto art = QEvent::Type(QEvent::registerEventType());
+    return art;
+}
+
+// Beendet die Schleife, wenn das Programm das Fenster verbirgt, schließt oder entlässt.
+// Minimieren schickt auch ein Hide, verbirgt es aber nicht: das Fenster bleibt offen.
 class VerbergenFilter : public QObject {
 public:
     VerbergenFilter(QWidget& fenster, QEventLoop& schleife)
         : m_fenster(fenster), m_schleife(schleife) {}
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == &m_fenster && e->type() == QEvent::Hide && m_fenster.isHidden()) {
-            m_fenster.setProperty(lageName, m_fenster.pos());
-            // Ab jetzt zeigt WA_Moved, ob das Programm das Fenster selbst verschoben hat.
-            m_fenster.setAttribute(Qt::WA_Moved, false);
-            m_schleife.quit();
+        if (o != &m_fenster)
+            return false;
+        if (e->type() == QEvent::Hide && m_fenster.isHidden()) {
+            beende();
+        } else if (e->type() == entlassenArt()) {
+            m_fenster.setProperty(entlassenName, true);
+            // sperrt nichts mehr (Qt behält es bis zum Abbauen in seiner Liste, ohne Sperre)
+            m_fenster.setWindowModality(Qt::NonModal);
+            beende();
+            return true;
         }
         return false;
     }
 
 private:
+    void beende() {
+        m_fenster.setProperty(lageName, m_fenster.pos());
+        // Ab jetzt zeigt WA_Moved, ob das Programm das Fenster selbst verschoben hat.
+        m_fenster.setAttribute(Qt::WA_Moved, false);
+        m_schleife.quit();
+    }
+
     QWidget& m_fenster;
     QEventLoop& m_schleife;
 };
 
 bool istNutzbar(const QWidget* w, const QWidget& fenster) {
     return w && w != &fenster && w->isVisible() && w->windowType() != Qt::Popup &&
-           w->windowType() != Qt::ToolTip;
+           w->windowType() != Qt::ToolTip && !w->property(entlassenName).toBool();
 }
 
 // Das Fenster, das dieses öffnet: sein Elternfenster, sonst das oberste modale (nur dieses nimmt
@@ -101,6 +120,7 @@ void EchteModalAnzeige::zeigeModal(QWidget& fenster) {
         haltImBildschirm(fenster);
     const bool halten = lageGesetzt || qobject_cast<QDialog*>(&fenster);
 
+    fenster.setProperty(entlassenName, QVariant());
     QPointer<QWidget> w(&fenster);
     QEventLoop schleife;
     VerbergenFilter filter(fenster, schleife);
@@ -127,6 +147,12 @@ void EchteModalAnzeige::zeigeModal(QWidget& fenster) {
     // Die Tastatur geht an das öffnende Fenster zurück, auch ohne Fenstermanager.
     if (oeffner && oeffner->isVisible() && !oeffner->isMinimized() && !Anwendung::endet())
         oeffner->activateWindow();
+}
+
+void EchteModalAnzeige::entlasse(QWidget& fenster) {
+    // nur ein Fenster in der modalen Schleife hört darauf
+    QEvent e(entlassenArt());
+    QCoreApplication::sendEvent(&fenster, &e);
 }
 
 void EchteModalAnzeige::zeige(QWidget& fenster) {

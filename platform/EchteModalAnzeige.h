@@ -12,6 +12,7 @@ namespace varku {
 class EchteModalAnzeige : public ModalAnzeige {
 public:
     void zeigeModal(QWidget& fenster) override;
+    void entlasse(QWidget& fenster) override;
     void zeige(QWidget& fenster) override;
 };
 

@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -94,6 +96,17 @@ TEST_F(Start, FensterInIhrerReihenfolge) {
     });
     d.anzeige.dann([this](QWidget& w) {
         auto& form = static_cast<VarkuForm&>(w);
+        // Das Willkommensfenster ging mit "OK" aus der modalen Anzeige, steht aber, bis das
+        // Hauptfenster gezeichnet ist.
+        EXPECT_EQ(d.anzeige.entlassen, QStringList{"WillkommenFrm"});
+        QPointer<QWidget> willkommen;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t->objectName() == "WillkommenFrm")
+                willkommen = t;
+        ASSERT_TRUE(willkommen);
+        EXPECT_TRUE(willkommen->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !willkommen || !willkommen->isVisible(); }, 500))
+            << "nach dem ersten Bild des Hauptfensters verborgen";
         EXPECT_EQ(d.sound.befehle, QStringList{"spiele " + ordner.pfad("Sound/Start.WAV")});
         EXPECT_EQ(UebNr, -1);
         EXPECT_EQ(form.glob.UserPfad, ordner.pfad("User"));

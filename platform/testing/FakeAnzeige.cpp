@@ -25,6 +25,10 @@ void FakeAnzeige::zeigeModal(QWidget& fenster) {
     s(fenster);
 }
 
+void FakeAnzeige::entlasse(QWidget& fenster) {
+    entlassen << fenster.objectName();
+}
+
 void FakeAnzeige::zeige(QWidget& fenster) {
     if (Anwendung::endet())
         return;

@@ -19,6 +19,8 @@ public:
     using Skript = std::function<void(QWidget&)>;
 
     void zeigeModal(QWidget& fenster) override;
+    // merkt sich das Fenster; der Aufruf kehrt ohnehin nach dem Skript zurück
+    void entlasse(QWidget& fenster) override;
     void zeige(QWidget& fenster) override;
 
     void dann(Skript s) { m_skripte.push_back(std::move(s)); }
@@ -30,6 +32,8 @@ public:
     QStringList protokoll;
     // Fenster, die ohne Skript kamen
     QStringList ohneSkript;
+    // Fenster, deren modales Zeigen ohne Verbergen endete
+    QStringList entlassen;
 
 private:
     std::deque<Skript> m_skripte;

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -181,4 +182,66 @@ TEST(ModalAnzeige, FensterBleibtImBildschirm) {
         });
         EXPECT_TRUE(flaeche.contains(aussen)) << lage.x() << "," << lage.y();
     }
+}
+
+// Ein entlassenes Fenster steht weiter, bis das Programm es verbirgt: der modale Aufruf ist
+// zurück, das Fenster sperrt nichts mehr, und das nächste Fenster gehört nicht zu ihm. Wieder
+// modal gezeigt, ist es ein Fenster wie jedes andere.
+TEST(ModalAnzeige, EntlassenesFensterStehtOhneZuSperren) {
+    QMainWindow haupt;
+    haupt.resize(500, 400);
+    haupt.show();
+    haupt.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt));
+
+    QDialog gruss;
+    gruss.resize(240, 120);
+    EchteModalAnzeige anzeige;
+    zeigeModal(gruss, [&] { anzeige.entlasse(gruss); });
+    EXPECT_TRUE(gruss.isVisible()) << "steht nach dem Entlassen noch";
+    EXPECT_FALSE(gruss.isModal());
+
+    // das nächste modale Fenster: gehört nicht zum entlassenen, nimmt Klicks an, bekommt die
+    // Tastatur
+    QDialog naechstes;
+    auto* knopf = new QPushButton(QStringLiteral("OK"), &naechstes);
+    bool geklickt = false, aktiv = false;
+    QObject::connect(knopf, &QPushButton::clicked, [&] { geklickt = true; });
+    QWindow* gehoert = nullptr;
+    zeigeModal(naechstes, [&] {
+        gehoert = naechstes.windowHandle()->transientParent();
+        aktiv = wirdAktiv(naechstes);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        naechstes.hide();
+    });
+    EXPECT_TRUE(gehoert == nullptr || gehoert != gruss.windowHandle());
+    EXPECT_TRUE(geklickt) << "nicht gesperrt";
+    EXPECT_TRUE(aktiv);
+
+    gruss.hide();
+    EXPECT_FALSE(gruss.isVisible());
+    // wieder modal gezeigt, öffnet es ein weiteres Fenster wie jedes andere
+    QDialog kind;
+    QWindow* kindGehoert = nullptr;
+    zeigeModal(gruss, [&] {
+        zeigeModal(kind, [&] {
+            kindGehoert = kind.windowHandle()->transientParent();
+            kind.hide();
+        });
+        gruss.hide();
+    });
+    EXPECT_EQ(kindGehoert, gruss.windowHandle());
+    EXPECT_TRUE(gruss.isModal());
+}
+
+// Ein Fenster, das nicht modal steht, lässt das Entlassen unberührt.
+TEST(ModalAnzeige, EntlassenOhneModalesZeigenTutNichts) {
+    QDialog d;
+    d.resize(200, 100);
+    d.show();
+    EchteModalAnzeige().entlasse(d);
+    EXPECT_TRUE(d.isVisible());
+    QDialog nie;
+    EchteModalAnzeige().entlasse(nie);
+    EXPECT_FALSE(nie.isVisible());
 }
