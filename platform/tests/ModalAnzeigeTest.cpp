@@ -33,6 +33,13 @@ bool wirdAktiv(QWidget& w) {
     return QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; });
 }
 
+// zeigt das Hauptfenster, unter dem die Tests modal öffnen, und wartet, bis es aktiv ist
+bool zeigeAktiv(QMainWindow& haupt) {
+    haupt.show();
+    haupt.activateWindow();
+    return QTest::qWaitForWindowActive(&haupt);
+}
+
 // führt f aus, sobald die modale Schleife läuft
 void dann(std::function<void()> f) {
     QTimer::singleShot(0, qApp, std::move(f));
@@ -99,9 +106,7 @@ TEST(ModalAnzeige, ProgrammSchliesstOderBautAb) {
 TEST(ModalAnzeige, GehoertZumOeffnerUndHatDieTastatur) {
     QMainWindow haupt;
     haupt.resize(500, 400);
-    haupt.show();
-    haupt.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt));
+    ASSERT_TRUE(zeigeAktiv(haupt));
 
     QDialog dialog;
     QDialog meldung;
@@ -137,9 +142,7 @@ TEST(ModalAnzeige, GehoertZumOeffnerUndHatDieTastatur) {
 TEST(ModalAnzeige, WiederGezeigtAnSeinemPlatz) {
     QMainWindow haupt;
     haupt.setGeometry(100, 100, 600, 450);
-    haupt.show();
-    haupt.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt));
+    ASSERT_TRUE(zeigeAktiv(haupt));
     QDialog d;
     d.resize(240, 120);
 
@@ -190,9 +193,7 @@ TEST(ModalAnzeige, FensterBleibtImBildschirm) {
 TEST(ModalAnzeige, EntlassenesFensterStehtOhneZuSperren) {
     QMainWindow haupt;
     haupt.resize(500, 400);
-    haupt.show();
-    haupt.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt));
+    ASSERT_TRUE(zeigeAktiv(haupt));
 
     QDialog gruss;
     gruss.resize(240, 120);
