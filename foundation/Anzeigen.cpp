@@ -4,11 +4,14 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QRadialGradient>
 
 namespace varku {
 
-QPixmap lampenBild(Lampenzustand zustand, int g) {
+namespace {
+
+QPixmap maleLampe(Lampenzustand zustand, int g) {
     QPixmap bild(g, g);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
@@ -27,6 +30,21 @@ QPixmap lampenBild(Lampenzustand zustand, int g) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 150));
         p.drawEllipse(QRectF(g * 0.28, g * 0.22, g * 0.22, g * 0.16));
+    }
+    return bild;
+}
+
+} // namespace
+
+// Eine Lampe wechselt mit jedem Wort; gemalt wird jedes Bild nur einmal (ein weicher Verlauf
+// mit Kantenglättung kostet jedes Mal spürbar Zeit).
+QPixmap lampenBild(Lampenzustand zustand, int g) {
+    const QString schluessel =
+        QStringLiteral("varku-lampe-%1-%2").arg(static_cast<int>(zustand)).arg(g);
+    QPixmap bild;
+    if (!QPixmapCache::find(schluessel, &bild)) {
+        bild = maleLampe(zustand, g);
+        QPixmapCache::insert(schluessel, bild);
     }
     return bild;
 }
@@ -55,6 +73,9 @@ QPixmap lautsprecherBild(int g) {
 
 Lampe::Lampe(QWidget* eltern, int groesse) : QLabel(eltern), m_groesse(groesse) {
     setPixmap(lampenBild(m_zustand, m_groesse));
+    // die anderen beiden Bilder gleich mit: der erste Wechsel soll nicht erst malen
+    lampenBild(Lampenzustand::Rot, m_groesse);
+    lampenBild(Lampenzustand::Gruen, m_groesse);
 }
 
 void Lampe::setzeZustand(Lampenzustand z) {

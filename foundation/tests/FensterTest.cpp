@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -338,6 +339,43 @@ TEST(Ziffernanzeige, SiehtAusWieMitStilblatt) {
             feld->render(&ist, {}, {}, QWidget::DrawChildren);
             EXPECT_EQ(ist, soll) << qPrintable(feld->objectName()) << " " << qPrintable(f.ziffern)
                                  << " " << feld->width() << "x" << feld->height();
+        }
+    }
+}
+
+// Eine Lampe zeigt nach jedem Wechsel das Bild ihres Zustands in ihrer Größe, auch wenn andere
+// Lampen anderer Größe dieselben Zustände schon gezeigt haben.
+TEST(Lampe, ZeigtDasBildIhresZustandsInIhrerGroesse) {
+    struct Fall {
+        int groesse;
+        Lampenzustand zustand;
+    };
+    const Fall faelle[] = {
+        {36, Lampenzustand::Rot},   {36, Lampenzustand::Gruen}, {36, Lampenzustand::Aus},
+        {20, Lampenzustand::Gruen}, {20, Lampenzustand::Rot},   {36, Lampenzustand::Rot},
+        {1, Lampenzustand::Gruen},  {20, Lampenzustand::Aus},
+    };
+    QWidget eltern;
+    Lampe gross(&eltern, 36), klein(&eltern, 20), winzig(&eltern, 1);
+    for (const Fall& f : faelle) {
+        Lampe& lampe = f.groesse == 36 ? gross : f.groesse == 20 ? klein : winzig;
+        lampe.setzeZustand(f.zustand);
+        const QImage ist = lampe.pixmap().toImage();
+        ASSERT_EQ(ist.size(), QSize(f.groesse, f.groesse));
+        // unter dem Glanzlicht die Farbe des Zustands
+        if (f.groesse > 10) {
+            const QColor mitte = ist.pixelColor(f.groesse / 2, f.groesse * 2 / 3);
+            switch (f.zustand) {
+            case Lampenzustand::Rot:
+                EXPECT_GT(mitte.red(), 2 * mitte.green()) << f.groesse;
+                break;
+            case Lampenzustand::Gruen:
+                EXPECT_GT(mitte.green(), 2 * mitte.red()) << f.groesse;
+                break;
+            case Lampenzustand::Aus:
+                EXPECT_LT(std::abs(mitte.red() - mitte.green()), 20) << f.groesse;
+                break;
+            }
         }
     }
 }
