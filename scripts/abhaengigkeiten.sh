@@ -8,7 +8,7 @@ pakete=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
     libespeak-ng-dev espeak-ng-data espeak-ng
     gstreamer1.0-plugins-good sox
-    libxcb1-dev xvfb xauth libx11-dev libxdamage-dev libxtst-dev xdotool
+    libxcb1-dev xvfb xauth libx11-dev libxcb-shm0-dev libxdamage-dev libxtst-dev xdotool
     fonts-liberation2 fonts-sil-andika
     libgtest-dev libbenchmark-dev
     clang
