@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     const bool mitFd = version && (version->major_version > 1 || version->minor_version >= 2);
     std::free(version);
     if (!mitFd) {
-        std::fprintf(stderr, "erste_uebertragung: der X-Server teilt keinen Speicher (MIT-SHM 1.2)\n");
+        std::fprintf(stderr,
+                     "erste_uebertragung: der X-Server teilt keinen Speicher (MIT-SHM 1.2)\n");
         return 1;
     }
     xcb_screen_t* schirm = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
@@ -89,9 +90,9 @@ int main(int argc, char** argv) {
     // ein Bild übertragen und warten, bis der Server es verarbeitet hat
     const auto uebertrage = [&](xcb_shm_seg_t speicher) {
         const double start = jetztMs();
-        xcb_shm_put_image(c, fenster, gc, uint16_t(breite), uint16_t(hoehe), 0, 0,
-                          uint16_t(breite), uint16_t(hoehe), 0, 0, schirm->root_depth,
-                          XCB_IMAGE_FORMAT_Z_PIXMAP, 0, speicher, 0);
+        xcb_shm_put_image(c, fenster, gc, uint16_t(breite), uint16_t(hoehe), 0, 0, uint16_t(breite),
+                          uint16_t(hoehe), 0, 0, schirm->root_depth, XCB_IMAGE_FORMAT_Z_PIXMAP, 0,
+                          speicher, 0);
         warte(c);
         return jetztMs() - start;
     };
