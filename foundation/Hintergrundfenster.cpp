@@ -4,6 +4,7 @@
 #include "foundation/Global.h"
 #include "foundation/Hintergrundbild.h"
 #include "platform/Aufdecken.h"
+#include "platform/Zeichenspeicher.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -30,6 +31,8 @@ Hintergrundfenster::Hintergrundfenster(const QString& objektName, const QString&
         setGeometry(s->availableGeometry());
         dichte = s->devicePixelRatio();
     }
+    // der Speicher für das Bild über den ganzen Schirm, bereitgestellt, während das Bild lädt
+    m_speicher.emplace(*this);
     const QString quelle = findeDatei(imProgrammordner(QStringLiteral("Grafik")), bild);
     const QSize groesse = (QSizeF(size()) * dichte).toSize();
     // das fertige Bild teilen sich alle Programme des Benutzers
@@ -85,6 +88,8 @@ void Hintergrundfenster::paintEvent(QPaintEvent* e) {
             }
         }
     } gemalt{*this};
+    if (m_speicher)
+        m_speicher->warte();
     if (m_laden.valid())
         m_bild = m_laden.get();
     QPainter p(this);

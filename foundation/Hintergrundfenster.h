@@ -1,10 +1,12 @@
 #pragma once
 
 #include "foundation/Hintergrundbild.h"
+#include "platform/Zeichenspeicher.h"
 
 #include <QString>
 #include <QWidget>
 #include <future>
+#include <optional>
 #include <thread>
 
 namespace varku {
@@ -33,6 +35,7 @@ private:
     std::promise<void> m_ende;       // eine Sekunde später oder wenn das Fenster geht
     std::thread m_faden;             // holt das Bild und legt ein neu gerechnetes danach ab
     Hintergrundbild m_bild;          // in Bildpunkten des Schirms
+    std::optional<Zeichenspeicher> m_speicher;
     bool m_gemalt = false;
 
 signals:
