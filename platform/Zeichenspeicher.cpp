@@ -26,8 +26,8 @@ Zeichenspeicher::Zeichenspeicher(QWidget& fenster) {
     // Schreibbar bereitgestellt, ohne etwas zu schreiben; kennt das System das nicht, bleibt es
     // beim Bereitstellen beim ersten Malen.
     m_faden = std::thread([this, anfang, ende] {
-        m_bereit = madvise(reinterpret_cast<void*>(anfang), ende - anfang,
-                           MADV_POPULATE_WRITE) == 0;
+        m_bereit =
+            madvise(reinterpret_cast<void*>(anfang), ende - anfang, MADV_POPULATE_WRITE) == 0;
     });
 }
 
