@@ -16,12 +16,8 @@ TEST(Zeichenspeicher, StelltDenSpeicherEinesFenstersBereit) {
         bool bereit;
     };
     const Fall faelle[] = {
-        {{1600, 1000}, false, true},
-        {{640, 480}, false, true},
-        {{1, 1}, false, true},
-        {{0, 0}, false, false},
-        {{300, 0}, false, false},
-        {{200, 100}, true, false},
+        {{1600, 1000}, false, true}, {{640, 480}, false, true}, {{1, 1}, false, true},
+        {{0, 0}, false, false},      {{300, 0}, false, false},  {{200, 100}, true, false},
     };
     for (const Fall& f : faelle) {
         QWidget eltern;
