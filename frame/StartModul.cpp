@@ -69,6 +69,8 @@ void zeichneVor(QWidget& fenster) {
     if (!speicher)
         return;
     speicher->resize(fenster.size());
+    // Beschrieben, nicht nur bereitgestellt wie beim Hintergrund (Zeichenspeicher): so steht das
+    // Hauptfenster nach "OK" gemessen deutlich schneller.
     if (QPaintDevice* flaeche = speicher->paintDevice()) {
         QPainter maler(flaeche);
         maler.fillRect(QRect(QPoint(), fenster.size()), fenster.palette().window());
