@@ -30,6 +30,7 @@
 #include <cstring>
 #include <ctime>
 #include <poll.h>
+#include <set>
 #include <string>
 
 using varku::messung::jetztMs;
@@ -60,26 +61,45 @@ std::string titelVon(Display* dpy, Window w) {
     return titel;
 }
 
-// alle Fenster unter wurzel mit DAMAGE versehen; gibt das sichtbare mit dem Titel zurück
-Window meldeAn(Display* dpy, Window wurzel, const std::string& titel) {
-    Window gefunden = 0, w0 = 0, w1 = 0;
-    Window* kinder = nullptr;
-    unsigned int anzahl = 0;
-    if (!XQueryTree(dpy, wurzel, &w0, &w1, &kinder, &anzahl))
-        return 0;
-    for (unsigned int k = 0; k < anzahl; ++k) {
-        XDamageCreate(dpy, kinder[k], XDamageReportNonEmpty);
-        XWindowAttributes a{};
-        if (!titel.empty() && XGetWindowAttributes(dpy, kinder[k], &a) &&
-            a.map_state == IsViewable && titelVon(dpy, kinder[k]) == titel)
-            gefunden = kinder[k];
-        if (const Window tiefer = meldeAn(dpy, kinder[k], titel); !gefunden && tiefer)
-            gefunden = tiefer;
+// Jedes Fenster bekommt genau ein DAMAGE-Objekt. Jedes weitere auf demselben Fenster ließe den
+// Server jedes Zeichnen dort mehrfach melden und machte das gemessene Programm langsamer, umso
+// mehr, je länger auf sein Fenster gewartet wird.
+class Anmeldung {
+public:
+    explicit Anmeldung(Display* dpy) : m_dpy(dpy) {}
+
+    void melde(Window w) {
+        if (m_gemeldet.insert(w).second)
+            XDamageCreate(m_dpy, w, XDamageReportNonEmpty);
     }
-    if (kinder)
-        XFree(kinder);
-    return gefunden;
-}
+    // ein zerstörtes Fenster nimmt sein DAMAGE-Objekt mit; seine Nummer kann wiederkommen
+    void vergiss(Window w) { m_gemeldet.erase(w); }
+
+    // alle Fenster unter wurzel anmelden; gibt das sichtbare mit dem Titel zurück
+    Window meldeAn(Window wurzel, const std::string& titel) {
+        Window gefunden = 0, w0 = 0, w1 = 0;
+        Window* kinder = nullptr;
+        unsigned int anzahl = 0;
+        if (!XQueryTree(m_dpy, wurzel, &w0, &w1, &kinder, &anzahl))
+            return 0;
+        for (unsigned int k = 0; k < anzahl; ++k) {
+            melde(kinder[k]);
+            XWindowAttributes a{};
+            if (!titel.empty() && XGetWindowAttributes(m_dpy, kinder[k], &a) &&
+                a.map_state == IsViewable && titelVon(m_dpy, kinder[k]) == titel)
+                gefunden = kinder[k];
+            if (const Window tiefer = meldeAn(kinder[k], titel); !gefunden && tiefer)
+                gefunden = tiefer;
+        }
+        if (kinder)
+            XFree(kinder);
+        return gefunden;
+    }
+
+private:
+    Display* m_dpy;
+    std::set<Window> m_gemeldet;
+};
 
 } // namespace
 
@@ -125,6 +145,7 @@ int main(int argc, char** argv) {
     XSetErrorHandler(ueberseheFehler);
     const Window wurzel = DefaultRootWindow(dpy);
     const int xfd = ConnectionNumber(dpy);
+    Anmeldung anmeldung(dpy);
 
     // Ereignisse holen, bis die Frist um ist; gibt die Zeit des letzten Bildes zurück
     auto sammle = [&](double bis, double ruhe, int* bilder) {
@@ -134,8 +155,10 @@ int main(int argc, char** argv) {
             while (XPending(dpy) > 0) {
                 XEvent e;
                 XNextEvent(dpy, &e);
-                if (e.type == CreateNotify) {
-                    XDamageCreate(dpy, e.xcreatewindow.window, XDamageReportNonEmpty);
+                if (e.type == DestroyNotify) {
+                    anmeldung.vergiss(e.xdestroywindow.window);
+                } else if (e.type == CreateNotify) {
+                    anmeldung.melde(e.xcreatewindow.window);
                     XSelectInput(dpy, e.xcreatewindow.window, SubstructureNotifyMask);
                     XFlush(dpy);
                 } else if (e.type == damageEreignis + XDamageNotify) {
@@ -160,7 +183,7 @@ int main(int argc, char** argv) {
     const double ende = jetztMs() + frist * 1000.0;
     XSelectInput(dpy, wurzel, SubstructureNotifyMask);
     Window ziel = 0;
-    while (!(ziel = meldeAn(dpy, wurzel, titel)) && !titel.empty() && jetztMs() < ende) {
+    while (!(ziel = anmeldung.meldeAn(wurzel, titel)) && !titel.empty() && jetztMs() < ende) {
         XSync(dpy, False);
         sammle(jetztMs() + 50, 50, nullptr);
     }

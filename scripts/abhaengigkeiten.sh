@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installiert die Debian-Pakete, die zum Bauen, Starten und Testen gebraucht werden,
-# aber nur die fehlenden: ein zweiter Lauf ist schnell.
+# aber nur die fehlenden: ein zweiter Lauf ist schnell. openbox und pulseaudio brauchen die
+# Messskripte in bench/ (mit Fensterverwaltung, mit stummem Tonausgang).
 set -euo pipefail
 
 pakete=(
@@ -13,6 +14,7 @@ pakete=(
     libgtest-dev libbenchmark-dev
     clang
     poppler-utils
+    openbox pulseaudio pulseaudio-utils
 )
 
 fehlend=()
