@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Die zwei langsamsten Handgriffe im echten Programm, von der Taste bis zum letzten Neuzeichnen
 # (bench/antwort): OK im Willkommensfenster bis Hauptfenster und Schwerpunktdialog stehen, und
-# OK im Schwerpunktdialog bis die Spielerliste steht. Jeder Lauf startet Varku neu in einem
-# eigenen Programmordner auf einem eigenen Xvfb; gedruckt werden Median, kleinster und größter
-# Wert.
+# OK im Schwerpunktdialog bis die Spielerliste steht. Daneben, Lauf um Lauf abwechselnd, der
+# Maßstab: dieselben Fensterschritte mit bloßem Qt (bench/leere_antwort). Jeder Lauf startet das
+# Programm neu, Varku in einem eigenen Programmordner, alles auf einem eigenen Xvfb; gedruckt
+# werden Median, kleinster und größter Wert und der Median der Verhältnisse Paar für Paar.
 #
 #   bench/antwort.sh [-b BAUORDNER] [-n LÄUFE] [-m] [-k]
 #
@@ -24,16 +25,18 @@ while getopts "b:n:mkh" opt; do
     m) verwaltung=1 ;;
     k) vorweg=(-k) ;;
     *)
-        sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
     esac
 done
 
 messer=$(realpath "$bau/bench/antwort" 2>/dev/null || true)
+massstab=$(realpath "$bau/bench/leere_antwort" 2>/dev/null || true)
 quelle=$(realpath "$bau/Varku")
-if [ ! -x "$messer" ] || [ ! -x "$quelle/Varku" ]; then
-    echo "$bau/bench/antwort oder $bau/Varku/Varku fehlt: erst bauen (cmake --build $bau)" >&2
+if [ ! -x "$messer" ] || [ ! -x "$massstab" ] || [ ! -x "$quelle/Varku" ]; then
+    echo "$bau/bench/antwort, $bau/bench/leere_antwort oder $bau/Varku/Varku fehlt:" \
+        "erst bauen (cmake --build $bau)" >&2
     exit 2
 fi
 if [ "$verwaltung" = 1 ] && ! command -v openbox >/dev/null; then
@@ -72,38 +75,56 @@ if [ "$ton" = 0 ]; then
     echo "ohne Tonausgang: Ton aus" >&2
 fi
 
+# ein Lauf eines Programms: Werte mit dem Vorsatz an die Datei
+#   lauf DATEI SCHWERPUNKTTITEL PROGRAMM
 lauf() {
-    rm -f "$ordner"/User/*
-    "$ordner/Varku" >/dev/null 2>&1 &
-    local varku=$!
-    "$messer" "${vorweg[@]}" -t 30 -w Willkommen Return | sed 's/^/willkommen_/' >>"$arbeit/werte"
+    local datei=$1 titel=$2
+    shift 2
+    "$@" >/dev/null 2>&1 &
+    local programm=$!
+    "$messer" "${vorweg[@]}" -t 30 -w Willkommen Return | sed 's/^/willkommen_/' >>"$datei"
     # eine Kategorie wählen: der Schwerpunktdialog steht mittig, die Liste oben links darin
-    xdotool search --sync --name "Übungsschwerpunkt" >/dev/null
+    xdotool search --sync --name "$titel" >/dev/null
     local fenster x y
-    fenster=$(xdotool search --name "Übungsschwerpunkt" | head -1)
+    fenster=$(xdotool search --name "$titel" | head -1)
     eval "$(xdotool getwindowgeometry --shell "$fenster" | sed 's/^/local /')"
     xdotool mousemove $((X + 60)) $((Y + 120)) click 1
-    "$messer" "${vorweg[@]}" -t 30 -w "VARKU - Übungsschwerpunkt" Return | sed 's/^/schwerpunkt_/' >>"$arbeit/werte"
-    kill "$varku" 2>/dev/null
-    wait "$varku" 2>/dev/null || true
+    "$messer" "${vorweg[@]}" -t 30 -w "$titel" Return | sed 's/^/schwerpunkt_/' >>"$datei"
+    kill "$programm" 2>/dev/null
+    wait "$programm" 2>/dev/null || true
 }
+varku() {
+    rm -f "$ordner"/User/*
+    lauf "$1" "VARKU - Übungsschwerpunkt" "$ordner/Varku"
+}
+leer() { lauf "$1" "Leer - Schwerpunkt" "$massstab"; }
 
 median() { sort -g | awk '{ w[NR] = $1 } END { print (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
-spalte() { sed -n "s/^$1_antwort_ms=\([0-9.]*\).*/\1/p" "$arbeit/werte"; }
+spalte() { sed -n "s/^$2_antwort_ms=\([0-9.]*\).*/\1/p" "$1"; }
 
-lauf # zum Aufwärmen
-: >"$arbeit/werte"
-for _ in $(seq "$laeufe"); do lauf; done
-printf '%d Läufe, %s%s; Taste bis zum letzten Neuzeichnen, ms\n' "$laeufe" "$(basename "$bau")" \
-    "$([ "$verwaltung" = 1 ] && echo ", mit openbox")"
-printf '%-32s %8s %8s %8s\n' Handlung Median kleinst größt
+# zum Aufwärmen
+varku /dev/null
+leer /dev/null
+for _ in $(seq "$laeufe"); do
+    varku "$arbeit/a"
+    leer "$arbeit/b"
+done
+printf '%d Läufe je Programm, %s%s; Taste bis zum letzten Neuzeichnen, ms\n' "$laeufe" \
+    "$(basename "$bau")" "$([ "$verwaltung" = 1 ] && echo ", mit openbox")"
+printf '%-12s %8s %8s %8s   %s\n' "" Median kleinst größt "Verhältnis zu bloßem Qt"
 for h in willkommen schwerpunkt; do
-    werte=$(spalte $h)
-    if [ "$(echo "$werte" | grep -c .)" -ne "$laeufe" ]; then
+    a=$(spalte "$arbeit/a" $h)
+    b=$(spalte "$arbeit/b" $h)
+    if [ "$(echo "$a" | grep -c .)" -ne "$laeufe" ] || [ "$(echo "$b" | grep -c .)" -ne "$laeufe" ]; then
         echo "$h: nicht jeder Lauf wurde gemessen" >&2
         continue
     fi
-    printf '%-32s %8.1f %8.1f %8.1f\n' \
-        "$([ $h = willkommen ] && echo "Willkommen OK → Schwerpunkt" || echo "Schwerpunkt OK → Spielerliste")" \
-        "$(echo "$werte" | median)" "$(echo "$werte" | sort -g | head -1)" "$(echo "$werte" | sort -g | tail -1)"
+    [ $h = willkommen ] && echo "Willkommen OK → Schwerpunkt" || echo "Schwerpunkt OK → Spielerliste"
+    zeile() { printf '%8.1f %8.1f %8.1f' "$(echo "$1" | median)" "$(echo "$1" | sort -g | head -1)" \
+        "$(echo "$1" | sort -g | tail -1)"; }
+    printf '  %-10s %s\n' "Qt" "$(zeile "$b")"
+    # Verhältnisse Paar für Paar, davon der Median: so stört es nicht, wenn der Rechner
+    # zwischendurch langsamer wird
+    printf '  %-10s %s   %5.2fx\n' "Varku" "$(zeile "$a")" \
+        "$(paste <(echo "$a") <(echo "$b") | awk '{ print $1 / $2 }' | median)"
 done
