@@ -45,6 +45,7 @@ if [ "$verwaltung" = 1 ] && ! command -v openbox >/dev/null; then
 fi
 
 source "$(dirname "$0")/eigener_schirm.sh"
+source "$(dirname "$0")/auswertung.sh"
 if [ "$verwaltung" = 1 ]; then
     openbox >/dev/null 2>&1 &
     kinder+=($!)
@@ -85,7 +86,7 @@ lauf() {
     "$messer" "${vorweg[@]}" -t 30 -w Willkommen Return | sed 's/^/willkommen_/' >>"$datei"
     # eine Kategorie wählen: der Schwerpunktdialog steht mittig, die Liste oben links darin
     xdotool search --sync --name "$titel" >/dev/null
-    local fenster x y
+    local fenster
     fenster=$(xdotool search --name "$titel" | head -1)
     eval "$(xdotool getwindowgeometry --shell "$fenster" | sed 's/^/local /')"
     xdotool mousemove $((X + 60)) $((Y + 120)) click 1
@@ -99,7 +100,9 @@ varku() {
 }
 leer() { lauf "$1" "Leer - Schwerpunkt" "$massstab"; }
 
-median() { sort -g | awk '{ w[NR] = $1 } END { print (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
+# Median, kleinster und größter Wert der Zahlen in $1, eine je Zeile
+zeile() { printf '%8.1f %8.1f %8.1f' "$(echo "$1" | median)" "$(echo "$1" | sort -g | head -1)" \
+    "$(echo "$1" | sort -g | tail -1)"; }
 spalte() { sed -n "s/^$2_antwort_ms=\([0-9.]*\).*/\1/p" "$1"; }
 
 # zum Aufwärmen
@@ -120,11 +123,7 @@ for h in willkommen schwerpunkt; do
         continue
     fi
     [ $h = willkommen ] && echo "Willkommen OK → Schwerpunkt" || echo "Schwerpunkt OK → Spielerliste"
-    zeile() { printf '%8.1f %8.1f %8.1f' "$(echo "$1" | median)" "$(echo "$1" | sort -g | head -1)" \
-        "$(echo "$1" | sort -g | tail -1)"; }
     printf '  %-10s %s\n' "Qt" "$(zeile "$b")"
-    # Verhältnisse Paar für Paar, davon der Median: so stört es nicht, wenn der Rechner
-    # zwischendurch langsamer wird
     printf '  %-10s %s   %5.2fx\n' "Varku" "$(zeile "$a")" \
-        "$(paste <(echo "$a") <(echo "$b") | awk '{ print $1 / $2 }' | median)"
+        "$(median_der_verhaeltnisse <(echo "$a") <(echo "$b"))"
 done

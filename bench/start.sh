@@ -57,6 +57,7 @@ if [ ${#programme[@]} -eq 0 ]; then
 fi
 
 source "$(dirname "$0")/eigener_schirm.sh"
+source "$(dirname "$0")/auswertung.sh"
 
 # ein Lauf: "bild_ms=… cpu_ms=… spitze_kib=…" an die Datei
 miss() {
@@ -66,7 +67,6 @@ miss() {
     "$waechter" -n "$n" -t 30 -- "$@" >>"$datei" 2>>"$arbeit/fehler"
 }
 
-median() { sort -g | awk '{ w[NR] = $1 } END { print (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
 spalte() { sed -n "s/.*$2=\([0-9.]*\).*/\1/p" "$1"; }
 
 printf '%d Läufe je Programm nach einem Aufwärmlauf, %s bis zum %s gezeichneten Fenster%s\n' \
@@ -100,12 +100,7 @@ for p in "${programme[@]}"; do
             "$(spalte "$d" cpu_ms | median)" \
             "$(spalte "$d" spitze_kib | median | awk '{ print $1 / 1024 }')"
     }
-    # Verhältnisse Paar für Paar, davon der Median: so stört es nicht, wenn der Rechner
-    # zwischendurch langsamer wird
-    verhaeltnis() {
-        paste <(spalte "$arbeit/a" "$1") <(spalte "$arbeit/b" "$1") | awk '{ print $1 / $2 }' |
-            median
-    }
+    verhaeltnis() { median_der_verhaeltnisse <(spalte "$arbeit/a" "$1") <(spalte "$arbeit/b" "$1"); }
     printf '%-18s %s\n' "leeres Fenster" "$(zeile "$arbeit/b")"
     printf '%-18s %s   %5.2fx %5.2fx %5.2fx\n' "$p" "$(zeile "$arbeit/a")" \
         "$(verhaeltnis bild_ms)" "$(verhaeltnis cpu_ms)" "$(verhaeltnis spitze_kib)"
