@@ -41,11 +41,6 @@ template <typename S> struct Einstellungsabschnitt {
             iniDatei, format.abschnitt, namen(),
             [&](int i, const QString& wert) { schluessel[size_t(i)].lies(s, wert); }, bisDateiende);
     }
-    bool liesAusText(const QString& text, S& s) const {
-        return leseAbschnittAusText(
-            text, format.abschnitt, namen(),
-            [&](int i, const QString& wert) { schluessel[size_t(i)].lies(s, wert); }, bisDateiende);
-    }
     Schluesselzeilen zeilen(const S& s) const {
         Schluesselzeilen z;
         for (const Schluessel<S>& k : schluessel)
@@ -69,6 +64,13 @@ template <typename S> Schluessel<S> schalterAusserNull(const char* name, bool S:
 template <typename S> Schluessel<S> schalterNurEins(const char* name, bool S::*feld) {
     return {QString::fromUtf8(name), [feld](S& s, const QString& w) { s.*feld = w == u"1"; },
             [feld](const S& s) { return iniSchalter(s.*feld); }};
+}
+
+// an nur, wenn die Zahl des Wertes genau 1 ist ("1", "1.0", "1abc"; nicht "2", "1.4" oder "")
+template <typename S, typename T> Schluessel<S> schalterZahlEins(const char* name, T S::*feld) {
+    return {QString::fromUtf8(name),
+            [feld](S& s, const QString& w) { s.*feld = T(zahlenwert(w) == 1.0 ? 1 : 0); },
+            [feld](const S& s) { return iniSchalter(s.*feld != T(0)); }};
 }
 
 // Was mit einer Zahl außerhalb ihres Bereichs geschieht

@@ -69,11 +69,6 @@ QStringList alleElemente(const QString& text) {
     return alle;
 }
 
-QString erstesElement(const QString& zeile) {
-    ElementLeser l(zeile);
-    return l.naechstes();
-}
-
 ZeilenLage zeileAb(QByteArrayView bytes, qsizetype ab) {
     const char* const d = bytes.data();
     const qsizetype n = bytes.size();

@@ -33,8 +33,6 @@ private:
 
 // alle Elemente eines Textes
 QStringList alleElemente(const QString& text);
-// das erste Element einer Zeile
-QString erstesElement(const QString& zeile);
 
 // Wo eine Zeile in den Bytes steht, ohne sie zu kopieren: Inhalt ab anfang, laenge Bytes lang,
 // danach das Zeilenende (2 bei CR LF, 1 bei CR oder LF, 0 bei der letzten Zeile ohne Zeilenende).

@@ -97,6 +97,14 @@ void malMitEinemHelfer() {
 }
 
 void zeigeOhneTonHinweis() {
+    if (Anwendung::endet())
+        return;
+    // Steht schon eine Meldung, kommt der Hinweis nach ihr; er ersetzte sonst ihren Text, und
+    // wer sie lesen sollte, sähe nur ihn
+    if (const MldFenster* offen = MldFenster::geladen(); offen && offen->isVisible()) {
+        QTimer::singleShot(100, qApp, &zeigeOhneTonHinweis);
+        return;
+    }
     zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));
 }
 

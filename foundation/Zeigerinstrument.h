@@ -21,7 +21,6 @@ public:
     void setzeWert(int wert);
     int wert() const { return m_wert; }
     void setzeZeigerSichtbar(bool sichtbar);
-    bool zeigerSichtbar() const { return m_zeigerSichtbar; }
 
     // das Instrument in dieser Größe gezeichnet, ohne Bildschirm
     QImage alsBild(int groesse) const;

@@ -152,10 +152,6 @@ VarkuAnzeige::VarkuAnzeige(QWidget* flaeche) : Uebungsflaeche(flaeche) {
     ordneSenkrechtAn(28);
 }
 
-double VarkuAnzeige::flaechenBreite() const {
-    return flaecheBreite;
-}
-
 void VarkuAnzeige::setSFModus(bool ein) {
     for (QPushButton* t : {diktierTaste, zeigenTaste, WortendeTaste, loeschTaste})
         t->setEnabled(ein);

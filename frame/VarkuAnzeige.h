@@ -82,10 +82,6 @@ public:
     // die Übungsfläche wie bei einem frisch vorgelegten Wort
     void zeigeFrischesWort(bool beispielSatz, bool nachschreiben);
 
-    // Größe der Übungsfläche in Twips (sie wächst mit der Wortschrift)
-    double flaechenBreite() const;
-    double flaechenHoehe() const { return m_flaechenHoehe; }
-
 private:
     void ordneSenkrechtAn(double wortGroesse);
     void platziereWort(const QString& kontext);

@@ -17,10 +17,10 @@
 #include "gamekit/Meisterliste.h"
 #include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
-#include "platform/Laufzeitfehler.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,8 +29,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cstdint>
 
 namespace varku {
 
@@ -38,42 +36,27 @@ namespace {
 // Maße des Rahmens in Twips
 constexpr double balkenBreite = 300;
 constexpr double uhrGroesse = 1500;
+constexpr double rahmenBreite = 4200; // die Spalte rechts, gleich welcher Name darin steht
 } // namespace
 
 Spielfenster::Spielfenster(Spielkonfiguration k, Spielstartdaten s)
-    : konfig(std::move(k)), start(std::move(s)), runde(start.parameter),
-      ratezeit(konfig.ratezeitSchritt), spielzeit(start.energieSchritt) {
+    : ablauf(std::move(k), std::move(s), *this, *this), runde(ablauf.runde),
+      woerter(ablauf.woerter) {
     setObjectName(QStringLiteral("MainFrm"));
-    setWindowTitle(QStringLiteral("Varku - ") + konfig.name);
+    setWindowTitle(QStringLiteral("Varku - ") + konfig().name);
     baueMenues();
-    RestZeitTimer = dienste::uhr().neuerTimer();
-    RestZeitTimer->setzeIntervall(konfig.ratezeitTaktMs);
-    RestZeitTimer->beiTick = [this] { RestZeitTimer_Timer(); };
-    EnergTimer = dienste::uhr().neuerTimer();
-    EnergTimer->setzeIntervall(konfig.spielzeitTaktMs);
-    EnergTimer->beiTick = [this] { EnergTimer_Timer(); };
-    setzeTonSchalter([this] { return tonEin(); });
+    // das Spielfenster selbst hält die Uhren nicht, es ist ja das Spiel
+    ablauf.zeigtOhneHalt(this);
     // Tasten gehen an das Spiel, bevor ein Knopf des Fensters sie nimmt
     qApp->installEventFilter(this);
-
-    // die Spieler im Infofenster, mit 0 Punkten
-    DateiInfoFrm& info = DateiInfoFrm::instanz();
-    for (int i = 0; i < runde.nSpieler; ++i) {
-        info.SpName[size_t(i)]->setText(runde.SpielerName[size_t(i)]);
-        info.SpPunkte[size_t(i)]->setText(QStringLiteral("0"));
-        info.zeigeSpieler(i, true);
-    }
-    info.DatInfLbl[1]->setText(start.parameter.GwsFlag ? QStringLiteral("ja")
-                                                       : QStringLiteral("nein"));
 }
 
 Spielfenster::~Spielfenster() {
     qApp->removeEventFilter(this);
-    setzeTonSchalter({});
 }
 
 bool Spielfenster::eventFilter(QObject* ziel, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || m_beendet)
+    if (e->type() != QEvent::KeyPress || beendet())
         return false;
     auto* w = qobject_cast<QWidget*>(ziel);
     if (!w || (w != this && !isAncestorOf(w)))
@@ -129,9 +112,10 @@ void Spielfenster::baueMenues() {
 QWidget* Spielfenster::baueRahmen() {
     auto* rahmen = new QWidget(this);
     rahmen->setObjectName(QStringLiteral("Rahmen"));
+    rahmen->setFixedWidth(px(rahmenBreite));
     auto* spalte = new QVBoxLayout(rahmen);
     spalte->setContentsMargins(8, 8, 8, 8);
-    spalte->setSpacing(10);
+    spalte->setSpacing(8);
     QFont gross = font();
     gross.setPointSizeF(gross.pointSizeF() * 1.25);
     gross.setBold(true);
@@ -145,7 +129,6 @@ QWidget* Spielfenster::baueRahmen() {
     UebTitelLabel = new QLabel(QStringLiteral("[kein Übungsschwerpunkt]"), schwerpunkt);
     UebTitelLabel->setObjectName(QStringLiteral("UebTitelLabel"));
     UebTitelLabel->setWordWrap(true);
-    UebTitelLabel->setFixedWidth(px(2400));
     s->addWidget(UebBausteinImage);
     s->addWidget(UebTitelLabel, 1);
     spalte->addWidget(schwerpunkt);
@@ -157,12 +140,16 @@ QWidget* Spielfenster::baueRahmen() {
     SpNameLbl->setObjectName(QStringLiteral("SpNameLbl"));
     SpNameLbl->setFont(gross);
     SpNameLbl->setStyleSheet(QStringLiteral("color: #c0392b;"));
+    // ein langer Name wird gekürzt gezeigt, die Spalte bleibt so breit, wie sie ist
+    SpNameLbl->setFixedWidth(px(rahmenBreite) - 120);
     g->addWidget(SpNameLbl, 0, 1);
     g->addWidget(new QLabel(QStringLiteral("Punkte"), spieler), 1, 0);
-    punkZiff = new Ziffernanzeige(QStringLiteral("punkZiff"), konfig.punktZiffern, false, spieler);
+    punkZiff =
+        new Ziffernanzeige(QStringLiteral("punkZiff"), konfig().punktZiffern, false, spieler);
     punkZiff->setzeFarbe(QColor(255, 255, 0));
     punkZiff->setMinimumSize(punkZiff->size());
     g->addWidget(punkZiff, 1, 1);
+    g->setColumnStretch(1, 1);
     spalte->addWidget(spieler);
 
     auto* uhren = new QWidget(rahmen);
@@ -187,7 +174,8 @@ QWidget* Spielfenster::baueRahmen() {
     u->addWidget(balkenPlatz, 1, 1, Qt::AlignHCenter);
     spalte->addWidget(uhren);
     spalte->addStretch(1);
-    setzeBalken();
+    zeigeSpielzeit();
+    zeigeRatezeit();
     return rahmen;
 }
 
@@ -203,235 +191,92 @@ void Spielfenster::setzeSpielbrett(QWidget* brett) {
     setMinimumSize(sizeHint());
 }
 
-void Spielfenster::setzeBalken() {
-    // die Unterkante bleibt; der Balken wird von oben kürzer
-    const double h = spielzeit.hoehe();
-    setzeTwips(*RestZeitStand, 60, 60 + Spielzeitbalken::startHoehe - h, balkenBreite, h);
-    RestZeitStand->setVisible(h > 0);
-}
+// --- was der Ablauf zeigt ---
 
-void Spielfenster::ladeSchwerpunkt() {
+void Spielfenster::zeigeSchwerpunkt() {
     UebBausteinImage->setPixmap(
-        ladeBild(bausteinDateiName(start.parameter.RuvoFeldName, QStringLiteral(".GIF"))));
-    UebTitelLabel->setText(start.UebTitel);
-    SpNameLbl->setText(runde.SpielerName[0]);
+        ladeBild(bausteinDateiName(ablauf.start.parameter.RuvoFeldName, QStringLiteral(".GIF"))));
+    UebTitelLabel->setText(ablauf.start.UebTitel);
 }
 
-void Spielfenster::ladeFehlerwoerter() {
-    woerter.FehlerListe.clear();
-    woerter.leseFehlerWoerter(start.UserPfad, start.parameter.SpielerDatei);
+void Spielfenster::zeigeSpieler() {
+    const QString& name = runde.name();
+    SpNameLbl->setToolTip(name);
+    SpNameLbl->setText(QFontMetrics(SpNameLbl->font())
+                           .elidedText(name, Qt::ElideRight, std::max(1, SpNameLbl->width())));
+    zeigePunkte();
 }
 
-bool Spielfenster::ladeWoerter(WortTabellen tabellen) {
-    woerter.oeffneWortDatenbank(imProgrammordner(QStringLiteral("Varku-D.sqlite")), tabellen);
-    const int anzahl = woerter.setzeWortFilter(start.parameter.RuvoFeldName,
-                                               start.parameter.GwsFlag, konfig.maxWortLaenge);
-    DateiInfoFrm::instanz().DatInfLbl[0]->setText(QString::number(anzahl));
-    if (anzahl > 0)
-        return true;
-    m_ohneWoerter = true;
-    spieleSound(QStringLiteral("ProgrammMeldung"));
-    meldung(QStringLiteral("Zu diesem Übungsschwerpunkt gibt es\r") +
-                (start.parameter.GwsFlag ? QStringLiteral("im Grundwortschatz ") : QString()) +
-                QStringLiteral("keine Wörter für ") + konfig.name +
-                QStringLiteral(".\rWählt in VARKU einen anderen aus."),
-            QStringLiteral("Keine Wörter"));
-    return false;
-}
-
-void Spielfenster::starteSpielzeit() {
-    spielzeit.start(sekundenJetzt());
-    EnergTimer->setzeAktiv(true);
-}
-
-void Spielfenster::initVuZeiger() {
-    vuRestZeitImage->setzeBlatt(Zeigerinstrument::Blatt::RatezeitAus);
-    drawVuZeiger(0);
+void Spielfenster::zeigePunkte() {
+    punkZiff->zeige(QStringLiteral("%1").arg(ablauf.punkteDesPlatzes(runde.aktSpieler),
+                                             konfig().punktZiffern, 10, QLatin1Char('0')));
 }
 
 void Spielfenster::drawVuZeiger(int wert) {
     vuRestZeitImage->setzeWert(wert);
 }
 
-void Spielfenster::resetVuZeiger() {
-    ratezeit.reset();
-    drawVuZeiger(0);
+void Spielfenster::zeigeRatezeit() {
+    vuRestZeitImage->setzeBlatt(ablauf.ratezeitAn() ? Zeigerinstrument::Blatt::RatezeitAn
+                                                    : Zeigerinstrument::Blatt::RatezeitAus);
+    drawVuZeiger(ablauf.ratezeit.RateZeitZaehler);
 }
 
-void Spielfenster::switchVuRestZeit(bool ein) {
-    RestZeitTimer->setzeAktiv(ein && m_halt == 0);
-    m_ratezeitLief = ein;
-    vuRestZeitImage->setzeBlatt(ein ? Zeigerinstrument::Blatt::RatezeitAn
-                                    : Zeigerinstrument::Blatt::RatezeitAus);
-    resetVuZeiger();
+void Spielfenster::zeigeSpielzeit() {
+    // die Unterkante bleibt; der Balken wird von oben kürzer
+    const double h = ablauf.spielzeit.hoehe();
+    setzeTwips(*RestZeitStand, 60, 60 + Spielzeitbalken::startHoehe - h, balkenBreite, h);
+    RestZeitStand->setVisible(h > 0);
 }
 
-bool Spielfenster::ratezeitAn() const {
-    return m_halt > 0 ? m_ratezeitLief : RestZeitTimer->aktiv();
+void Spielfenster::zeigeMenues() {
+    const std::pair<QAction*, Menue> eintraege[] = {
+        {mnuDateiNeu, Menue::Neu},
+        {mnuDateiInfo, Menue::Info},
+        {mnuDateiMeisterliste, Menue::Meisterliste},
+        {mnuDateiEnde, Menue::Ende},
+        {mnuBearbEinstell, Menue::Einstellungen},
+        {mnuHilfeInfo, Menue::HilfeInfo},
+        {mnuHilfeSpielregeln, Menue::Spielregeln},
+        {mnuHilfeAktKat, Menue::Schwerpunkt},
+    };
+    for (const auto& [a, m] : eintraege)
+        a->setEnabled(ablauf.menueAn(m));
 }
 
-void Spielfenster::zeigePunkte() {
-    punkZiff->zeige(
-        QStringLiteral("%1").arg(runde.punkte(), konfig.punktZiffern, 10, QLatin1Char('0')));
-}
-
-void Spielfenster::zeigeSpielstand() {
-    DateiInfoFrm::instanz().SpPunkte[size_t(runde.aktSpieler)]->setText(
-        QString::number(runde.punkte()));
-}
-
-void Spielfenster::zeigeSpieler() {
-    SpNameLbl->setText(runde.name());
-    zeigePunkte();
-}
-
-void Spielfenster::naechsterSpieler() {
-    runde.naechsterSpieler();
-    zeigeSpieler();
-    if (!runde.computerAmZug()) {
-        schalteMenues(true);
-        computerAmZug = false;
-        return;
-    }
-    schalteMenues(false);
-    if (konfig.ratezeitNeuFuerComputer)
-        resetVuZeiger();
-    computerAmZug = true;
-    computerZug();
-}
-
-void Spielfenster::schalteMenues(bool ein) {
-    for (QAction* a : {mnuDateiNeu, mnuDateiInfo, mnuDateiMeisterliste, mnuDateiEnde,
-                       mnuBearbEinstell, mnuHilfeInfo, mnuHilfeSpielregeln, mnuHilfeAktKat})
-        a->setEnabled(ein);
-}
-
-Spielrunde::Sitz Spielfenster::setzeComputer(bool mitspielen) {
-    const Spielrunde::Sitz s = runde.setzeComputer(mitspielen, konfig.hoechstensSpielerMitComputer);
+void Spielfenster::zeigeSitze() {
     DateiInfoFrm& info = DateiInfoFrm::instanz();
-    if (s == Spielrunde::Sitz::Gesetzt) {
-        const int i = runde.nSpieler - 1;
-        info.SpName[size_t(i)]->setText(Spielrunde::computerName);
-        info.SpPunkte[size_t(i)]->setText(QStringLiteral("0"));
-        info.zeigeSpieler(i, true);
-    } else if (s == Spielrunde::Sitz::Entfernt) {
-        info.zeigeSpieler(runde.nSpieler, false);
+    for (int i = 0; i < spielerPlaetze; ++i) {
+        const bool sitzt = i < runde.nSpieler;
+        if (sitzt) {
+            info.SpName[size_t(i)]->setText(runde.SpielerName[size_t(i)]);
+            info.SpPunkte[size_t(i)]->setText(QString::number(ablauf.punkteDesPlatzes(i)));
+        }
+        info.zeigeSpieler(i, sitzt);
     }
-    return s;
+    info.DatInfLbl[0]->setText(QString::number(woerter.AnzahlWoerter()));
+    info.DatInfLbl[1]->setText(ablauf.start.parameter.GwsFlag ? QStringLiteral("ja")
+                                                              : QStringLiteral("nein"));
 }
 
-void Spielfenster::halteUhren(bool halt) {
-    if (halt) {
-        if (m_halt++ > 0)
-            return;
-        m_ratezeitLief = RestZeitTimer->aktiv();
-        m_energieLief = EnergTimer->aktiv();
-        RestZeitTimer->setzeAktiv(false);
-        EnergTimer->setzeAktiv(false);
-        halteAnimationen(true);
-        return;
-    }
-    if (m_halt == 0 || --m_halt > 0 || m_beendet)
-        return;
-    RestZeitTimer->setzeAktiv(m_ratezeitLief);
-    EnergTimer->setzeAktiv(m_energieLief);
-    halteAnimationen(false);
-}
-
-QString Spielfenster::meldung(const QString& text, const QString& titel, const QString& knopf1,
-                              const QString& knopf2) {
-    halteUhren(true);
+QString Spielfenster::zeigeMeldungsfenster(const QString& text, const QString& titel,
+                                           const QString& knopf1, const QString& knopf2) {
     Meldungstext = text;
     zeigeMeldung(Meldungstext, knopf1, knopf2, titel);
-    halteUhren(false);
     return MldFenster::instanz().Antwort;
 }
 
-void Spielfenster::RestZeitTimer_Timer() {
-    if (m_beendet || !ratezeit.tick()) {
-        drawVuZeiger(ratezeit.RateZeitZaehler);
-        return;
-    }
-    drawVuZeiger(ratezeit.RateZeitZaehler);
-    RestZeitTimer->setzeAktiv(false);
-    ratezeitZugBeenden();
-    spieleSound(QStringLiteral("ProgrammMeldung"));
-    meldung(ratezeitMeldung(runde.name()), QStringLiteral("Ende der Ratezeit"));
-    if (m_beendet)
-        return;
-    resetVuZeiger();
-    naechsterSpieler();
-    if (!m_beendet && m_halt == 0)
-        RestZeitTimer->setzeAktiv(true);
-    m_ratezeitLief = true;
+bool Spielfenster::endeBestaetigt(const QString& frage) {
+    return EndeFrm::instanz().frage(frage) == QStringLiteral("ja");
 }
 
-void Spielfenster::EnergTimer_Timer() {
-    if (m_beendet)
-        return;
-    const bool aus = spielzeit.tick(sekundenJetzt());
-    setzeBalken();
-    if (!aus)
-        return;
-    RestZeitTimer->setzeAktiv(false);
-    EnergTimer->setzeAktiv(false);
-    halteAnimationen(true);
-    if (konfig.spielzeitKlang)
-        spieleSound(QStringLiteral("ProgrammMeldung"));
-    Meldungstext = spielzeitMeldung(konfig.name);
-    zeigeMeldung(Meldungstext, QStringLiteral("&OK"), QString(), konfig.spielzeitTitel);
-    programmEnde();
-}
-
-void Spielfenster::spieleWavWarten(const QString& datei) {
+void Spielfenster::zeichneSofort() {
     repaint();
-    varku::spieleWavWarten(datei);
 }
 
-bool Spielfenster::setzeEndeFrage() {
-    halteUhren(true);
-    const bool ja = EndeFrm::instanz().frage(endeFrage(konfig.name, runde.menschen())) !=
-                    QStringLiteral("nein");
-    halteUhren(false);
-    return ja;
-}
-
-void Spielfenster::trageMeisterEin() {
-    QStringList namen;
-    std::vector<qint32> punkte;
-    for (const auto& [name, p] : meisterStand()) {
-        namen << name;
-        punkte.push_back(qint32(std::clamp<long>(p, 0, INT32_MAX)));
-    }
-    Meisterliste(Meisterliste::meisterDatei(start.UserPfad), konfig.name)
-        .updateMeister(int(namen.size()), namen, punkte, dienste::uhr().jetzt().date());
-}
-
-void Spielfenster::programmEnde() {
-    // nur einmal, was auch immer es auslöst: zwei Zeitgeber, das Menü, das Schließfeld
-    if (m_beendet)
-        return;
-    m_beendet = true;
-    RestZeitTimer->setzeAktiv(false);
-    EnergTimer->setzeAktiv(false);
-    halteAnimationen(true);
-    spieleSound(QStringLiteral("ProgrammEnde"));
-    repaint();
-    if (konfig.endeWarteSekunden > 0)
-        warte(konfig.endeWarteSekunden);
-    try {
-        trageMeisterEin();
-    } catch (const Laufzeitfehler& f) {
-        zeigeMeldung(QStringLiteral("Die Punkte konnten nicht in die\rMeisterliste eingetragen "
-                                    "werden.\r") +
-                         f.betrifft(),
-                     QStringLiteral("&OK"), QString(), QStringLiteral("Meisterliste"));
-    }
-    speichereEinstellungen();
+void Spielfenster::schliesseFenster() {
     schliesseHilfe(QStringLiteral("Ruvo.chm"));
-    schliesseHilfe(konfig.hilfeDatei());
-    schliesseSound();
-    vorDemEnde();
+    schliesseHilfe(konfig().hilfeDatei());
     // alle Fenster zu: jede modale Anzeige kehrt zurück, danach endet das Programm
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())
@@ -439,87 +284,86 @@ void Spielfenster::programmEnde() {
     hide();
 }
 
+void Spielfenster::spieleWavWarten(const QString& datei) {
+    repaint();
+    varku::spieleWavWarten(datei);
+}
+
+void Spielfenster::warteSichtbar(int sekunden) {
+    repaint();
+    warte(sekunden);
+}
+
+// --- Fenster und Menüs ---
+
 void Spielfenster::closeEvent(QCloseEvent* e) {
-    if (m_beendet) {
+    if (ablauf.schliessenErlaubt())
         e->accept();
-        return;
-    }
-    if (!spielzeit.abgelaufen() && !setzeEndeFrage()) {
+    else
         e->ignore();
-        return;
-    }
-    programmEnde();
-    e->accept();
+}
+
+void Spielfenster::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // Wer das Spiel aus der Verkleinerung holt, während ein Fenster über ihm offen ist, findet
+    // dieses Fenster oben, mit der Tastatur
+    if (e->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
+        if (QWidget* oben = QApplication::activeModalWidget(); oben && oben != this) {
+            oben->raise();
+            oben->activateWindow();
+        }
 }
 
 void Spielfenster::mnuDateiEnde_Click() {
-    if ((konfig.endeFragtImmer || !spielzeit.abgelaufen()) && !setzeEndeFrage())
-        return;
-    programmEnde();
+    ablauf.beendenAusMenue();
 }
 
 void Spielfenster::mnuDateiNeu_Click() {
-    const Frage f = neuesSpielFrage(konfig.name, konfig.radspielFrage, konfig.neinZuerst,
-                                    konfig.radspielFrage ? runde.nSpieler : runde.menschen());
-    if (meldung(f.text, QStringLiteral("Neues Spiel"), f.knopf1, f.knopf2) ==
-            QStringLiteral("nein") ||
-        m_beendet)
-        return;
-    for (int i = 0; i < runde.nSpieler; ++i) {
-        runde.aktSpieler = i;
-        runde.setzePunkte(0);
-        zeigeSpielstand();
-    }
-    runde.aktSpieler = 0;
-    zeigeSpieler();
-    neuesSpiel();
+    ablauf.neuesSpielGefragt();
 }
 
 void Spielfenster::mnuDateiInfo_Click() {
-    DateiInfoFrm& info = DateiInfoFrm::instanz();
-    for (int i = 0; i < runde.nSpieler; ++i)
-        info.SpPunkte[size_t(i)]->setText(QString::number(runde.SpielerPunkte[size_t(i)]));
-    halteUhren(true);
-    dienste::anzeige().zeigeModal(info);
-    halteUhren(false);
+    zeigeSitze();
+    dienste::anzeige().zeigeModal(DateiInfoFrm::instanz());
 }
 
 void Spielfenster::mnuDateiMeisterliste_Click() {
-    halteUhren(true);
-    MeisterFrm::zeige(Meisterliste(Meisterliste::meisterDatei(start.UserPfad), konfig.name), this);
-    halteUhren(false);
+    MeisterFrm::zeige(
+        Meisterliste(Meisterliste::meisterDatei(ablauf.start.UserPfad), konfig().name), this);
 }
 
 void Spielfenster::mnuBearbEinstell_Click() {
-    halteUhren(true);
-    zeigeEinstellungen();
-    halteUhren(false);
+    ablauf.einstellungenGefragt();
 }
 
 void Spielfenster::mnuHilfeInfo_Click() {
-    InfoFrm info({konfig.name, konfig.name, QStringLiteral("Ein Rechtschreibspiel zu VARKU"),
-                  konfig.version, QStringLiteral("InfoBild.png")});
-    halteUhren(true);
+    InfoFrm info({konfig().name, konfig().name, QStringLiteral("Ein Rechtschreibspiel zu VARKU"),
+                  konfig().version, QStringLiteral("InfoBild.png")});
     dienste::anzeige().zeigeModal(info);
-    halteUhren(false);
 }
 
 void Spielfenster::mnuHilfeBedienung_Click() {
-    halteUhren(true);
-    oeffneHilfe(konfig.hilfeDatei(), HilfeEngine::Standardthema);
-    halteUhren(false);
+    oeffneHilfe(konfig().hilfeDatei(), HilfeEngine::Standardthema);
 }
 
 void Spielfenster::mnuHilfeSpielregeln_Click() {
-    halteUhren(true);
-    oeffneHilfe(konfig.hilfeDatei(), HilfeEngine::Kontext, 2000);
-    halteUhren(false);
+    oeffneHilfe(konfig().hilfeDatei(), HilfeEngine::Kontext, 2000);
 }
 
 void Spielfenster::mnuHilfeAktKat_Click() {
-    halteUhren(true);
     zeigeHilfeZumSchwerpunkt();
-    halteUhren(false);
+}
+
+double textBreite(const QString& text, const QFont& schrift) {
+    return twips(QFontMetricsF(schrift).horizontalAdvance(text));
+}
+
+void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte) {
+    QFont f = feld.font();
+    f.setPointSize(startPunkte);
+    while (f.pointSize() > kleinstePunkte && textBreite(text, f) > twips(feld.width()))
+        f.setPointSize(f.pointSize() - 1);
+    feld.setFont(f);
 }
 
 } // namespace varku

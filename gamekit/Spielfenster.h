@@ -1,21 +1,13 @@
 #pragma once
 
-#include "gamekit/Spielkonfiguration.h"
-#include "gamekit/Spielrunde.h"
-#include "gamekit/Spielstart.h"
-#include "gamekit/Spieluhren.h"
-#include "gamekit/Spielwoerter.h"
-#include "platform/Uhr.h"
+#include "gamekit/Spielablauf.h"
 
 #include <QMainWindow>
-#include <memory>
-#include <utility>
-#include <vector>
 
 class QAction;
-class QKeyEvent;
+class QFont;
 class QFrame;
-class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 
@@ -24,23 +16,22 @@ namespace varku {
 class Zeigerinstrument;
 class Ziffernanzeige;
 
-// Der Rahmen, den jedes Spielfenster um sein eigenes Spielbrett hat: Ratezeituhr,
-// Spielzeitbalken, Spieler und Punkte, Menüs, die Fragen vor dem Beenden und vor einem neuen
-// Spiel, das Ende des Programms, der Spielerwechsel mit der Übergabe an den Computer. Ein Spiel
-// erbt davon, stellt sein Brett hinein und füllt die Haken, an denen es sich unterscheidet.
-class Spielfenster : public QMainWindow {
+// Der Rahmen, den jedes Spielfenster um sein eigenes Brett hat, als Ansicht des Ablaufs:
+// Menüs, Schwerpunkt, Spieler und Punkte, Ratezeituhr und Spielzeitbalken, die Meldungen. Er
+// hält keine Regel; was geschieht, sagt der Ablauf. Ein Spiel erbt davon, stellt sein Brett
+// hinein, überschreibt die Haken, an denen es sich unterscheidet, und ruft am Ende seines
+// Aufbaus lade().
+class Spielfenster : public QMainWindow, protected Spielsicht, protected Spielhaken {
     Q_OBJECT
 public:
     Spielfenster(Spielkonfiguration konfig, Spielstartdaten start);
     ~Spielfenster() override;
 
-    const Spielkonfiguration konfig;
-    const Spielstartdaten start;
-    Spielrunde runde;
-    Spielwoerter woerter;
-    Ratezeit ratezeit;
-    Spielzeitbalken spielzeit;
-    bool computerAmZug = false;
+    Spielablauf ablauf;
+    // kurz für die Teile des Ablaufs, die jedes Spiel liest
+    Spielrunde& runde;
+    Spielwoerter& woerter;
+    const Spielkonfiguration& konfig() const { return ablauf.konfig; }
 
     // Menüs in Menüreihenfolge
     QMenu* mnuDatei;
@@ -63,50 +54,27 @@ public:
     Ziffernanzeige* punkZiff;
     Zeigerinstrument* vuRestZeitImage;
     QFrame* RestZeitStand;
-    std::unique_ptr<Timer> RestZeitTimer;
-    std::unique_ptr<Timer> EnergTimer;
 
-    // Die Schritte beim Laden, die alle Spiele gleich tun; das Spiel ruft sie in seiner
-    // Reihenfolge aus seinem Form_Load
-    void ladeSchwerpunkt(); // Bild und Titel des Schwerpunkts, Name des ersten Spielers
-    void ladeFehlerwoerter();
-    // die Wortdatenbank öffnen und filtern; false, wenn der Schwerpunkt für dieses Spiel keine
-    // Wörter hat (dann hat es die Meldung schon gezeigt)
-    bool ladeWoerter(WortTabellen tabellen);
-    void starteSpielzeit(); // der Balken beginnt, EnergTimer an
-    void initVuZeiger();
-
-    // Ratezeituhr
+    // die Ratezeituhr
     void drawVuZeiger(int wert);
-    void switchVuRestZeit(bool ein);
-    void resetVuZeiger();
-    bool ratezeitAn() const;
+    void switchVuRestZeit(bool ein) { ablauf.switchVuRestZeit(ein); }
+    void resetVuZeiger() { ablauf.resetVuZeiger(); }
 
-    // Anzeigen
-    void zeigePunkte();     // Punkte des aktuellen Spielers in den Ziffern
-    void zeigeSpielstand(); // ebenso im Infofenster
-    void zeigeSpieler();    // Name und Punkte des aktuellen Spielers
-
-    void naechsterSpieler();
-    void schalteMenues(bool ein);
-    // der Computer setzt sich auf den letzten Platz oder geht; im Infofenster ebenso
-    Spielrunde::Sitz setzeComputer(bool mitspielen);
-
-    // Eine Meldung, während der die Uhren des Spiels stehen; sagt die Antwort ohne "&"
+    // die Punkte des aktuellen Spielers in den Ziffern
+    void zeigePunkte();
+    // eine Meldung, während der die Uhren stehen; sagt die Antwort ohne "&"
     QString meldung(const QString& text, const QString& titel, const QString& knopf1 = "&OK",
-                    const QString& knopf2 = {});
-    // hält die Uhren an oder lässt sie weiterlaufen; geschachtelt zählt der äußerste
-    void halteUhren(bool halt);
-
+                    const QString& knopf2 = {}) {
+        return ablauf.meldung(text, titel, knopf1, knopf2);
+    }
     // spielt einen Klang und wartet sein Ende ab, auch ohne Ton; das Fenster ist vorher neu
     // gezeichnet, denn während des Wartens zeichnet sich nichts
     void spieleWavWarten(const QString& datei);
+    // wartet ganze Sekunden, nachdem das Fenster neu gezeichnet ist
+    void warteSichtbar(int sekunden);
 
-    bool setzeEndeFrage();
-    void programmEnde();
-    bool beendet() const { return m_beendet; }
-    // der Schwerpunkt hat für dieses Spiel keine Wörter: es endet, ohne eine Datei anzufassen
-    bool ohneWoerter() const { return m_ohneWoerter; }
+    void programmEnde() { ablauf.programmEnde(); }
+    bool beendet() const { return ablauf.beendet(); }
 
 public slots:
     void mnuDateiNeu_Click();
@@ -118,49 +86,44 @@ public slots:
     void mnuHilfeBedienung_Click();
     void mnuHilfeSpielregeln_Click();
     void mnuHilfeAktKat_Click();
-    void RestZeitTimer_Timer();
-    void EnergTimer_Timer();
 
 protected:
     // das Brett des Spiels; der Rahmen stellt es links neben sich
     void setzeSpielbrett(QWidget* brett);
-    void closeEvent(QCloseEvent* e) override;
+    // das Laden des Ablaufs, am Ende des Aufbaus; false ohne Wörter
+    bool lade() { return ablauf.lade(); }
 
-    // Die Haken der Spiele
-    // nach "ja" auf die Frage nach einem neuen Spiel: ein neues Wort, ein neues Brett
-    virtual void neuesSpiel() {}
-    // die Ratezeit ist abgelaufen: den Zug ordentlich beenden, bevor der nächste dran ist
-    virtual void ratezeitZugBeenden() {}
-    // der Computer ist an der Reihe: sein Fenster modal zeigen
-    virtual void computerZug() {}
-    // eigene Zeitgeber des Spiels anhalten oder weiterlaufen lassen
-    virtual void halteAnimationen(bool /*halt*/) {}
-    // der Einstellungsdialog des Spiels, modal; danach gelten die Werte
-    virtual void zeigeEinstellungen() {}
-    // die Einstellungen am Ende schreiben, wenn das Speichern an ist
-    virtual void speichereEinstellungen() {}
-    // Klänge an?
-    virtual bool tonEin() const { return false; }
-    // Namen und Punkte für die Meisterliste; manche Spiele zählen anders
-    virtual std::vector<std::pair<QString, long>> meisterStand() const { return runde.stand(); }
-    // kurz vor dem Ende (das Kartenspiel schließt seine Protokolldatei)
-    virtual void vorDemEnde() {}
     // eine Taste im Fenster, bevor ein Knopf sie bekommt; true, wenn das Spiel sie nimmt
     virtual bool taste(QKeyEvent* /*e*/) { return false; }
 
+    // Spielsicht
+    void zeigeSchwerpunkt() override;
+    void zeigeSpieler() override;
+    void zeigeRatezeit() override;
+    void zeigeSpielzeit() override;
+    void zeigeMenues() override;
+    void zeigeSitze() override;
+    QString zeigeMeldungsfenster(const QString& text, const QString& titel, const QString& knopf1,
+                                 const QString& knopf2) override;
+    bool endeBestaetigt(const QString& frage) override;
+    void zeichneSofort() override;
+    void schliesseFenster() override;
+
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
     void baueMenues();
     QWidget* baueRahmen();
-    void setzeBalken();
-    void trageMeisterEin();
-
-    bool m_beendet = false;
-    bool m_ohneWoerter = false;
-    int m_halt = 0;
-    bool m_ratezeitLief = false;
-    bool m_energieLief = false;
+    // ein Fenster des Spiels, das kein Fenster über ihm ist, wurde aktiv: das Spiel kommt nach vorn
+    void holeNachVorn();
 };
+
+// Die Breite eines Textes in Twips in dieser Schrift
+double textBreite(const QString& text, const QFont& schrift);
+// Setzt die Schrift eines Beschriftungsfeldes von startPunkte an Punkt um Punkt kleiner, bis der
+// Text in seine Breite passt, höchstens bis kleinstePunkte
+void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte = 6);
 
 } // namespace varku

@@ -1,23 +1,20 @@
 #pragma once
 
+#include "foundation/Wortzugang.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace varku {
 
-// Was ein Spiel vom gemeinsamen Rahmen anders will als das Radspiel, nach dem der Rahmen
-// geschrieben ist. Jedes Spiel füllt eine solche Beschreibung; der Rahmen richtet sich danach.
+// Was ein Spiel am gemeinsamen Ablauf und Rahmen anders will. Jedes Spiel füllt eine solche
+// Beschreibung; Ablauf und Rahmen richten sich danach. Die Vorgaben sind die des Radspiels.
 struct Spielkonfiguration {
     QString name;            // "Zirkomat": Fenstertexte, Hilfedatei, Meisterliste
-    QString abschnitt;       // Abschnitt der Konfigurationsdatei, "[Zirkomat]" ohne Klammern
     QString hintergrundBild; // im Grafikordner
     QString version = QStringLiteral("4.0.4");
 
-    // Zeilen der Meldung, wenn die Version nicht passt; leer: die übliche Fassung
-    QStringList versionsZeilen;
     QStringList versionsMeldung() const {
-        if (!versionsZeilen.isEmpty())
-            return versionsZeilen;
         return {QStringLiteral("Diese Version von ") + name + QStringLiteral(" ist nicht"),
                 QStringLiteral("kompatibel mit der installierten Version"),
                 QStringLiteral("von VARKU.")};
@@ -34,31 +31,34 @@ struct Spielkonfiguration {
     int endeWarteSekunden = 3;
     QString spielzeitTitel = QStringLiteral("Ende der Spielzeit");
     bool spielzeitKlang = false;
-    // "ProgrammStart" spielt der Start, nicht das Hauptfenster
+    // "ProgrammStart" spielt der Start, nicht das Laden des Hauptfensters
     bool startKlangBeimStart = false;
     // die Ratezeit beginnt neu, wenn der Computer an die Reihe kommt
     bool ratezeitNeuFuerComputer = true;
     // "Ende ..." im Menü fragt auch, wenn die Spielzeit abgelaufen ist
     bool endeFragtImmer = false;
+    // die Menüs bleiben an, während der Computer zieht
+    bool menuesBeimComputer = false;
+    // Ratezeit und Spielzeit stehen, während der Computer zieht
+    bool uhrenBeimComputerHalten = false;
 
     // Stellen der Punkteanzeige
     int punktZiffern = 6;
 
-    // der Computer als Spieler: ob es ihn gibt, und mit höchstens wie vielen Spielern
-    bool mitComputer = true;
+    // mit dem Computer höchstens so viele Spieler
     int hoechstensSpielerMitComputer = 5;
 
-    // die Neues-Spiel-Frage des Radspiels ("Bist du wirklich sicher, ...") oder die der
-    // übrigen ("Wenn du das Spiel neu beginnst, ..."), die Knöpfe in ihrer Reihenfolge
-    bool radspielFrage = false;
+    // Die Frage vor einem neuen Spiel: "Bist du wirklich sicher, dass du ... neu starten
+    // willst?", die jeden Platz zählt, den Computer mit; sonst "Wenn du das Spiel neu beginnst,
+    // ...", die nur die Menschen zählt. Dazu die Reihenfolge der Knöpfe.
+    bool neuStartenFrage = false;
     bool neinZuerst = false;
 
-    // die Wahl der Wörter: Fehlerwörter mit 100 - fehlerSchwelle Prozent; eine Längengrenze
-    int fehlerSchwelle = 75;
+    // Die Wörter: welche Tabellen neben WortListe, eine Längengrenze, die Fehlerwörter aus den
+    // Protokolldateien
+    WortTabellen wortTabellen{false, true, false};
     int maxWortLaenge = 0;
     bool fehlerWoerterLesen = true;
-    bool mitLupe = false;
-    bool mitSaetzen = true;
 
     QString hilfeDatei() const { return name + QStringLiteral(".chm"); }
 };

@@ -9,13 +9,34 @@
 #include "gamekit/Spielstart.h"
 #include "platform/Dienste.h"
 #include "platform/Tonmodul.h"
+#include "platform/Vordergrund.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 namespace varku {
+
+namespace {
+
+// Wer den Hintergrund anklickt oder ihn mit Alt+Tab holt, meint das Spiel: es kommt wieder nach
+// vorn, aus der Verkleinerung, mit dem Fenster, das gerade über ihm offen ist.
+void holeSpielNachVorn(QWidget& spiel) {
+    if (!spiel.isVisible())
+        return;
+    spiel.setWindowState(spiel.windowState() & ~Qt::WindowMinimized);
+    QWidget* oben = QApplication::activeModalWidget();
+    if (!oben || !oben->isVisible())
+        oben = &spiel;
+    spiel.raise();
+    oben->raise();
+    oben->activateWindow();
+}
+
+} // namespace
 
 int spielAblauf(const QString& kommandozeile, const Spielkonfiguration& k,
                 const Spielfensterfabrik& fabrik) {
@@ -39,8 +60,10 @@ int spielAblauf(const QString& kommandozeile, const Spielkonfiguration& k,
     UebNr = p.daten.UebNr;
     setzeHilfeKontext();
     std::unique_ptr<Spielfenster> fenster = fabrik(k, p.daten);
-    if (fenster->ohneWoerter())
+    if (fenster->ablauf.ohneWoerter())
         return 1;
+    Spielfenster& spiel = *fenster;
+    Griffmelder griff(hintergrund, [&spiel] { holeSpielNachVorn(spiel); });
     // manche Spiele spielen den Startklang hier, nach ihren Einstellungen, vor dem Fenster
     if (k.startKlangBeimStart)
         spieleSound(QStringLiteral("ProgrammStart"));

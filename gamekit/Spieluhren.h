@@ -7,7 +7,6 @@ class Ratezeit {
 public:
     explicit Ratezeit(int schritt = 50) : m_schritt(schritt) {}
     int RateZeitZaehler = 0;
-    void setzeSchritt(int schritt) { m_schritt = schritt; }
     int schritt() const { return m_schritt; }
     // ein Takt; true, wenn die Zeit jetzt abgelaufen ist
     bool tick();
@@ -31,7 +30,6 @@ public:
     bool abgelaufen() const { return m_hoehe < 100; }
     double hoehe() const { return m_hoehe; }
     int energieSchritt() const { return m_schritt; }
-    long letzteZeit() const { return m_letzteZeit; }
 
 private:
     int m_schritt;

@@ -2,6 +2,9 @@
 
 #include "platform/Laufzeitfehler.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace varku::dienste {
 
 namespace {
@@ -22,6 +25,40 @@ Ablage& ablage() {
     return a;
 }
 
+// Die Anzeige, wie die Programme sie bekommen: sie reicht an die eingesetzte weiter und sagt den
+// Beobachtern, wann ein Fenster modal offen ist.
+class BeobachteteAnzeige : public ModalAnzeige {
+public:
+    std::vector<ModalBeobachter*> beobachter;
+
+    void zeigeModal(QWidget& fenster) override {
+        struct Offen {
+            BeobachteteAnzeige& a;
+            QWidget& f;
+            Offen(BeobachteteAnzeige& a, QWidget& f) : a(a), f(f) { a.melde(f, true); }
+            ~Offen() { a.melde(f, false); }
+        } offen(*this, fenster);
+        innen().zeigeModal(fenster);
+    }
+    void entlasse(QWidget& fenster) override { innen().entlasse(fenster); }
+    void zeige(QWidget& fenster) override { innen().zeige(fenster); }
+
+private:
+    static ModalAnzeige& innen();
+    void melde(QWidget& fenster, bool offen) {
+        // eine Kopie: ein Beobachter darf sich beim Melden ab- oder anmelden
+        const std::vector<ModalBeobachter*> alle = beobachter;
+        for (ModalBeobachter* b : alle)
+            if (std::find(beobachter.begin(), beobachter.end(), b) != beobachter.end())
+                (*b)(fenster, offen);
+    }
+};
+
+BeobachteteAnzeige& beobachtete() {
+    static BeobachteteAnzeige a;
+    return a;
+}
+
 template <typename T> T& pruefe(const std::unique_ptr<T>& p, const char* name) {
     if (!p)
         throw Laufzeitfehler(91, QStringLiteral("Dienst nicht eingerichtet"),
@@ -37,8 +74,22 @@ Uhr& uhr() {
 Zufall& zufall() {
     return pruefe(ablage().zufall, "Zufall");
 }
-ModalAnzeige& anzeige() {
+ModalAnzeige& BeobachteteAnzeige::innen() {
     return pruefe(ablage().anzeige, "Anzeige");
+}
+
+ModalAnzeige& anzeige() {
+    pruefe(ablage().anzeige, "Anzeige");
+    return beobachtete();
+}
+
+Beobachtung::Beobachtung(ModalBeobachter b) : m_beobachter(std::move(b)) {
+    beobachtete().beobachter.push_back(&m_beobachter);
+}
+
+Beobachtung::~Beobachtung() {
+    auto& alle = beobachtete().beobachter;
+    alle.erase(std::remove(alle.begin(), alle.end(), &m_beobachter), alle.end());
 }
 SoundGeraet& sound() {
     return pruefe(ablage().sound, "Sound");

@@ -4,6 +4,7 @@
 #include "platform/EchterDrucker.h"
 #include "platform/TonBeiBedarf.h"
 #include "platform/Tonmodul.h"
+#include "platform/Vordergrund.h"
 
 #include <QCoreApplication>
 
@@ -27,7 +28,7 @@ void setzeEchteDienste() {
                                                     : nullptr);
         })));
     setze(std::unique_ptr<HilfeEngine>(new EchteHilfeEngine));
-    setze(std::unique_ptr<Prozess>(new EchterProzess));
+    setze(std::unique_ptr<Prozess>(new EchterProzess(&holeFensterNachVorn)));
     // die Bilder aus dem Grafikordner, die PDF-Dateien in den Benutzerordner
     setze(std::unique_ptr<Drucker>(
         new EchterDrucker(ordner + QStringLiteral("/Grafik"), ordner + QStringLiteral("/User"))));

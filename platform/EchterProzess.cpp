@@ -11,9 +11,10 @@ namespace {
 
 // Solange das Spiel läuft, zeichnen sich die Fenster des Rahmens neu, aber Tasten, Maus und
 // das Schließfeld gehen ins Leere; sie werden auch danach nicht nachgeholt.
+// Ein Klick oder das Aktivieren eines Fensters meint das Spiel: es kommt nach vorn.
 class Eingabesperre : public QObject {
 public:
-    Eingabesperre() {
+    explicit Eingabesperre(std::function<void()> beiGriff) : m_beiGriff(std::move(beiGriff)) {
         if (QCoreApplication* app = QCoreApplication::instance())
             app->installEventFilter(this);
     }
@@ -22,6 +23,9 @@ public:
             app->removeEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override {
+        if ((e->type() == QEvent::MouseButtonPress || e->type() == QEvent::WindowActivate) &&
+            m_beiGriff)
+            m_beiGriff();
         switch (e->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -42,6 +46,9 @@ public:
             return false;
         }
     }
+
+private:
+    std::function<void()> m_beiGriff;
 };
 
 } // namespace
@@ -62,7 +69,10 @@ bool EchterProzess::starteUndWarte(const QString& programm, const QStringList& a
     if (!p.waitForStarted(-1))
         return false;
     if (p.state() != QProcess::NotRunning) {
-        Eingabesperre sperre;
+        const qint64 nummer = p.processId();
+        Eingabesperre sperre(m_beiGriff
+                                 ? std::function<void()>([this, nummer] { m_beiGriff(nummer); })
+                                 : std::function<void()>());
         schleife.exec();
     }
     return true;

@@ -88,15 +88,15 @@ TEST_F(Rahmen, RatezeitLaeuftNach100SekundenAb) {
     antworte(&text);
     d.uhr.vorstellen(99000);
     EXPECT_EQ(spiel->runde.aktSpieler, 0);
-    EXPECT_EQ(spiel->ratezeit.RateZeitZaehler, 950);
+    EXPECT_EQ(spiel->ablauf.ratezeit.RateZeitZaehler, 950);
     d.uhr.vorstellen(1000);
     EXPECT_EQ(text, "Ende der Ratezeit: Die Ratezeit ist leider\nabgelaufen, Anna.");
-    EXPECT_EQ(spiel->zugEnden, 1) << "der Zug wird vorher beendet";
+    EXPECT_EQ(spiel->zeitUm, 1) << "der Haken des Spiels kam";
     EXPECT_EQ(spiel->runde.aktSpieler, 1);
     EXPECT_EQ(spiel->SpNameLbl->text(), "Ben");
-    EXPECT_EQ(spiel->ratezeit.RateZeitZaehler, 0);
-    EXPECT_TRUE(spiel->RestZeitTimer->aktiv()) << "die Uhr läuft für Ben weiter";
-    EXPECT_EQ(spiel->haltAn, 0) << "während der Meldung stand alles, danach läuft es";
+    EXPECT_EQ(spiel->ablauf.ratezeit.RateZeitZaehler, 0);
+    EXPECT_TRUE(spiel->ablauf.RestZeitTimer().aktiv()) << "die Uhr läuft für Ben weiter";
+    EXPECT_FALSE(spiel->ablauf.haelt()) << "während der Meldung stand alles, danach läuft es";
 }
 
 // Fünf Minuten Spielzeit enden nach etwa 300 Sekunden, einmal, auch wenn beide Uhren im selben
@@ -110,7 +110,7 @@ TEST_F(Rahmen, SpielzeitEndetEinmal) {
     d.uhr.vorstellen(300000);
     EXPECT_FALSE(spiel->beendet()) << "4605 Twips zu 15 je Sekunde reichen etwas über 300 s";
     // beide Uhren im nächsten Takt fällig
-    spiel->ratezeit.RateZeitZaehler = 950;
+    spiel->ablauf.ratezeit.RateZeitZaehler = 950;
     antworte(&ratezeit);
     antworte(&ende);
     d.uhr.vorstellen(10000);
@@ -119,12 +119,11 @@ TEST_F(Rahmen, SpielzeitEndetEinmal) {
                     "jetzt beendet.");
     EXPECT_TRUE(spiel->beendet());
     EXPECT_FALSE(spiel->isVisible());
-    EXPECT_EQ(spiel->gespeichert, 1);
     EXPECT_EQ(spiel->vorEnde, 1);
     d.uhr.vorstellen(60000);
     EXPECT_TRUE(spiel->close()) << "nach dem Ende fragt das Schließen nichts";
     spiel->programmEnde();
-    EXPECT_EQ(spiel->gespeichert, 1) << "das Ende kommt nur einmal";
+    EXPECT_EQ(spiel->vorEnde, 1) << "das Ende kommt nur einmal";
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
     EXPECT_TRUE(ordner.lies("Varku.ini").contains("EinstellungenSpeichern= 1"));
     // jeder Spieler mit Punkten steht genau einmal in der Meisterliste
@@ -148,7 +147,7 @@ TEST_F(Rahmen, SchliessenNachDerSpielzeitFragtNichts) {
 // den Computer mit und sagt "ihr".
 TEST_F(Rahmen, DuOderIhrMitDemComputer) {
     starte(anna, "");
-    spiel->imDialog = [](Testspiel::Einstellungen& e) { e.GegenComputer = 1; };
+    spiel->imDialog = [](Testspiel::Einstellungen& e) { return e.GegenComputer = 1; };
     spiel->mnuBearbEinstell->trigger();
     ASSERT_EQ(spiel->runde.nSpieler, 2);
     d.anzeige.dannKlicke("neinBtn");
@@ -167,7 +166,7 @@ TEST_F(Rahmen, ComputerSitztEinmalUndGehtWieder) {
     starte(zwei, "");
     DateiInfoFrm& info = DateiInfoFrm::instanz();
     for (int i = 0; i < 2; ++i) {
-        spiel->imDialog = [](Testspiel::Einstellungen& e) { e.GegenComputer = 1; };
+        spiel->imDialog = [](Testspiel::Einstellungen& e) { return e.GegenComputer = 1; };
         spiel->mnuBearbEinstell->trigger();
     }
     EXPECT_EQ(spiel->runde.nSpieler, 3);
@@ -176,17 +175,21 @@ TEST_F(Rahmen, ComputerSitztEinmalUndGehtWieder) {
     // Ben gibt ab: der Computer ist dran, die Menüs sind aus, danach wieder Anna
     spiel->runde.aktSpieler = 1;
     bool menuesAusBeimComputer = false;
+    d.anzeige.dann([&](QWidget& w) {
+        EXPECT_EQ(w.objectName(), "CompFrm");
+        menuesAusBeimComputer = !spiel->mnuDateiNeu->isEnabled();
+    });
     d.sound.befehle.clear();
     spiel->richtig();
     EXPECT_EQ(spiel->computerZuege, 1);
-    EXPECT_EQ(spiel->runde.SpielerPunkte[2], 5);
+    EXPECT_TRUE(menuesAusBeimComputer);
+    EXPECT_EQ(spiel->sterne[2], 5);
     EXPECT_EQ(spiel->runde.aktSpieler, 0);
     EXPECT_TRUE(spiel->mnuDateiNeu->isEnabled());
-    EXPECT_FALSE(spiel->computerAmZug);
-    (void)menuesAusBeimComputer;
+    EXPECT_FALSE(spiel->ablauf.computerAmZug());
     // der Computer wartet seinen Klang ab, auch ohne Ton
     EXPECT_TRUE(d.sound.befehle.contains("warte " + ordner.pfad("Sound/TROPFEN.WAV")));
-    spiel->imDialog = [](Testspiel::Einstellungen& e) { e.GegenComputer = 0; };
+    spiel->imDialog = [](Testspiel::Einstellungen& e) { return !(e.GegenComputer = 0); };
     spiel->mnuBearbEinstell->trigger();
     EXPECT_EQ(spiel->runde.nSpieler, 2);
     EXPECT_TRUE(info.SpName[2]->isHidden());
@@ -218,8 +221,8 @@ TEST_F(Rahmen, NeuesSpielSetztPunkteZurueck) {
     spiel->richtig();          // Ben 10
     antworte(nullptr, "Btn1"); // ja
     spiel->mnuDateiNeu->trigger();
-    EXPECT_EQ(spiel->runde.SpielerPunkte[0], 0);
-    EXPECT_EQ(spiel->runde.SpielerPunkte[1], 0);
+    EXPECT_EQ(spiel->sterne[0], 0);
+    EXPECT_EQ(spiel->sterne[1], 0);
     EXPECT_EQ(spiel->runde.aktSpieler, 0);
     EXPECT_EQ(spiel->neueSpiele, 1);
     EXPECT_EQ(DateiInfoFrm::instanz().SpPunkte[1]->text(), "0");

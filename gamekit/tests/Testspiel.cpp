@@ -1,8 +1,9 @@
 #include "gamekit/tests/Testspiel.h"
 
-#include "foundation/Global.h"
 #include "foundation/Sound.h"
+#include "platform/Dienste.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,8 +13,7 @@ namespace varku::test {
 Spielkonfiguration Testspiel::konfiguration() {
     Spielkonfiguration k;
     k.name = QStringLiteral("Testspiel");
-    k.abschnitt = QStringLiteral("Testspiel");
-    k.radspielFrage = true;
+    k.neuStartenFrage = true;
     return k;
 }
 
@@ -22,11 +22,11 @@ const Einstellungsabschnitt<Testspiel::Einstellungen>& Testspiel::abschnitt() {
     static const Einstellungsabschnitt<E> a{
         AbschnittsFormat{QStringLiteral("Testspiel"), QStringLiteral("VARKU.TMP"), true},
         {
-            ganzzahl("GegenComputer", &E::GegenComputer, 0, 1, Bereich::Begrenzen),
-            ganzzahl("TonEinschalten", &E::TonEinschalten, 0, 1, Bereich::Begrenzen),
-            ganzzahl("RatezeitBegrenzen", &E::RatezeitBegrenzen, 0, 1, Bereich::Begrenzen),
-            ganzzahl("EinstellungenSpeichern", &E::EinstellungenSpeichern, 0, 1,
-                     Bereich::Begrenzen),
+            gegenComputerSchluessel<E>(),
+            tonSchluessel<E>(),
+            ganzzahl<E, int>("Tempo", &E::Tempo, 0, 60, Bereich::Begrenzen),
+            ratezeitSchluessel<E>(),
+            speichernSchluessel<E>(),
         }};
     return a;
 }
@@ -42,21 +42,24 @@ Testspiel::Testspiel(const Spielkonfiguration& k, const Spielstartdaten& s) : Sp
     lage->addWidget(richtigBtn);
     connect(richtigBtn, &QPushButton::clicked, this, &Testspiel::richtig);
     setzeSpielbrett(brett);
-    Form_Load();
+
+    CompFrm = new QDialog(this);
+    CompFrm->setObjectName(QStringLiteral("CompFrm"));
+    ablauf.setzeComputerfenster(CompFrm);
+    EinstFrm = new QDialog(this);
+    EinstFrm->setObjectName(QStringLiteral("EinstFrm"));
+    AnimTimer = ablauf.neuerTimer();
+    AnimTimer->beiTick = [this] { ++animTakte; };
+    ablauf.bindeEinstellungen(Einstellungsbindung(abschnitt(), einst));
+    lade();
 }
 
-void Testspiel::Form_Load() {
-    abschnitt().lies(imProgrammordner(QStringLiteral("Varku.ini")), einst);
-    spieleSound(QStringLiteral("ProgrammStart"));
-    ladeSchwerpunkt();
-    ladeFehlerwoerter();
-    if (!ladeWoerter(WortTabellen{false, true, false}))
-        return;
+void Testspiel::ladeSpiel() {
     naechstesWort();
-    starteSpielzeit();
-    initVuZeiger();
-    switchVuRestZeit(einst.RatezeitBegrenzen != 0);
-    schalteMenues(true);
+    if (einst.Tempo > 0) {
+        AnimTimer->setzeIntervall(einst.Tempo * 1000);
+        AnimTimer->setzeAktiv(true);
+    }
 }
 
 void Testspiel::naechstesWort() {
@@ -65,43 +68,56 @@ void Testspiel::naechstesWort() {
 }
 
 void Testspiel::richtig() {
-    runde.gibPunkte(10);
+    sterne[size_t(runde.aktSpieler)] += 10;
     zeigePunkte();
-    zeigeSpielstand();
     spieleSound(QStringLiteral("Gratulation1"));
     naechstesWort();
-    naechsterSpieler();
+    ablauf.naechsterSpieler();
 }
 
-void Testspiel::neuesSpiel() {
-    ++neueSpiele;
-    naechstesWort();
+bool Testspiel::taste(QKeyEvent* e) {
+    if (e->text() != QStringLiteral("r"))
+        return false;
+    richtig();
+    return true;
+}
+
+void Testspiel::ratezeitAbgelaufen(Spielablauf& a) {
+    ++zeitUm;
+    if (eigeneRatezeit)
+        a.meldung(QStringLiteral("Die Zeit ist um."), QStringLiteral("Spielerwechsel"));
+    else
+        Spielfenster::ratezeitAbgelaufen(a);
 }
 
 void Testspiel::computerZug() {
     ++computerZuege;
+    // der Computer zieht in seinem Fenster; das Skript des Tests lässt darin die Zeit laufen
+    dienste::anzeige().zeigeModal(*CompFrm);
+    if (beendet() || !ablauf.computerAmZug())
+        return;
     spieleWavWarten(QStringLiteral("TROPFEN"));
-    runde.gibPunkte(5);
-    naechsterSpieler();
+    sterne[size_t(runde.aktSpieler)] += 5;
+    ablauf.naechsterSpieler();
 }
 
-void Testspiel::zeigeEinstellungen() {
-    const int vorher = einst.GegenComputer;
-    if (imDialog)
-        imDialog(einst);
-    switchVuRestZeit(einst.RatezeitBegrenzen != 0);
-    setzeComputer(einst.GegenComputer == 1);
-    // der Computer kam oder ging: die Reihe beginnt wieder vorn
-    if (einst.GegenComputer != vorher) {
-        runde.ersterSpieler();
-        zeigeSpieler();
-    }
+void Testspiel::neuesSpiel() {
+    ++neueSpiele;
+    sterne.fill(0);
+    naechstesWort();
 }
 
-void Testspiel::speichereEinstellungen() {
-    ++gespeichert;
-    if (einst.EinstellungenSpeichern == 1)
-        abschnitt().schreibe(imProgrammordner(QStringLiteral("Varku.ini")), einst);
+bool Testspiel::menueGesperrt(Menue m) const {
+    return m == Menue::Einstellungen && AnimTimer->aktiv();
+}
+
+bool Testspiel::zeigeEinstellungen() {
+    dienste::anzeige().zeigeModal(*EinstFrm);
+    Einstellungen e = einst;
+    if (!imDialog || !imDialog(e))
+        return false;
+    einst = e;
+    return true;
 }
 
 } // namespace varku::test

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "foundation/Einstellungen.h"
 #include "gamekit/Spielfenster.h"
 
+#include <QDialog>
+#include <array>
 #include <functional>
 
 class QLabel;
@@ -10,16 +11,15 @@ class QPushButton;
 
 namespace varku::test {
 
-// Ein kleines Spiel auf dem Rahmen, das jeden Haken benutzt: ein Wort wird gezeigt, "richtig"
-// gibt Punkte und gibt die Reihe weiter, der Computer nimmt sich fünf Punkte.
+// Ein kleines Spiel auf dem Baukasten, das jeden Haken benutzt: ein Wort wird gezeigt,
+// "richtig" (oder die Taste "r") gibt zehn Sterne und gibt die Reihe weiter, der Computer nimmt
+// sich in seinem Fenster fünf. Die Sterne sind die eigenen Punkte des Spiels je Platz. Ein eigener
+// Zeitgeber zählt, solange das Spiel läuft; solange er läuft, sind die Einstellungen gesperrt.
 class Testspiel : public Spielfenster {
     Q_OBJECT
 public:
-    struct Einstellungen {
-        int GegenComputer = 0;
-        int TonEinschalten = 0;
-        int RatezeitBegrenzen = 0;
-        int EinstellungenSpeichern = 0;
+    struct Einstellungen : Spieleinstellungen {
+        int Tempo = 0; // Takt des eigenen Zeitgebers in Sekunden; 0 steht er
     };
     static Spielkonfiguration konfiguration();
     static const Einstellungsabschnitt<Einstellungen>& abschnitt();
@@ -27,30 +27,41 @@ public:
     Testspiel(const Spielkonfiguration& k, const Spielstartdaten& s);
 
     Einstellungen einst;
+    std::array<long, spielerPlaetze> sterne{};
     QLabel* WortLbl;
     QPushButton* richtigBtn;
+    QDialog* CompFrm;
+    QDialog* EinstFrm;
+    std::unique_ptr<Timer> AnimTimer;
 
-    // was der Einstellungsdialog tut; der Test setzt es
-    std::function<void(Einstellungen&)> imDialog;
+    // was der Einstellungsdialog nach seinem Zeigen tut; true heißt OK. Ohne: abbrechen
+    std::function<bool(Einstellungen&)> imDialog;
+    // die eigene Meldung, wenn die Ratezeit abläuft
+    bool eigeneRatezeit = false;
 
     // wie oft die Haken kamen
-    int neueSpiele = 0, zugEnden = 0, computerZuege = 0, gespeichert = 0, vorEnde = 0;
-    int haltAn = 0;
+    int neueSpiele = 0, wechsel = 0, computerZuege = 0, vorEnde = 0, animTakte = 0, zeitUm = 0;
 
     void richtig();
 
 protected:
-    void neuesSpiel() override;
-    void ratezeitZugBeenden() override { ++zugEnden; }
+    void ladeSpiel() override;
+    void nachSpielerwechsel() override { ++wechsel; }
+    void ratezeitAbgelaufen(Spielablauf& a) override;
     void computerZug() override;
-    void halteAnimationen(bool halt) override { haltAn += halt ? 1 : -1; }
-    void zeigeEinstellungen() override;
-    void speichereEinstellungen() override;
-    bool tonEin() const override { return einst.TonEinschalten == 1; }
+    void neuesSpiel() override;
+    bool menueGesperrt(Menue m) const override;
+    long punkteDesPlatzes(const Spielrunde&, int platz) const override {
+        return sterne[size_t(platz)];
+    }
+    bool ratezeitGewuenscht(const Spieleinstellungen& e) const override {
+        return e.RatezeitBegrenzen == 1;
+    }
+    bool zeigeEinstellungen() override;
     void vorDemEnde() override { ++vorEnde; }
+    bool taste(QKeyEvent* e) override;
 
 private:
-    void Form_Load();
     void naechstesWort();
 };
 

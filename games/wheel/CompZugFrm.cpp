@@ -1,15 +1,12 @@
 #include "games/wheel/CompZugFrm.h"
 
-#include "foundation/Routinen.h"
-#include "games/wheel/MainFrm.h"
-#include "platform/Dienste.h"
-
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace varku::zirkomat {
 
-CompZugFrm::CompZugFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
+CompZugFrm::CompZugFrm(QWidget* eltern, std::unique_ptr<Timer> zeitgeber)
+    : QDialog(eltern), CompZugTimer(std::move(zeitgeber)) {
     setObjectName(QStringLiteral("CompZugFrm"));
     setWindowTitle(QStringLiteral("Zirkomat"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -34,46 +31,35 @@ CompZugFrm::CompZugFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
     lage->addWidget(WarteLbl, 0, Qt::AlignHCenter);
     lage->addWidget(TextLbl);
     setFixedWidth(420);
-    CompZugTimer = dienste::uhr().neuerTimer();
+    CompZugTimer->setzeIntervall(100);
     CompZugTimer->beiTick = [this] { CompZugTimer_Timer(); };
 }
 
 CompZugFrm::~CompZugFrm() = default;
 
-void CompZugFrm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    Form_Activate();
+void CompZugFrm::beginne(int ziel) {
+    zielTicks = ziel;
+    tickZaehler = 0;
+    CompZugTimer->setzeIntervall(100);
+    CompZugTimer->setzeAktiv(true);
 }
 
-void CompZugFrm::Form_Activate() {
-    tickZaehler = 0;
-    m_haupt.RadDrehen();
+void CompZugFrm::beende() {
+    CompZugTimer->setzeAktiv(false);
+    hide();
 }
 
 void CompZugFrm::CompZugTimer_Timer() {
-    if (m_haupt.beendet()) {
-        CompZugTimer->setzeAktiv(false);
-        return;
-    }
     if (tickZaehler < zielTicks) {
         ++tickZaehler;
         // das Rad hält drei Takte vor dem Zug an
         if (zielTicks - tickZaehler == 3)
-            m_haupt.RadStoppen();
+            emit anhalten();
     }
     if (tickZaehler < zielTicks)
         return;
     CompZugTimer->setzeAktiv(false);
-    if (m_haupt.simuliereComputerZug()) {
-        hide();
-        return;
-    }
-    if (m_haupt.beendet())
-        return;
-    zielTicks = zufallszahl(20, 80);
-    tickZaehler = 0;
-    CompZugTimer->setzeAktiv(true);
-    m_haupt.RadDrehen();
+    emit ziehen();
 }
 
 } // namespace varku::zirkomat

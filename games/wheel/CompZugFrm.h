@@ -9,14 +9,14 @@ class QLabel;
 
 namespace varku::zirkomat {
 
-class MainFrm;
-
-// Das kleine Fenster, während der Computer dreht und rät. Sein Zeitgeber dreht das Rad, hält es
-// drei Takte vor seinem Zug an und lässt dann den Computer wählen.
+// Das kleine Fenster, während der Computer dreht und rät. Sein Zeitgeber zählt die Takte einer
+// Drehung: drei Takte vor dem Zug sagt er "anhalten", dann "ziehen". Was dabei geschieht,
+// entscheidet das Spiel; das Fenster beginnt nichts von selbst, auch nicht, wenn es wieder
+// gezeigt wird.
 class CompZugFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit CompZugFrm(MainFrm& haupt);
+    CompZugFrm(QWidget* eltern, std::unique_ptr<Timer> zeitgeber);
     ~CompZugFrm() override;
 
     QLabel* WarteLbl;
@@ -25,15 +25,16 @@ public:
     int zielTicks = 0;
     int tickZaehler = 0;
 
-    void Form_Activate();
+    // eine Drehung mit so vielen Takten zu je 100 ms beginnt
+    void beginne(int ziel);
+    // der Zug ist vorbei: der Zeitgeber steht, das Fenster geht
+    void beende();
     void CompZugTimer_Timer();
     void reject() override {} // der Computer beendet seinen Zug selbst
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
-private:
-    MainFrm& m_haupt;
+signals:
+    void anhalten();
+    void ziehen();
 };
 
 } // namespace varku::zirkomat

@@ -1,8 +1,5 @@
 #include "games/wheel/EinstellFrm.h"
 
-#include "foundation/Global.h"
-#include "games/wheel/MainFrm.h"
-
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,11 +12,11 @@
 
 namespace varku::zirkomat {
 
-EinstellFrm::EinstellFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
+EinstellFrm::EinstellFrm(QWidget* eltern) : QDialog(eltern) {
     setObjectName(QStringLiteral("EinstellFrm"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     setModal(true);
-    const auto box = [this](const char* name, const QString& text, QWidget* eltern) {
+    const auto box = [](const char* name, const QString& text, QWidget* eltern) {
         auto* b = new QCheckBox(text, eltern);
         b->setObjectName(QString::fromLatin1(name));
         return b;
@@ -27,9 +24,10 @@ EinstellFrm::EinstellFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
     auto* aussen = new QVBoxLayout(this);
     auto* oben = new QHBoxLayout;
 
+    // Jede Zugriffstaste gibt es nur einmal: "a" hat "abbrechen", "t" die Tastatur, "o" OK
     ComputerFrm = new QGroupBox(QStringLiteral("Computer"), this);
     auto* c = new QVBoxLayout(ComputerFrm);
-    gegenComp = box("gegenComp", QStringLiteral("&als Gegenspieler"), ComputerFrm);
+    gegenComp = box("gegenComp", QStringLiteral("als &Gegenspieler"), ComputerFrm);
     c->addWidget(gegenComp);
     const QString staerken[3] = {QStringLiteral("&stark"), QStringLiteral("&mittelmäßig"),
                                  QStringLiteral("sc&hwach")};
@@ -42,7 +40,7 @@ EinstellFrm::EinstellFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
 
     LoesungswortFrm = new QGroupBox(QStringLiteral("Lösungswort"), this);
     auto* l = new QVBoxLayout(LoesungswortFrm);
-    LoesWortFarbe = new QRadioButton(QStringLiteral("&farbig"), LoesungswortFrm);
+    LoesWortFarbe = new QRadioButton(QStringLiteral("&farbig/farbig"), LoesungswortFrm);
     LoesWortFarbe->setObjectName(QStringLiteral("LoesWortFarbe"));
     LoesWortSW = new QRadioButton(QStringLiteral("blau/&weiß"), LoesungswortFrm);
     LoesWortSW->setObjectName(QStringLiteral("LoesWortSW"));
@@ -57,14 +55,14 @@ EinstellFrm::EinstellFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
     VerschiedenesFrm = new QGroupBox(QStringLiteral("Verschiedenes"), this);
     auto* v = new QGridLayout(VerschiedenesFrm);
     TastaturAus = box("TastaturAus", QStringLiteral("&Tastatur sperren"), VerschiedenesFrm);
-    TonEin = box("TonEin", QStringLiteral("T&on einschalten"), VerschiedenesFrm);
+    TonEin = box("TonEin", QStringLiteral("To&n einschalten"), VerschiedenesFrm);
     RateZeitEin = box("RateZeitEin", QStringLiteral("&Ratezeit begrenzen"), VerschiedenesFrm);
     EinstSaveOpt =
         box("EinstSaveOpt", QStringLiteral("Einstellungen s&peichern"), VerschiedenesFrm);
     nFehlVersuche = new QSpinBox(VerschiedenesFrm);
     nFehlVersuche->setObjectName(QStringLiteral("nFehlVersuche"));
     nFehlVersuche->setRange(0, hoechstensFehlversuche);
-    auto* fehlLbl = new QLabel(QStringLiteral("Fehlversuche &maximal"), VerschiedenesFrm);
+    auto* fehlLbl = new QLabel(QStringLiteral("F&ehlversuche maximal"), VerschiedenesFrm);
     fehlLbl->setBuddy(nFehlVersuche);
     v->addWidget(TastaturAus, 0, 0);
     v->addWidget(TonEin, 1, 0);
@@ -85,32 +83,38 @@ EinstellFrm::EinstellFrm(MainFrm& haupt) : QDialog(&haupt), m_haupt(haupt) {
     knoepfe->addWidget(abbrBtn);
     aussen->addLayout(knoepfe);
 
+    // Tab von links oben nach rechts unten, zuletzt die Knöpfe
+    QWidget* reihe[] = {gegenComp,    SpSt[0],       SpSt[1],     SpSt[2], LoesWortFarbe,
+                        LoesWortSW,   BstRahmEin,    TastaturAus, TonEin,  RateZeitEin,
+                        EinstSaveOpt, nFehlVersuche, okBtn,       abbrBtn};
+    for (size_t i = 0; i + 1 < std::size(reihe); ++i)
+        setTabOrder(reihe[i], reihe[i + 1]);
+
     connect(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
     connect(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
     connect(LoesWortFarbe, &QRadioButton::clicked, this, &EinstellFrm::LoesWortFarbe_Click);
     connect(LoesWortSW, &QRadioButton::clicked, this, &EinstellFrm::LoesWortSW_Click);
-    ladeSteuerelemente();
+    ladeSteuerelemente(Einstellungen{}, false);
 }
 
-void EinstellFrm::ladeSteuerelemente() {
-    const Einstellungen& e = m_haupt.einst;
-    gegenComp->setChecked(e.GegenComputer != 0);
+void EinstellFrm::ladeSteuerelemente(const Einstellungen& e, bool computerSpielt) {
+    m_vorher = e;
+    m_computerVorher = computerSpielt;
+    gegenComp->setChecked(computerSpielt);
     SpSt[size_t(std::clamp(e.ComputerSpielStaerke, 0, 2))]->setChecked(true);
     TastaturAus->setChecked(e.TastaturEingabeSperren != 0);
     TonEin->setChecked(e.TonEinschalten != 0);
     BstRahmEin->setChecked(e.BuchstabenRahmen != 0);
     (e.LoesWortFarbig ? LoesWortFarbe : LoesWortSW)->setChecked(true);
+    // weiße Kästen: der Rahmen steht fest; der Haken zeigt den Wert, wie er ist
+    BstRahmEin->setEnabled(e.LoesWortFarbig);
     RateZeitEin->setChecked(e.RatezeitBegrenzen != 0);
     nFehlVersuche->setValue(e.FehlversucheMaximum);
     EinstSaveOpt->setChecked(e.EinstellungenSpeichern != 0);
-    if (e.LoesWortFarbig)
-        LoesWortFarbe_Click();
-    else
-        LoesWortSW_Click();
 }
 
 Einstellungen EinstellFrm::werte() const {
-    Einstellungen e;
+    Einstellungen e = m_vorher;
     e.GegenComputer = gegenComp->isChecked() ? 1 : 0;
     e.ComputerSpielStaerke = SpSt[0]->isChecked() ? 0 : SpSt[1]->isChecked() ? 1 : 2;
     e.BuchstabenRahmen = BstRahmEin->isChecked() ? 1 : 0;
@@ -123,34 +127,19 @@ Einstellungen EinstellFrm::werte() const {
     return e;
 }
 
-void EinstellFrm::loadVarkuIni() {
-    // ohne Abschnitt bleibt alles 0, und die Steuerelemente zeigen es
-    zirkomatAbschnitt().lies(imProgrammordner(QStringLiteral("Varku.ini")), m_haupt.einst);
-    ladeSteuerelemente();
-    m_haupt.EinstellAenderungUebernehmen();
-}
-
-void EinstellFrm::saveVarkuIni() {
-    if (!EinstSaveOpt->isChecked())
-        return;
-    zirkomatAbschnitt().schreibe(imProgrammordner(QStringLiteral("Varku.ini")), m_haupt.einst);
+void EinstellFrm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    m_bestaetigt = false;
 }
 
 void EinstellFrm::okBtn_Click() {
-    // die Ratezeit gilt sofort
-    if (RateZeitEin->isChecked()) {
-        if (!m_haupt.ratezeitAn())
-            m_haupt.switchVuRestZeit(true);
-    } else {
-        m_haupt.switchVuRestZeit(false);
-    }
-    m_haupt.EinstellAenderungUebernehmen();
-    m_haupt.setzeComputer(gegenComp->isChecked());
+    m_bestaetigt = true;
     hide();
 }
 
 void EinstellFrm::abbrBtn_Click() {
-    ladeSteuerelemente();
+    ladeSteuerelemente(m_vorher, m_computerVorher);
+    m_bestaetigt = false;
     hide();
 }
 

@@ -13,15 +13,13 @@ class QSpinBox;
 
 namespace varku::zirkomat {
 
-class MainFrm;
-
-// Die Einstellungen des Radspiels. Der Dialog wird mit dem Hauptfenster geladen, verborgen statt
-// entladen und behält seine Steuerelemente; OK übernimmt sie, jeder andere Weg heraus ist
-// "abbrechen".
+// Die Einstellungen des Radspiels. Der Dialog wird mit dem Hauptfenster geladen und verborgen
+// statt entladen. Beim Zeigen nimmt er die Werte in seine Steuerelemente, OK gibt sie heraus;
+// jeder andere Weg hinaus ist "abbrechen" und lässt die Werte, wie sie waren.
 class EinstellFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit EinstellFrm(MainFrm& haupt);
+    explicit EinstellFrm(QWidget* eltern);
 
     QGroupBox* ComputerFrm;
     QCheckBox* gegenComp;
@@ -39,13 +37,12 @@ public:
     QPushButton* okBtn;
     QPushButton* abbrBtn;
 
-    // liest [Zirkomat] in die Einstellungen und die Steuerelemente, dann gelten sie
-    void loadVarkuIni();
-    // schreibt [Zirkomat], wenn "Einstellungen speichern" angehakt ist
-    void saveVarkuIni();
-    // die Steuerelemente aus den Einstellungen, und was sie zeigen
-    void ladeSteuerelemente();
+    // die Werte in die Steuerelemente; der Haken beim Computer zeigt, ob er mitspielt
+    void ladeSteuerelemente(const Einstellungen& e, bool computerSpielt);
+    // die Steuerelemente als Werte
     Einstellungen werte() const;
+    // wurde der Dialog zuletzt mit OK verlassen?
+    bool bestaetigt() const { return m_bestaetigt; }
 
 public slots:
     void okBtn_Click();
@@ -54,8 +51,13 @@ public slots:
     void LoesWortSW_Click();
     void reject() override { abbrBtn_Click(); }
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
-    MainFrm& m_haupt;
+    Einstellungen m_vorher; // was beim Zeigen galt: der Rest der Werte, den der Dialog nicht zeigt
+    bool m_computerVorher = false;
+    bool m_bestaetigt = false;
 };
 
 } // namespace varku::zirkomat

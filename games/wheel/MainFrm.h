@@ -4,14 +4,11 @@
 #include "games/wheel/Radspiel.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 
-#include <QColor>
 #include <QImage>
-#include <QPixmap>
 #include <array>
 #include <future>
 #include <memory>
 
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -26,7 +23,8 @@ class CompZugFrm;
 class EinstellFrm;
 
 // Das Fenster des Radspiels: das Rad, die Buchstabenkästen, die Umschreibung und der Satz, die
-// Tasten der Buchstaben und der Züge, im Rahmen des Spielbaukastens.
+// Tasten der Buchstaben und der Züge, im Rahmen des Spielbaukastens. Es zeigt, was das Radspiel
+// sagt; welche Knöpfe gehen, folgt aus dessen Phase.
 class MainFrm : public Spielfenster {
     Q_OBJECT
 public:
@@ -36,7 +34,7 @@ public:
     static Spielkonfiguration konfiguration();
 
     Einstellungen einst;
-    Radspiel spiel{runde};
+    Radspiel spiel{runde, einst};
 
     // das Rad
     std::array<QLabel*, 10> RadImg;
@@ -66,20 +64,9 @@ public:
     // das Rad
     void RadDrehen();
     void RadStoppen();
-    // ein Zug des Computers für das Feld, auf dem das Rad steht; true: sein Zug ist vorbei
-    bool simuliereComputerZug();
 
-    // das Rätsel
+    // das Rätsel: legt das Wort des Radspiels aus
     void zeigeRaetsel();
-    void pruefeBstWahl(int taste);
-    void hilfeGeben();
-    void zeigeRestWort();
-    void versteckeSatz();
-    void setzeLampe(int nr, bool gruen);
-    void schalteBstTasten(bool ein);
-    // die Kästen neu anordnen und färben, ohne das Wort oder das Aufgedeckte zu ändern
-    void EinstellAenderungUebernehmen();
-    bool kastenAufgedeckt(int i) const;
 
 public slots:
     void drehenBtn_Click();
@@ -90,38 +77,33 @@ public slots:
     void WortRatenBtn_Click();
 
 protected:
-    void neuesSpiel() override;
-    void ratezeitZugBeenden() override;
+    void ladeSpiel() override;
+    void nachSpielerwechsel() override { zeigeKnoepfe(); }
+    void ratezeitAbgelaufen(Spielablauf& a) override;
     void computerZug() override;
-    void halteAnimationen(bool halt) override;
-    void zeigeEinstellungen() override;
-    void speichereEinstellungen() override;
-    bool tonEin() const override { return einst.TonEinschalten != 0; }
+    void neuesSpiel() override;
+    bool zeigeEinstellungen() override;
     bool taste(QKeyEvent* e) override;
 
 private:
-    void Form_Load();
     QWidget* baueBrett();
+    void pruefeRadBilder() const;
     void zirkTimer_Timer();
     void naechstesWort();
-    void deckeAuf(int i);
-    void farbeKasten(int i, bool aufgedeckt);
-    void zeigePunkteUndStand();
-    void zugEnde();
-    void zeigeRad();
+    void pruefeBstWahl(int taste);
+    void zeichneKasten(int i);
+    void ordneKaestenAn();
+    void versteckeSatz();
+    void zeigeKnoepfe();
+    void EinstellAenderungUebernehmen();
+    // der Computer
+    void computerHaeltAn();
+    void computerZieht();
+    bool computerWaehlt(); // true: sein Zug ist vorbei
     // setzt das Bild einer Stellung, sobald es gebraucht wird (geladen im eigenen Faden)
     void holeRadBild(int stellung);
 
     std::array<std::shared_future<QImage>, 10> m_radBilder; // noch nicht gesetzte Radbilder
-    int m_farbe = 0;                                        // Farbindex des ersten Kastens
-    std::array<int, maxBuchstaben> m_farbIndex{};
-    std::array<bool, maxBuchstaben> m_aufgedeckt{};
 };
-
-// Die Farben der Kästen: Grund und aufgedeckter Buchstabe, je zehn
-extern const std::array<QColor, 10> KastenGrund;
-extern const std::array<QColor, 10> KastenBuchstabe;
-// Index einer Grundfarbe; 0, wenn sie nicht vorkommt
-int sucheFarbIndex(const QColor& grund);
 
 } // namespace varku::zirkomat

@@ -8,18 +8,16 @@ const Einstellungsabschnitt<Einstellungen>& zirkomatAbschnitt() {
     static const Einstellungsabschnitt<E> a{
         AbschnittsFormat{QStringLiteral("Zirkomat")},
         {
-            ganzzahl("GegenComputer", &E::GegenComputer, 0, 1, b),
-            ganzzahl("ComputerSpielStärke", &E::ComputerSpielStaerke, 0, 2, b),
-            ganzzahl("TastaturEingabeSperren", &E::TastaturEingabeSperren, 0, 1, b),
-            ganzzahl("TonEinschalten", &E::TonEinschalten, 0, 1, b),
-            ganzzahl("BuchstabenRahmen", &E::BuchstabenRahmen, 0, 1, b),
-            // an nur, wenn die Zahl des Wertes 1 ist
-            {QStringLiteral("LösungswortFarbig"),
-             [](E& e, const QString& w) { e.LoesWortFarbig = rundeGerade(zahlenwert(w)) == 1; },
-             [](const E& e) { return iniSchalter(e.LoesWortFarbig); }},
-            ganzzahl("RatezeitBegrenzen", &E::RatezeitBegrenzen, 0, 1, b),
-            ganzzahl("FehlversucheMaximum", &E::FehlversucheMaximum, 0, hoechstensFehlversuche, b),
-            ganzzahl("EinstellungenSpeichern", &E::EinstellungenSpeichern, 0, 1, b),
+            gegenComputerSchluessel<E>(),
+            computerStaerkeSchluessel<E>(2),
+            schalterZahlEins<E, int>("TastaturEingabeSperren", &E::TastaturEingabeSperren),
+            tonSchluessel<E>(),
+            schalterZahlEins<E, int>("BuchstabenRahmen", &E::BuchstabenRahmen),
+            schalterZahlEins<E, bool>("LösungswortFarbig", &E::LoesWortFarbig),
+            ratezeitSchluessel<E>(),
+            ganzzahl<E, int>("FehlversucheMaximum", &E::FehlversucheMaximum, 0,
+                             hoechstensFehlversuche, b),
+            speichernSchluessel<E>(),
         }};
     return a;
 }

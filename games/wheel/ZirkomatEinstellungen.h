@@ -1,20 +1,16 @@
 #pragma once
 
-#include "foundation/Einstellungen.h"
+#include "gamekit/Spieleinstellungen.h"
 
 namespace varku::zirkomat {
 
-// Der Abschnitt [Zirkomat]: neun Schlüssel in dieser Reihenfolge. Ohne Abschnitt ist alles 0.
-struct Einstellungen {
-    int GegenComputer = 0;
-    int ComputerSpielStaerke = 0; // 0 stark, 1 mittelmäßig, 2 schwach
+// Der Abschnitt [Zirkomat]: neun Schlüssel in dieser Reihenfolge, fünf davon die gemeinsamen der
+// Spiele. Ohne Abschnitt ist alles 0.
+struct Einstellungen : Spieleinstellungen {
     int TastaturEingabeSperren = 0;
-    int TonEinschalten = 0;
     int BuchstabenRahmen = 0;
     bool LoesWortFarbig = false;
-    int RatezeitBegrenzen = 0;
     int FehlversucheMaximum = 0;
-    int EinstellungenSpeichern = 0;
 };
 
 // Werte außerhalb der Bereiche der Steuerelemente werden auf sie begrenzt

@@ -12,16 +12,26 @@ namespace {
 
 struct Rad : ::testing::Test {
     Spielrunde runde;
-    Radspiel spiel{runde};
+    Einstellungen einst;
+    Radspiel spiel{runde, einst};
     Rad() {
         runde.nSpieler = 2;
         runde.SpielerName = {"Anna", "Ben"};
         runde.SpielerDatei = {"AAAAAAAA", "BBBBBBBB"};
     }
-    // das Rad steht auf dem Feld mit diesem Wert
+    // das Rad dreht, bis es auf dem Feld mit diesem Wert steht
     void stehtAuf(int wert) {
         spiel.RadDrehen(100);
-        spiel.radPos = int(std::find(RadWerte.begin(), RadWerte.end(), wert) - RadWerte.begin());
+        while (spiel.einsatz() != wert)
+            spiel.radSchritt(100);
+    }
+    // die ersten n Buchstaben des Wortes richtig geraten
+    void deckeAuf(int n) {
+        for (int i = 0; i < n; ++i) {
+            stehtAuf(10);
+            spiel.RadStoppen();
+            spiel.pruefeBstWahl(spiel.naechsteTaste());
+        }
     }
 };
 
@@ -68,9 +78,9 @@ TEST_F(Rad, FelderDesRades) {
         EXPECT_EQ(runde.punkte(), f.punkteNachher) << f.wert;
         EXPECT_EQ(s.einsatz, f.einsatz) << f.wert;
         EXPECT_EQ(s.naechsterSpieler, f.naechster) << f.wert;
-        EXPECT_EQ(s.kaufen, f.kaufen) << f.wert;
+        EXPECT_EQ(spiel.kaufenMoeglich(), f.kaufen) << f.wert;
         EXPECT_EQ(s.klang, QString::fromUtf8(f.klang)) << f.wert;
-        EXPECT_EQ(spiel.phase, f.einsatz ? Radspiel::Phase::Einsatz : Radspiel::Phase::Drehen);
+        EXPECT_EQ(spiel.phase(), f.einsatz ? Radspiel::Phase::Einsatz : Radspiel::Phase::Drehen);
     }
 }
 
@@ -79,17 +89,17 @@ TEST_F(Rad, DasRadHaeltNachZehnGanzenSekundenVonSelbst) {
     int schritte = 0;
     for (long t = 1000; t <= 1010; ++t)
         EXPECT_FALSE(spiel.radSchritt(t)) << t;
-    schritte = spiel.radPos;
+    schritte = spiel.radPos();
     EXPECT_TRUE(spiel.radSchritt(1011));
-    EXPECT_EQ(spiel.radPos, (schritte + 1) % 10) << "ein Schritt je Takt, nach 9 kommt 0";
+    EXPECT_EQ(spiel.radPos(), (schritte + 1) % 10) << "ein Schritt je Takt, nach 9 kommt 0";
     spiel.RadDrehen(86395);
     EXPECT_FALSE(spiel.radSchritt(3)) << "über Mitternacht zählen die Sekunden weiter";
     EXPECT_TRUE(spiel.radSchritt(6));
 }
 
 TEST_F(Rad, BuchstabeRichtigOderFalsch) {
-    spiel.neuesWort("Igel");
-    spiel.FehlversucheMaximum = 5;
+    spiel.neuesWort("Igel", 0);
+    einst.FehlversucheMaximum = 5;
     runde.setzePunkte(50);
     stehtAuf(80);
     spiel.RadStoppen();
@@ -119,13 +129,13 @@ TEST_F(Rad, BuchstabeRichtigOderFalsch) {
 // Wortraten ab dem dritten von sieben Buchstaben mit 40: jeder richtige 40, ein falscher
 // (7 - 2) * 40.
 TEST_F(Rad, WortRaten) {
-    spiel.neuesWort("Fahrrad");
-    spiel.naechsterBst = 2;
+    spiel.neuesWort("Fahrrad", 0);
+    deckeAuf(2);
     runde.setzePunkte(300);
     stehtAuf(40);
     spiel.RadStoppen();
     spiel.wortRaten();
-    EXPECT_EQ(spiel.WortRatenStart, 2);
+    EXPECT_EQ(spiel.WortRatenStart(), 2);
     for (QChar c : {u'H', u'R'}) {
         const Radspiel::Zug z = spiel.pruefeBstWahl(tasteFuer(c));
         EXPECT_TRUE(z.richtig);
@@ -137,10 +147,10 @@ TEST_F(Rad, WortRaten) {
     EXPECT_TRUE(z.wortRatenFehler);
     EXPECT_EQ(runde.punkte(), 180);
     EXPECT_EQ(z.klang, "SchwererFehler");
-    EXPECT_FALSE(spiel.WortRatenModus);
-    EXPECT_EQ(spiel.phase, Radspiel::Phase::Drehen);
+    EXPECT_FALSE(spiel.WortRatenModus());
+    EXPECT_EQ(spiel.phase(), Radspiel::Phase::Drehen);
     // bis zum Ende geraten: das Wort ist fertig und die Reihe geht weiter
-    spiel.neuesWort("Ei");
+    spiel.neuesWort("Ei", 0);
     stehtAuf(10);
     spiel.RadStoppen();
     spiel.wortRaten();
@@ -149,6 +159,7 @@ TEST_F(Rad, WortRaten) {
     EXPECT_TRUE(fertig.wortFertig);
     EXPECT_TRUE(fertig.weiter);
     EXPECT_EQ(fertig.klang, "Gratulation1");
+    EXPECT_EQ(spiel.phase(), Radspiel::Phase::Pause) << "das fertige Wort steht noch da";
 }
 
 // Mit 4 Fehlversuchen höchstens: zweimal nur ein Klang, beim dritten Hilfe, beim vierten das
@@ -164,14 +175,14 @@ TEST_F(Rad, FehlversucheBisZumWort) {
         {4, true, false, "LeichterFehler"},    {4, false, true, "AllgemeinerFehler"},
         {0, false, true, "AllgemeinerFehler"},
     };
-    spiel.neuesWort("Igel");
+    spiel.neuesWort("Igel", 0);
     for (const Schritt& s : folge) {
-        spiel.FehlversucheMaximum = s.maximum;
+        einst.FehlversucheMaximum = s.maximum;
         runde.setzePunkte(100);
         stehtAuf(20);
         spiel.RadStoppen();
         const Radspiel::Zug z = spiel.pruefeBstWahl(tasteFuer(u'X'));
-        EXPECT_EQ(z.hilfe, s.hilfe) << spiel.Fehlversuche;
+        EXPECT_EQ(z.hilfe, s.hilfe) << spiel.Fehlversuche();
         EXPECT_EQ(z.restWortZeigen, s.wort);
         EXPECT_EQ(z.klang, s.klang);
         EXPECT_EQ(runde.punkte(), 80) << "auch wer das Wort gezeigt bekommt, zahlt";
@@ -179,7 +190,7 @@ TEST_F(Rad, FehlversucheBisZumWort) {
 }
 
 TEST_F(Rad, KaufenNurMitGenugPunkten) {
-    spiel.neuesWort("Ei");
+    spiel.neuesWort("Ei", 0);
     runde.setzePunkte(30);
     stehtAuf(40);
     spiel.RadStoppen();
@@ -196,20 +207,20 @@ TEST_F(Rad, KaufenNurMitGenugPunkten) {
     EXPECT_EQ(z.punkte, -20);
     EXPECT_EQ(runde.punkte(), 80);
     EXPECT_TRUE(z.klang == "Annahme2");
-    EXPECT_EQ(spiel.phase, Radspiel::Phase::Drehen) << "derselbe dreht wieder";
+    EXPECT_EQ(spiel.phase(), Radspiel::Phase::Drehen) << "derselbe dreht wieder";
     stehtAuf(10);
     spiel.RadStoppen();
     EXPECT_EQ(spiel.kaufeSatz(), -10);
 }
 
 TEST_F(Rad, DieRatezeitBeendetDenZug) {
-    spiel.neuesWort("Igel");
+    spiel.neuesWort("Igel", 0);
     stehtAuf(40);
     spiel.RadStoppen();
     spiel.wortRaten();
     spiel.zugBeenden();
-    EXPECT_FALSE(spiel.WortRatenModus);
-    EXPECT_EQ(spiel.phase, Radspiel::Phase::Drehen);
+    EXPECT_FALSE(spiel.WortRatenModus());
+    EXPECT_EQ(spiel.phase(), Radspiel::Phase::Drehen);
     EXPECT_FALSE(spiel.pruefeBstWahl(tasteFuer(u'I')).angenommen)
         << "der nächste Spieler muss erst drehen";
 }
@@ -217,7 +228,7 @@ TEST_F(Rad, DieRatezeitBeendetDenZug) {
 // Der schwache Computer greift nie mehr als dreimal in Folge daneben, und nie auf den
 // richtigen Buchstaben.
 TEST_F(Rad, DerSchwacheComputer) {
-    spiel.neuesWort("Igel");
+    spiel.neuesWort("Igel", 0);
     int folge = 0, laengste = 0;
     for (int i = 0; i < 40; ++i) {
         const Radspiel::Computerwahl w = spiel.computerWahl(2, 99); // wollte immer daneben
@@ -231,9 +242,9 @@ TEST_F(Rad, DerSchwacheComputer) {
         }
     }
     EXPECT_EQ(laengste, 3);
-    spiel.neuesWort(QString::fromUtf8("Fuß"));
-    spiel.naechsterBst = 2;
-    spiel.FehlZaehler = 0;
+    spiel.neuesWort(QString::fromUtf8("Fuß"), 0);
+    deckeAuf(2);
+    EXPECT_EQ(spiel.FehlZaehler(), 0) << "nach einem richtigen Griff";
     const Radspiel::Computerwahl w = spiel.computerWahl(2, 80);
     EXPECT_TRUE(w.fehlgriff);
     EXPECT_NE(w.taste, tasteFuer(u'ß')) << "ß wäre hier richtig";
@@ -248,15 +259,19 @@ TEST(ZirkomatEinstellungen, OhneAbschnittAllesNullUndWerteBegrenzt) {
     const QString ini = dir.filePath("Varku.ini");
     struct Fall {
         const char* text;
-        Einstellungen erwartet;
+        int gegenComputer, staerke, ton, fehlversuche, rahmen;
+        bool farbig;
     };
+    // Schalter sind an nur bei der Zahl 1; Zahlen werden auf die Steuerelemente begrenzt
     const Fall faelle[] = {
-        {"[Varku]\n", Einstellungen{}},
+        {"[Varku]\n", 0, 0, 0, 0, 0, false},
         {"[Zirkomat]\nGegenComputer=1\nComputerSpielStärke=7\nFehlversucheMaximum=99\n"
-         "LösungswortFarbig=1\nTonEinschalten=-3\n",
-         Einstellungen{1, 2, 0, 0, 0, true, 0, 10, 0}},
-        {"[Zirkomat]\nLösungswortFarbig=2\nFehlversucheMaximum=4.5\n",
-         Einstellungen{0, 0, 0, 0, 0, false, 0, 4, 0}},
+         "LösungswortFarbig=1\nTonEinschalten=-3\nBuchstabenRahmen=2\n",
+         1, 2, 0, 10, 0, true},
+        {"[Zirkomat]\nLösungswortFarbig=2\nFehlversucheMaximum=4.5\nTonEinschalten=1.0\n"
+         "BuchstabenRahmen=1\n",
+         0, 0, 1, 4, 1, false},
+        {"[Zirkomat]\nLösungswortFarbig=1.4\nGegenComputer=1abc\n", 1, 0, 0, 0, 0, false},
     };
     for (const Fall& f : faelle) {
         QFile d(ini);
@@ -265,10 +280,115 @@ TEST(ZirkomatEinstellungen, OhneAbschnittAllesNullUndWerteBegrenzt) {
         d.close();
         Einstellungen e;
         zirkomatAbschnitt().lies(ini, e);
-        EXPECT_EQ(e.GegenComputer, f.erwartet.GegenComputer) << f.text;
-        EXPECT_EQ(e.ComputerSpielStaerke, f.erwartet.ComputerSpielStaerke) << f.text;
-        EXPECT_EQ(e.TonEinschalten, f.erwartet.TonEinschalten) << f.text;
-        EXPECT_EQ(e.LoesWortFarbig, f.erwartet.LoesWortFarbig) << f.text;
-        EXPECT_EQ(e.FehlversucheMaximum, f.erwartet.FehlversucheMaximum) << f.text;
+        EXPECT_EQ(e.GegenComputer, f.gegenComputer) << f.text;
+        EXPECT_EQ(e.ComputerSpielStaerke, f.staerke) << f.text;
+        EXPECT_EQ(e.TonEinschalten, f.ton) << f.text;
+        EXPECT_EQ(e.LoesWortFarbig, f.farbig) << f.text;
+        EXPECT_EQ(e.FehlversucheMaximum, f.fehlversuche) << f.text;
+        EXPECT_EQ(e.BuchstabenRahmen, f.rahmen) << f.text;
     }
+}
+
+// Welche Knöpfe gehen, folgt aus der Phase; für den Computer geht keiner.
+TEST_F(Rad, KnoepfeFolgenDerPhase) {
+    using K = Radspiel::Knoepfe;
+    const auto alsText = [](const K& k) {
+        return QString("%1%2%3%4%5%6 %7%8")
+            .arg(k.drehen)
+            .arg(k.anhalten)
+            .arg(k.buchstaben)
+            .arg(k.wortRaten)
+            .arg(k.kaufen)
+            .arg(k.satz)
+            .arg(k.kaufenLampe)
+            .arg(k.wortRatenLampe);
+    };
+    spiel.neuesWort("Igel", 0);
+    runde.setzePunkte(100);
+    einst.FehlversucheMaximum = 0;
+    //          drehen, anhalten, Buchstaben, Wort raten, kaufen, Satz, Lampen
+    EXPECT_EQ(alsText(spiel.knoepfe(false)), "100000 00") << "vor dem Drehen";
+    spiel.RadDrehen(100);
+    EXPECT_EQ(alsText(spiel.knoepfe(false)), "010000 00") << "es dreht";
+    EXPECT_EQ(alsText(spiel.knoepfe(true)), "000000 00") << "der Computer hält selbst an";
+    stehtAuf(20);
+    spiel.RadStoppen();
+    EXPECT_EQ(alsText(spiel.knoepfe(false)), "001111 10") << "ein Einsatz, genug Punkte";
+    EXPECT_EQ(alsText(spiel.knoepfe(true)), "000000 10");
+    spiel.wortRaten();
+    EXPECT_EQ(alsText(spiel.knoepfe(false)), "001000 01") << "Wortraten";
+    spiel.zugBeenden();
+    stehtAuf(150);
+    spiel.RadStoppen();
+    EXPECT_EQ(alsText(spiel.knoepfe(false)), "001100 00") << "100 Punkte reichen nicht für 150";
+    ASSERT_TRUE(spiel.pruefeBstWahl(tasteFuer(u'X')).restWortZeigen);
+    EXPECT_EQ(alsText(spiel.knoepfe(false)), "000000 00") << "das Wort steht aufgedeckt da";
+}
+
+// Die Farben eines Kastens: farbig aus der Tafel, weiß mit blauen Buchstaben; ein in Weiß
+// gekaufter Buchstabe hat die Farbe zum Index 0, bis neu gefärbt wird.
+TEST_F(Rad, FarbenDerKaesten) {
+    const Farbe weiss{255, 255, 255}, blau{0, 0, 255};
+    einst.LoesWortFarbig = true;
+    spiel.neuesWort("Igel", 3);
+    EXPECT_EQ(spiel.kasten(0).grund, KastenGrund[4]) << "die erste Farbe nach 3";
+    EXPECT_EQ(spiel.kasten(0).schrift, KastenGrund[4]) << "verdeckt: Schrift wie Grund";
+    EXPECT_EQ(spiel.kasten(6).grund, KastenGrund[0]) << "nach 9 kommt 0";
+    deckeAuf(1);
+    EXPECT_EQ(spiel.kasten(0).schrift, KastenBuchstabe[4]);
+    EXPECT_TRUE(spiel.kasten(0).aufgedeckt);
+
+    einst.LoesWortFarbig = false;
+    einst.BuchstabenRahmen = 1;
+    runde.setzePunkte(100);
+    stehtAuf(10);
+    spiel.RadStoppen();
+    ASSERT_TRUE(spiel.kaufeBuchstaben().angenommen);
+    EXPECT_EQ(spiel.kasten(0).schrift, blau);
+    EXPECT_EQ(spiel.kasten(1).grund, weiss);
+    EXPECT_EQ(spiel.kasten(1).schrift, (Farbe{44, 153, 57})) << "gekauft in Weiß";
+    EXPECT_EQ(spiel.kasten(2).schrift, weiss);
+    EXPECT_TRUE(spiel.kasten(2).rahmen);
+    spiel.faerbeNeu(0);
+    EXPECT_EQ(spiel.kasten(1).schrift, blau) << "neu gefärbt";
+    EXPECT_TRUE(spiel.kasten(1).aufgedeckt) << "Aufgedecktes bleibt aufgedeckt";
+    EXPECT_EQ(sucheFarbIndex(Farbe{1, 2, 3}), 0);
+    EXPECT_EQ(sucheFarbIndex(KastenGrund[7]), 7);
+}
+
+TEST_F(Rad, HilfeNenntBuchstabeOderWort) {
+    struct Fall {
+        int aufgedeckt, zufall;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {0, 0, "Das gesuchte Wort beginnt mit einem <I>."},
+        {0, 50, "Das gesuchte Wort beginnt mit einem <I>."},
+        {2, 50, "Als nächster Buchstabe kommt ein <e>."},
+        {2, 51, "Das gesuchte Wort heißt: <Igel>."},
+        {0, 100, "Das gesuchte Wort heißt: <Igel>."},
+    };
+    for (const Fall& f : faelle) {
+        spiel.neuesWort("Igel", 0);
+        deckeAuf(f.aufgedeckt);
+        EXPECT_EQ(spiel.hilfeText("Anna Lena", f.zufall),
+                  "Ich glaube, ich muss dir helfen, Anna.\r" + QString::fromUtf8(f.text))
+            << f.aufgedeckt << " " << f.zufall;
+    }
+}
+
+// Was der Computer tut, wenn das Rad steht: -1 und 300 noch einmal drehen, 0 ist sein Zug vorbei,
+// auf einem Einsatz wählt er einen Buchstaben.
+TEST_F(Rad, ComputerNachDemStopp) {
+    using S = Radspiel::Computerschritt;
+    const std::pair<int, S> faelle[] = {
+        {-1, S::NochmalDrehen}, {300, S::NochmalDrehen}, {0, S::Fertig}, {40, S::Buchstabe}};
+    spiel.neuesWort("Igel", 0);
+    for (const auto& [wert, schritt] : faelle) {
+        stehtAuf(wert);
+        spiel.RadStoppen();
+        EXPECT_EQ(spiel.computerNachStopp(), schritt) << wert;
+    }
+    spiel.zugBeenden();
+    EXPECT_EQ(spiel.computerNachStopp(), S::Fertig) << "die Ratezeit hat den Zug beendet";
 }
