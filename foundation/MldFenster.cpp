@@ -64,7 +64,10 @@ void MldFenster::Btn2_Click() {
 QPushButton* MldFenster::abbrechenKnopf() const {
     if (Btn1->isVisible() != Btn2->isVisible())
         return Btn1->isVisible() ? Btn1 : Btn2;
-    return nullptr;
+    if (!Btn2->isVisible())
+        return nullptr;
+    // eine Frage: abbrechen heißt "nein", wo es steht, sonst der zweite Knopf
+    return Btn1->text() == QStringLiteral("&nein") ? Btn1 : Btn2;
 }
 
 namespace {

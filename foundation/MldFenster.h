@@ -35,7 +35,8 @@ public slots:
     void Btn2_Click();
 
 protected:
-    // Esc drückt den einzigen Knopf; eine Frage mit zwei Knöpfen bleibt offen
+    // Esc und das Schließfeld drücken den einzigen Knopf, in einer Frage "nein" oder sonst den
+    // zweiten
     QPushButton* abbrechenKnopf() const override;
 
 private:

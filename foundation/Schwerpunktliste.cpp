@@ -90,8 +90,10 @@ SchwerpunktDatei leseSchwerpunktDatei(const QString& pfad,
 Uebungsschwerpunkt leseUebungsschwerpunkt(const QString& pfad, const QString& ruvoFeldName) {
     Uebungsschwerpunkt s;
     jederDatensatz(pfad, [&](const QStringList& satz, int) {
-        if (!istUeberschrift(satz.value(0), Ueberschrift::AmAnfang))
-            ++s.UebNr;
+        // eine Überschrift ist kein Schwerpunkt, was auch in ihrer Spalte steht ("-")
+        if (istUeberschrift(satz.value(0), Ueberschrift::AmAnfang))
+            return true;
+        ++s.UebNr;
         if (satz.value(1) == ruvoFeldName) {
             s.UebTitel = satz.value(0);
             s.gefunden = true;

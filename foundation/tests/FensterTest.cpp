@@ -112,8 +112,8 @@ TEST_F(FensterFixture, AntwortOhneJedesUndZeichen) {
     }
 }
 
-// Return und Enter drücken den Knopf mit der Tastatur; Esc drückt den einzigen Knopf einer
-// Meldung und "nein" der Endefrage, eine Frage mit zwei Knöpfen bleibt bei Esc offen.
+// Return und Enter drücken den Knopf mit der Tastatur; Esc und das Schließfeld drücken den
+// einzigen Knopf einer Meldung und in einer Frage den zweiten, das "nein".
 TEST_F(FensterFixture, EnterUndEscape) {
     struct Fall {
         const char* name;
@@ -128,7 +128,10 @@ TEST_F(FensterFixture, EnterUndEscape) {
         {"Esc mit einem Knopf", "", "", Qt::Key_Escape, "OK"},
         {"Return in der Frage", "&nein", "", Qt::Key_Return, "ja"},
         {"Return auf dem zweiten Knopf", "&nein", "Btn2", Qt::Key_Return, "nein"},
-        {"Esc in der Frage", "&nein", "", Qt::Key_Escape, ""},
+        {"Esc in der Frage", "&nein", "", Qt::Key_Escape, "nein"},
+        {"Schließfeld in der Frage", "&nein", "", Qt::Key_unknown, "nein"},
+        {"Schließfeld mit einem Knopf", "", "", Qt::Key_unknown, "OK"},
+        {"Esc, wo nein vorn steht", "&ja", "", Qt::Key_Escape, "nein"},
     };
     for (const Fall& fall : faelle) {
         const bool frage = *fall.knopf2;
@@ -138,13 +141,17 @@ TEST_F(FensterFixture, EnterUndEscape) {
                 w.findChild<QWidget*>(fall.fokus)->setFocus();
             const Qt::KeyboardModifiers mod =
                 fall.taste == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-            QTest::keyClick(w.focusWidget(), fall.taste, mod);
+            if (fall.taste == Qt::Key_unknown)
+                w.close();
+            else
+                QTest::keyClick(w.focusWidget(), fall.taste, mod);
             offen = w.isVisible();
             if (offen)
                 varku::test::klicke(w, "Btn1");
         });
         MldFenster::instanz().Antwort.clear();
-        zeigeMeldung("Text", frage ? "&ja" : "&OK", fall.knopf2, "Info");
+        const bool neinVorn = QByteArray(fall.name).contains("vorn");
+        zeigeMeldung("Text", neinVorn ? "&nein" : frage ? "&ja" : "&OK", fall.knopf2, "Info");
         EXPECT_EQ(offen, !*fall.antwort) << fall.name;
         if (*fall.antwort) {
             EXPECT_EQ(MldFenster::instanz().Antwort, fall.antwort) << fall.name;

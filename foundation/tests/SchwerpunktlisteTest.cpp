@@ -179,11 +179,14 @@ TEST(Schwerpunktliste, SchwerpunktEinesSpiels) {
                            {"KA", 1, "A"},
                            {"KM", 3, "Mitte >>> keine"}, // für ein Spiel keine Überschrift
                            {"KC", 4, "C"},
-                           {"XX", 4, ""}};
+                           {"XX", 4, ""},
+                           // die Spalte einer Überschrift ist keine Kategorie
+                           {"-", 4, ""}};
     for (const Fall& f : faelle) {
         const Uebungsschwerpunkt s = leseUebungsschwerpunkt(o.pfad("Varku.tsp"), f.spalte);
         EXPECT_EQ(s.UebNr, f.nummer) << f.spalte;
         EXPECT_EQ(s.UebTitel, QString::fromUtf8(f.titel)) << f.spalte;
+        EXPECT_EQ(s.gefunden, *f.titel != 0) << f.spalte;
     }
     EXPECT_THROW(leseUebungsschwerpunkt(o.pfad("fehlt.tsp"), "KA"), Laufzeitfehler);
 }

@@ -10,6 +10,7 @@
 #include "gamekit/Meisterliste.h"
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/tests/Testspiel.h"
+#include "platform/Dienste.h"
 #include "platform/Fensterablage.h"
 #include "platform/testing/TestDienste.h"
 
@@ -18,6 +19,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -284,4 +287,101 @@ TEST_F(Rahmen, HinweisOhneTonUeberDemSpielfenster) {
     EXPECT_TRUE(text.startsWith("Info: Auf diesem Computer ist keine Tonausgabe eingerichtet."))
         << text.toStdString();
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+}
+
+// Jedes Fenster über dem Spiel hält dessen eigenen Zeitgeber und die Uhren: Meldung, Hilfe,
+// Einstellungen, Infofenster, Meisterliste, Info über. Im Fenster des Computers läuft er weiter.
+TEST_F(Rahmen, JedesFensterHaeltDieUhren) {
+    starte(zwei, "Tempo=1\nRatezeitBegrenzen=1");
+    d.hilfe.dateienVorhanden = false;
+    struct Fall {
+        const char* name;
+        std::function<void()> oeffne;
+        bool laeuft;
+    };
+    const Fall faelle[] = {
+        {"Meldung", [&] { spiel->meldung("Hallo", "Info"); }, false},
+        {"Hilfe ohne Datei", [&] { spiel->mnuHilfeBedienung->trigger(); }, false},
+        {"Einstellungen", [&] { spiel->mnuBearbEinstell_Click(); }, false},
+        {"Infofenster", [&] { spiel->mnuDateiInfo->trigger(); }, false},
+        {"Meisterliste", [&] { spiel->mnuDateiMeisterliste->trigger(); }, false},
+        {"Info über", [&] { spiel->mnuHilfeInfo->trigger(); }, false},
+        {"Neues Spiel", [&] { spiel->mnuDateiNeu->trigger(); }, false},
+        {"Computer", [&] { dienste::anzeige().zeigeModal(*spiel->CompFrm); }, true},
+    };
+    for (const Fall& f : faelle) {
+        const int vorher = spiel->animTakte;
+        const int zaehler = spiel->ablauf.ratezeit.RateZeitZaehler;
+        bool gezeigt = false;
+        d.anzeige.dann([&](QWidget& w) {
+            gezeigt = true;
+            d.uhr.vorstellen(10000);
+            w.hide();
+        });
+        f.oeffne();
+        EXPECT_TRUE(gezeigt) << f.name;
+        EXPECT_EQ(spiel->animTakte - vorher >= 10, f.laeuft) << f.name;
+        EXPECT_EQ(spiel->ablauf.ratezeit.RateZeitZaehler > zaehler, f.laeuft) << f.name;
+        EXPECT_FALSE(spiel->ablauf.haelt()) << f.name;
+        // danach läuft er weiter
+        const int danach = spiel->animTakte;
+        d.uhr.vorstellen(3000);
+        EXPECT_EQ(spiel->animTakte - danach, 3) << f.name;
+    }
+    EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+}
+
+// Die Haken des Testspiels: seine eigene Ratezeitmeldung, seine Taste, seine Sterne als Punkte,
+// und die Einstellungen sind gesperrt, solange sein Zeitgeber läuft.
+TEST_F(Rahmen, HakenDesSpiels) {
+    starte(zwei, "RatezeitBegrenzen=1");
+    EXPECT_TRUE(spiel->mnuBearbEinstell->isEnabled());
+    spiel->eigeneRatezeit = true;
+    QString text;
+    antworte(&text);
+    d.uhr.vorstellen(100000);
+    EXPECT_EQ(text, "Spielerwechsel: Die Zeit ist um.");
+    EXPECT_EQ(spiel->runde.aktSpieler, 1);
+    const int wechsel = spiel->wechsel;
+    QTest::keyClicks(spiel->richtigBtn, "r");
+    EXPECT_EQ(spiel->sterne[1], 10);
+    EXPECT_EQ(spiel->runde.aktSpieler, 0);
+    EXPECT_EQ(spiel->wechsel, wechsel + 1);
+    EXPECT_EQ(spiel->runde.SpielerPunkte[1], 0) << "die Punkte sind die Sterne des Spiels";
+    spiel->mnuDateiInfo_Click();
+    EXPECT_EQ(DateiInfoFrm::instanz().SpPunkte[1]->text(), "10");
+    // der eigene Zeitgeber läuft: die Einstellungen sind gesperrt
+    spiel->AnimTimer->setzeIntervall(1000);
+    spiel->AnimTimer->setzeAktiv(true);
+    spiel->ablauf.menuesGeaendert();
+    EXPECT_FALSE(spiel->mnuBearbEinstell->isEnabled());
+    EXPECT_TRUE(spiel->mnuDateiInfo->isEnabled());
+}
+
+// Hält das Spiel Ratezeit und Spielzeit, während der Computer zieht, laufen seine eigenen
+// Zeitgeber trotzdem weiter.
+TEST_F(Rahmen, UhrenStehenBeimComputerWennDasSpielEsWill) {
+    ordner.schreibe("Varku.ini", "[Testspiel]\nTempo=1\nRatezeitBegrenzen=1\nGegenComputer=1\n"
+                                 "[Spiele]\nMaximaleSpielDauer=5\n");
+    Spielkonfiguration k = Testspiel::konfiguration();
+    k.uhrenBeimComputerHalten = true;
+    const Startpruefung p = pruefeStart(anna, k);
+    ASSERT_TRUE(p.angenommen);
+    spiel = std::make_unique<Testspiel>(k, p.daten);
+    spiel->imDialog = [](Testspiel::Einstellungen& e) { return e.GegenComputer = 1; };
+    // das Menü ist gesperrt, solange der eigene Zeitgeber läuft
+    spiel->mnuBearbEinstell_Click();
+    ASSERT_EQ(spiel->runde.nSpieler, 2);
+    int takte = 0, zaehler = -1;
+    d.anzeige.dann([&](QWidget& w) {
+        const int vorher = spiel->animTakte;
+        d.uhr.vorstellen(10000);
+        takte = spiel->animTakte - vorher;
+        zaehler = spiel->ablauf.ratezeit.RateZeitZaehler;
+        w.hide();
+    });
+    spiel->richtig(); // Anna gibt an den Computer ab
+    EXPECT_EQ(takte, 10);
+    EXPECT_EQ(zaehler, 0) << "die Ratezeit stand";
+    EXPECT_EQ(spiel->sterne[1], 5);
 }

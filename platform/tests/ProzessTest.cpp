@@ -1,7 +1,10 @@
 #include "platform/EchterProzess.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -30,4 +33,22 @@ TEST(Prozess, FehlendesProgrammKehrtSofortZurueck) {
     EXPECT_FALSE(p.starteUndWarte("/nicht/da/Zirkomat", {"\"Version=4;\""}));
     // ein Programm, das sofort endet, wird zu Ende gewartet
     EXPECT_TRUE(p.starteUndWarte("/bin/true", {}));
+}
+
+// Wer während des Wartens ein Fenster anklickt oder aktiviert, meint das gestartete Programm: es
+// wird mit seiner Prozessnummer nach vorn gerufen. Nach dem Warten ruft nichts mehr.
+TEST(Prozess, GriffWaehrendDesWartensHoltDasProgramm) {
+    std::vector<qint64> gerufen;
+    EchterProzess p([&](qint64 nummer) { gerufen.push_back(nummer); });
+    QObject fenster;
+    const auto aktiviere = [&] {
+        QEvent aktiv(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&fenster, &aktiv);
+    };
+    QTimer::singleShot(100, aktiviere);
+    ASSERT_TRUE(p.starteUndWarte("/bin/sleep", {"0.5"}));
+    ASSERT_EQ(gerufen.size(), 1u);
+    EXPECT_GT(gerufen[0], 0);
+    aktiviere();
+    EXPECT_EQ(gerufen.size(), 1u);
 }
