@@ -1,21 +1,11 @@
 #pragma once
 
 #include "gamekit/Spielfenster.h"
+#include "games/wheel/Radbrett.h"
 #include "games/wheel/Radspiel.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 
-#include <QImage>
-#include <array>
-#include <future>
 #include <memory>
-
-class QGroupBox;
-class QLabel;
-class QPushButton;
-
-namespace varku {
-class Lampe;
-}
 
 namespace varku::zirkomat {
 
@@ -36,27 +26,8 @@ public:
     Einstellungen einst;
     Radspiel spiel{runde, einst};
 
-    // das Rad
-    std::array<QLabel*, 10> RadImg;
-    QLabel* RadStopMarke;
+    Radbrett* brett;
     std::unique_ptr<Timer> zirkTimer;
-    QPushButton* drehenBtn;
-    QPushButton* anhaltenBtn;
-
-    // das Rätsel
-    QGroupBox* LoesungFrm;
-    std::array<QLabel*, maxBuchstaben> BstLbl;
-    QLabel* KontextLbl;
-    QGroupBox* ParaphrFrm;
-    QLabel* ParaphrLbl;
-    QGroupBox* SatzFrm;
-    QLabel* SatzBspLbl;
-    Lampe* WortRatenLampe;
-    Lampe* KaufenLampe;
-    std::array<QPushButton*, anzahlTasten> bstBtn;
-    QPushButton* WortRatenBtn;
-    QPushButton* BstKaufBtn;
-    QPushButton* showSatzBtn;
 
     EinstellFrm& einstellungen();
     CompZugFrm& compZug();
@@ -66,7 +37,7 @@ public:
     void RadStoppen();
 
     // das Rätsel: legt das Wort des Radspiels aus
-    void zeigeRaetsel();
+    void zeigeRaetsel() { brett->zeigeRaetsel(woerter.Paraphrase, woerter.Kontext); }
 
 public slots:
     void drehenBtn_Click();
@@ -86,13 +57,10 @@ protected:
     bool taste(QKeyEvent* e) override;
 
 private:
-    QWidget* baueBrett();
-    void pruefeRadBilder() const;
     void zirkTimer_Timer();
-    void naechstesWort();
+    // versteckt den Satz und legt das nächste Wort aus
+    void neuesRaetsel();
     void pruefeBstWahl(int taste);
-    void zeichneKasten(int i);
-    void ordneKaestenAn();
     void versteckeSatz();
     void zeigeKnoepfe();
     void EinstellAenderungUebernehmen();
@@ -100,10 +68,6 @@ private:
     void computerHaeltAn();
     void computerZieht();
     bool computerWaehlt(); // true: sein Zug ist vorbei
-    // setzt das Bild einer Stellung, sobald es gebraucht wird (geladen im eigenen Faden)
-    void holeRadBild(int stellung);
-
-    std::array<std::shared_future<QImage>, 10> m_radBilder; // noch nicht gesetzte Radbilder
 };
 
 } // namespace varku::zirkomat

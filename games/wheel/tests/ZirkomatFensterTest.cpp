@@ -110,7 +110,7 @@ struct Zirkomat : ::testing::Test {
     }
     int sichtbareKaesten() const {
         int n = 0;
-        for (QLabel* l : f->BstLbl)
+        for (QLabel* l : f->brett->BstLbl)
             n += l->isVisible() ? 1 : 0;
         return n;
     }
@@ -139,9 +139,9 @@ TEST_F(Zirkomat, StartMitDemErstenSpieler) {
     EXPECT_EQ(f->windowTitle(), "Varku - Zirkomat");
     EXPECT_EQ(f->SpNameLbl->text(), "Anna");
     EXPECT_EQ(f->punkZiff->text(), "000000");
-    EXPECT_TRUE(f->drehenBtn->isEnabled());
-    for (QPushButton* b :
-         {f->anhaltenBtn, f->WortRatenBtn, f->BstKaufBtn, f->showSatzBtn, f->bstBtn[0]})
+    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+    for (QPushButton* b : {f->brett->anhaltenBtn, f->brett->WortRatenBtn, f->brett->BstKaufBtn,
+                           f->brett->showSatzBtn, f->brett->bstBtn[0]})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_EQ(f->vuRestZeitImage->blatt(), Zeigerinstrument::Blatt::RatezeitAn);
     EXPECT_EQ(f->RestZeitStand->height(), px(Spielzeitbalken::startHoehe));
@@ -157,7 +157,7 @@ TEST_F(Zirkomat, StartOhneAbschnitt) {
     EXPECT_FALSE(f->einst.LoesWortFarbig);
     EXPECT_EQ(f->einst.FehlversucheMaximum, 0);
     EXPECT_EQ(f->vuRestZeitImage->blatt(), Zeigerinstrument::Blatt::RatezeitAus);
-    EXPECT_FALSE(f->BstLbl[0]->styleSheet().contains("solid")) << "kein Rahmen";
+    EXPECT_FALSE(f->brett->BstLbl[0]->styleSheet().contains("solid")) << "kein Rahmen";
     d.sound.befehle.clear();
     dreheAuf(40);
     EXPECT_TRUE(d.sound.befehle.filter("spiele").isEmpty()) << "ohne Ton";
@@ -196,11 +196,11 @@ TEST_F(Zirkomat, RadZeigtJedeStellung) {
     for (int schritt = 0; schritt < 12; ++schritt) {
         int sichtbar = 0;
         for (int i = 0; i < 10; ++i) {
-            if (!f->RadImg[size_t(i)]->isVisibleTo(f.get()))
+            if (!f->brett->RadImg[size_t(i)]->isVisibleTo(f.get()))
                 continue;
             ++sichtbar;
             EXPECT_EQ(i, f->spiel.radPos()) << schritt;
-            const QPixmap bild = f->RadImg[size_t(i)]->pixmap();
+            const QPixmap bild = f->brett->RadImg[size_t(i)]->pixmap();
             ASSERT_FALSE(bild.isNull()) << "Stellung " << i;
             EXPECT_EQ(bild.toImage().pixel(5, 5), radFarbe(i).rgb()) << "Stellung " << i;
         }
@@ -229,7 +229,7 @@ TEST_F(Zirkomat, KaestenFuerJedesWort) {
 TEST_F(Zirkomat, FarbenImGemaltenKasten) {
     starte("LösungswortFarbig=1\nFehlversucheMaximum=5");
     wort("Igel");
-    QLabel& erster = *f->BstLbl[0];
+    QLabel& erster = *f->brett->BstLbl[0];
     const Radspiel::Kasten k = f->spiel.kasten(0);
     EXPECT_TRUE(gemalt(erster, farbe(k.grund)));
     EXPECT_FALSE(gemalt(erster, farbe(KastenBuchstabe[size_t(sucheFarbIndex(k.grund))])));
@@ -244,9 +244,9 @@ TEST_F(Zirkomat, FarbenImGemaltenKasten) {
     f->runde.SpielerPunkte[0] = 100;
     dreheAuf(20);
     klicke(*f, "BstKaufBtn");
-    EXPECT_TRUE(gemalt(*f->BstLbl[0], QColor(44, 153, 57))) << "gekauft in Weiß";
-    EXPECT_FALSE(gemalt(*f->BstLbl[0], QColor(0, 0, 255)));
-    EXPECT_FALSE(gemalt(*f->BstLbl[1], QColor(44, 153, 57))) << "noch verdeckt";
+    EXPECT_TRUE(gemalt(*f->brett->BstLbl[0], QColor(44, 153, 57))) << "gekauft in Weiß";
+    EXPECT_FALSE(gemalt(*f->brett->BstLbl[0], QColor(0, 0, 255)));
+    EXPECT_FALSE(gemalt(*f->brett->BstLbl[1], QColor(44, 153, 57))) << "noch verdeckt";
 }
 
 // Drehen, anhalten, ein richtiger Buchstabe mit der Taste, ein falscher mit der Tastatur.
@@ -254,14 +254,14 @@ TEST_F(Zirkomat, EinZugDurchKnoepfeUndTasten) {
     starte("FehlversucheMaximum=5\nTonEinschalten=1");
     wort("Igel");
     dreheAuf(80);
-    EXPECT_TRUE(f->bstBtn[0]->isEnabled());
-    EXPECT_FALSE(f->BstKaufBtn->isEnabled()) << "0 Punkte reichen nicht für 80";
+    EXPECT_TRUE(f->brett->bstBtn[0]->isEnabled());
+    EXPECT_FALSE(f->brett->BstKaufBtn->isEnabled()) << "0 Punkte reichen nicht für 80";
     klicke(*f, "bstBtn8"); // I
     EXPECT_EQ(f->runde.SpielerPunkte[0], 80);
     EXPECT_EQ(f->SpNameLbl->text(), "Ben") << "ein richtiger Buchstabe gibt weiter";
     EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt);
-    EXPECT_TRUE(f->drehenBtn->isEnabled());
-    EXPECT_FALSE(f->bstBtn[0]->isEnabled());
+    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+    EXPECT_FALSE(f->brett->bstBtn[0]->isEnabled());
     // Ben tippt auf der Tastatur: "x" ist falsch, eine Ziffer tut nichts
     dreheAuf(20);
     QTest::keyClick(f.get(), Qt::Key_5);
@@ -281,24 +281,24 @@ TEST_F(Zirkomat, KaufenUndSatzUndWortRaten) {
     wort("Igel");
     f->runde.SpielerPunkte[0] = 100;
     dreheAuf(20);
-    ASSERT_TRUE(f->BstKaufBtn->isEnabled());
+    ASSERT_TRUE(f->brett->BstKaufBtn->isEnabled());
     klicke(*f, "BstKaufBtn");
     EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt);
     EXPECT_EQ(f->runde.SpielerPunkte[0], 80);
     EXPECT_EQ(f->SpNameLbl->text(), "Anna") << "wer kauft, dreht wieder";
     dreheAuf(20);
     klicke(*f, "showSatzBtn");
-    EXPECT_EQ(f->SatzBspLbl->text(), "Der ____ schläft.");
+    EXPECT_EQ(f->brett->SatzBspLbl->text(), "Der ____ schläft.");
     EXPECT_FALSE(f->UebTitelLabel->isVisible());
     EXPECT_EQ(f->runde.SpielerPunkte[0], 60);
     dreheAuf(40);
-    EXPECT_TRUE(f->SatzBspLbl->text().isEmpty()) << "das Drehen versteckt den Satz";
+    EXPECT_TRUE(f->brett->SatzBspLbl->text().isEmpty()) << "das Drehen versteckt den Satz";
     klicke(*f, "WortRatenBtn");
-    EXPECT_EQ(f->WortRatenLampe->zustand(), Lampenzustand::Gruen);
+    EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Gruen);
     QTest::keyClicks(f.get(), "gel");
     EXPECT_EQ(f->runde.SpielerPunkte[0], 60 + 3 * 40);
     EXPECT_EQ(f->SpNameLbl->text(), "Ben") << "das fertige Wort gibt weiter";
-    EXPECT_EQ(f->WortRatenLampe->zustand(), Lampenzustand::Rot);
+    EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Rot);
     EXPECT_GE(d.uhr.geschlafenMs, 2000) << "das fertige Wort bleibt stehen (warte 3)";
 }
 
@@ -328,8 +328,8 @@ TEST_F(Zirkomat, HilfeUndDasGezeigteWort) {
     EXPECT_EQ(f->SpNameLbl->text(), "Anna") << "dieselbe dreht wieder";
     EXPECT_FALSE(f->spiel.kasten(0).aufgedeckt) << "ein neues Wort liegt verdeckt aus";
     EXPECT_EQ(f->spiel.Fehlversuche(), 0);
-    EXPECT_TRUE(f->drehenBtn->isEnabled());
-    EXPECT_FALSE(f->bstBtn[0]->isEnabled());
+    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+    EXPECT_FALSE(f->brett->bstBtn[0]->isEnabled());
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
 }
 
@@ -344,9 +344,9 @@ TEST_F(Zirkomat, RatezeitImWortraten) {
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
     EXPECT_FALSE(f->spiel.WortRatenModus());
     EXPECT_EQ(f->spiel.phase(), Radspiel::Phase::Drehen);
-    EXPECT_TRUE(f->drehenBtn->isEnabled());
-    EXPECT_FALSE(f->bstBtn[0]->isEnabled());
-    EXPECT_EQ(f->WortRatenLampe->zustand(), Lampenzustand::Rot);
+    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+    EXPECT_FALSE(f->brett->bstBtn[0]->isEnabled());
+    EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Rot);
     EXPECT_EQ(f->runde.SpielerPunkte[0], 0) << "keine Strafe für die abgelaufene Zeit";
 }
 
@@ -368,7 +368,8 @@ TEST_F(Zirkomat, EinstellungenFarbenUndAbbrechen) {
     EXPECT_TRUE(f->einst.LoesWortFarbig);
     EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt) << "Aufgedecktes bleibt aufgedeckt";
     EXPECT_FALSE(f->spiel.kasten(1).aufgedeckt);
-    EXPECT_TRUE(gemalt(*f->BstLbl[1], farbe(f->spiel.kasten(1).grund))) << "gleich neu gefärbt";
+    EXPECT_TRUE(gemalt(*f->brett->BstLbl[1], farbe(f->spiel.kasten(1).grund)))
+        << "gleich neu gefärbt";
     // abbrechen lässt alles, wie es war
     EinstellFrm& e = f->einstellungen();
     d.anzeige.dann([](QWidget& w) {
@@ -491,7 +492,7 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
         d.anzeige.dann([&](QWidget& w) {
             EXPECT_EQ(w.objectName(), "CompZugFrm");
             EXPECT_FALSE(f->mnuDateiNeu->isEnabled()) << "die Menüs ruhen, solange er zieht";
-            EXPECT_FALSE(f->drehenBtn->isEnabled()) << "für die Menschen geht nichts";
+            EXPECT_FALSE(f->brett->drehenBtn->isEnabled()) << "für die Menschen geht nichts";
             for (int feld : c.felder) {
                 ASSERT_EQ(f->spiel.phase(), Radspiel::Phase::Dreht) << c.name;
                 ++drehungen;
@@ -508,7 +509,7 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
         EXPECT_EQ(d.sound.befehle.filter("TUTUT").size(), c.tutut) << c.name;
         EXPECT_EQ(f->runde.aktSpieler, 0) << c.name << ": danach ist Anna dran";
         EXPECT_TRUE(f->mnuDateiNeu->isEnabled());
-        EXPECT_TRUE(f->drehenBtn->isEnabled());
+        EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
         f->zirkTimer->setzeIntervall(30);
     }
 }
