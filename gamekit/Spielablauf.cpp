@@ -264,10 +264,10 @@ void Spielablauf::EnergTimer_Timer() {
     programmEnde();
 }
 
-bool Spielablauf::beendenAusMenue() {
+bool Spielablauf::beendeNachFrage(bool fragen) {
     if (m_beendet)
         return true;
-    if (konfig.endeFragtImmer || !spielzeit.abgelaufen()) {
+    if (fragen) {
         halteUhren(true);
         const bool ja = m_sicht.endeBestaetigt(endeFrage(konfig.name, runde.menschen()));
         halteUhren(false);
@@ -278,18 +278,13 @@ bool Spielablauf::beendenAusMenue() {
     return true;
 }
 
+bool Spielablauf::beendenAusMenue() {
+    return beendeNachFrage(konfig.endeFragtImmer || !spielzeit.abgelaufen());
+}
+
 bool Spielablauf::schliessenErlaubt() {
-    if (m_beendet)
-        return true;
-    if (!spielzeit.abgelaufen()) {
-        halteUhren(true);
-        const bool ja = m_sicht.endeBestaetigt(endeFrage(konfig.name, runde.menschen()));
-        halteUhren(false);
-        if (!ja)
-            return false;
-    }
-    programmEnde();
-    return true;
+    // ist die Spielzeit um, fragt das Schließfeld nichts mehr
+    return beendeNachFrage(!spielzeit.abgelaufen());
 }
 
 void Spielablauf::neuesSpielGefragt() {

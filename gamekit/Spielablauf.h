@@ -188,6 +188,8 @@ private:
     class GehaltenerTimer;
 
     void trageMeisterEin();
+    // fragt, wenn es soll; true, wenn das Spiel danach zu Ende ist
+    bool beendeNachFrage(bool fragen);
     void stoppeAlles();
 
     Spielsicht& m_sicht;
