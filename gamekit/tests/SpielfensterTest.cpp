@@ -15,6 +15,7 @@
 #include "platform/testing/TestDienste.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
@@ -249,9 +250,14 @@ TEST_F(Rahmen, AbgewiesenOderOhneWoerter) {
     EXPECT_EQ(spielAblauf("\"Version=4;RuvoFeldName=KAT2;nSpieler=1;A;ABCDEFGH;\"",
                           Testspiel::konfiguration(), fabrik),
               1);
-    EXPECT_TRUE(text.startsWith("Keine Wörter: Zu diesem Übungsschwerpunkt gibt es\nkeine Wörter "
-                                "für Testspiel."))
-        << text.toStdString();
+    EXPECT_EQ(text, "Keine Wörter: Zu diesem Übungsschwerpunkt gibt es\nkeine Wörter für "
+                    "Testspiel.\nWähle in VARKU einen anderen aus.")
+        << "ein Kind hört du";
+    antworte(&text);
+    EXPECT_EQ(spielAblauf("\"Version=4;RuvoFeldName=KAT2;nSpieler=2;A;B;ABCDEFGH;IJKLMNOP;\"",
+                          Testspiel::konfiguration(), fabrik),
+              1);
+    EXPECT_TRUE(text.endsWith("Wählt in VARKU einen anderen aus.")) << text.toStdString();
     EXPECT_EQ(ordner.lies("Varku.ini"), ini);
     EXPECT_FALSE(ordner.gibt("User/Meister.sqlite"));
 }
@@ -384,4 +390,70 @@ TEST_F(Rahmen, UhrenStehenBeimComputerWennDasSpielEsWill) {
     EXPECT_EQ(takte, 10);
     EXPECT_EQ(zaehler, 0) << "die Ratezeit stand";
     EXPECT_EQ(spiel->sterne[1], 5);
+}
+
+// Ohne Tonausgabe und mit einem Fehler beim Start: die Meldung des Fehlers bleibt stehen, der
+// Hinweis auf die fehlende Tonausgabe ersetzt sie nicht.
+TEST_F(Rahmen, HinweisOhneTonErsetztKeineMeldung) {
+    ordner.schreibe("Varku.ini", "[Testspiel]\nTonEinschalten=1\n[Sound]\nProgrammStart=Start\n"
+                                 "ProgrammMeldung=Hinweis\n");
+    d.sound.ohneAusgabe = true;
+    const auto fabrik = [](const Spielkonfiguration& k, const Spielstartdaten& s) {
+        return std::unique_ptr<Spielfenster>(new Testspiel(k, s));
+    };
+    QStringList gesehen;
+    d.anzeige.dann([&](QWidget& w) {
+        auto& m = static_cast<MldFenster&>(w);
+        // die Schleife der Meldung läuft: was gepostet ist, kommt jetzt
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        gesehen << m.Meldung->text();
+        klicke(w, "Btn1");
+    });
+    EXPECT_EQ(spielAblauf("\"Version=4;RuvoFeldName=KAT2;nSpieler=1;A;ABCDEFGH;\"",
+                          Testspiel::konfiguration(), fabrik),
+              1);
+    ASSERT_EQ(gesehen.size(), 1);
+    EXPECT_TRUE(gesehen[0].startsWith("Zu diesem Übungsschwerpunkt")) << gesehen[0].toStdString();
+}
+
+// Esc und das Schließfeld auf der Frage vor einem neuen Spiel sagen "nein": die Punkte bleiben.
+TEST_F(Rahmen, NeuesSpielMitEscLaesstDiePunkte) {
+    starte(zwei, "");
+    spiel->richtig();
+    for (const bool schliessfeld : {false, true}) {
+        d.anzeige.dann([schliessfeld](QWidget& w) {
+            if (schliessfeld)
+                w.close();
+            else
+                QTest::keyClick(&w, Qt::Key_Escape);
+        });
+        spiel->mnuDateiNeu->trigger();
+        EXPECT_EQ(spiel->sterne[0], 10) << schliessfeld;
+        EXPECT_EQ(spiel->neueSpiele, 0) << schliessfeld;
+    }
+}
+
+// Wer den Hintergrund des Spiels aktiviert, bekommt das Spiel zurück, auch aus der
+// Verkleinerung.
+TEST_F(Rahmen, HintergrundHoltDasSpielZurueck) {
+    ordner.schreibe("Varku.ini", "[Testspiel]\n");
+    const auto fabrik = [](const Spielkonfiguration& k, const Spielstartdaten& s) {
+        return std::unique_ptr<Spielfenster>(new Testspiel(k, s));
+    };
+    bool zurueck = false;
+    d.anzeige.dann([&](QWidget& spielfenster) {
+        spielfenster.setWindowState(Qt::WindowMinimized);
+        QWidget* hintergrund = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "TestspielBackFrm")
+                hintergrund = w;
+        ASSERT_NE(hintergrund, nullptr);
+        QEvent aktiv(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(hintergrund, &aktiv);
+        zurueck = !(spielfenster.windowState() & Qt::WindowMinimized);
+        spielfenster.hide();
+    });
+    EXPECT_EQ(spielAblauf(anna, Testspiel::konfiguration(), fabrik), 0);
+    EXPECT_TRUE(zurueck);
 }
