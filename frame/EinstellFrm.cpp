@@ -201,14 +201,6 @@ EinstellFrm::EinstellFrm(GlobModul& glob) : m_glob(&glob) {
     Form_Load();
 }
 
-bool EinstellFrm::tonEin() const {
-    return TonEinOpt->isChecked();
-}
-
-bool EinstellFrm::lupeEingeblendet() const {
-    return LupeOpt->isChecked();
-}
-
 void EinstellFrm::Form_Load() {
     // die Schriften des Bildschirms ändern sich nicht, solange das Programm läuft
     if (FontNameCBox->count() == 0)

@@ -25,7 +25,7 @@ struct GlobModul;
 // Die Einstellungen des Rahmenprogramms: Schrift der Übung, Übungsform, Schwierigkeit und vier
 // Schalter. Der Dialog arbeitet auf seinen Steuerelementen; erst OK schreibt sie in die
 // Einstellungen zurück, Abbrechen stellt sie wieder her. Er wird beim Laden des Hauptfensters
-// angelegt und lebt verborgen weiter: der Ton fragt TonEinOpt, der Spielstart LupeOpt.
+// angelegt und lebt verborgen weiter; Klang und Spielstart lesen die Einstellungen.
 class EinstellFrm : public QDialog, public Einzelfenster<EinstellFrm> {
     Q_OBJECT
 public:
@@ -65,11 +65,6 @@ public:
 
     QPushButton* okButton;
     QPushButton* abbrBtn;
-
-    // Klänge an: der Haken, wie er gerade steht
-    bool tonEin() const;
-    // die Lupe für die Spiele: der Haken, wie er gerade steht
-    bool lupeEingeblendet() const;
 
     void Form_Load();
     // füllt die Liste mit den Schriften und wählt die gleichnamige, sonst die erste; bei

@@ -298,9 +298,10 @@ void Uebung::schliesseProtokoll() {
     protokoll.schliesse();
 }
 
-bool Uebung::neueRunde(bool nachSpiel, long jetzt, int maxSpielDauer) {
-    if (SitzungsPunkte == 0 && !nachSpiel)
+bool Uebung::neueRunde(long jetzt, int maxSpielDauer) {
+    if (SitzungsPunkte == 0 && !spielLief)
         return false;
+    spielLief = false;
     SitzungsPunkte = restPunkte(spielStartZeit, jetzt, maxSpielDauer);
     Zielpunkte = 1000 - SitzungsPunkte;
     // die Runde beginnt wieder bei Spieler 0
@@ -331,12 +332,14 @@ Uebung::VorDemSpiel Uebung::starteSpiel(long jetzt) {
     SitzungsPunkte = 0;
     schliesseProtokoll();
     spielStartZeit = jetzt;
+    spielLief = true;
     return vorher;
 }
 
 void Uebung::spielNichtGestartet(const VorDemSpiel& vorher) {
     SitzungsPunkte = vorher.punkte;
     spielStartZeit = vorher.startZeit;
+    spielLief = false;
     if (nSpieler() >= 1)
         oeffneProtokoll();
 }

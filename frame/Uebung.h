@@ -42,6 +42,8 @@ public:
     int Zielpunkte = 1000;
     int aktSpieler = 0;
     long spielStartZeit = 0; // Sekunden seit Mitternacht beim letzten Spielstart; 0: keins
+    // ein Spiel lief, und die Gruppe hat noch nicht "Fortsetzen" gewählt
+    bool spielLief = false;
 
     // das aktuelle Wort
     int wortPosition = 0; // Stelle unter den gefilterten Wörtern, ab 1
@@ -131,8 +133,9 @@ public:
     void oeffneProtokoll();
     void schliesseProtokoll();
 
-    // "Neu" oder "Fortsetzen": false, wenn nichts zu tun ist (keine Punkte, kein Spiel)
-    bool neueRunde(bool nachSpiel, long jetzt, int maxSpielDauer);
+    // "Neu", nach einem Spiel "Fortsetzen": false, wenn nichts zu tun ist (keine Punkte, kein
+    // Spiel)
+    bool neueRunde(long jetzt, int maxSpielDauer);
 
     // Die Zeichenkette für ein Spiel; lupe ist der Haken "Lupe einblenden"
     Startparameter startParameter(bool lupe) const;

@@ -157,6 +157,17 @@ void VarkuAnzeige::setSFModus(bool ein) {
         t->setEnabled(ein);
 }
 
+VarkuAnzeige::Tastenstand VarkuAnzeige::tastenStand() const {
+    return {diktierTaste->isEnabled(), zeigenTaste->isEnabled(), WortendeTaste->isEnabled(),
+            loeschTaste->isEnabled()};
+}
+
+void VarkuAnzeige::setzeTastenStand(const Tastenstand& stand) {
+    QPushButton* tasten[] = {diktierTaste, zeigenTaste, WortendeTaste, loeschTaste};
+    for (size_t i = 0; i < stand.size(); ++i)
+        tasten[i]->setEnabled(stand[i]);
+}
+
 void VarkuAnzeige::initTasten(bool nachschreiben) {
     QPushButton* an = nachschreiben ? zeigenTaste : diktierTaste;
     QPushButton* aus = nachschreiben ? diktierTaste : zeigenTaste;

@@ -55,6 +55,10 @@ public:
 
     // die vier Tasten zusammen
     void setSFModus(bool ein);
+    // welche der vier Tasten gerade gehen, um es später genau so wiederherzustellen
+    using Tastenstand = std::array<bool, 4>;
+    Tastenstand tastenStand() const;
+    void setzeTastenStand(const Tastenstand& stand);
     // die Taste der Übungsform an und mit dem Fokus
     void initTasten(bool nachschreiben);
     void drawVuZeiger(int punkte);

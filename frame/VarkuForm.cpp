@@ -142,13 +142,11 @@ void VarkuForm::Form_Load() {
     glob.setzePfade();
     uebung.lade(dienste::uhr().jetzt());
     setzeSprachAusgabe();
-    // 5. Klänge: sie fragen den Haken des Einstellungsdialogs, der von hier an lebt (gebaut
-    // vielleicht schon während des Logos); jedes Laden des Hauptfensters lädt ihn neu
+    // 5. Klänge: sie fragen die Einstellung, die der Dialog mit OK setzt; der Dialog lebt von
+    // hier an (gebaut vielleicht schon während des Logos), jedes Laden des Hauptfensters lädt
+    // ihn neu
     EinstellFrm::lade(glob);
-    setzeTonSchalter([] {
-        const EinstellFrm* f = EinstellFrm::geladen();
-        return f && f->tonEin();
-    });
+    setzeTonSchalter([this] { return glob.einst.TonEinschalten; });
     ladeSoundIni();
     spieleSound(QStringLiteral("ProgrammStart"));
     // 7. die Wortdatenbank
@@ -289,10 +287,11 @@ void VarkuForm::mnuEinstellungen_Click() {
 
 void VarkuForm::mnuNeu_Click() {
     mnuUebung->setEnabled(true);
-    const bool nachSpiel = mnuNeu->text() != QStringLiteral("&Neu");
     drawVuZeiger(uebung.SitzungsPunkte);
-    if (!uebung.neueRunde(nachSpiel, sekundenJetzt(), leseMaxSpielDauer(GlobModul::iniDatei())))
+    if (!uebung.neueRunde(sekundenJetzt(), leseMaxSpielDauer(GlobModul::iniDatei())))
         return;
+    // die Spiele gibt es wieder ab 1000 Punkten
+    mnuSpiele->setEnabled(uebung.SitzungsPunkte >= 1000);
     drawVuZeiger(uebung.SitzungsPunkte);
     initTasten(glob.einst.Nachschreiben);
     if (uebung.nSpieler() >= 1)
@@ -331,14 +330,12 @@ void VarkuForm::starteSpiel(int i) {
         return;
     }
     mnuSpiele->setEnabled(false);
+    const Tastenstand tasten = tastenStand();
     setSFModus(false);
     const Uebung::VorDemSpiel vorher = uebung.starteSpiel(sekundenJetzt());
     drawVuZeiger(0);
     mnuNeu->setText(QStringLiteral("&Fortsetzen"));
-    // die Lupe so, wie der Einstellungsdialog sie gerade zeigt
-    const EinstellFrm* einstellungen = EinstellFrm::geladen();
-    const bool lupe = einstellungen ? einstellungen->lupeEingeblendet() : glob.einst.LeseLupe;
-    const QString parameter = bildeStartParameter(uebung.startParameter(lupe));
+    const QString parameter = bildeStartParameter(uebung.startParameter(glob.einst.LeseLupe));
     m_spielLaeuft = true;
     const bool gestartet =
         dienste::prozess().starteUndWarte(imProgrammordner(name), QStringList{parameter});
@@ -347,6 +344,7 @@ void VarkuForm::starteSpiel(int i) {
         return;
     // Das Spiel kam nicht zustande: die Übung geht weiter wie vor dem Start.
     uebung.spielNichtGestartet(vorher);
+    setzeTastenStand(tasten);
     drawVuZeiger(uebung.SitzungsPunkte);
     mnuNeu->setText(QStringLiteral("&Neu"));
     mnuSpiele->setEnabled(true);
@@ -626,8 +624,9 @@ void VarkuForm::setzeSprachAusgabe() {
         zeigeSprache(false);
     }
     mnuDrucken->setEnabled(true);
-    // ohne Wörter gibt es nichts zu zeigen oder zu diktieren
-    if (uebung.SitzungsPunkte < 1000 && uebung.AnzahlWoerter() > 0)
+    // ohne Wörter gibt es nichts zu zeigen oder zu diktieren; nach einem Spiel geht es erst mit
+    // "Fortsetzen" weiter, denn bis dahin ist keine Protokolldatei offen
+    if (uebung.SitzungsPunkte < 1000 && uebung.AnzahlWoerter() > 0 && !uebung.spielLief)
         initTasten(e.Nachschreiben);
 }
 

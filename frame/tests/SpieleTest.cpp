@@ -8,6 +8,7 @@
 #include "platform/testing/TestDienste.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -155,4 +156,50 @@ TEST_F(Spielstart, FehlendesProgrammSagtEsUndDieUebungGehtWeiter) {
     EXPECT_TRUE(form->mnuSpiele->isEnabled());
     EXPECT_TRUE(form->uebung.protokoll.offen());
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+}
+
+// Nach einem Spiel schaltet nur "Fortsetzen" die Tasten an: ein OK in den Einstellungen lässt
+// sie aus, und kein Wortende schreibt in die geschlossene Protokolldatei.
+TEST_F(Spielstart, EinstellungenNachDemSpielLassenDieTastenAus) {
+    form->initTasten(false);
+    doppelklicke(0);
+    ASSERT_EQ(d.prozess.starts.size(), 1u);
+    d.anzeige.dannKlicke("okButton");
+    form->mnuEinstellungen->trigger();
+    for (QPushButton* t :
+         {form->diktierTaste, form->zeigenTaste, form->WortendeTaste, form->loeschTaste})
+        EXPECT_FALSE(t->isEnabled()) << t->objectName().toStdString();
+    QTest::keyClick(form->SchreibenTextfeld, Qt::Key_Return);
+    EXPECT_FALSE(form->uebung.protokoll.offen());
+    form->mnuNeu->trigger();
+    EXPECT_TRUE(form->diktierTaste->isEnabled());
+    EXPECT_TRUE(form->uebung.protokoll.offen());
+}
+
+// Nach "Neu" gehen die Spiele erst wieder ab 1000 Punkten; startet ein Spiel nicht, sind die
+// Tasten wieder so da wie vorher.
+TEST_F(Spielstart, MisslungenerStartLaesstDieTasten) {
+    form->initTasten(false);
+    d.prozess.startet = false;
+    doppelklicke(0, true);
+    EXPECT_TRUE(form->diktierTaste->isEnabled());
+    EXPECT_FALSE(form->zeigenTaste->isEnabled());
+    EXPECT_EQ(form->mnuNeu->text(), "&Neu");
+    form->mnuNeu->trigger();
+    EXPECT_EQ(form->uebung.SitzungsPunkte, 0);
+    EXPECT_FALSE(form->mnuSpiele->isEnabled()) << "unter 1000 Punkten kein Spiel";
+    EXPECT_TRUE(form->diktierTaste->isEnabled());
+}
+
+// Der Spielstart nimmt die Lupe aus den Einstellungen, nicht aus dem Haken eines Dialogs, der
+// abgebrochen wurde.
+TEST_F(Spielstart, AbgebrocheneLupeErreichtDasSpielNicht) {
+    d.anzeige.dann([](QWidget& w) {
+        w.findChild<QCheckBox*>("LupeOpt")->setChecked(false);
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    form->mnuEinstellungen->trigger();
+    doppelklicke(0);
+    ASSERT_EQ(d.prozess.starts.size(), 1u);
+    EXPECT_TRUE(d.prozess.starts[0].argumente.value(0).contains("LupenFlag=1;"));
 }

@@ -295,17 +295,19 @@ TEST_F(Regeln, AustragenSchliesstDieOffeneDatei) {
 TEST_F(Regeln, NeueRundeUndFortsetzen) {
     gaeste(2);
     beginne(1);
-    EXPECT_FALSE(u.neueRunde(false, 0, 10)) << "ohne Punkte und ohne Spiel nichts";
+    EXPECT_FALSE(u.neueRunde(0, 10)) << "ohne Punkte und ohne Spiel nichts";
     u.SitzungsPunkte = 270;
     u.aktSpieler = 1;
-    EXPECT_TRUE(u.neueRunde(false, 5000, 10));
+    EXPECT_TRUE(u.neueRunde(5000, 10));
     EXPECT_EQ(u.SitzungsPunkte, 0) << "ohne gestartetes Spiel bleibt nichts";
     EXPECT_EQ(u.Zielpunkte, 1000);
     EXPECT_EQ(u.aktSpieler, 0);
     // nach einem Spiel, das die halbe Spieldauer lief
-    u.spielStartZeit = 3000 - 300;
-    u.protokoll.schliesse();
-    EXPECT_TRUE(u.neueRunde(true, 3000, 10));
+    u.starteSpiel(3000 - 300);
+    EXPECT_TRUE(u.spielLief);
+    EXPECT_FALSE(u.protokoll.offen());
+    EXPECT_TRUE(u.neueRunde(3000, 10));
+    EXPECT_FALSE(u.spielLief);
     EXPECT_EQ(u.SitzungsPunkte, 500);
     EXPECT_EQ(u.Zielpunkte, 500);
     EXPECT_EQ(u.protokoll.pfad(), u.gruppe.protokollPfad(0));

@@ -362,7 +362,7 @@ TEST_F(Fenster, NeuOhneSpielNimmtDiePunkteZurueck) {
     // nach einem Spiel, das die halbe Spieldauer lief
     ordner.schreibe("Varku.ini", ordner.lies("Varku.ini") + "[Spiele]\nMaximaleSpielDauer=10\n");
     d.uhr.stelle(3000);
-    u().spielStartZeit = 3000 - 300;
+    u().starteSpiel(3000 - 300);
     form->mnuNeu->setText("&Fortsetzen");
     form->mnuNeu->trigger();
     EXPECT_EQ(u().SitzungsPunkte, 500);
