@@ -4,6 +4,7 @@
 #include "foundation/Zahlenwert.h"
 #include "platform/Laufzeitfehler.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -35,11 +36,23 @@ template <typename S> struct Einstellungsabschnitt {
             n << k.name;
         return n;
     }
-    // liest den Abschnitt in s; ein fehlender Schlüssel lässt seinen Wert; false ohne Abschnitt
+    // liest den Abschnitt in s; ein fehlender Schlüssel lässt seinen Wert; false ohne Abschnitt.
+    // Ein Laufzeitfehler eines Wertes nennt Datei, Abschnitt und Schlüssel.
     bool lies(const QString& iniDatei, S& s) const {
         return leseAbschnitt(
             iniDatei, format.abschnitt, namen(),
-            [&](int i, const QString& wert) { schluessel[size_t(i)].lies(s, wert); }, bisDateiende);
+            [&](int i, const QString& wert) {
+                const Schluessel<S>& k = schluessel[size_t(i)];
+                try {
+                    k.lies(s, wert);
+                } catch (const Laufzeitfehler& f) {
+                    throw Laufzeitfehler(f.nummer(), f.text(),
+                                         QFileInfo(iniDatei).fileName() + QStringLiteral(" [") +
+                                             format.abschnitt + QStringLiteral("] ") + k.name +
+                                             QLatin1Char('=') + wert);
+                }
+            },
+            bisDateiende);
     }
     Schluesselzeilen zeilen(const S& s) const {
         Schluesselzeilen z;
@@ -69,7 +82,7 @@ template <typename S> Schluessel<S> schalterNurEins(const char* name, bool S::*f
 // an nur, wenn die Zahl des Wertes genau 1 ist ("1", "1.0", "1abc"; nicht "2", "1.4" oder "")
 template <typename S, typename T> Schluessel<S> schalterZahlEins(const char* name, T S::*feld) {
     return {QString::fromUtf8(name),
-            [feld](S& s, const QString& w) { s.*feld = T(zahlenwert(w) == 1.0 ? 1 : 0); },
+            [feld](S& s, const QString& w) { s.*feld = T(zahlenwertBegrenzt(w) == 1.0 ? 1 : 0); },
             [feld](const S& s) { return iniSchalter(s.*feld != T(0)); }};
 }
 
@@ -86,13 +99,13 @@ Schluessel<S> ganzzahl(const char* name, T S::*feld, long long min, long long ma
     const QString n = QString::fromUtf8(name);
     return {n,
             [=](S& s, const QString& w) {
-                const QString betrifft = n + QLatin1Char('=') + w;
-                const double z = rundeGerade(zahlenwert(w));
+                // eine Zahl über dem Bereich von double ist nur eine weitere zu große
+                const double z = rundeGerade(zahlenwertBegrenzt(w));
                 if (z < double(min) || z > double(max)) {
                     if (bereich == Bereich::Fehler)
                         throw Laufzeitfehler(Laufzeitfehler::Ueberlauf,
                                              QStringLiteral("Wert außerhalb des Bereichs"),
-                                             betrifft);
+                                             n + QLatin1Char('=') + w);
                     s.*feld = T(std::clamp(z, double(min), double(max)));
                     return;
                 }
@@ -103,7 +116,8 @@ Schluessel<S> ganzzahl(const char* name, T S::*feld, long long min, long long ma
 
 // eine Zahl mit Nachkommastellen, Punkt als Dezimalzeichen
 template <typename S> Schluessel<S> kommazahl(const char* name, double S::*feld) {
-    return {QString::fromUtf8(name), [feld](S& s, const QString& w) { s.*feld = zahlenwert(w); },
+    return {QString::fromUtf8(name),
+            [feld](S& s, const QString& w) { s.*feld = zahlenwertBegrenzt(w); },
             [feld](const S& s) { return iniZahl(s.*feld); }};
 }
 

@@ -18,15 +18,8 @@ const QString schluessel = QStringLiteral("MaximaleSpielDauer");
 
 // die Minuten, auf den Bereich einer 16-Bit-Zahl begrenzt; was keine Zahl ist, gibt 0
 int minuten(const QString& wert) {
-    double m = 0;
-    try {
-        m = zahlenwert(wert);
-    } catch (const Laufzeitfehler&) {
-        m = 32767; // eine Zahl jenseits von allem: so lang wie möglich
-    }
-    if (!std::isfinite(m))
-        m = 32767;
-    return int(rundeGerade(std::clamp(m, -32768.0, 32767.0)));
+    // eine Zahl jenseits von allem: so lang wie möglich
+    return int(rundeGerade(std::clamp(zahlenwertBegrenzt(wert), -32768.0, 32767.0)));
 }
 
 } // namespace

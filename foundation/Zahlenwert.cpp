@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace varku {
@@ -89,6 +90,15 @@ double zahlenwert(const QString& text) {
         return 0.0;
     }
     return wert;
+}
+
+double zahlenwertBegrenzt(const QString& text) {
+    try {
+        return zahlenwert(text);
+    } catch (const Laufzeitfehler&) {
+        return trimme(text).startsWith(u'-') ? -std::numeric_limits<double>::max()
+                                             : std::numeric_limits<double>::max();
+    }
 }
 
 double rundeGerade(double x) {

@@ -11,6 +11,10 @@ namespace varku {
 // "Überlauf", der den Text nennt; eine zu kleine ist 0.
 double zahlenwert(const QString& text);
 
+// Dasselbe für Einstellungen, die jeden Wert auf ihren Bereich bringen: eine Zahl über dem
+// Bereich von double ist die größte, mit ihrem Vorzeichen, und wird wie jede zu große behandelt.
+double zahlenwertBegrenzt(const QString& text);
+
 // Runden auf die nächste ganze Zahl, eine Hälfte zur geraden Nachbarzahl.
 double rundeGerade(double x);
 

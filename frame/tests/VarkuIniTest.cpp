@@ -36,6 +36,11 @@ TEST_F(Ini, WerteNachIhrerArt) {
         {"TextFontGröße=10.5",
          [](const VarkuEinstellungen& e) { return e.TextFontGroesse == 10.5; }},
         {"TextFontGröße=abc", [](const VarkuEinstellungen& e) { return e.TextFontGroesse == 0; }},
+        // über dem Bereich von double wie jede zu große Zahl, nicht ein Überlauf
+        {"TextFontGröße=1e400",
+         [](const VarkuEinstellungen& e) { return e.TextFontGroesse > 1e300; }},
+        {"TextFontGröße=-1e400",
+         [](const VarkuEinstellungen& e) { return e.TextFontGroesse < -1e300; }},
         {"Schwierigkeitsgrad=2.5",
          [](const VarkuEinstellungen& e) { return e.Schwierigkeitsgrad == 2; }},
         {"Schwierigkeitsgrad=1.5",
@@ -80,7 +85,8 @@ TEST_F(Ini, FehlendeSchluesselBehaltenIhrenStartwert) {
     EXPECT_EQ(s.Modus, 0);
 }
 
-// Werte außerhalb ihres Bereichs sind ein Laufzeitfehler, der Schlüssel und Wert nennt.
+// Werte außerhalb ihres Bereichs sind ein Laufzeitfehler, der Datei, Abschnitt, Schlüssel und
+// Wert nennt; eine Zahl über dem Bereich von double ist einer von ihnen.
 TEST_F(Ini, WertAusserhalbIstLaufzeitfehler) {
     struct Fall {
         const char* zeile;
@@ -92,6 +98,9 @@ TEST_F(Ini, WertAusserhalbIstLaufzeitfehler) {
         {"Schwierigkeitsgrad=-1", false},
         {"Modus=32768", true},
         {"Lautstärke=3000000000", true},
+        {"Schwierigkeitsgrad=7", false},
+        {"Schwierigkeitsgrad=1e400", false},
+        {"Geschwindigkeit=-1e400", true},
     };
     for (const Fall& f : faelle) {
         ordner.schreibe("Varku.ini",
@@ -104,7 +113,9 @@ TEST_F(Ini, WertAusserhalbIstLaufzeitfehler) {
             ADD_FAILURE() << f.zeile;
         } catch (const Laufzeitfehler& fehler) {
             EXPECT_EQ(fehler.nummer(), 6) << f.zeile;
-            EXPECT_EQ(fehler.betrifft(), QString::fromUtf8(f.zeile));
+            EXPECT_EQ(fehler.betrifft(),
+                      QString(f.sprache ? "Varku.ini [TextToSpeech] " : "Varku.ini [Varku] ") +
+                          QString::fromUtf8(f.zeile));
         }
     }
     ordner.schreibe("Varku.ini", "[Varku]\nSchwierigkeitsgrad=2\n");

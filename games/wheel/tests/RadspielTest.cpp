@@ -392,3 +392,20 @@ TEST_F(Rad, ComputerNachDemStopp) {
     spiel.zugBeenden();
     EXPECT_EQ(spiel.computerNachStopp(), S::Fertig) << "die Ratezeit hat den Zug beendet";
 }
+
+// Eine Zahl über dem Bereich von double wird wie jede zu große begrenzt.
+TEST(ZirkomatEinstellungen, RiesigeZahlenWerdenBegrenzt) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("Varku.ini");
+    for (const char* wert : {"1e300", "1e400"}) {
+        QFile d(ini);
+        ASSERT_TRUE(d.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        d.write(QByteArray("[Zirkomat]\nFehlversucheMaximum=") + wert + "\nTonEinschalten=" + wert +
+                "\n");
+        d.close();
+        Einstellungen e;
+        zirkomatAbschnitt().lies(ini, e);
+        EXPECT_EQ(e.FehlversucheMaximum, hoechstensFehlversuche) << wert;
+        EXPECT_EQ(e.TonEinschalten, 0) << wert;
+    }
+}
