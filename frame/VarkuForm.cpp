@@ -322,10 +322,17 @@ void VarkuForm::mnuSpiele_Click() {
 
 void VarkuForm::starteSpiel(int i) {
     const QString name = RsSpieleFrm::instanz().spielDatei(i);
-    // ein leerer Eintrag, oder einer, der aus dem Programmordner hinaus zeigt
-    if (!istSpielname(name)) {
+    if (name.trimmed().isEmpty()) {
         meldung(QStringLiteral("Fehler in der Datei <Varku.ini>.\rAngabe der Datei <") +
                     QString::number(i) + QStringLiteral("> fehlt."),
+                QStringLiteral("Fehler"));
+        return;
+    }
+    // ein Eintrag, der aus dem Programmordner hinaus zeigt, startet nichts
+    if (!istSpielname(name)) {
+        meldung(QStringLiteral("Fehler in der Datei <Varku.ini>.\rDas Spiel <") + name +
+                    QStringLiteral("> lässt sich nicht starten:\rein Spiel steht im "
+                                   "Programmordner, ohne Pfad."),
                 QStringLiteral("Fehler"));
         return;
     }

@@ -134,10 +134,14 @@ TEST_F(Spielstart, DoppelklickStartetUndFortsetzenRechnetDieZeitAn) {
 }
 
 TEST_F(Spielstart, LeererOderFremderEintragStartetNichts) {
-    for (int i : {2, 3}) {
+    const std::pair<int, const char*> faelle[] = {
+        {2, "Fehler in der Datei <Varku.ini>.\nAngabe der Datei <2> fehlt."},
+        {3, "Fehler in der Datei <Varku.ini>.\nDas Spiel <../../bin/sh> lässt sich nicht "
+            "starten:\nein Spiel steht im Programmordner, ohne Pfad."},
+    };
+    for (const auto& [i, text] : faelle) {
         doppelklicke(i, true);
-        EXPECT_EQ(MldFenster::instanz().Meldung->text(),
-                  QString("Fehler in der Datei <Varku.ini>.\nAngabe der Datei <%1> fehlt.").arg(i));
+        EXPECT_EQ(MldFenster::instanz().Meldung->text(), QString::fromUtf8(text));
         EXPECT_TRUE(d.prozess.starts.empty()) << i;
         EXPECT_EQ(form->uebung.SitzungsPunkte, 1000) << i;
         EXPECT_EQ(form->mnuNeu->text(), "&Neu") << i;
