@@ -1,5 +1,6 @@
 #include "frame/EinstellFrm.h"
 
+#include "foundation/Optionsgruppe.h"
 #include "foundation/Zahlenwert.h"
 #include "frame/GlobModul.h"
 #include "frame/VarkuAnzeige.h"
@@ -183,6 +184,17 @@ EinstellFrm::EinstellFrm(GlobModul& glob) : m_glob(&glob) {
     aussen->addLayout(raster);
     aussen->addLayout(knoepfe);
 
+    // Tab von links oben nach rechts unten, zuletzt die Knöpfe; in eine Gruppe von Optionen an
+    // der gewählten
+    QWidget* reihe[] = {FontNameCBox, SchriftGrUpDn, fettSchriftChk, kursivSchriftChk, NachschrOpt,
+                        DiktOpt,      SynthOpt,      SynthSatzOpt,   LupeOpt,          SchwGr[0],
+                        SchwGr[1],    SchwGr[2],     AutoStartOpt,   TonEinOpt,        EinstSaveOpt,
+                        BspSatzOpt,   okButton,      abbrBtn};
+    for (size_t i = 0; i + 1 < std::size(reihe); ++i)
+        setTabOrder(reihe[i], reihe[i + 1]);
+    tabNurAufGewaehlte({NachschrOpt, DiktOpt});
+    tabNurAufGewaehlte({SchwGr[0], SchwGr[1], SchwGr[2]});
+
     connect(FontNameCBox, &QComboBox::currentIndexChanged, this, &EinstellFrm::FontNameCBox_Click);
     connect(fettSchriftChk, &QCheckBox::toggled, this, &EinstellFrm::fettSchriftChk_Click);
     connect(kursivSchriftChk, &QCheckBox::toggled, this, &EinstellFrm::kursivSchriftChk_Click);
@@ -317,6 +329,11 @@ void EinstellFrm::okButton_Click() {
     // auch ohne Änderung: am Programmende wird [Varku] geschrieben
     g.varkuIniGeaendert = true;
     emit einstellungenUebernommen();
+}
+
+void EinstellFrm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    FontNameCBox->setFocus(Qt::TabFocusReason);
 }
 
 void EinstellFrm::abbrBtn_Click() {

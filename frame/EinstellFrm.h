@@ -91,6 +91,8 @@ public slots:
 protected:
     // das Schließfeld wie "abbrechen"
     void closeEvent(QCloseEvent* e) override;
+    // die Tastatur beginnt links oben
+    void showEvent(QShowEvent* e) override;
 
 private:
     friend class Einzelfenster<EinstellFrm>;

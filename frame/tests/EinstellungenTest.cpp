@@ -13,6 +13,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -272,6 +273,8 @@ TEST_F(Einstellungsdialog, VorgebautZeigtDieGeleseneDatei) {
          }},
         {"ohne Schrift", [](VarkuEinstellungen& e) { e.TextFontName.clear(); }},
     };
+    // lebt länger als die Schleife: die Schriftquelle bleibt auch für den nächsten Fall stehen
+    int gefragt = 0;
     for (const Fall& fall : faelle) {
         VarkuEinstellungen gelesen;
         fall.setze(gelesen);
@@ -281,7 +284,7 @@ TEST_F(Einstellungsdialog, VorgebautZeigtDieGeleseneDatei) {
         const QStringList erwartet = zustand(EinstellFrm::instanz(frisch));
 
         EinstellFrm::entlade();
-        int gefragt = 0;
+        gefragt = 0;
         EinstellFrm::schriftQuelle() = [&gefragt] {
             ++gefragt;
             return bildschirmSchriften;
@@ -898,4 +901,27 @@ TEST_F(Hauptfenster, SprachdialogAusDemMenue) {
     EXPECT_EQ(d.sprache.lautstaerke(), 60);
     EXPECT_EQ(d.sprache.geschwindigkeit(), 175) << "ohne Schlüssel: wie die Ausgabe von sich aus";
     EXPECT_FALSE(form->glob.sprachIniGeaendert);
+}
+
+// Tab geht von links oben nach rechts unten, zuletzt zu den Knöpfen, und in einer Gruppe von
+// Optionen nur auf die gewählte.
+TEST_F(Einstellungsdialog, TabVonLinksObenNachRechtsUnten) {
+    glob.einst.Nachschreiben = false;
+    glob.einst.TextToSpeech = true;
+    glob.einst.Schwierigkeitsgrad = 1;
+    EinstellFrm& f = oeffne();
+    f.activateWindow();
+    (void)QTest::qWaitForWindowActive(&f);
+    QStringList reihe;
+    for (int i = 0; i < 16; ++i) {
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr) << i;
+        // das Textfeld der Größe gehört zu ihrem Drehfeld
+        reihe << (w->objectName() == "Schriftgrad" ? QString("SchriftGrUpDn") : w->objectName());
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    EXPECT_EQ(reihe, QStringList({"FontNameCBox", "SchriftGrUpDn", "fettSchriftChk",
+                                  "kursivSchriftChk", "DiktOpt", "SynthOpt", "SynthSatzOpt",
+                                  "LupeOpt", "SchwGr1", "AutoStartOpt", "TonEinOpt", "EinstSaveOpt",
+                                  "BspSatzOpt", "okButton", "abbrBtn", "FontNameCBox"}));
 }

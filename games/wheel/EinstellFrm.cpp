@@ -1,5 +1,7 @@
 #include "games/wheel/EinstellFrm.h"
 
+#include "foundation/Optionsgruppe.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -89,6 +91,8 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : QDialog(eltern) {
                         EinstSaveOpt, nFehlVersuche, okBtn,       abbrBtn};
     for (size_t i = 0; i + 1 < std::size(reihe); ++i)
         setTabOrder(reihe[i], reihe[i + 1]);
+    tabNurAufGewaehlte({SpSt[0], SpSt[1], SpSt[2]});
+    tabNurAufGewaehlte({LoesWortFarbe, LoesWortSW});
 
     connect(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
     connect(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
