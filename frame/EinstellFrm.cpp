@@ -245,6 +245,7 @@ void EinstellFrm::setzeSteuerelemente() {
         SchwGr[size_t(e.Schwierigkeitsgrad)]->setChecked(true);
     // die Größe, wie das Hauptfenster sie zeigt, ganzzahlig
     SchriftGrUpDn->setValue(int(rundeGerade(anwendbareGroesse(e.TextFontGroesse))));
+    m_gezeigteGroesse = SchriftGrUpDn->value();
     fettSchriftChk->setChecked(e.TextFontFett);
     kursivSchriftChk->setChecked(e.TextFontKursiv);
     (e.Nachschreiben ? NachschrOpt : DiktOpt)->setChecked(true);
@@ -315,7 +316,9 @@ void EinstellFrm::okButton_Click() {
         if (SchwGr[i]->isChecked())
             e.Schwierigkeitsgrad = int16_t(i);
     e.TextFontName = FontNameCBox->currentIndex() >= 0 ? FontNameCBox->currentText() : QString();
-    e.TextFontGroesse = SchriftGrUpDn->value();
+    // unverändert bleibt der gelesene Wert stehen, auch einer, der begrenzt gezeigt wird
+    if (SchriftGrUpDn->value() != m_gezeigteGroesse)
+        e.TextFontGroesse = SchriftGrUpDn->value();
     e.TextFontFett = fettSchriftChk->isChecked();
     e.TextFontKursiv = kursivSchriftChk->isChecked();
     e.Nachschreiben = !DiktOpt->isChecked();

@@ -107,6 +107,8 @@ private:
 
     GlobModul* m_glob;
     QSize m_beispielPlatz;
+    // die Größe, wie sie nach dem Laden stand: OK schreibt sie nur, wenn jemand sie geändert hat
+    int m_gezeigteGroesse = 0;
 };
 
 } // namespace varku

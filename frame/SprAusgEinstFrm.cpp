@@ -221,6 +221,8 @@ void SprAusgEinstFrm::setzeSteuerelemente() {
     VolumeSld_Change();
     PitchSld_Change();
     SpeedSld_Change();
+    m_gezeigt = {StimmenLst->currentIndex(), VolumeSld->value(), PitchSld->value(),
+                 SpeedSld->value()};
 }
 
 void SprAusgEinstFrm::StimmenLst_Click() {
@@ -252,10 +254,14 @@ void SprAusgEinstFrm::testBtn_Click() {
 void SprAusgEinstFrm::okButton_Click() {
     verberge();
     SprachEinstellungen& s = m_glob->sprache;
-    s.Modus = int16_t(StimmenLst->currentIndex() + 1);
-    s.Lautstaerke = VolumeSld->value();
-    s.Stimmlage = int16_t(std::clamp(PitchSld->value(), INT16_MIN, INT16_MAX));
-    s.Geschwindigkeit = int16_t(std::clamp(SpeedSld->value(), INT16_MIN, INT16_MAX));
+    if (StimmenLst->currentIndex() != m_gezeigt.stimme)
+        s.Modus = int16_t(StimmenLst->currentIndex() + 1);
+    if (VolumeSld->value() != m_gezeigt.lautstaerke)
+        s.Lautstaerke = VolumeSld->value();
+    if (PitchSld->value() != m_gezeigt.stimmlage)
+        s.Stimmlage = int16_t(std::clamp(PitchSld->value(), INT16_MIN, INT16_MAX));
+    if (SpeedSld->value() != m_gezeigt.geschwindigkeit)
+        s.Geschwindigkeit = int16_t(std::clamp(SpeedSld->value(), INT16_MIN, INT16_MAX));
     s.TranskripteWoerter = TranskrWortOpt->isChecked();
     s.TranskripteSaetze = TranskrSatzOpt->isChecked();
     s.ModusGelesen = s.LautstaerkeGelesen = s.StimmlageGelesen = s.GeschwindigkeitGelesen = true;

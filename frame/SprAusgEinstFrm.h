@@ -72,6 +72,11 @@ private:
     void setzeSteuerelemente();
 
     GlobModul* m_glob;
+    // was die Steuerelemente nach dem Laden zeigten: OK schreibt nur, was jemand geändert hat,
+    // sonst bleibt der gelesene Wert, auch einer außerhalb der Liste
+    struct Gezeigt {
+        int stimme = -1, lautstaerke = 0, stimmlage = 0, geschwindigkeit = 0;
+    } m_gezeigt;
 };
 
 } // namespace varku

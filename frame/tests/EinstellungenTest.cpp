@@ -315,8 +315,13 @@ TEST_F(Einstellungsdialog, GroesseGanzzahlig) {
         EinstellFrm& f = oeffne();
         EXPECT_EQ(f.SchriftGrUpDn->value(), fall.gezeigt) << fall.datei;
         EXPECT_EQ(f.FontBspLbl->font().pointSize(), fall.gezeigt) << fall.datei;
+        // ein bloßes OK schreibt zurück, was gelesen wurde; geändert gilt, was zu sehen ist
         klicke(f, "okButton");
-        EXPECT_EQ(glob.einst.TextFontGroesse, fall.gezeigt) << fall.datei;
+        EXPECT_EQ(glob.einst.TextFontGroesse, fall.datei) << fall.datei;
+        d.anzeige.zeige(f);
+        f.SchriftGrUpDn->setValue(fall.gezeigt == 72 ? 71 : fall.gezeigt + 1);
+        klicke(f, "okButton");
+        EXPECT_EQ(glob.einst.TextFontGroesse, f.SchriftGrUpDn->value()) << fall.datei;
     }
 }
 
@@ -630,6 +635,20 @@ TEST_F(Sprachdialog, OkMerktDieWerteAuchOhneAenderung) {
     EXPECT_TRUE(glob.sprache.TranskripteSaetze);
 }
 
+// Ein bloßes OK schreibt zurück, was gelesen wurde, auch eine Stimme, die es nicht gibt; eine
+// Änderung gilt, wie sie zu sehen ist.
+TEST_F(Sprachdialog, OkOhneAenderungLaesstDieGelesenenWerte) {
+    SprAusgEinstFrm& f = oeffne("[TextToSpeech]\nModus=99\nLautstärke=60\n");
+    EXPECT_EQ(f.StimmenLst->currentIndex(), -1) << "keine Stimme gewählt";
+    klicke(f, "okButton");
+    EXPECT_EQ(glob.sprache.Modus, 99);
+    EXPECT_EQ(glob.sprache.Lautstaerke, 60);
+    d.anzeige.zeige(f);
+    f.StimmenLst->setCurrentIndex(0);
+    klicke(f, "okButton");
+    EXPECT_EQ(glob.sprache.Modus, 1);
+}
+
 // "testen" spricht den Text mit der gewählten Stimme, auch wenn die Ausgabe anders stand.
 TEST_F(Sprachdialog, TestenSprichtMitDerGewaehltenStimme) {
     SprAusgEinstFrm& f = oeffne("[TextToSpeech]\nModus=2\n");
@@ -766,7 +785,8 @@ TEST_F(Hauptfenster, OkOhneAenderungSchreibtVarkuAmEnde) {
             EXPECT_EQ(nachher, vorher);
             continue;
         }
-        EXPECT_TRUE(nachher.startsWith("[Varku]\nTextFontName=Andika\nTextFontGröße=10\n"
+        // ein bloßes OK schreibt die Größe zurück, wie sie gelesen wurde
+        EXPECT_TRUE(nachher.startsWith("[Varku]\nTextFontName=Andika\nTextFontGröße=10.5\n"
                                        "TextFontFett=0\nTextFontKursiv=0\nNachschreiben=0\n"))
             << nachher.constData();
         EXPECT_TRUE(nachher.contains("AutoDialog=0\n \n[Sound]\n")) << nachher.constData();
