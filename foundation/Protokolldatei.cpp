@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace varku {
 
@@ -17,6 +18,9 @@ namespace {
 }
 
 // die Nummer vor dem "=": Ziffern, vorn und hinten Leerzeichen erlaubt
+// mehr steht vor dem "=" einer echten Zeile nie; wer mehr schreibt, hat keine Nummer
+constexpr qsizetype hoechstensVorn = 64;
+
 bool liesNummer(QStringView text, int& nummer) {
     text = text.trimmed();
     if (text.isEmpty() || text.size() > 6)
@@ -124,7 +128,7 @@ std::vector<Protokolleintrag> leseProtokollAus(const QByteArray& bytes) {
 
         const qsizetype gleich = zeile.indexOf(u'=');
         Protokolleintrag e;
-        if (gleich < 0 || !liesNummer(zeile.left(gleich), e.refNr))
+        if (gleich < 0 || gleich > hoechstensVorn || !liesNummer(zeile.left(gleich), e.refNr))
             continue;
         const QStringView rest = zeile.mid(gleich + 1);
         e.richtig = rest == u" OK";
@@ -134,6 +138,124 @@ std::vector<Protokolleintrag> leseProtokollAus(const QByteArray& bytes) {
         eintraege.push_back(std::move(e));
     }
     return eintraege;
+}
+
+namespace {
+
+constexpr qsizetype stueckGroesse = 64 * 1024;
+
+// Die Kodierung der ganzen Datei, Stück für Stück erkannt; ein Stück endet nie mitten in einem
+// Zeichen, die Bytes danach kommen zum nächsten
+Kodierung kodierungDerQuelle(QIODevice& quelle) {
+    QByteArray rest;
+    for (;;) {
+        QByteArray stueck = rest + quelle.read(stueckGroesse);
+        const bool ende = quelle.atEnd();
+        rest.clear();
+        if (!ende) {
+            qsizetype k = stueck.size();
+            while (k > 0 && stueck.size() - k < 4 && (uchar(stueck.at(k - 1)) & 0xC0) == 0x80)
+                --k;
+            if (k > 0 && uchar(stueck.at(k - 1)) >= 0xC0)
+                --k; // das Anfangsbyte eines Zeichens, das im nächsten Stück weitergeht
+            rest = stueck.mid(k);
+            stueck.truncate(k);
+        }
+        if (erkenneKodierung(stueck) == Kodierung::Windows1252)
+            return Kodierung::Windows1252;
+        if (ende)
+            return Kodierung::Utf8;
+    }
+}
+
+// Eine Zeile, wie sie beim Lesen vorbeikommt: der Teil vor dem "=" (gekappt) und die ersten
+// Bytes dahinter mit ihrer Länge
+struct Zeilenstand {
+    QByteArray vorn;
+    bool gleich = false;
+    bool zuLang = false;
+    QByteArray hinten; // höchstens 4 Bytes
+    qsizetype hintenLaenge = 0;
+
+    // ein Stück einer Zeile, ohne Zeilenende
+    void nimm(const char* a, const char* e) {
+        if (!gleich) {
+            const char* g = std::find(a, e, '=');
+            // so viele Bytes hat jedes Zeichen höchstens
+            const qsizetype platz = 4 * hoechstensVorn - vorn.size();
+            if (g - a > platz) {
+                zuLang = true;
+                vorn.append(a, platz);
+            } else {
+                vorn.append(a, g - a);
+            }
+            if (g == e)
+                return;
+            gleich = true;
+            a = g + 1;
+        }
+        hinten.append(a, std::min<qsizetype>(e - a, 4 - hinten.size()));
+        hintenLaenge += e - a;
+    }
+    void melde(Kodierung k, const std::function<void(int, bool)>& jeZeile) {
+        int nummer = 0;
+        const QString text = zuLang ? QString() : dekodiere(vorn, k);
+        if (gleich && !zuLang && text.size() <= hoechstensVorn && liesNummer(text, nummer))
+            jeZeile(nummer, hintenLaenge == 3 && hinten == " OK");
+        *this = {};
+    }
+};
+
+} // namespace
+
+void leseProtokollNummern(QIODevice& quelle, const std::function<void(int, bool)>& jeZeile) {
+    const Kodierung k = kodierungDerQuelle(quelle);
+    quelle.seek(0);
+    Zeilenstand zeile;
+    bool leer = true;    // in der Zeile stand noch nichts, auch kein Zeilenende
+    bool nachCR = false; // ein LF gleich nach CR beendet keine weitere Zeile
+    bool anfang = true;
+    while (!quelle.atEnd()) {
+        QByteArray stueck = quelle.read(stueckGroesse);
+        if (stueck.isEmpty())
+            break;
+        qsizetype i = 0;
+        if (anfang && k == Kodierung::Utf8 && stueck.startsWith("\xEF\xBB\xBF"))
+            i = 3;
+        anfang = false;
+        const char* p = stueck.constData() + i;
+        const char* const ende = stueck.constData() + stueck.size();
+        while (p < ende) {
+            if (*p == '\n' && nachCR) {
+                nachCR = false;
+                ++p;
+                continue;
+            }
+            nachCR = false;
+            const char* z = std::find_if(p, ende, [](char c) { return c == '\r' || c == '\n'; });
+            if (z > p) {
+                zeile.nimm(p, z);
+                leer = false;
+            }
+            if (z == ende)
+                break;
+            nachCR = *z == '\r';
+            zeile.melde(k, jeZeile);
+            leer = true;
+            p = z + 1;
+        }
+    }
+    if (!leer)
+        zeile.melde(k, jeZeile);
+}
+
+void leseProtokollNummern(const QString& pfad, const std::function<void(int, bool)>& jeZeile) {
+    QFile f(pfad);
+    if (!f.exists())
+        return;
+    if (!f.open(QIODevice::ReadOnly))
+        dateifehler(pfad);
+    leseProtokollNummern(f, jeZeile);
 }
 
 std::vector<Protokolleintrag> leseProtokoll(const QString& pfad) {

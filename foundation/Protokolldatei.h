@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QFile;
+class QIODevice;
 
 namespace varku {
 
@@ -51,10 +53,19 @@ struct Protokolleintrag {
 };
 
 // Die Zeilen einer Datei, ganz gelesen (ein Komma oder Anführungszeichen im Getippten trennt
-// nichts); "= OK" ist richtig nur als ganzer Rest der Zeile. Eine Zeile ohne "=" oder mit einer
-// Nummer, die keine 16-Bit-Zahl ist, wird übergangen; eine fehlende Datei ist leer.
+// nichts); "= OK" ist richtig nur als ganzer Rest der Zeile. Eine Zeile ohne "=", mit mehr als 64
+// Zeichen davor oder mit einer Nummer, die keine 16-Bit-Zahl ist, wird übergangen; eine fehlende
+// Datei ist leer.
 std::vector<Protokolleintrag> leseProtokoll(const QString& pfad);
 // dasselbe aus den Bytes einer Datei
 std::vector<Protokolleintrag> leseProtokollAus(const QByteArray& bytes);
+
+// Nur Nummer und richtig oder falsch jeder Zeile, nach denselben Regeln, aber Stück für Stück:
+// der Speicher bleibt klein, wie groß die Datei auch ist (die Spiele lesen so ihre Fehlerwörter).
+// Eine fehlende Datei hat keine Zeilen.
+void leseProtokollNummern(const QString& pfad,
+                          const std::function<void(int refNr, bool richtig)>& jeZeile);
+void leseProtokollNummern(QIODevice& quelle,
+                          const std::function<void(int refNr, bool richtig)>& jeZeile);
 
 } // namespace varku

@@ -3,6 +3,7 @@
 #include "foundation/Protokolldatei.h"
 #include "frame/Druck.h"
 
+#include <QBuffer>
 #include <cstdlib>
 
 using namespace varku;
@@ -10,6 +11,23 @@ using namespace varku;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const QByteArray bytes(reinterpret_cast<const char*>(daten), qsizetype(groesse));
     const std::vector<Protokolleintrag> eintraege = leseProtokollAus(bytes);
+
+    // Stück für Stück gelesen dieselben Nummern in derselben Folge
+    {
+        QByteArray kopie = bytes;
+        QBuffer quelle(&kopie);
+        quelle.open(QIODevice::ReadOnly);
+        size_t k = 0;
+        bool gleich = true;
+        leseProtokollNummern(quelle, [&](int nr, bool richtig) {
+            if (k >= eintraege.size() || eintraege[k].refNr != nr ||
+                eintraege[k].richtig != richtig)
+                gleich = false;
+            ++k;
+        });
+        if (!gleich || k != eintraege.size())
+            std::abort();
+    }
 
     // nie mehr Einträge als Zeilen
     if (qsizetype(eintraege.size()) > bytes.count('\n') + bytes.count('\r') + 1)

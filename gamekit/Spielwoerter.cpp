@@ -4,6 +4,7 @@
 #include "foundation/Routinen.h"
 #include "foundation/Zahlenwert.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace varku {
@@ -17,13 +18,19 @@ int Spielwoerter::setzeWortFilter(const QString& ruvoFeldName, bool gwsFlag, int
 }
 
 void Spielwoerter::leseFehlerWoerter(const QString& userPfad, const QStringList& staemme) {
+    // schon gesehen: nachgeschlagen in einer Menge, nicht Zeile für Zeile in der ganzen Liste
+    QSet<int> schon(FehlerListe.begin(), FehlerListe.end());
     for (const QString& stamm : staemme) {
         // der Computer hat keine Datei; eine fehlende Datei ist leer
         if (stamm.isEmpty())
             continue;
-        for (const Protokolleintrag& e : leseProtokoll(protokollPfad(userPfad, stamm)))
-            if (!e.richtig && !istFehlerWort(e.refNr))
-                FehlerListe.push_back(e.refNr);
+        // Zeile für Zeile: auch eine riesige Datei hält nur die Liste im Speicher
+        leseProtokollNummern(protokollPfad(userPfad, stamm), [&](int nr, bool richtig) {
+            if (!richtig && !schon.contains(nr)) {
+                schon.insert(nr);
+                FehlerListe.push_back(nr);
+            }
+        });
     }
 }
 

@@ -125,3 +125,41 @@ TEST_F(Datei, LeserNimmtGanzeZeilen) {
     EXPECT_EQ(mehrere[3].refNr, 4) << "die letzte Zeile ohne Zeilenende";
     EXPECT_TRUE(leseProtokoll(pfad("FEHLTXYZ")).empty()) << "eine fehlende Datei ist leer";
 }
+
+// Stück für Stück gelesen kommen dieselben Nummern wie ganz gelesen, auch wenn ein Zeilenende,
+// ein CR LF oder ein Zeichen aus mehreren Bytes auf die Grenze zweier Stücke fällt, und wie
+// lang eine Zeile auch ist.
+TEST(Protokolldatei, StueckweiseWieGanz) {
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+    };
+    // eine Zeile, die genau so lang ist, dass die Grenze der 64-KB-Stücke an die Stelle fällt
+    const auto bisGrenze = [](const QByteArray& vor, int weniger) {
+        QByteArray b = vor;
+        while (b.size() < 65536 - weniger)
+            b += "7= x\r\n";
+        return b.left(65536 - weniger);
+    };
+    const Fall faelle[] = {
+        {"CR LF über der Grenze", bisGrenze("", 1) + "\r\n12= OK\r\n13= falsch"},
+        {"Umlaut über der Grenze", bisGrenze("\xEF\xBB\xBF", 1) + "\xC3\xA4\r\n14= \xC3\xA4\n"},
+        {"Windows-1252 erst im zweiten Stück", bisGrenze("", 0) + "15= M\xE4use\r16= OK\n"},
+        {"eine riesige Zeile",
+         QByteArray(200000, 'x') + "\r\n3= OK\r\n4=" + QByteArray(200000, ' ') + "\r\n"},
+        {"viele Leerzeichen vor der Nummer",
+         QByteArray(70, ' ') + "5= x\n" + QByteArray(60, ' ') + "6= x\n"},
+        {"leer", ""},
+    };
+    for (const Fall& f : faelle) {
+        TestOrdner o;
+        o.schreibe("PROTOKOL.tmp", f.inhalt);
+        std::vector<std::pair<int, bool>> ganz, stueckweise;
+        for (const Protokolleintrag& e : leseProtokollAus(f.inhalt))
+            ganz.emplace_back(e.refNr, e.richtig);
+        leseProtokollNummern(o.pfad("PROTOKOL.tmp"),
+                             [&](int nr, bool richtig) { stueckweise.emplace_back(nr, richtig); });
+        EXPECT_EQ(stueckweise, ganz) << f.name;
+    }
+    leseProtokollNummern("/nicht/da.tmp", [](int, bool) { ADD_FAILURE(); });
+}
