@@ -1,6 +1,9 @@
 // Übersetzen und Auswerten langer Kriterien, Like mit Mustern, die Rückschritte erzwingen
 #include "platform/Kriterium.h"
 
+#include "platform/Laufzeitfehler.h"
+
+#include <QFile>
 #include <benchmark/benchmark.h>
 
 using namespace varku::db;
@@ -108,6 +111,45 @@ void LikeAuswahlen(benchmark::State& state) {
     state.SetComplexityN(n);
 }
 BENCHMARK(LikeAuswahlen)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// Ein langes Like in einem Kriterium: Übersetzen und eine Zeile auswerten. Die Zeit muss mit der
+// Länge des Musters nur linear wachsen.
+void LikeImKriterium(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const QString kriterium =
+        QStringLiteral("Wort Like '") + QStringLiteral("[a").repeated(n / 2) + QLatin1Char('\'');
+    for (auto _ : state) {
+        const Kriterium kr(kriterium, tabelle());
+        benchmark::DoNotOptimize(kr.trifftZu(1));
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(LikeImKriterium)
+    ->RangeMultiplier(2)
+    ->Range(1000, 8000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+
+// Die Startdaten des Fuzz-Ziels, wie es sie nimmt: übersetzen, jede Zeile auswerten
+void Startdaten(benchmark::State& state, const char* datei) {
+    QFile f(QStringLiteral(VARKU_SAAT "/") + QString::fromLatin1(datei));
+    f.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(f.readAll());
+    for (auto _ : state) {
+        try {
+            const Kriterium kr(text, tabelle());
+            for (int z = 0; z < 4; ++z)
+                benchmark::DoNotOptimize(kr.trifftZu(z));
+        } catch (const varku::Laufzeitfehler&) {
+        }
+    }
+}
+BENCHMARK_CAPTURE(Startdaten, LikeLang, "like-lang")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startdaten, LikeGrenze, "like-grenze")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startdaten, LikeVieleZeichen, "like-viele-zeichen")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Startdaten, LikeAuswahlenJeZeile, "like-auswahlen-je-zeile")
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
