@@ -1,4 +1,5 @@
 #include "foundation/DateiInfoFrm.h"
+#include "platform/Rand.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,7 +50,7 @@ DateiInfoFrm::DateiInfoFrm() {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     aussen->addWidget(Command1, 0, Qt::AlignHCenter);
-    connect(Command1, &QPushButton::clicked, this, &DateiInfoFrm::Command1_Click);
+    verbinde(Command1, &QPushButton::clicked, this, &DateiInfoFrm::Command1_Click);
 }
 
 void DateiInfoFrm::Command1_Click() {

@@ -3,6 +3,7 @@
 #include "foundation/Symbole.h"
 #include "foundation/Twips.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -25,8 +26,8 @@ EndeFrm::EndeFrm()
     setzeTwips(*jaBtn, 240, 2160, 1500, 510);
     setzeTwips(*neinBtn, 5340, 2160, 1500, 510);
     neinBtn->setDefault(true);
-    connect(jaBtn, &QPushButton::clicked, this, &EndeFrm::jaBtn_Click);
-    connect(neinBtn, &QPushButton::clicked, this, &EndeFrm::neinBtn_Click);
+    verbinde(jaBtn, &QPushButton::clicked, this, &EndeFrm::jaBtn_Click);
+    verbinde(neinBtn, &QPushButton::clicked, this, &EndeFrm::neinBtn_Click);
     setFixedSize(px(7080), px(3150));
 }
 

@@ -1,6 +1,7 @@
 #include "foundation/InfoFrm.h"
 
 #include "foundation/Bilder.h"
+#include "platform/Rand.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,7 +45,7 @@ InfoFrm::InfoFrm(const Programmangaben& angaben) : m_angaben(angaben) {
     okBtn->setDefault(true);
     okBtn->setMinimumSize(100, 34);
     aussen->addWidget(okBtn, 0, Qt::AlignHCenter);
-    connect(okBtn, &QPushButton::clicked, this, &InfoFrm::okBtn_Click);
+    verbinde(okBtn, &QPushButton::clicked, this, &InfoFrm::okBtn_Click);
     Form_Load();
 }
 

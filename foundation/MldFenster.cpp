@@ -4,6 +4,7 @@
 #include "foundation/Twips.h"
 #include "platform/Bildschirm.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -39,8 +40,8 @@ MldFenster::MldFenster()
         b->resize(px(entwurf.knopfBreite), px(entwurf.knopfHoehe));
         b->setAutoDefault(false);
     }
-    connect(Btn1, &QPushButton::clicked, this, &MldFenster::Btn1_Click);
-    connect(Btn2, &QPushButton::clicked, this, &MldFenster::Btn2_Click);
+    verbinde(Btn1, &QPushButton::clicked, this, &MldFenster::Btn1_Click);
+    verbinde(Btn2, &QPushButton::clicked, this, &MldFenster::Btn2_Click);
 }
 
 void MldFenster::setzeAntwort(const QString& caption) {

@@ -6,6 +6,7 @@
 #include "platform/Anwendung.h"
 #include "platform/Dienste.h"
 #include "platform/Fensterablage.h"
+#include "platform/Rand.h"
 #include "platform/Tonmodul.h"
 
 #include <QEvent>
@@ -102,7 +103,7 @@ void zeigeOhneTonHinweis() {
     // Steht schon eine Meldung, kommt der Hinweis nach ihr; er ersetzte sonst ihren Text, und
     // wer sie lesen sollte, sähe nur ihn
     if (const MldFenster* offen = MldFenster::geladen(); offen && offen->isVisible()) {
-        QTimer::singleShot(100, qApp, &zeigeOhneTonHinweis);
+        QTimer::singleShot(100, qApp, [] { amRand(&zeigeOhneTonHinweis); });
         return;
     }
     zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));

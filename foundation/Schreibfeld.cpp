@@ -1,6 +1,7 @@
 #include "foundation/Schreibfeld.h"
 
 #include "foundation/Texte.h"
+#include "platform/Rand.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -9,14 +10,14 @@ namespace varku {
 
 Schreibfeld::Schreibfeld(QWidget* eltern) : QLineEdit(eltern) {
     setObjectName(QStringLiteral("SchreibenTextfeld"));
-    connect(this, &QLineEdit::textChanged, this, &Schreibfeld::bereinige);
+    verbinde(this, &QLineEdit::textChanged, this, &Schreibfeld::bereinige);
 }
 
 void Schreibfeld::keyPressEvent(QKeyEvent* e) {
     const QString text = e->text();
     if (!text.isEmpty() && !isReadOnly() && beiTaste) {
         const int code = text.at(0).unicode();
-        if (!beiTaste(code))
+        if (!amRandOder(false, [&] { return beiTaste(code); }))
             return;
     }
     QLineEdit::keyPressEvent(e);
@@ -24,7 +25,7 @@ void Schreibfeld::keyPressEvent(QKeyEvent* e) {
 
 void Schreibfeld::inputMethodEvent(QInputMethodEvent* e) {
     if (!e->commitString().isEmpty() && !isReadOnly() && beiTaste)
-        beiTaste(e->commitString().at(0).unicode());
+        amRand([&] { beiTaste(e->commitString().at(0).unicode()); });
     QLineEdit::inputMethodEvent(e);
 }
 

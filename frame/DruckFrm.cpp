@@ -8,6 +8,7 @@
 #include "frame/SpielerListeFrm.h"
 #include "frame/Uebung.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -93,8 +94,8 @@ DruckFrm::DruckFrm(Uebung& uebung) : m_uebung(&uebung) {
     aussen->addWidget(StatBar);
     setMinimumWidth(620);
 
-    connect(okBtn, &QPushButton::clicked, this, &DruckFrm::okBtn_Click);
-    connect(abbrBtn, &QPushButton::clicked, this, &DruckFrm::abbrBtn_Click);
+    verbinde(okBtn, &QPushButton::clicked, this, &DruckFrm::okBtn_Click);
+    verbinde(abbrBtn, &QPushButton::clicked, this, &DruckFrm::abbrBtn_Click);
     uebernimmSpieler();
 }
 

@@ -4,6 +4,7 @@
 #include "foundation/Zahlenwert.h"
 #include "frame/GlobModul.h"
 #include "frame/VarkuAnzeige.h"
+#include "platform/Rand.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -195,21 +196,21 @@ EinstellFrm::EinstellFrm(GlobModul& glob) : m_glob(&glob) {
     tabNurAufGewaehlte({NachschrOpt, DiktOpt});
     tabNurAufGewaehlte({SchwGr[0], SchwGr[1], SchwGr[2]});
 
-    connect(FontNameCBox, &QComboBox::currentIndexChanged, this, &EinstellFrm::FontNameCBox_Click);
-    connect(fettSchriftChk, &QCheckBox::toggled, this, &EinstellFrm::fettSchriftChk_Click);
-    connect(kursivSchriftChk, &QCheckBox::toggled, this, &EinstellFrm::kursivSchriftChk_Click);
-    connect(SchriftGrUpDn, &QSpinBox::valueChanged, this, &EinstellFrm::SchriftGrUpDn_Change);
-    connect(NachschrOpt, &QRadioButton::toggled, this, [this](bool an) {
+    verbinde(FontNameCBox, &QComboBox::currentIndexChanged, this, &EinstellFrm::FontNameCBox_Click);
+    verbinde(fettSchriftChk, &QCheckBox::toggled, this, &EinstellFrm::fettSchriftChk_Click);
+    verbinde(kursivSchriftChk, &QCheckBox::toggled, this, &EinstellFrm::kursivSchriftChk_Click);
+    verbinde(SchriftGrUpDn, &QSpinBox::valueChanged, this, &EinstellFrm::SchriftGrUpDn_Change);
+    verbinde(NachschrOpt, &QRadioButton::toggled, this, [this](bool an) {
         if (an)
             NachschrOpt_Click();
     });
-    connect(DiktOpt, &QRadioButton::toggled, this, [this](bool an) {
+    verbinde(DiktOpt, &QRadioButton::toggled, this, [this](bool an) {
         if (an)
             DiktOpt_Click();
     });
-    connect(SynthOpt, &QCheckBox::toggled, this, &EinstellFrm::SynthOpt_Click);
-    connect(okButton, &QPushButton::clicked, this, &EinstellFrm::okButton_Click);
-    connect(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
+    verbinde(SynthOpt, &QCheckBox::toggled, this, &EinstellFrm::SynthOpt_Click);
+    verbinde(okButton, &QPushButton::clicked, this, &EinstellFrm::okButton_Click);
+    verbinde(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
     Form_Load();
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/Symbole.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -40,9 +41,9 @@ FehlerMldFrm::FehlerMldFrm()
     okBtn->setDefault(true);
     okBtn->setAutoDefault(true);
     aussen->addLayout(knoepfe);
-    connect(WortSprBtn, &QPushButton::clicked, this, &FehlerMldFrm::WortSprBtn_Click);
-    connect(FehlerSprBtn, &QPushButton::clicked, this, &FehlerMldFrm::FehlerSprBtn_Click);
-    connect(okBtn, &QPushButton::clicked, this, &FehlerMldFrm::okBtn_Click);
+    verbinde(WortSprBtn, &QPushButton::clicked, this, &FehlerMldFrm::WortSprBtn_Click);
+    verbinde(FehlerSprBtn, &QPushButton::clicked, this, &FehlerMldFrm::FehlerSprBtn_Click);
+    verbinde(okBtn, &QPushButton::clicked, this, &FehlerMldFrm::okBtn_Click);
 }
 
 void FehlerMldFrm::WortSprBtn_Click() {

@@ -3,6 +3,7 @@
 #include "foundation/Textkodierung.h"
 #include "frame/GlobModul.h"
 #include "frame/Spieleliste.h"
+#include "platform/Rand.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,9 +43,9 @@ RsSpieleFrm::RsSpieleFrm() {
     knoepfe->addWidget(abbrBtn);
     aussen->addLayout(knoepfe);
 
-    connect(startRsSpielBtn, &QPushButton::clicked, this, &RsSpieleFrm::startRsSpielBtn_Click);
-    connect(abbrBtn, &QPushButton::clicked, this, &RsSpieleFrm::abbrBtn_Click);
-    connect(RsSpListe, &QListWidget::itemDoubleClicked, this, &RsSpieleFrm::RsSpListe_DblClick);
+    verbinde(startRsSpielBtn, &QPushButton::clicked, this, &RsSpieleFrm::startRsSpielBtn_Click);
+    verbinde(abbrBtn, &QPushButton::clicked, this, &RsSpieleFrm::abbrBtn_Click);
+    verbinde(RsSpListe, &QListWidget::itemDoubleClicked, this, &RsSpieleFrm::RsSpListe_DblClick);
     Form_Load();
 }
 

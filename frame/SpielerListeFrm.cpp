@@ -3,6 +3,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
 #include "frame/Uebung.h"
+#include "platform/Rand.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -91,14 +92,14 @@ SpielerListeFrm::SpielerListeFrm(Uebung& uebung) : m_uebung(&uebung) {
     knoepfe->addWidget(abbrBtn);
     aussen->addLayout(knoepfe);
 
-    connect(UserList, &QComboBox::activated, this, &SpielerListeFrm::UserList_Click);
-    connect(pwInp, &QLineEdit::textChanged, this, &SpielerListeFrm::pwInp_Change);
-    connect(SpielerLst, &QListWidget::itemSelectionChanged, this,
-            &SpielerListeFrm::SpielerLst_Click);
-    connect(addSpBtn, &QPushButton::clicked, this, &SpielerListeFrm::addSpBtn_Click);
-    connect(delSpBtn, &QPushButton::clicked, this, &SpielerListeFrm::delSpBtn_Click);
-    connect(okBtn, &QPushButton::clicked, this, &SpielerListeFrm::okBtn_Click);
-    connect(abbrBtn, &QPushButton::clicked, this, &SpielerListeFrm::abbrBtn_Click);
+    verbinde(UserList, &QComboBox::activated, this, &SpielerListeFrm::UserList_Click);
+    verbinde(pwInp, &QLineEdit::textChanged, this, &SpielerListeFrm::pwInp_Change);
+    verbinde(SpielerLst, &QListWidget::itemSelectionChanged, this,
+             &SpielerListeFrm::SpielerLst_Click);
+    verbinde(addSpBtn, &QPushButton::clicked, this, &SpielerListeFrm::addSpBtn_Click);
+    verbinde(delSpBtn, &QPushButton::clicked, this, &SpielerListeFrm::delSpBtn_Click);
+    verbinde(okBtn, &QPushButton::clicked, this, &SpielerListeFrm::okBtn_Click);
+    verbinde(abbrBtn, &QPushButton::clicked, this, &SpielerListeFrm::abbrBtn_Click);
     Form_Load();
 }
 

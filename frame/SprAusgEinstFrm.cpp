@@ -2,6 +2,7 @@
 
 #include "frame/GlobModul.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -134,13 +135,13 @@ SprAusgEinstFrm::SprAusgEinstFrm(GlobModul& glob) : m_glob(&glob) {
     aussen->addLayout(raster);
     aussen->addLayout(knoepfe);
 
-    connect(StimmenLst, &QComboBox::currentIndexChanged, this, &SprAusgEinstFrm::StimmenLst_Click);
-    connect(VolumeSld, &QSlider::valueChanged, this, &SprAusgEinstFrm::VolumeSld_Change);
-    connect(PitchSld, &QSlider::valueChanged, this, &SprAusgEinstFrm::PitchSld_Change);
-    connect(SpeedSld, &QSlider::valueChanged, this, &SprAusgEinstFrm::SpeedSld_Change);
-    connect(testBtn, &QPushButton::clicked, this, &SprAusgEinstFrm::testBtn_Click);
-    connect(okButton, &QPushButton::clicked, this, &SprAusgEinstFrm::okButton_Click);
-    connect(abbrBtn, &QPushButton::clicked, this, &SprAusgEinstFrm::abbrBtn_Click);
+    verbinde(StimmenLst, &QComboBox::currentIndexChanged, this, &SprAusgEinstFrm::StimmenLst_Click);
+    verbinde(VolumeSld, &QSlider::valueChanged, this, &SprAusgEinstFrm::VolumeSld_Change);
+    verbinde(PitchSld, &QSlider::valueChanged, this, &SprAusgEinstFrm::PitchSld_Change);
+    verbinde(SpeedSld, &QSlider::valueChanged, this, &SprAusgEinstFrm::SpeedSld_Change);
+    verbinde(testBtn, &QPushButton::clicked, this, &SprAusgEinstFrm::testBtn_Click);
+    verbinde(okButton, &QPushButton::clicked, this, &SprAusgEinstFrm::okButton_Click);
+    verbinde(abbrBtn, &QPushButton::clicked, this, &SprAusgEinstFrm::abbrBtn_Click);
     Form_Load();
 }
 

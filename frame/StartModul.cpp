@@ -11,6 +11,7 @@
 #include "frame/VarkuLogoForm.h"
 #include "frame/WillkommenFrm.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -36,7 +37,7 @@ void nachDemErstenBild(QWidget& fenster, std::function<void()> tu) {
         bool eventFilter(QObject* o, QEvent* e) override {
             if (o == &m_f && e->type() == QEvent::Paint) {
                 m_f.removeEventFilter(this);
-                QTimer::singleShot(0, &m_f, std::move(m_tu));
+                QTimer::singleShot(0, &m_f, [tu = std::move(m_tu)] { amRand(tu); });
                 deleteLater();
             }
             return false;
@@ -84,7 +85,7 @@ void nacheinander(QWidget& fenster, std::shared_ptr<std::vector<std::function<vo
     if (i >= schritte->size())
         return;
     QTimer::singleShot(0, &fenster, [&fenster, schritte, i] {
-        (*schritte)[i]();
+        amRand((*schritte)[i]);
         nacheinander(fenster, schritte, i + 1);
     });
 }

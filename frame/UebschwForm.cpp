@@ -8,6 +8,7 @@
 #include "foundation/Sound.h"
 #include "frame/Uebung.h"
 #include "platform/Laufzeitfehler.h"
+#include "platform/Rand.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -82,9 +83,9 @@ UebschwForm::UebschwForm(Uebung& uebung) : m_uebung(&uebung) {
         liste->setAlternatingRowColors(true);
         RuvoList[size_t(i)] = liste;
         UebSchwTabStr->addTab(liste, seitenTitel[size_t(i)]);
-        connect(liste, &QListWidget::itemSelectionChanged, this, [this, i] { RuvoList_Click(i); });
+        verbinde(liste, &QListWidget::itemSelectionChanged, this, [this, i] { RuvoList_Click(i); });
     }
-    connect(UebSchwTabStr, &QTabWidget::currentChanged, this, [this](int neu) {
+    verbinde(UebSchwTabStr, &QTabWidget::currentChanged, this, [this](int neu) {
         const int verlassen = m_seite;
         m_seite = neu;
         UebSchwTabStr_Click(verlassen);
@@ -119,7 +120,7 @@ UebschwForm::UebschwForm(Uebung& uebung) : m_uebung(&uebung) {
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setMinimumSize(120, 40);
     okButton->setDefault(true);
-    connect(okButton, &QPushButton::clicked, this, &UebschwForm::okButton_Click);
+    verbinde(okButton, &QPushButton::clicked, this, &UebschwForm::okButton_Click);
     unten->addWidget(okButton, 0, Qt::AlignBottom);
     aussen->addLayout(unten);
 

@@ -26,6 +26,7 @@
 #include "platform/Bildschirm.h"
 #include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
+#include "platform/Rand.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -60,10 +61,10 @@ VarkuForm::VarkuForm(OhneLaden) : QMainWindow(), VarkuAnzeige(new QWidget(this))
     lage->addWidget(Uebungsflaeche, 0, 0, Qt::AlignCenter);
     setCentralWidget(mitte);
 
-    connect(zeigenTaste, &QPushButton::clicked, this, &VarkuForm::zeigenTaste_Click);
-    connect(diktierTaste, &QPushButton::clicked, this, &VarkuForm::diktierTaste_Click);
-    connect(WortendeTaste, &QPushButton::clicked, this, &VarkuForm::WortendeTaste_Click);
-    connect(loeschTaste, &QPushButton::clicked, this, &VarkuForm::loeschTaste_Click);
+    verbinde(zeigenTaste, &QPushButton::clicked, this, &VarkuForm::zeigenTaste_Click);
+    verbinde(diktierTaste, &QPushButton::clicked, this, &VarkuForm::diktierTaste_Click);
+    verbinde(WortendeTaste, &QPushButton::clicked, this, &VarkuForm::WortendeTaste_Click);
+    verbinde(loeschTaste, &QPushButton::clicked, this, &VarkuForm::loeschTaste_Click);
     SchreibenTextfeld->beiTaste = [this](int code) { return SchreibenTextfeld_KeyPress(code); };
 }
 
@@ -74,7 +75,7 @@ void VarkuForm::baueMenues() {
                                 void (VarkuForm::*slot)()) {
         QAction* a = menue->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, slot);
+        verbinde(a, &QAction::triggered, this, slot);
         return a;
     };
     mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
@@ -172,7 +173,7 @@ void VarkuForm::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (!m_aktiviert) {
         m_aktiviert = true;
-        QTimer::singleShot(0, this, &VarkuForm::Form_Activate);
+        QTimer::singleShot(0, this, [this] { amRand([this] { Form_Activate(); }); });
     }
 }
 
@@ -668,21 +669,25 @@ void VarkuForm::beendeProgramm(bool& ende) {
 }
 
 void VarkuForm::closeEvent(QCloseEvent* e) {
-    // während eines Spiels liest es die Protokolldateien: das Schließfeld bleibt ohne Wirkung
-    if (m_spielLaeuft) {
-        e->ignore();
-        return;
-    }
-    if (m_beendet) {
-        e->accept();
-        return;
-    }
-    bool ende = false;
-    beendeProgramm(ende);
-    if (ende)
-        e->accept();
-    else
-        e->ignore();
+    // das Schließfeld ist ein Rand: was dort scheitert, endet nicht in Qt
+    e->ignore();
+    amRand([&] {
+        // während eines Spiels liest es die Protokolldateien: das Schließfeld bleibt ohne Wirkung
+        if (m_spielLaeuft) {
+            e->ignore();
+            return;
+        }
+        if (m_beendet) {
+            e->accept();
+            return;
+        }
+        bool ende = false;
+        beendeProgramm(ende);
+        if (ende)
+            e->accept();
+        else
+            e->ignore();
+    });
 }
 
 } // namespace varku

@@ -6,6 +6,7 @@
 #include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
 #include "platform/ModalAnzeige.h"
+#include "platform/Rand.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,8 +48,8 @@ WillkommenFrm::WillkommenFrm() {
     knoepfe->addStretch();
     knoepfe->addWidget(okBtn);
     aussen->addLayout(knoepfe);
-    connect(HilfeBtn, &QPushButton::clicked, this, &WillkommenFrm::HilfeBtn_Click);
-    connect(okBtn, &QPushButton::clicked, this, &WillkommenFrm::okBtn_Click);
+    verbinde(HilfeBtn, &QPushButton::clicked, this, &WillkommenFrm::HilfeBtn_Click);
+    verbinde(okBtn, &QPushButton::clicked, this, &WillkommenFrm::okBtn_Click);
     Form_Load();
 }
 

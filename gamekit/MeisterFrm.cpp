@@ -3,6 +3,7 @@
 #include "foundation/MldFenster.h"
 #include "platform/Dienste.h"
 #include "platform/Laufzeitfehler.h"
+#include "platform/Rand.h"
 
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -130,7 +131,7 @@ MeisterFrm::MeisterFrm(Meisterliste liste, QWidget* eltern)
     okBtn->setObjectName(QStringLiteral("okBtn"));
     okBtn->setDefault(true);
     okBtn->setMinimumSize(110, 34);
-    connect(okBtn, &QPushButton::clicked, this, &MeisterFrm::okBtn_Click);
+    verbinde(okBtn, &QPushButton::clicked, this, &MeisterFrm::okBtn_Click);
 
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(16, 16, 16, 14);

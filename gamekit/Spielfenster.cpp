@@ -17,6 +17,7 @@
 #include "gamekit/Meisterliste.h"
 #include "platform/Dienste.h"
 #include "platform/HilfeEngine.h"
+#include "platform/Rand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,7 +66,8 @@ bool Spielfenster::eventFilter(QObject* ziel, QEvent* e) {
     // Alt und Strg gehören den Menüs und Zugriffstasten
     if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
         return false;
-    return taste(k);
+    // eine Taste ist ein Zug: der Rand des Spiels
+    return amRandOder(false, [&] { return taste(k); });
 }
 
 void Spielfenster::baueMenues() {
@@ -73,7 +75,7 @@ void Spielfenster::baueMenues() {
                                 void (Spielfenster::*slot)()) {
         QAction* a = menue->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, slot);
+        verbinde(a, &QAction::triggered, this, slot);
         return a;
     };
     mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
@@ -297,7 +299,8 @@ void Spielfenster::warteSichtbar(int sekunden) {
 // --- Fenster und Menüs ---
 
 void Spielfenster::closeEvent(QCloseEvent* e) {
-    if (ablauf.schliessenErlaubt())
+    // das Schließfeld ist ein Rand: das Ende schreibt Dateien, ein Fehler endet nicht in Qt
+    if (amRandOder(false, [this] { return ablauf.schliessenErlaubt(); }))
         e->accept();
     else
         e->ignore();

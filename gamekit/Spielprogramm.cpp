@@ -8,6 +8,7 @@
 #include "foundation/Sound.h"
 #include "gamekit/Spielstart.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 #include "platform/Tonmodul.h"
 #include "platform/Vordergrund.h"
 
@@ -56,7 +57,7 @@ int spielAblauf(const QString& kommandozeile, const Spielkonfiguration& k,
     ladeSoundIni();
     // Ohne Tonausgabe bleibt schon ein Klang beim Bauen stumm. Der Hinweis darauf kommt über dem
     // fertigen Spielfenster, aus der Schleife, die es zeigt, und hält das Bauen nicht an.
-    setzeOhneTonHinweis([] { QTimer::singleShot(0, qApp, &zeigeOhneTonHinweis); });
+    setzeOhneTonHinweis([] { QTimer::singleShot(0, qApp, [] { amRand(&zeigeOhneTonHinweis); }); });
     UebNr = p.daten.UebNr;
     setzeHilfeKontext();
     std::unique_ptr<Spielfenster> fenster = fabrik(k, p.daten);

@@ -2,6 +2,7 @@
 
 #include "platform/Aufdecken.h"
 #include "platform/Knopftasten.h"
+#include "platform/Rand.h"
 
 #include <cstdio>
 
@@ -48,7 +49,20 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {
 }
 
 void Anwendung::setzeBehandlung(Behandlung b) {
+    const bool da = bool(b);
     zustand().behandlung = std::move(b);
+    // am Rand der Fenster gefangen geht ein Fehler denselben Weg
+    if (!da) {
+        setzeRandbehandlung({});
+        return;
+    }
+    setzeRandbehandlung([](const std::exception& e) {
+        if (const auto* f = dynamic_cast<const Laufzeitfehler*>(&e))
+            behandle(*f);
+        else
+            behandle(Laufzeitfehler(5, QStringLiteral("Unerwarteter Fehler"),
+                                    QString::fromLocal8Bit(e.what())));
+    });
 }
 
 void Anwendung::behandle(const Laufzeitfehler& f) {

@@ -1,4 +1,5 @@
 #include "platform/EchteUhr.h"
+#include "platform/Rand.h"
 
 #include <QTimer>
 #include <chrono>
@@ -11,9 +12,12 @@ namespace {
 class QtTimer : public Timer {
 public:
     QtTimer() {
+        // ein Takt ist der Rand: ein Fehler darin läuft nicht durch Qt
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (beiTick)
-                beiTick();
+            amRand([this] {
+                if (beiTick)
+                    beiTick();
+            });
         });
     }
     void setzeIntervall(int ms) override { m_timer.setInterval(ms); }

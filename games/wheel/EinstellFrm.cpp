@@ -1,6 +1,7 @@
 #include "games/wheel/EinstellFrm.h"
 
 #include "foundation/Optionsgruppe.h"
+#include "platform/Rand.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -94,10 +95,10 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : QDialog(eltern) {
     tabNurAufGewaehlte({SpSt[0], SpSt[1], SpSt[2]});
     tabNurAufGewaehlte({LoesWortFarbe, LoesWortSW});
 
-    connect(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
-    connect(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
-    connect(LoesWortFarbe, &QRadioButton::clicked, this, &EinstellFrm::LoesWortFarbe_Click);
-    connect(LoesWortSW, &QRadioButton::clicked, this, &EinstellFrm::LoesWortSW_Click);
+    verbinde(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
+    verbinde(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
+    verbinde(LoesWortFarbe, &QRadioButton::clicked, this, &EinstellFrm::LoesWortFarbe_Click);
+    verbinde(LoesWortSW, &QRadioButton::clicked, this, &EinstellFrm::LoesWortSW_Click);
     ladeSteuerelemente(Einstellungen{}, false);
 }
 

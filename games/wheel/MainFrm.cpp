@@ -5,6 +5,7 @@
 #include "games/wheel/CompZugFrm.h"
 #include "games/wheel/EinstellFrm.h"
 #include "platform/Dienste.h"
+#include "platform/Rand.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,12 +30,12 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s) : Spielf
     zirkTimer->setzeIntervall(30);
     zirkTimer->beiTick = [this] { zirkTimer_Timer(); };
     brett = new Radbrett(spiel, this);
-    connect(brett, &Radbrett::buchstabe, this, &MainFrm::bstBtn_Click);
-    connect(brett->drehenBtn, &QPushButton::clicked, this, &MainFrm::drehenBtn_Click);
-    connect(brett->anhaltenBtn, &QPushButton::clicked, this, &MainFrm::anhaltenBtn_Click);
-    connect(brett->WortRatenBtn, &QPushButton::clicked, this, &MainFrm::WortRatenBtn_Click);
-    connect(brett->BstKaufBtn, &QPushButton::clicked, this, &MainFrm::BstKaufBtn_Click);
-    connect(brett->showSatzBtn, &QPushButton::clicked, this, &MainFrm::showSatzBtn_Click);
+    verbinde(brett, &Radbrett::buchstabe, this, &MainFrm::bstBtn_Click);
+    verbinde(brett->drehenBtn, &QPushButton::clicked, this, &MainFrm::drehenBtn_Click);
+    verbinde(brett->anhaltenBtn, &QPushButton::clicked, this, &MainFrm::anhaltenBtn_Click);
+    verbinde(brett->WortRatenBtn, &QPushButton::clicked, this, &MainFrm::WortRatenBtn_Click);
+    verbinde(brett->BstKaufBtn, &QPushButton::clicked, this, &MainFrm::BstKaufBtn_Click);
+    verbinde(brett->showSatzBtn, &QPushButton::clicked, this, &MainFrm::showSatzBtn_Click);
     setzeSpielbrett(brett);
     ablauf.bindeEinstellungen(Einstellungsbindung(zirkomatAbschnitt(), einst));
     lade();
@@ -53,8 +54,8 @@ CompZugFrm& MainFrm::compZug() {
         return *f;
     f = new CompZugFrm(this, ablauf.neuerTimer());
     ablauf.setzeComputerfenster(f);
-    connect(f, &CompZugFrm::anhalten, this, &MainFrm::computerHaeltAn);
-    connect(f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
+    verbinde(f, &CompZugFrm::anhalten, this, &MainFrm::computerHaeltAn);
+    verbinde(f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
     return *f;
 }
 

@@ -7,6 +7,7 @@
 #include "foundation/Twips.h"
 #include "gamekit/Spielfenster.h"
 #include "platform/Laufzeitfehler.h"
+#include "platform/Rand.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -139,7 +140,7 @@ Radbrett::Radbrett(const Radspiel& spiel, QWidget* eltern) : QWidget(eltern), m_
         auto* b = knopf(QString(buchstabeDerTaste(i)), QStringLiteral("bstBtn%1").arg(i), this);
         b->setFont(tastenFont);
         b->setFixedSize(44, 40);
-        connect(b, &QPushButton::clicked, this, [this, i] { emit buchstabe(i); });
+        verbinde(b, &QPushButton::clicked, this, [this, i] { emit buchstabe(i); });
         tasten->addWidget(b, i / 10, i % 10);
         bstBtn[size_t(i)] = b;
     }

@@ -1,5 +1,6 @@
 #include "platform/Anwendung.h"
 #include "platform/EchteModalAnzeige.h"
+#include "platform/Rand.h"
 #include "platform/testing/FakeAnzeige.h"
 #include "platform/testing/Neuanfang.h"
 
@@ -87,4 +88,41 @@ TEST(Anwendung, OhneBehandlungGehtDerFehlerWeiter) {
     QPushButton* wirf = fehlerKnopf(d, 9);
     EXPECT_THROW(QTest::mouseClick(wirf, Qt::LeftButton), Laufzeitfehler);
     EXPECT_FALSE(Anwendung::endet());
+}
+
+// Am Rand eines Fensters endet ein Fehler bei der Behandlung, ehe er durch Qt liefe: ein Knopf,
+// der ohne die Schleife gedrückt wird (click()), gibt ihn nicht weiter. Ein Zeitgeber ebenso.
+TEST_F(MitBehandlung, FehlerEndetAmRandDesFensters) {
+    QDialog fenster;
+    struct Fall {
+        const char* name;
+        std::function<void()> ausloesen;
+    };
+    auto* knopf = new QPushButton(&fenster);
+    varku::verbinde(knopf, &QPushButton::clicked, &fenster,
+                    [] { throw Laufzeitfehler(53, QStringLiteral("Fehler")); });
+    auto* umschalter = new QPushButton(&fenster);
+    umschalter->setCheckable(true);
+    // eine Methode, die weniger nimmt, als das Signal gibt
+    struct Ziel : QObject {
+        void wirf() { throw Laufzeitfehler(75, QStringLiteral("Fehler")); }
+    } ziel;
+    varku::verbinde(umschalter, &QPushButton::toggled, &ziel, &Ziel::wirf);
+    const Fall faelle[] = {
+        {"Knopf", [&] { knopf->click(); }},
+        {"Methode", [&] { umschalter->toggle(); }},
+        {"amRandOder",
+         [&] {
+             EXPECT_EQ(varku::amRandOder(7, []() -> int { throw std::runtime_error("x"); }), 7);
+         }},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_NO_THROW(f.ausloesen()) << f.name;
+        EXPECT_TRUE(Anwendung::endet()) << f.name << ": danach endet das Programm";
+        varku::test::fangeNachEndeNeuAn();
+    }
+    EXPECT_EQ(gemeldet, (QStringList{"53", "75", "5"}));
+    // ohne Behandlung (in Tests) geht der Fehler weiter
+    Anwendung::setzeBehandlung({});
+    EXPECT_THROW(knopf->click(), Laufzeitfehler);
 }
