@@ -22,7 +22,12 @@ cmake --build "$ordner" -j"$(nproc)" --target $(ls fuzz/fuzz_*.cpp | xargs -n1 b
 
 export QT_QPA_PLATFORM=offscreen
 # Lange Eingaben bis 256 kB; eine, die länger als 10 s braucht, ist ein Fund wie ein Absturz.
+# Funde landen in build-fuzz/funde, nie im Quellordner; ein Ziel, das etwas findet, hält die
+# anderen nicht auf, am Ende gilt das Ganze als gescheitert.
+funde="$ordner/funde"
+mkdir -p "$funde"
 grenzen=(-max_len=262144 -timeout=10)
+gescheitert=()
 for ziel in "$ordner"/fuzz-ziele/fuzz_*; do
     [ -f "$ziel" ] && [ -x "$ziel" ] || continue
     name=$(basename "$ziel")
@@ -31,11 +36,25 @@ for ziel in "$ordner"/fuzz-ziele/fuzz_*; do
     saat="${saat%_schreiben}"
     korpus="$ordner/korpus-${name#fuzz_}"
     mkdir -p "$korpus"
+    [ -d "$saat" ] || saat=""
     if [ "$modus" = kurz ]; then
-        "$ziel" -runs=3000 "${grenzen[@]}" "$korpus" "$saat" >/dev/null 2>"$korpus.log" ||
-            { cat "$korpus.log" >&2; echo "Fuzz-Ziel $name gescheitert" >&2; exit 1; }
-        echo "$name: kurz geprüft"
+        lauf=(-runs=3000)
     else
-        "$ziel" -max_total_time="$sekunden" "${grenzen[@]}" "$korpus" "$saat" 2>&1 | tail -n 3
+        lauf=(-max_total_time="$sekunden")
+    fi
+    if "$ziel" "${lauf[@]}" "${grenzen[@]}" -artifact_prefix="$funde/$name-" \
+        "$korpus" $saat >"$korpus.log" 2>&1; then
+        # die Zahlen, die ein Mensch braucht: Läufe, Abdeckung, Eingaben je Sekunde
+        zahlen=$(grep -E '^#[0-9]+' "$korpus.log" | tail -n 1 |
+            sed -E 's/^#([0-9]+)[^c]*cov: ([0-9]+) ft: ([0-9]+).*exec\/s: ([0-9]+).*/\1 Läufe, Abdeckung \2 (Merkmale \3), \4 je Sekunde/')
+        echo "$name: geprüft, ${zahlen:-keine Zahlen}"
+    else
+        tail -n 30 "$korpus.log" >&2
+        echo "Fuzz-Ziel $name hat etwas gefunden (Funde in $funde, Ausgabe in $korpus.log)" >&2
+        gescheitert+=("$name")
     fi
 done
+if [ ${#gescheitert[@]} -gt 0 ]; then
+    echo "gescheitert: ${gescheitert[*]}" >&2
+    exit 1
+fi
