@@ -4,6 +4,7 @@
 #include "platform/Dienste.h"
 #include "platform/EchteModalAnzeige.h"
 #include "platform/Fensterablage.h"
+#include "platform/Rand.h"
 #include "platform/testing/Neuanfang.h"
 #include "platform/testing/TestDienste.h"
 
@@ -29,7 +30,7 @@ int wirftInModalemFenster() {
     EchteModalAnzeige anzeige;
     QDialog fenster;
     auto* knopf = new QPushButton(&fenster);
-    QObject::connect(knopf, &QPushButton::clicked, [] {
+    verbinde(knopf, &QPushButton::clicked, knopf, [] {
         throw Laufzeitfehler(Laufzeitfehler::DateiNichtGefunden,
                              QStringLiteral("Datei nicht gefunden"), QStringLiteral("Varku.ini"));
     });
