@@ -62,7 +62,12 @@ void haltImBildschirm(QWidget& fenster) {
     ecke.setY(std::max(ecke.y(), flaeche.top()));
     if (ecke == aussen.topLeft())
         return;
-    // move rechnet mit dem Rand, den Qt kennt; vor dem ersten Zeigen ist der noch null
+    // Vor dem ersten Zeigen nimmt der Fenstermanager die Lage als die des Rahmens (Qt kennt den
+    // Rand dann noch nicht); danach rechnet move mit dem Rand, den Qt kennt.
+    if (!fenster.isVisible()) {
+        fenster.move(ecke);
+        return;
+    }
     const QPoint qtRand = fenster.geometry().topLeft() - fenster.pos();
     fenster.move(ecke + QPoint(rand.left(), rand.top()) - qtRand);
 }

@@ -1,3 +1,4 @@
+#include "platform/Bildschirm.h"
 #include "platform/EchteModalAnzeige.h"
 
 #include <QApplication>
@@ -245,4 +246,28 @@ TEST(ModalAnzeige, EntlassenOhneModalesZeigenTutNichts) {
     QDialog nie;
     EchteModalAnzeige().entlasse(nie);
     EXPECT_FALSE(nie.isVisible());
+}
+
+// Vor dem ersten Zeigen ist die Lage eines Fensters die seines Rahmens (so nimmt sie der
+// Fenstermanager): ein Fenster, das unten hinausragte, steht danach mit Rahmen ganz im Bild.
+TEST(Bildschirm, VerborgenesFensterKommtMitRahmenInsBild) {
+    QDialog fenster;
+    fenster.resize(300, 200);
+    const QRect flaeche = varku::verfuegbareFlaeche(fenster);
+    const QMargins rand = varku::fensterRand(fenster);
+    struct Fall {
+        const char* name;
+        QPoint lage;
+    };
+    const Fall faelle[] = {
+        {"unten hinaus", {100, flaeche.bottom() - 50}},
+        {"rechts hinaus", {flaeche.right() - 100, 50}},
+        {"links und oben hinaus", {-500, -500}},
+    };
+    for (const Fall& f : faelle) {
+        fenster.move(f.lage);
+        varku::haltImBildschirm(fenster);
+        const QRect aussen(fenster.pos(), fenster.size().grownBy(rand));
+        EXPECT_TRUE(flaeche.contains(aussen)) << f.name;
+    }
 }
