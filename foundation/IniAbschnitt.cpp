@@ -149,7 +149,10 @@ public:
 private:
     qsizetype finde(qsizetype& gemerkt, qsizetype ab, char c) const {
         if (gemerkt < ab) {
-            const void* p = std::memchr(m_bytes.data() + ab, c, size_t(m_bytes.size() - ab));
+            // eine leere Datei hat keine Adresse, und memchr will eine, auch für 0 Bytes
+            const void* p = ab < m_bytes.size()
+                                ? std::memchr(m_bytes.data() + ab, c, size_t(m_bytes.size() - ab))
+                                : nullptr;
             gemerkt = p ? static_cast<const char*>(p) - m_bytes.data() : m_bytes.size();
         }
         return gemerkt;

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace varku {
 
@@ -85,7 +86,7 @@ void Meisterliste::addMeisterEintrag(const MeisterEintrag& eintrag) const {
         schreibeMeisterEintrag(*db, eintrag);
         // Eine Liste, die schon zu lang war, wird dabei wieder auf 10 gekürzt.
         while (zaehleMeisterEintraege(*db, programm) > hoechstensEintraege)
-            if (!loescheMeisterEintrag(*db, programm, niedrigstePunkte(*db, programm)))
+            if (!loescheNiedrigstenEintrag(*db, programm))
                 break;
     }
     db->fuehreAus(QStringLiteral("COMMIT"));
@@ -93,16 +94,23 @@ void Meisterliste::addMeisterEintrag(const MeisterEintrag& eintrag) const {
 
 std::vector<MeisterEintrag> Meisterliste::meisterliste() const {
     const auto db = oeffneMeisterDb(m_datei);
-    const auto zeilen = db->frage(
-        QStringLiteral("SELECT Name, Programm, Datum, Punkte FROM Punkte WHERE Programm = ? AND "
-                       "Punkte > 0 ORDER BY Punkte DESC, rowid LIMIT %1")
-            .arg(hoechstensEintraege),
-        {text(m_programm)});
+    // Gewählt und geordnet wird nach den Punkten, wie die Liste sie zeigt: SQLite hielte einen
+    // Text für mehr als jede Zahl und 0.4 für mehr als 0, gezeigt würden beide als 0.
+    const auto zeilen = db->frage(QStringLiteral("SELECT Name, Programm, Datum, Punkte FROM "
+                                                 "Punkte WHERE Programm = ? ORDER BY rowid"),
+                                  {text(m_programm)});
     std::vector<MeisterEintrag> liste;
-    liste.reserve(zeilen.size());
-    for (const auto& z : zeilen)
-        liste.push_back(
-            {anzeigeName(z[0].alsText()), z[1].alsText(), z[2].alsText(), z[3].alsGanzzahl()});
+    for (const auto& z : zeilen) {
+        const long long punkte = z[3].alsGanzzahl();
+        if (punkte > 0)
+            liste.push_back({anzeigeName(z[0].alsText()), z[1].alsText(), z[2].alsText(), punkte});
+    }
+    // gleiche Punkte in Tabellenreihenfolge
+    std::stable_sort(
+        liste.begin(), liste.end(),
+        [](const MeisterEintrag& a, const MeisterEintrag& b) { return a.Punkte > b.Punkte; });
+    if (liste.size() > size_t(hoechstensEintraege))
+        liste.resize(size_t(hoechstensEintraege));
     return liste;
 }
 
@@ -112,13 +120,36 @@ long long Meisterliste::zaehleMeisterEintraege(Schreibzugriff& db, const QString
     return z.at(0).at(0).alsGanzzahl();
 }
 
+namespace {
+
+struct Zeilenpunkte {
+    Wert rowid; // als Text: eine große rowid bliebe als Gleitkommazahl nicht genau
+    long long punkte = 0;
+};
+
+// Die erste Zeile des Programms (nach rowid) mit den wenigsten Punkten, wie die Liste sie
+// zeigt: SQLite hielte einen Text für mehr als jede Zahl, und eine Zeile mit 2.5 fände sich
+// über die gerundete Zahl nicht wieder. Zeilen ohne Punkte zählen als 0.
+std::optional<Zeilenpunkte> niedrigsteZeile(Schreibzugriff& db, const QString& programm) {
+    std::optional<Zeilenpunkte> niedrigste;
+    for (const auto& z :
+         db.frage(QStringLiteral("SELECT CAST(rowid AS TEXT), Punkte FROM Punkte WHERE "
+                                 "Programm = ? ORDER BY rowid"),
+                  {text(programm)})) {
+        const long long punkte = z[1].alsGanzzahl();
+        if (!niedrigste || punkte < niedrigste->punkte)
+            niedrigste = Zeilenpunkte{z[0], punkte};
+    }
+    return niedrigste;
+}
+
+} // namespace
+
 // Das wahre Minimum: eine feste Obergrenze ließe eine Liste aus lauter hohen Punkten wachsen.
 // Zeilen ohne Punkte zählen als 0 und gehen zuerst.
 long long Meisterliste::niedrigstePunkte(Schreibzugriff& db, const QString& programm) {
-    const auto z =
-        db.frage(QStringLiteral("SELECT MIN(IFNULL(Punkte, 0)) FROM Punkte WHERE Programm = ?"),
-                 {text(programm)});
-    return z.at(0).at(0).alsGanzzahl();
+    const std::optional<Zeilenpunkte> z = niedrigsteZeile(db, programm);
+    return z ? z->punkte : 0;
 }
 
 void Meisterliste::schreibeMeisterEintrag(Schreibzugriff& db, const MeisterEintrag& eintrag) {
@@ -127,12 +158,10 @@ void Meisterliste::schreibeMeisterEintrag(Schreibzugriff& db, const MeisterEintr
         {text(eintrag.Name), text(eintrag.Programm), text(eintrag.Datum), zahl(eintrag.Punkte)});
 }
 
-bool Meisterliste::loescheMeisterEintrag(Schreibzugriff& db, const QString& programm,
-                                         long long punkte) {
-    return db.fuehreAus(QStringLiteral("DELETE FROM Punkte WHERE rowid = (SELECT rowid FROM Punkte "
-                                       "WHERE Programm = ? AND IFNULL(Punkte, 0) = ? "
-                                       "ORDER BY rowid LIMIT 1)"),
-                        {text(programm), zahl(punkte)}) > 0;
+bool Meisterliste::loescheNiedrigstenEintrag(Schreibzugriff& db, const QString& programm) {
+    const std::optional<Zeilenpunkte> z = niedrigsteZeile(db, programm);
+    return z && db.fuehreAus(QStringLiteral("DELETE FROM Punkte WHERE rowid = CAST(? AS INTEGER)"),
+                             {z->rowid}) > 0;
 }
 
 } // namespace varku

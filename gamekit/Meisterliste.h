@@ -55,9 +55,9 @@ private:
     static long long zaehleMeisterEintraege(db::Schreibzugriff& db, const QString& programm);
     static long long niedrigstePunkte(db::Schreibzugriff& db, const QString& programm);
     static void schreibeMeisterEintrag(db::Schreibzugriff& db, const MeisterEintrag& eintrag);
-    // löscht die erste Zeile des Programms (nach rowid) mit diesen Punkten; false, wenn keine
-    static bool loescheMeisterEintrag(db::Schreibzugriff& db, const QString& programm,
-                                      long long punkte);
+    // löscht die Zeile des Programms mit den wenigsten Punkten, von gleichen die erste (nach
+    // rowid); false, wenn keine
+    static bool loescheNiedrigstenEintrag(db::Schreibzugriff& db, const QString& programm);
 
     QString m_datei;
     QString m_programm;

@@ -1,5 +1,6 @@
 #include "platform/Wert.h"
 
+#include <climits>
 #include <cmath>
 
 namespace varku::db {
@@ -18,13 +19,30 @@ QString Wert::alsText() const {
     return {};
 }
 
+namespace {
+
+// llround gibt außerhalb von long long irgendetwas, auf x86 die kleinste Zahl: aus einer
+// riesigen Zahl würde eine negative. Darum an die Grenze, was keine Zahl ist, wird 0.
+long long gerundet(double z) {
+    constexpr double grenze = 9223372036854775808.0; // 2^63
+    if (std::isnan(z))
+        return 0;
+    if (z >= grenze)
+        return LLONG_MAX;
+    if (z < -grenze)
+        return LLONG_MIN;
+    return std::llround(z);
+}
+
+} // namespace
+
 long long Wert::alsGanzzahl() const {
     if (istZahlig())
-        return static_cast<long long>(std::llround(zahl));
+        return gerundet(zahl);
     if (art == Art::Text) {
         bool ok = false;
         const double d = text.trimmed().toDouble(&ok);
-        return ok ? static_cast<long long>(std::llround(d)) : 0;
+        return ok ? gerundet(d) : 0;
     }
     return 0;
 }

@@ -220,6 +220,15 @@ TEST(IniAbschnitt, NeueWerteWerdenGelesen) {
     EXPECT_FALSE(o.gibt("Varku.tmp")) << "die temporäre Datei ist umbenannt";
 }
 
+// Eine leere Datei liest Qt als Bytes ohne Adresse; auch sie bekommt den Block ohne Kopf
+TEST(IniAbschnitt, LeereDateiBekommtDenBlock) {
+    TestOrdner o;
+    o.schreibe("Varku.ini", "");
+    schreibeAbschnitt(o.pfad("Varku.ini"), varkuFormat, {{"A", "5"}});
+    EXPECT_EQ(o.lies("Varku.ini"), "A=5\r\n \r\n");
+    EXPECT_EQ(ersetzeAbschnitt(QByteArray(), varkuFormat, {{"A", "5"}}), "A=5\r\n \r\n");
+}
+
 TEST(IniAbschnitt, MisslungenesSchreibenLaesstDieAlteDatei) {
     TestOrdner o;
     const QByteArray alt = "[Varku]\nA=0\n";

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace varku;
 using varku::db::Schreibzugriff;
@@ -207,6 +208,33 @@ TEST_F(MeisterFixture, ListeZumZeigen) {
     ASSERT_EQ(zehn.size(), 10u);
     EXPECT_EQ(zehn.front().Punkte, 111);
     EXPECT_EQ(zehn.back().Punkte, 21);
+}
+
+// Von Hand bearbeitet oder beschädigt: Punkte als Text, mit Nachkommastellen oder riesig.
+// Gezeigt und verdrängt wird nach den Punkten, wie die Liste sie zeigt.
+TEST_F(MeisterFixture, FremdeWerteInDerPunktespalte) {
+    {
+        Schreibzugriff db(datei, schema);
+        db.fuehreAus("INSERT INTO Punkte VALUES ('Text', 'Z', 'd', 'viel')");
+        db.fuehreAus("INSERT INTO Punkte VALUES ('Klein', 'Z', 'd', 0.4)");
+        db.fuehreAus("INSERT INTO Punkte VALUES ('Riesig', 'Z', 'd', 1e300)");
+        for (int i = 1; i <= 8; ++i)
+            db.fuehreAus(QString("INSERT INTO Punkte VALUES ('K%1', 'Z', 'd', %1.5)").arg(i));
+    }
+    const auto l = liste.meisterliste();
+    ASSERT_EQ(l.size(), 9u) << "Text und 0.4 zeigen 0 Punkte";
+    EXPECT_EQ(l[0].Name, "Riesig");
+    EXPECT_EQ(l[0].Punkte, std::numeric_limits<qint64>::max()) << "nicht negativ";
+    EXPECT_EQ(l[1].Punkte, 9);
+    EXPECT_EQ(l.back().Punkte, 2);
+
+    // 11 Zeilen: der neue Eintrag schlägt die gezeigten 0 Punkte, beide gehen
+    liste.addMeisterEintrag({"Neu", "Z", "3.4.26", 5});
+    QStringList namen;
+    for (const Zeile& z : inhalt(datei))
+        namen << z.name;
+    EXPECT_EQ(namen,
+              (QStringList{"Riesig", "K1", "K2", "K3", "K4", "K5", "K6", "K7", "K8", "Neu"}));
 }
 
 TEST_F(MeisterFixture, FehlendeDateiWirdMitTabelleAngelegt) {
