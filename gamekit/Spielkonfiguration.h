@@ -14,9 +14,15 @@ struct Spielkonfiguration {
     QString hintergrundBild; // im Grafikordner
     QString version = QStringLiteral("4.0.4");
 
+    // die Meldung zu einer fremden Version bricht vor "Version" um oder danach
+    bool versionInLetzterZeile = false;
     QStringList versionsMeldung() const {
-        return {QStringLiteral("Diese Version von ") + name + QStringLiteral(" ist nicht"),
-                QStringLiteral("kompatibel mit der installierten Version"),
+        const QString anfang =
+            QStringLiteral("Diese Version von ") + name + QStringLiteral(" ist nicht");
+        if (versionInLetzterZeile)
+            return {anfang, QStringLiteral("kompatibel mit der installierten"),
+                    QStringLiteral("Version von VARKU.")};
+        return {anfang, QStringLiteral("kompatibel mit der installierten Version"),
                 QStringLiteral("von VARKU.")};
     }
 

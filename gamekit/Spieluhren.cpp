@@ -6,7 +6,18 @@
 
 namespace varku {
 
+void Ratezeit::setzeDauer(int schritt, int takte) {
+    m_schritt = schritt;
+    m_takte = std::max(0, takte);
+    m_getaktet = 0;
+}
+
 bool Ratezeit::tick() {
+    if (m_takte > 0) {
+        m_getaktet = std::min(m_getaktet + 1, m_takte);
+        RateZeitZaehler = std::max(RateZeitZaehler, int(1000LL * m_getaktet / m_takte));
+        return m_getaktet >= m_takte;
+    }
     RateZeitZaehler = std::min(1000, RateZeitZaehler + m_schritt);
     return RateZeitZaehler >= 1000;
 }

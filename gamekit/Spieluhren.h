@@ -8,12 +8,20 @@ public:
     explicit Ratezeit(int schritt = 50) : m_schritt(schritt) {}
     int RateZeitZaehler = 0;
     int schritt() const { return m_schritt; }
+    // Ein anderer Schritt je Takt. Mit takte > 0 endet ein Zug nach genau so vielen Takten, und
+    // der Zähler wächst gleichmäßig: für lange Züge, deren Schritt unter 1 läge.
+    void setzeDauer(int schritt, int takte = 0);
     // ein Takt; true, wenn die Zeit jetzt abgelaufen ist
     bool tick();
-    void reset() { RateZeitZaehler = 0; }
+    void reset() {
+        RateZeitZaehler = 0;
+        m_getaktet = 0;
+    }
 
 private:
     int m_schritt;
+    int m_takte = 0;
+    int m_getaktet = 0;
 };
 
 // Der Spielzeitbalken: er verliert je Sekunde energieSchritt Twips an Höhe, seine Unterkante
