@@ -19,6 +19,7 @@ QPixmap maleLampe(Lampenzustand zustand, int g) {
     const bool aus = zustand == Lampenzustand::Aus;
     const QColor farbe = zustand == Lampenzustand::Rot     ? QColor(230, 40, 40)
                          : zustand == Lampenzustand::Gruen ? QColor(40, 200, 70)
+                         : zustand == Lampenzustand::Gelb  ? QColor(245, 200, 30)
                                                            : QColor(150, 150, 150);
     QRadialGradient v(g * 0.38, g * 0.35, g * 0.6);
     v.setColorAt(0, aus ? farbe.lighter(130) : farbe.lighter(170));

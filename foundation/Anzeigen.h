@@ -11,7 +11,7 @@ namespace varku {
 // Lampen und Ziffernanzeigen der Hauptfenster.
 
 // Die drei Zustände einer Lampe
-enum class Lampenzustand { Aus = 0, Rot = 1, Gruen = 2 };
+enum class Lampenzustand { Aus = 0, Rot = 1, Gruen = 2, Gelb = 3 };
 
 // das Bild einer Lampe in einer Größe in Pixeln
 QPixmap lampenBild(Lampenzustand zustand, int groesse);

@@ -1,5 +1,6 @@
 #include "frame/EinstellFrm.h"
 
+#include "foundation/Benannt.h"
 #include "foundation/Optionsgruppe.h"
 #include "foundation/Zahlenwert.h"
 #include "frame/GlobModul.h"
@@ -25,11 +26,6 @@
 namespace varku {
 
 namespace {
-
-template <typename W> W* benannt(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 // so groß wie das Hauptfenster die Wortschrift zeigt
 constexpr int kleinsteGroesse = 8;

@@ -1,5 +1,6 @@
 #include "frame/SprAusgEinstFrm.h"
 
+#include "foundation/Benannt.h"
 #include "frame/GlobModul.h"
 #include "platform/Dienste.h"
 #include "platform/Rand.h"
@@ -22,11 +23,6 @@
 namespace varku {
 
 namespace {
-
-template <typename W> W* benannt(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QSlider* regler(QWidget* eltern, const char* name) {
     auto* s = benannt(new QSlider(Qt::Horizontal, eltern), name);

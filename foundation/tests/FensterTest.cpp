@@ -360,7 +360,7 @@ TEST(Lampe, ZeigtDasBildIhresZustandsInIhrerGroesse) {
     const Fall faelle[] = {
         {36, Lampenzustand::Rot},   {36, Lampenzustand::Gruen}, {36, Lampenzustand::Aus},
         {20, Lampenzustand::Gruen}, {20, Lampenzustand::Rot},   {36, Lampenzustand::Rot},
-        {1, Lampenzustand::Gruen},  {20, Lampenzustand::Aus},
+        {1, Lampenzustand::Gruen},  {20, Lampenzustand::Aus},   {36, Lampenzustand::Gelb},
     };
     QWidget eltern;
     Lampe gross(&eltern, 36), klein(&eltern, 20), winzig(&eltern, 1);
@@ -378,6 +378,9 @@ TEST(Lampe, ZeigtDasBildIhresZustandsInIhrerGroesse) {
                 break;
             case Lampenzustand::Gruen:
                 EXPECT_GT(mitte.green(), 2 * mitte.red()) << f.groesse;
+                break;
+            case Lampenzustand::Gelb:
+                EXPECT_GT(std::min(mitte.red(), mitte.green()), 2 * mitte.blue()) << f.groesse;
                 break;
             case Lampenzustand::Aus:
                 EXPECT_LT(std::abs(mitte.red() - mitte.green()), 20) << f.groesse;

@@ -1,0 +1,236 @@
+// Das Fallspiel durch seine Knöpfe und Tasten, mit der gestellten Uhr und dem gestellten Zufall:
+// ohne Vorgabe ist jeder Stein ein aufrechter Buchstabe in Spalte 1.
+#include "foundation/Anzeigen.h"
+#include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
+#include "foundation/testing/TestOrdner.h"
+#include "foundation/testing/TestWortDb.h"
+#include "gamekit/Meisterliste.h"
+#include "gamekit/Spielstart.h"
+#include "games/fallingletters/EinstellFrm.h"
+#include "games/fallingletters/MainFrm.h"
+#include "platform/Fensterablage.h"
+#include "platform/testing/TestDienste.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace varku;
+using namespace varku::dolmix;
+using namespace varku::test;
+
+namespace {
+
+struct Dolmix : ::testing::Test {
+    TestDienste d;
+    TestOrdner ordner;
+    std::unique_ptr<MainFrm> f;
+    QStringList meldungen; // "Titel: Text" jeder Meldung, die kam
+
+    Dolmix() {
+        ordner.schreibe("Varku.tsp", ">>> Seite,-\nTiere,KAT1\n");
+        legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                     {{1, "Igel", "der", 1, true, true, false, "", ""},
+                      {2, "Straße", "die", 1, true, true, false, "", ""}});
+        QDir().mkpath(ordner.pfad("User"));
+    }
+    ~Dolmix() override {
+        f.reset();
+        entladeAlleFenster();
+        initSoundTabelle();
+    }
+    void starte(const QByteArray& einstellungen, int spieler = 2, int minuten = 30) {
+        ordner.schreibe("Varku.ini",
+                        "[Dolmix]\n" + einstellungen +
+                            "\n[Spiele]\nMaximaleSpielDauer=" + QByteArray::number(minuten) +
+                            "\n[Sound]\nAnnahme1=Ja\nAnnahme2=Klack\n");
+        ladeSoundIni();
+        const QString zeile =
+            spieler == 1 ? "\"Version=4;RuvoFeldName=KAT1;nSpieler=1;Anna Lena;ABCDEFGH;\""
+                         : "\"Version=4;RuvoFeldName=KAT1;nSpieler=2;Anna Lena;Ben;ABCDEFGH;"
+                           "IJKLMNOP;\"";
+        const Startpruefung p = pruefeStart(zeile, MainFrm::konfiguration());
+        ASSERT_TRUE(p.angenommen);
+        f = std::make_unique<MainFrm>(MainFrm::konfiguration(), p.daten);
+        d.anzeige.zeige(*f);
+    }
+    // die nächste Meldung wird gemerkt und mit ihrem ersten Knopf geschlossen
+    void merkeMeldung() {
+        d.anzeige.dann([this](QWidget& w) {
+            meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
+            klicke(w, "Btn1");
+        });
+    }
+    void takt() { d.uhr.vorstellen(f->SteinTimer->intervall()); }
+    void taste(Qt::Key k) { QTest::keyClick(f->brett->PauseBtn, k); }
+    // der Stein kommt herein, geht k Spalten nach rechts und fällt
+    void legeNachRechts(int k) {
+        for (int i = 0; i < 20 && !f->spiel.steinSichtbar(); ++i)
+            takt();
+        for (int i = 0; i < k; ++i)
+            taste(Qt::Key_Right);
+        taste(Qt::Key_Space);
+        takt();
+    }
+};
+
+} // namespace
+
+TEST_F(Dolmix, StartetInDerPauseMitDemErstenWort) {
+    starte("FallGeschwindigkeit=250\nTonEinschalten=1");
+    EXPECT_EQ(f->windowTitle(), "Varku - Dolmix");
+    EXPECT_EQ(f->brett->UebWortLbl->text(), "Igel");
+    EXPECT_FALSE(f->SteinTimer->aktiv()) << "die Steine fallen erst nach Start";
+    EXPECT_TRUE(f->brett->StartBtn->isEnabled());
+    EXPECT_FALSE(f->brett->PauseBtn->isEnabled());
+    EXPECT_TRUE(f->mnuBearbEinstell->isEnabled());
+    EXPECT_EQ(f->SteinTimer->intervall(), 1000);
+    EXPECT_EQ(f->SpNameLbl->text(), "Anna Lena");
+    klicke(*f, "StartBtn");
+    EXPECT_TRUE(f->SteinTimer->aktiv());
+    EXPECT_FALSE(f->mnuBearbEinstell->isEnabled()) << "Einstellungen nur in der Pause";
+    // die Leertaste auf dem Pauseknopf lässt fallen, sie drückt ihn nicht
+    legeNachRechts(0);
+    EXPECT_TRUE(f->SteinTimer->aktiv());
+    EXPECT_EQ(f->spiel.zelle(1, 1).buchstabe, "I");
+    EXPECT_EQ(f->punkZiff->text(), "000001") << "ein aufrechter Buchstabe";
+    klicke(*f, "PauseBtn");
+    EXPECT_FALSE(f->SteinTimer->aktiv());
+    taste(Qt::Key_Right);
+    EXPECT_EQ(f->spiel.aktStein().zeile, eingangsZeile) << "in der Pause geht nichts";
+}
+
+TEST_F(Dolmix, FehlendeGeschwindigkeitGibtDenLangsamstenFall) {
+    starte("");
+    EXPECT_EQ(f->SteinTimer->intervall(), 2500);
+    EXPECT_FALSE(f->ablauf.ratezeitAn()) << "ohne Minuten kein Wechsel nach der Zeit";
+}
+
+TEST_F(Dolmix, RichtigesWortUndVolleReihe) {
+    starte("FallGeschwindigkeit=500");
+    for (int s = 5; s <= 14; ++s)
+        f->spiel.legeZelle(s, 1, FeldZelle{true, 0, 99, "*", 0, true});
+    klicke(*f, "StartBtn");
+    for (int i = 0; i < 4; ++i)
+        legeNachRechts(i);
+    EXPECT_EQ(f->spiel.stand().woerter, 1);
+    EXPECT_EQ(f->spiel.stand().zeilen, 1) << "das Wort macht die Reihe voll";
+    // vier aufrechte Buchstaben, dann das Wort: (0 Reihen + 1) x (1 Wort + 1) x 4 Buchstaben
+    EXPECT_EQ(f->spiel.stand().punkte, 4 + 1 * 2 * 4);
+    EXPECT_EQ(f->brett->wortZiff->text(), "001");
+    EXPECT_EQ(f->brett->zeilenZiff->text(), "01");
+    EXPECT_FALSE(f->spiel.zelle(1, 1).belegt()) << "die volle Reihe ist fort";
+    EXPECT_EQ(f->brett->UebWortLbl->text(), "Straße") << "gleich das nächste Wort";
+}
+
+TEST_F(Dolmix, FalschesWortWechseltDenSpieler) {
+    starte("SpielerWechselBeiFehler=1\nSpielerWechselNachZeit=0");
+    klicke(*f, "StartBtn");
+    merkeMeldung();
+    // alle vier in Spalte 1 übereinander
+    for (int i = 0; i < 4; ++i)
+        legeNachRechts(0);
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0], "Spielerwechsel: Anna, du darfst dich ein wenig\nausruhen. Jetzt ist "
+                            "erst mal Ben\nan der Reihe.");
+    EXPECT_EQ(f->SpNameLbl->text(), "Ben");
+    EXPECT_EQ(f->spiel.zelle(1, 2).buchstabe, "*") << "gewischt";
+    EXPECT_TRUE(f->SteinTimer->aktiv()) << "nach der Meldung fällt es weiter";
+}
+
+TEST_F(Dolmix, EinerAlleinBekommtKeineWechselmeldung) {
+    starte("SpielerWechselBeiFehler=1", 1);
+    klicke(*f, "StartBtn");
+    for (int i = 0; i < 4; ++i)
+        legeNachRechts(0);
+    EXPECT_TRUE(d.anzeige.protokoll.filter("modal:").isEmpty())
+        << d.anzeige.protokoll.join(",").toStdString();
+    EXPECT_EQ(f->SpNameLbl->text(), "Anna Lena");
+}
+
+TEST_F(Dolmix, EndeDerRundeLeertDasFeld) {
+    starte("FallGeschwindigkeit=500");
+    for (int z = 1; z <= 10; ++z)
+        f->spiel.legeZelle(1, z, FeldZelle{true, 0, 99, "*", 0, true});
+    klicke(*f, "StartBtn");
+    merkeMeldung();
+    takt();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].startsWith("Ende der Spielrunde: Dolmix ist beim Einfügen"));
+    EXPECT_FALSE(f->spiel.zelle(1, 1).belegt());
+    EXPECT_FALSE(f->SteinTimer->aktiv()) << "die neue Runde beginnt mit Start";
+    EXPECT_TRUE(f->brett->StartBtn->isEnabled());
+}
+
+// Während einer Meldung fällt kein Stein; die Ratezeit wechselt, auch in der Pause, die Pause
+// bleibt
+TEST_F(Dolmix, MeldungHaeltDenFall) {
+    starte("SpielerWechselNachZeit=1\nFallGeschwindigkeit=500");
+    klicke(*f, "StartBtn");
+    takt();
+    int zeileWaehrend = 0;
+    d.anzeige.dann([&](QWidget& w) {
+        const int vorher = f->spiel.aktStein().zeile;
+        d.uhr.vorstellen(5000);
+        zeileWaehrend = f->spiel.aktStein().zeile - vorher;
+        klicke(w, "Command1");
+    });
+    f->mnuDateiInfo->trigger();
+    EXPECT_EQ(zeileWaehrend, 0) << "kein Stein bewegt sich hinter einem Fenster";
+
+    klicke(*f, "PauseBtn");
+    merkeMeldung();
+    d.uhr.vorstellen(63000);
+    ASSERT_EQ(meldungen.size(), 1) << "eine Minute je Zug: nach 63 s";
+    EXPECT_TRUE(meldungen[0].startsWith("Spielerwechsel: "));
+    EXPECT_EQ(f->SpNameLbl->text(), "Ben");
+    EXPECT_FALSE(f->SteinTimer->aktiv()) << "die Pause bleibt";
+}
+
+TEST_F(Dolmix, GrossbuchstabenVorUndNachDemStart) {
+    starte("BuchstabenGroß=0");
+    const auto setzeGross = [&](bool an, bool meldungKommt) {
+        d.anzeige.dann([an](QWidget& w) {
+            static_cast<EinstellFrm&>(w).NurGrossBstOpt->setChecked(an);
+            klicke(w, "okBtn");
+        });
+        if (meldungKommt)
+            merkeMeldung();
+        f->mnuBearbEinstell->trigger();
+    };
+    setzeGross(true, false);
+    EXPECT_EQ(f->spiel.fallFolge(), grossbuchstaben(f->spiel.Wort())) << "vor dem Start: gleich";
+    klicke(*f, "StartBtn");
+    klicke(*f, "PauseBtn");
+    setzeGross(false, true);
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].startsWith("Warnung: Ihr habt die Einstellung der"));
+    EXPECT_EQ(f->spiel.fallFolge(), grossbuchstaben(f->spiel.Wort())) << "das Wort bleibt";
+}
+
+TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
+    starte("FallGeschwindigkeit=500", 2, 5);
+    klicke(*f, "StartBtn");
+    legeNachRechts(0);
+    const int32_t punkte = f->spiel.stand().punkte;
+    ASSERT_GT(punkte, 0);
+    // auch in der Pause läuft die Spielzeit ab
+    klicke(*f, "PauseBtn");
+    merkeMeldung();
+    d.uhr.vorstellen(310000); // fünf Minuten, die kürzeste Spielzeit
+    ASSERT_FALSE(meldungen.isEmpty());
+    EXPECT_EQ(meldungen.back(), "Ende des Spiels: Die Höchstspielzeit ist abgelaufen!\nDolmix "
+                                "wird jetzt beendet.");
+    EXPECT_TRUE(f->beendet());
+    EXPECT_FALSE(f->SteinTimer->aktiv()) << "nach dem Ende fällt nichts mehr";
+    const auto liste =
+        Meisterliste(Meisterliste::meisterDatei(ordner.pfad("User")), "Dolmix").meisterliste();
+    ASSERT_EQ(liste.size(), 1u);
+    EXPECT_EQ(liste[0].Name, "Anna Lena");
+    EXPECT_EQ(liste[0].Punkte, punkte);
+}
