@@ -5,6 +5,7 @@
 #include "gamekit/Spielfenster.h"
 #include "games/fallingletters/Steinbilder.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -120,6 +121,7 @@ Fallbrett::Fallbrett(const Fallspiel& spiel, QWidget* eltern) : QWidget(eltern) 
     UebWortLbl->setMinimumHeight(px(600));
     UebWortLbl->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
     wortLage->addWidget(UebWortLbl);
+    UebWortLbl->installEventFilter(this);
     // die Lupe liegt über dem Wort, ein Rahmen um die Buchstaben, um die es geht
     LeseLupe = new QFrame(UebWortFrame);
     LeseLupe->setObjectName(QStringLiteral("LeseLupe"));
@@ -160,6 +162,8 @@ Fallbrett::Fallbrett(const Fallspiel& spiel, QWidget* eltern) : QWidget(eltern) 
         auto* g = new QGroupBox(titel, this);
         auto* l = new QHBoxLayout(g);
         auto* z = new Ziffernanzeige(name, stellen, false, g);
+        z->setzeFarbe(QColor(255, 255, 0));
+        z->setMinimumSize(z->size());
         l->addWidget(z);
         l->addStretch();
         seite->addWidget(g);
@@ -177,23 +181,42 @@ Fallbrett::Fallbrett(const Fallspiel& spiel, QWidget* eltern) : QWidget(eltern) 
 }
 
 void Fallbrett::zeigeWort(const QString& wort) {
+    m_wort = wort;
     UebWortLbl->setText(wort);
     passeSchriftAn(*UebWortLbl, wort, 18, 8);
 }
 
 void Fallbrett::markiereLupenStelle(const QString& wort, int von, int bis, bool lupeAn) {
+    m_wort = wort;
+    m_lupeVon = von;
+    m_lupeBis = bis;
+    m_lupeAn = lupeAn;
+    legeLupe();
+}
+
+bool Fallbrett::eventFilter(QObject* o, QEvent* e) {
+    if (o == UebWortLbl && e->type() == QEvent::Resize) {
+        passeSchriftAn(*UebWortLbl, m_wort, 18, 8);
+        legeLupe();
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void Fallbrett::legeLupe() {
+    const QString& wort = m_wort;
+    const int von = m_lupeVon, bis = m_lupeBis;
     // eine Stelle außerhalb des Wortes markiert nichts
-    if (!lupeAn || von < 1 || bis < von || bis > wort.size()) {
+    if (!m_lupeAn || von < 1 || bis < von || bis > wort.size()) {
         LeseLupe->hide();
         return;
     }
     const QFont& f = UebWortLbl->font();
     const int links = px(textBreite(wort.left(von - 1), f));
     const int breite = px(textBreite(wort.mid(von - 1, bis - von + 1), f));
-    const QRect wortFeld = UebWortLbl->geometry();
+    const QRect wortFeld = UebWortLbl->contentsRect().translated(UebWortLbl->pos());
     const int hoehe = int(wortFeld.height() * 1.1);
-    LeseLupe->setGeometry(wortFeld.left() + links - px(30),
-                          wortFeld.top() + (wortFeld.height() - hoehe) / 2, breite + px(60), hoehe);
+    LeseLupe->setGeometry(wortFeld.left() + links - px(45),
+                          wortFeld.top() + (wortFeld.height() - hoehe) / 2, breite + px(90), hoehe);
     LeseLupe->show();
     LeseLupe->raise();
 }

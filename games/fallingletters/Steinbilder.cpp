@@ -106,7 +106,7 @@ QRect zellenRechteck(int spalte, int zeile, int z) {
 
 QFont steinSchrift(int z) {
     QFont f(QStringLiteral("Sans Serif"));
-    f.setPixelSize(std::max(8, z * 3 / 5));
+    f.setPixelSize(std::max(8, z * 2 / 3));
     f.setBold(true);
     return f;
 }

@@ -14,7 +14,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -91,6 +93,10 @@ TEST_F(Dolmix, StartetInDerPauseMitDemErstenWort) {
     EXPECT_TRUE(f->mnuBearbEinstell->isEnabled());
     EXPECT_EQ(f->SteinTimer->intervall(), 1000);
     EXPECT_EQ(f->SpNameLbl->text(), "Anna Lena");
+    // die Zähler stehen mit ihren Ziffern im Brett, nicht zusammengedrückt
+    for (const Ziffernanzeige* z : {f->brett->wortZiff, f->brett->zeilenZiff})
+        EXPECT_GE(z->width(), z->minimumWidth()) << z->objectName().toStdString();
+    EXPECT_GT(f->brett->wortZiff->minimumWidth(), 50);
     klicke(*f, "StartBtn");
     EXPECT_TRUE(f->SteinTimer->aktiv());
     EXPECT_FALSE(f->mnuBearbEinstell->isEnabled()) << "Einstellungen nur in der Pause";
@@ -103,6 +109,47 @@ TEST_F(Dolmix, StartetInDerPauseMitDemErstenWort) {
     EXPECT_FALSE(f->SteinTimer->aktiv());
     taste(Qt::Key_Right);
     EXPECT_EQ(f->spiel.aktStein().zeile, eingangsZeile) << "in der Pause geht nichts";
+}
+
+// Die Lupe liegt über ihren Buchstaben, auch wenn das Wort seinen Platz erst mit dem Fenster
+// bekommt, und eine Stelle außerhalb des Wortes markiert nichts
+TEST_F(Dolmix, LupeUeberIhrenBuchstaben) {
+    starte("");
+    Fallbrett& b = *f->brett;
+    struct Fall {
+        int von, bis;
+        bool sichtbar;
+    };
+    for (const Fall& fall : {Fall{2, 3, true}, Fall{1, 1, true}, Fall{0, 0, false},
+                             Fall{3, 9, false}, Fall{3, 2, false}}) {
+        SCOPED_TRACE(fall.von);
+        b.markiereLupenStelle("Igel", fall.von, fall.bis, true);
+        ASSERT_EQ(b.LeseLupe->isVisible(), fall.sichtbar);
+        if (!fall.sichtbar)
+            continue;
+        const QFontMetrics m(b.UebWortLbl->font());
+        const QRect wort = b.UebWortLbl->contentsRect().translated(b.UebWortLbl->pos());
+        const int mitte =
+            wort.left() + m.horizontalAdvance(QStringLiteral("Igel").left(fall.von - 1)) +
+            m.horizontalAdvance(QStringLiteral("Igel").mid(fall.von - 1, fall.bis - fall.von + 1)) /
+                2;
+        EXPECT_NEAR(b.LeseLupe->geometry().center().x(), mitte, 3);
+        EXPECT_TRUE(b.LeseLupe->geometry().intersects(wort));
+    }
+    // vor dem ersten Zeigen markiert: die Lupe kommt mit dem Wort an ihren Platz
+    Fallbrett neu(f->spiel, nullptr);
+    neu.zeigeWort("Igel");
+    neu.markiereLupenStelle("Igel", 4, 4, true);
+    neu.resize(900, 600);
+    neu.show();
+    QCoreApplication::processEvents();
+    const QFontMetrics m(neu.UebWortLbl->font());
+    EXPECT_NEAR(neu.LeseLupe->geometry().center().x(),
+                neu.UebWortLbl->x() + neu.UebWortLbl->contentsRect().left() +
+                    m.horizontalAdvance("Ige") + m.horizontalAdvance("l") / 2,
+                3);
+    b.markiereLupenStelle("Igel", 2, 2, false);
+    EXPECT_FALSE(b.LeseLupe->isVisible()) << "ohne Lupe im Startparameter";
 }
 
 TEST_F(Dolmix, FehlendeGeschwindigkeitGibtDenLangsamstenFall) {
