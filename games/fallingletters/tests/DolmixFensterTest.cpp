@@ -18,7 +18,9 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -150,6 +152,32 @@ TEST_F(Dolmix, LupeUeberIhrenBuchstaben) {
                 3);
     b.markiereLupenStelle("Igel", 2, 2, false);
     EXPECT_FALSE(b.LeseLupe->isVisible()) << "ohne Lupe im Startparameter";
+}
+
+// Ein Fallschritt malt nur die beiden Zellen, die der Stein verlässt und betritt
+TEST_F(Dolmix, SchrittMaltNurGeaenderteZellen) {
+    struct Malzaehler : QObject {
+        QRegion gemalt;
+        bool eventFilter(QObject* /*o*/, QEvent* e) override {
+            if (e->type() == QEvent::Paint)
+                gemalt += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } zaehler;
+    starte("FallGeschwindigkeit=500");
+    Spielfeldflaeche& feld = *f->brett->SpFld;
+    feld.installEventFilter(&zaehler);
+    klicke(*f, "StartBtn");
+    takt();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(f->spiel.steinSichtbar());
+    const Stein st = f->spiel.aktStein();
+    zaehler.gemalt = QRegion();
+    takt();
+    QCoreApplication::processEvents();
+    const QRegion erwartet = QRegion(feld.zellenRechteck(st.spalte, st.zeile)) +
+                             feld.zellenRechteck(st.spalte, st.zeile - 1);
+    EXPECT_EQ(zaehler.gemalt, erwartet);
 }
 
 TEST_F(Dolmix, FehlendeGeschwindigkeitGibtDenLangsamstenFall) {
