@@ -204,9 +204,15 @@ TEST_F(Dolmix, RichtigesWortUndVolleReihe) {
 }
 
 TEST_F(Dolmix, FalschesWortWechseltDenSpieler) {
-    starte("SpielerWechselBeiFehler=1\nSpielerWechselNachZeit=0");
+    // beide Wechsel aus der Datei: der Wechsel nach dem Fehler lässt die Ratezeituhr stehen
+    starte("SpielerWechselBeiFehler=1\nSpielerWechselNachZeit=5");
     klicke(*f, "StartBtn");
-    merkeMeldung();
+    int zaehlerBeimWechsel = -1;
+    d.anzeige.dann([&](QWidget& w) {
+        zaehlerBeimWechsel = f->ablauf.ratezeit.RateZeitZaehler;
+        meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
+        klicke(w, "Btn1");
+    });
     // alle vier in Spalte 1 übereinander
     for (int i = 0; i < 4; ++i)
         legeNachRechts(0);
@@ -214,6 +220,8 @@ TEST_F(Dolmix, FalschesWortWechseltDenSpieler) {
     EXPECT_EQ(meldungen[0], "Spielerwechsel: Anna, du darfst dich ein wenig\nausruhen. Jetzt ist "
                             "erst mal Ben\nan der Reihe.");
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
+    EXPECT_GT(zaehlerBeimWechsel, 0);
+    EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, zaehlerBeimWechsel);
     EXPECT_EQ(f->spiel.zelle(1, 2).buchstabe, "*") << "gewischt";
     EXPECT_TRUE(f->SteinTimer->aktiv()) << "nach der Meldung fällt es weiter";
 }
