@@ -9,6 +9,7 @@
 #include "frame/Druck.h"
 #include "frame/Spieleliste.h"
 #include "frame/VarkuIni.h"
+#include "games/fallingletters/DolmixEinstellungen.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 #include "platform/Dienste.h"
 #include "platform/Laufzeitfehler.h"
@@ -145,6 +146,16 @@ bool gleich(const zirkomat::Einstellungen& a, const zirkomat::Einstellungen& b, 
            a.FehlversucheMaximum == b.FehlversucheMaximum;
 }
 
+bool gleich(const dolmix::Einstellungen& a, const dolmix::Einstellungen& b, bool) {
+    return a.BuchstabenGross == b.BuchstabenGross && a.SteinZufallsFolge == b.SteinZufallsFolge &&
+           a.FallGeschwindigkeit == b.FallGeschwindigkeit &&
+           a.WarnungEinschalten == b.WarnungEinschalten &&
+           a.SpielerWechselBeiFehler == b.SpielerWechselBeiFehler &&
+           a.SpielerWechselNachZeit == b.SpielerWechselNachZeit &&
+           a.TonEinschalten == b.TonEinschalten &&
+           a.EinstellungenSpeichern == b.EinstellungenSpeichern;
+}
+
 // Werte, die mit Begrenzen gelesen werden, liegen in ihrem Bereich
 void pruefeBereiche(const DruckerRaender& r) {
     for (const int32_t rand : {r.LinkerRand, r.RechterRand, r.ObererRand, r.UntererRand})
@@ -158,6 +169,18 @@ void pruefeBereiche(const zirkomat::Einstellungen& e) {
          {e.GegenComputer, e.TonEinschalten, e.RatezeitBegrenzen, e.EinstellungenSpeichern,
           e.TastaturEingabeSperren, e.BuchstabenRahmen})
         pruefe(schalter == 0 || schalter == 1);
+}
+
+void pruefeBereiche(const dolmix::Einstellungen& e) {
+    pruefe(e.FallGeschwindigkeit >= INT16_MIN && e.FallGeschwindigkeit <= INT16_MAX);
+    pruefe(e.SpielerWechselNachZeit >= 0 && e.SpielerWechselNachZeit <= dolmix::hoechstensMinuten);
+    for (const int schalter :
+         {e.BuchstabenGross, e.SteinZufallsFolge, e.WarnungEinschalten, e.SpielerWechselBeiFehler,
+          e.TonEinschalten, e.EinstellungenSpeichern})
+        pruefe(schalter == 0 || schalter == 1);
+    // jeder gelesene Wert gibt einen Fall, der weder durch 0 teilt noch stillsteht
+    const int ms = dolmix::fallSchrittMs(e.FallGeschwindigkeit);
+    pruefe(ms >= 500 && ms <= 2500);
 }
 
 void pruefeKlaenge(const Ort& ort) {
@@ -223,11 +246,12 @@ void pruefeSpiele(const Ort& ort, const QByteArray& bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     static Ort ort;
     const QByteArray bytes(reinterpret_cast<const char*>(daten), qsizetype(groesse));
-    {
+    const auto schreibeEingabe = [&] {
         QFile f(ort.ini);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
             std::abort();
-    }
+    };
+    schreibeEingabe();
     const bool kommafrei = !dateiText(bytes).contains(u',');
     const auto nichts = [](auto&) {};
     switch (groesse % 6) {
@@ -261,6 +285,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     case 3:
         rundgang(
             zirkomat::zirkomatAbschnitt(), ort.ini, kommafrei, {},
+            [](const auto& a, const auto& b, bool g) {
+                pruefeBereiche(a);
+                pruefeBereiche(b);
+                return gleich(a, b, g);
+            },
+            nichts);
+        // die Abschnitte der Spiele aus derselben Eingabe
+        schreibeEingabe();
+        rundgang(
+            dolmix::dolmixAbschnitt(), ort.ini, kommafrei, {},
             [](const auto& a, const auto& b, bool g) {
                 pruefeBereiche(a);
                 pruefeBereiche(b);
