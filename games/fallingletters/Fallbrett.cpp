@@ -12,6 +12,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace varku::dolmix {
@@ -22,8 +23,10 @@ namespace {
 constexpr int kleinsteZelle = 30; // px(448)
 constexpr int vorgeseheneZelle = 42;
 
+constexpr int groessteZelle = 96;
+
 QSize feldGroesse(int zelle) {
-    return spielfeldBild(zelle).size();
+    return spielfeldGroesse(zelle);
 }
 
 QPushButton* knopf(const QString& text, const QString& name, QWidget* eltern) {
@@ -39,7 +42,7 @@ QPushButton* knopf(const QString& text, const QString& name, QWidget* eltern) {
 // --- das Feld ---
 
 Spielfeldflaeche::Spielfeldflaeche(const Fallspiel& spiel, QWidget* eltern)
-    : QWidget(eltern), m_spiel(spiel) {
+    : QWidget(eltern), m_spiel(spiel), m_zelle(kleinsteZelle) {
     setObjectName(QStringLiteral("SpFld"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -54,21 +57,23 @@ QSize Spielfeldflaeche::minimumSizeHint() const {
 }
 
 int Spielfeldflaeche::zelle() const {
-    // so groß, wie das Feld mit seinem Rand in die Fläche passt
-    int z = kleinsteZelle;
-    while (z < 96 && feldGroesse(z + 1).width() <= width() &&
-           feldGroesse(z + 1).height() <= height())
-        ++z;
-    return z;
+    return m_zelle;
 }
 
-QPoint Spielfeldflaeche::ursprung() const {
-    const QSize g = feldGroesse(zelle());
-    return {std::max(0, (width() - g.width()) / 2), std::max(0, (height() - g.height()) / 2)};
+void Spielfeldflaeche::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // so groß, wie das Feld mit seinem Rand in die Fläche passt
+    int z = kleinsteZelle;
+    while (z < groessteZelle && feldGroesse(z + 1).width() <= width() &&
+           feldGroesse(z + 1).height() <= height())
+        ++z;
+    m_zelle = z;
+    const QSize g = feldGroesse(z);
+    m_ursprung = {std::max(0, (width() - g.width()) / 2), std::max(0, (height() - g.height()) / 2)};
 }
 
 QRect Spielfeldflaeche::zellenRechteck(int spalte, int zeile) const {
-    return dolmix::zellenRechteck(spalte, zeile, zelle()).translated(ursprung());
+    return dolmix::zellenRechteck(spalte, zeile, m_zelle).translated(m_ursprung);
 }
 
 void Spielfeldflaeche::zeigeZellen(const std::vector<std::pair<int, int>>& zellen) {
@@ -80,9 +85,7 @@ void Spielfeldflaeche::zeigeZellen(const std::vector<std::pair<int, int>>& zelle
 void Spielfeldflaeche::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.fillRect(e->rect(), palette().window());
-    const int z = zelle();
-    const QPoint o = ursprung();
-    p.drawPixmap(o, spielfeldBild(z));
+    p.drawPixmap(m_ursprung, spielfeldBild(m_zelle));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     for (int s = 1; s <= feldSpalten; ++s)

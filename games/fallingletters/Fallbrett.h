@@ -33,10 +33,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
-    QPoint ursprung() const;
     const Fallspiel& m_spiel;
+    // mit jeder Größe einmal bestimmt: die Zelle und die linke obere Ecke des Feldes
+    int m_zelle;
+    QPoint m_ursprung;
 };
 
 // Das Brett des Fallspiels: das Wort mit seiner Lupe, das Feld, Start und Pause, die Warnung und

@@ -21,8 +21,8 @@ int randUnten(int z) {
 }
 
 QPixmap maleFeld(int z) {
-    const int links = randLinks(z), unten = randUnten(z);
-    QPixmap bild(links * 2 + feldSpalten * z, links + unten + feldZeilen * z);
+    const int links = randLinks(z);
+    QPixmap bild(spielfeldGroesse(z));
     bild.fill(QColor(58, 66, 92));
     QPainter p(&bild);
     const QRect innen(links, links, feldSpalten * z, feldZeilen * z);
@@ -97,6 +97,11 @@ QPixmap spielfeldBild(int z) {
         QPixmapCache::insert(schluessel, bild);
     }
     return bild;
+}
+
+QSize spielfeldGroesse(int z) {
+    const int links = randLinks(z);
+    return {links * 2 + feldSpalten * z, links + randUnten(z) + feldZeilen * z};
 }
 
 QRect zellenRechteck(int spalte, int zeile, int z) {

@@ -23,6 +23,8 @@ Steinfarbe steinFarbe(int farbe);
 
 // das leere Feld: 14 x 11 Zellen mit seinem Rand, die Zelle zellePixel groß
 QPixmap spielfeldBild(int zellePixel);
+// seine Größe, ohne es zu malen
+QSize spielfeldGroesse(int zellePixel);
 // die Zelle (Spalte 1 bis 14, Zeile 1 bis 11 von unten) im Bild des Feldes
 QRect zellenRechteck(int spalte, int zeile, int zellePixel);
 
