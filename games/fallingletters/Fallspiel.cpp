@@ -1,5 +1,7 @@
 #include "games/fallingletters/Fallspiel.h"
 
+#include "foundation/Texte.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -19,13 +21,6 @@ Zugdauer zugdauer(int minuten) {
     if (schritt < 1)
         return {0, minuten * 60};
     return {schritt, 0};
-}
-
-QString grossbuchstaben(const QString& s) {
-    QString g = s;
-    for (QChar& c : g)
-        c = c.toUpper();
-    return g;
 }
 
 Fallspiel::Fallspiel(const Spielrunde& runde, const Einstellungen& einst, Wuerfel wuerfel)
@@ -50,7 +45,7 @@ void Fallspiel::neuesWort(const QString& wort) {
     m_gross = m_einst.BuchstabenGross != 0;
     m_fallFolge = m_zufall ? mischeWort(m_wort) : m_wort;
     if (m_gross)
-        m_fallFolge = grossbuchstaben(m_fallFolge);
+        m_fallFolge = grossJeZeichen(m_fallFolge);
     // zwei Wörter nacheinander haben nie dieselbe Farbe
     m_wortFarbe = m_wuerfel(1, steinFarben);
     if (m_wortFarbe == m_vorigeFarbe)
@@ -259,7 +254,7 @@ bool Fallspiel::pruefeWort() const {
             return false;
         gelegt += zelle(s, zeile).buchstabe;
     }
-    if (gelegt != (m_gross ? grossbuchstaben(m_wort) : m_wort))
+    if (gelegt != (m_gross ? grossJeZeichen(m_wort) : m_wort))
         return false;
     if (c0 > 1 && !zelle(c0 - 1, zeile).sternOderLeer())
         return false;

@@ -80,9 +80,6 @@ struct Zugdauer {
 };
 Zugdauer zugdauer(int minuten);
 
-// Großbuchstaben Zeichen für Zeichen: "ß" bleibt ein Zeichen
-QString grossbuchstaben(const QString& s);
-
 // Die Regeln des Fallspiels: das Feld, der fallende Stein, das Wort, das gerade fällt, die
 // Prüfung des gelegten Wortes und die Stände der Plätze. Jeder Schritt und jede Taste ist ein
 // Aufruf, der sagt, was geschah; ein neues Wort wählt das Fenster, wenn eines fertig ist.

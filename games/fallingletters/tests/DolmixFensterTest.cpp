@@ -3,6 +3,7 @@
 #include "foundation/Anzeigen.h"
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
+#include "foundation/Texte.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Meisterliste.h"
@@ -287,13 +288,13 @@ TEST_F(Dolmix, GrossbuchstabenVorUndNachDemStart) {
         f->mnuBearbEinstell->trigger();
     };
     setzeGross(true, false);
-    EXPECT_EQ(f->spiel.fallFolge(), grossbuchstaben(f->spiel.Wort())) << "vor dem Start: gleich";
+    EXPECT_EQ(f->spiel.fallFolge(), grossJeZeichen(f->spiel.Wort())) << "vor dem Start: gleich";
     klicke(*f, "StartBtn");
     klicke(*f, "PauseBtn");
     setzeGross(false, true);
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith("Warnung: Ihr habt die Einstellung der"));
-    EXPECT_EQ(f->spiel.fallFolge(), grossbuchstaben(f->spiel.Wort())) << "das Wort bleibt";
+    EXPECT_EQ(f->spiel.fallFolge(), grossJeZeichen(f->spiel.Wort())) << "das Wort bleibt";
 }
 
 TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
