@@ -123,10 +123,10 @@ void Spielwoerter::lade(const Wahl& wahl) {
     merkeWortBenutzt(int(nr));
 }
 
-void Spielwoerter::bildeSatzKontext(int maxStriche, bool fest) {
+void Spielwoerter::bildeSatzKontext(int maxStriche, bool fest, bool nurMitStelle) {
     LueckenSatz.clear();
     const auto satz = m_zugang.satzKontext(m_zugang.refNr());
-    if (!satz)
+    if (!satz || (nurMitStelle && !satz->contains(u'@')))
         return;
     LueckenSatz =
         satzMitEinsatz(*satz, fest ? QString(maxStriche, u'_') : luecke(Wort, maxStriche));

@@ -47,8 +47,9 @@ public:
     bool naechstesSpielWort(const Wahl& wahl);
 
     // der Beispielsatz des aktuellen Wortes mit einer Lücke aus "_", höchstens maxStriche;
-    // fest: immer so viele
-    void bildeSatzKontext(int maxStriche = 10, bool fest = false);
+    // fest: immer so viele. Ohne Zeile leer; ein Satz ohne "@" bekommt die Lücke vorn, oder
+    // bleibt mit nurMitStelle leer
+    void bildeSatzKontext(int maxStriche = 10, bool fest = false, bool nurMitStelle = false);
 
     // das aktuelle Wort
     QString Wort;

@@ -349,8 +349,11 @@ struct Wie : Kriterium::Knoten {
     bool nicht = false;
     Wert werte(const Umgebung& u, int zeile) const override {
         const Wert x = a->werte(u, zeile);
-        const Wert m = muster->werte(u, zeile);
-        if (x.istNull() || m.istNull())
+        if (x.istNull())
+            return Wert::null();
+        // ein festes Muster ist nie Null
+        const Wert m = fest ? Wert() : muster->werte(u, zeile);
+        if (!fest && m.istNull())
             return Wert::null();
         const QString text = x.alsText();
         try {
@@ -780,6 +783,24 @@ Muster::Muster(QStringView m) {
     for (const auto& [art, zeichen] : teile)
         m_teile += art != Art::Stern;
     m_worte = m_teile / 64 + 1;
+    m_nurStuecke = std::all_of(teile.begin(), teile.end(), [](const auto& t) {
+        return t.first == Art::Zeichen || t.first == Art::Stern;
+    });
+    if (m_nurStuecke) {
+        m_sternVorn = !teile.empty() && teile.front().first == Art::Stern;
+        m_sternHinten = !teile.empty() && teile.back().first == Art::Stern;
+        std::u16string stueck;
+        for (const auto& [art, zeichen] : teile) {
+            if (art == Art::Zeichen) {
+                stueck += zeichen;
+            } else if (!stueck.empty()) {
+                m_stuecke.push_back(std::move(stueck));
+                stueck.clear();
+            }
+        }
+        if (!stueck.empty())
+            m_stuecke.push_back(std::move(stueck));
+    }
     m_beliebig.assign(m_worte, 0);
     m_ziffer.assign(m_worte, 0);
     m_schleife.assign(m_worte, 0);
@@ -869,6 +890,48 @@ void Muster::annehmende(char16_t c, uint64_t* maske) const {
     }
 }
 
+bool Muster::passtStuecke(QStringView text) const {
+    const qsizetype tn = text.size();
+    const auto gleich = [&](qsizetype an, const std::u16string& stueck) {
+        for (size_t k = 0; k < stueck.size(); ++k)
+            if (gefaltet(text[an + qsizetype(k)]) != stueck[k])
+                return false;
+        return true;
+    };
+    if (m_stuecke.empty())
+        return m_stern || tn == 0;
+    const std::u16string& erstes = m_stuecke.front();
+    const std::u16string& letztes = m_stuecke.back();
+    if (!m_stern)
+        return tn == qsizetype(erstes.size()) && gleich(0, erstes);
+    size_t von = 0, bis = m_stuecke.size();
+    qsizetype pos = 0, ende = tn;
+    if (!m_sternVorn) {
+        if (tn < qsizetype(erstes.size()) || !gleich(0, erstes))
+            return false;
+        pos = qsizetype(erstes.size());
+        ++von;
+    }
+    if (!m_sternHinten) {
+        const qsizetype an = tn - qsizetype(letztes.size());
+        if (an < pos || !gleich(an, letztes))
+            return false;
+        ende = an;
+        --bis;
+    }
+    for (size_t i = von; i < bis; ++i) {
+        const std::u16string& stueck = m_stuecke[i];
+        const qsizetype n = qsizetype(stueck.size());
+        qsizetype an = pos;
+        while (an + n <= ende && !gleich(an, stueck))
+            ++an;
+        if (an + n > ende)
+            return false;
+        pos = an + n;
+    }
+    return true;
+}
+
 bool Muster::passt(QStringView text) const {
     const qsizetype tn = text.size();
     if (tn > hoechsteTextlaenge)
@@ -879,6 +942,10 @@ bool Muster::passt(QStringView text) const {
     // jeder Teil außer "*" nimmt genau ein Zeichen
     if (tn < qsizetype(m_teile) || (!m_stern && tn != qsizetype(m_teile)))
         return false;
+    // ein kurzer Text wie ein Wort: Stück für Stück ist schneller, und Text mal Muster bleibt klein
+    constexpr qsizetype kurzesWort = 64;
+    if (m_nurStuecke && tn <= kurzesWort)
+        return passtStuecke(text);
     const size_t ende = m_teile / 64;
     const uint64_t endBit = uint64_t(1) << (m_teile % 64);
     const bool endSchleife = m_schleife[ende] & endBit;

@@ -71,6 +71,9 @@ public:
 private:
     // die Teile, die das gefaltete Zeichen annehmen, als Bits
     void annehmende(char16_t c, uint64_t* maske) const;
+    // ein Muster nur aus Zeichen und "*" auf einem kurzen Text: die Stücke zwischen den Sternen
+    // der Reihe nach, jedes so weit links wie möglich
+    bool passtStuecke(QStringView text) const;
 
     unsigned m_teile = 0; // Teile ohne die Sterne; Zustand i: i Teile passen
     size_t m_worte = 1;   // Wörter einer Bitmenge über die Zustände 0 … m_teile
@@ -81,6 +84,10 @@ private:
     // Zeichenauswahlen: die Grenzen ihrer Abschnitte und je Abschnitt die annehmenden Teile
     std::vector<char32_t> m_grenzen;
     std::vector<uint64_t> m_auswahlMasken;
+    // nur Zeichen und Sterne: die gefalteten Stücke, und ob vorn und hinten ein Stern steht
+    bool m_nurStuecke = false;
+    std::vector<std::u16string> m_stuecke;
+    bool m_sternVorn = false, m_sternHinten = false;
 };
 
 // Like-Vergleich mit einem Muster, das nur einmal gebraucht wird

@@ -310,14 +310,9 @@ QString Kreuzwortgitter::bildeSuchmuster(int index, int richtung) const {
     return muster;
 }
 
-Lage Kreuzwortgitter::passtWortInPlatz(int index, int richtung) const {
+Kreuzwortgitter::Vorlage Kreuzwortgitter::vorlage(int index, int richtung) const {
     const Wortplatz& w = plaetze(richtung).at(size_t(index));
     const int n = laenge(richtung);
-    QStringList vorlage;
-    for (int p = w.von; p <= w.bis; ++p)
-        vorlage << (zustandIm(richtung, w.linie, p) < 0 ? stern
-                                                        : buchstabeIm(richtung, w.linie, p));
-    const QString gross = grossJeZeichen(Wort);
     // daneben steht ein Buchstabe eines anderen Wortes: das Wort liefe in ihn hinein
     const auto belegt = [&](int p) {
         if (p < 1 || p > n || zustandIm(richtung, w.linie, p) < 0)
@@ -325,25 +320,39 @@ Lage Kreuzwortgitter::passtWortInPlatz(int index, int richtung) const {
         const QString& b = buchstabeIm(richtung, w.linie, p);
         return b != klammeraffe && !b.isEmpty();
     };
-    for (int k = 0; k < vorlage.size(); ++k) {
-        if (k + WortLaenge > vorlage.size())
-            break;
+    Vorlage v;
+    for (int p = w.von; p <= w.bis; ++p) {
+        const QString& b = buchstabeIm(richtung, w.linie, p);
+        v.zeichen.push_back(zustandIm(richtung, w.linie, p) < 0 || b.size() != 1 ? QChar()
+                                                                                 : b.at(0));
+        v.buchstabeDavor.push_back(belegt(p - 1));
+        v.buchstabeDahinter.push_back(belegt(p + 1));
+    }
+    return v;
+}
+
+Lage Kreuzwortgitter::passt(const Vorlage& v, const Wortplatz& w) const {
+    const QString gross = grossJeZeichen(Wort);
+    const int n = int(v.zeichen.size());
+    for (int k = 0; k + WortLaenge <= n; ++k) {
         bool passt = true, kreuzt = false;
         for (int j = 0; j < WortLaenge && passt; ++j) {
-            const QString& v = vorlage[k + j];
-            if (v == stern)
+            const QChar z = v.zeichen[size_t(k + j)];
+            if (z.isNull())
                 continue;
             kreuzt = true;
-            passt = v.size() == 1 && v.at(0) == gross.at(j);
+            passt = z == gross.at(j);
         }
-        if (!passt || !kreuzt)
+        if (!passt || !kreuzt || v.buchstabeDavor[size_t(k)] ||
+            v.buchstabeDahinter[size_t(k + WortLaenge - 1)])
             continue;
-        const int von = w.von + k, bis = von + WortLaenge - 1;
-        if (belegt(von - 1) || belegt(bis + 1))
-            continue;
-        return {von, bis};
+        return {w.von + k, w.von + k + WortLaenge - 1};
     }
     return {};
+}
+
+Lage Kreuzwortgitter::passtWortInPlatz(int index, int richtung) const {
+    return passt(vorlage(index, richtung), plaetze(richtung).at(size_t(index)));
 }
 
 bool Kreuzwortgitter::naechstesWortSuchen() {
@@ -359,9 +368,11 @@ bool Kreuzwortgitter::naechstesWortSuchen() {
         const QString kriterium =
             QStringLiteral("Wort Like \"") + bildeSuchmuster(index, richtung) + u'"';
 
-        // von einer zufälligen Stelle aus weiter, am Ende einmal von vorn
+        // von einer zufälligen Stelle aus weiter, am Ende einmal von vorn bis zu ihr: die Wörter
+        // dahinter sind schon geprüft, und das Brett ist dasselbe
+        const int anfang = m_wuerfel(0, anzahl - 1);
         m_woerter.MoveFirst();
-        m_woerter.Move(m_wuerfel(0, anzahl - 1));
+        m_woerter.Move(anfang);
         bool gewickelt = false;
         bool gefunden = m_woerter.FindNext(kriterium);
         if (!gefunden) {
@@ -390,6 +401,8 @@ bool Kreuzwortgitter::naechstesWortSuchen() {
                 gewickelt = true;
                 gefunden = m_woerter.FindFirst(kriterium);
             }
+            if (gewickelt && gefunden && m_woerter.AbsolutePosition() > anfang)
+                gefunden = false;
         }
         entferneWortplatz(index, richtung);
     }

@@ -125,6 +125,14 @@ private:
     const QString& buchstabeIm(int richtung, int linie, int p) const;
     void nimmWort(const QString& feld);
     void steineVomBrett();
+    // die Zellen eines Platzes als Vorlage: ihr Buchstabe, oder 0 für eine freie Zelle; dazu,
+    // ob die Zelle vor und hinter jeder Stelle einen Buchstaben eines anderen Wortes trägt
+    struct Vorlage {
+        std::vector<QChar> zeichen;
+        std::vector<bool> buchstabeDavor, buchstabeDahinter;
+    };
+    Vorlage vorlage(int index, int richtung) const;
+    Lage passt(const Vorlage& v, const Wortplatz& w) const;
 
     db::Recordset& m_woerter;
     Wuerfel m_wuerfel;

@@ -2,7 +2,9 @@
 
 #include "platform/Laufzeitfehler.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace varku;
 using namespace varku::db;
@@ -214,6 +216,34 @@ TEST(Kriterium, MusterImEinzelnen) {
     for (const Fall& f : faelle)
         EXPECT_EQ(passtZuMuster(QString::fromUtf8(f.text), QString::fromUtf8(f.muster)), f.passt)
             << f.text << " ~ " << f.muster;
+}
+
+// Muster nur aus Zeichen und Sternen auf kurzen Texten gehen Stück für Stück, längere Texte
+// durch die Bitmenge: beide geben, was ein einfacher rekursiver Vergleich gibt
+TEST(Kriterium, SterneUndZeichenWieRekursiv) {
+    const std::function<bool(QStringView, QStringView)> rekursiv = [&](QStringView t,
+                                                                       QStringView m) {
+        if (m.isEmpty())
+            return t.isEmpty();
+        if (m[0] == u'*')
+            return rekursiv(t, m.mid(1)) || (!t.isEmpty() && rekursiv(t.mid(1), m));
+        return !t.isEmpty() && t[0].toCaseFolded() == m[0].toCaseFolded() &&
+               rekursiv(t.mid(1), m.mid(1));
+    };
+    const QString musterZeichen = QStringLiteral("aBä**");
+    const QString textZeichen = QStringLiteral("aAbBäÄc");
+    std::mt19937 z(11);
+    for (int i = 0; i < 4000; ++i) {
+        QString m, t;
+        for (int k = int(z() % 8); k > 0; --k)
+            m += musterZeichen[qsizetype(z() % musterZeichen.size())];
+        // auch Texte über 64 Zeichen, die den anderen Weg nehmen
+        const int laenge = i % 10 == 0 ? 60 + int(z() % 20) : int(z() % 12);
+        for (int k = 0; k < laenge; ++k)
+            t += textZeichen[qsizetype(z() % textZeichen.size())];
+        ASSERT_EQ(passtZuMuster(t, m), rekursiv(t, m))
+            << t.toStdString() << " ~ " << m.toStdString();
+    }
 }
 
 TEST(Kriterium, KlareFehler) {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gamekit/Spielfenster.h"
+#include "games/crossword/Kreuzwortbrett.h"
+#include "games/crossword/Kreuzwortgitter.h"
+
+namespace varku::wendomar {
+
+// Das Fenster des Kreuzworträtsels im Rahmen des Spielbaukastens: das Brett mit dem ersten
+// Wort eines Bretts, gewählt aus den Wörtern der Kategorie.
+class MainFrm : public Spielfenster {
+    Q_OBJECT
+public:
+    MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s);
+
+    static Spielkonfiguration konfiguration();
+
+    Kreuzwortgitter gitter;
+    Kreuzwortbrett* brett;
+
+protected:
+    void ladeSpiel() override;
+    void neuesSpiel() override;
+
+private:
+    void neuesBrett();
+};
+
+} // namespace varku::wendomar
