@@ -9,6 +9,7 @@
 #include "frame/Druck.h"
 #include "frame/Spieleliste.h"
 #include "frame/VarkuIni.h"
+#include "games/crossword/WendomarEinstellungen.h"
 #include "games/fallingletters/DolmixEinstellungen.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 #include "platform/Dienste.h"
@@ -156,6 +157,12 @@ bool gleich(const dolmix::Einstellungen& a, const dolmix::Einstellungen& b, bool
            a.EinstellungenSpeichern == b.EinstellungenSpeichern;
 }
 
+bool gleich(const wendomar::Einstellungen& a, const wendomar::Einstellungen& b, bool) {
+    return a.GegenComputer == b.GegenComputer && a.TonEinschalten == b.TonEinschalten &&
+           a.RatezeitBegrenzen == b.RatezeitBegrenzen &&
+           a.EinstellungenSpeichern == b.EinstellungenSpeichern;
+}
+
 // Werte, die mit Begrenzen gelesen werden, liegen in ihrem Bereich
 void pruefeBereiche(const DruckerRaender& r) {
     for (const int32_t rand : {r.LinkerRand, r.RechterRand, r.ObererRand, r.UntererRand})
@@ -181,6 +188,12 @@ void pruefeBereiche(const dolmix::Einstellungen& e) {
     // jeder gelesene Wert gibt einen Fall, der weder durch 0 teilt noch stillsteht
     const int ms = dolmix::fallSchrittMs(e.FallGeschwindigkeit);
     pruefe(ms >= 500 && ms <= 2500);
+}
+
+void pruefeBereiche(const wendomar::Einstellungen& e) {
+    for (const int schalter :
+         {e.GegenComputer, e.TonEinschalten, e.RatezeitBegrenzen, e.EinstellungenSpeichern})
+        pruefe(schalter == 0 || schalter == 1);
 }
 
 void pruefeKlaenge(const Ort& ort) {
@@ -295,6 +308,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         schreibeEingabe();
         rundgang(
             dolmix::dolmixAbschnitt(), ort.ini, kommafrei, {},
+            [](const auto& a, const auto& b, bool g) {
+                pruefeBereiche(a);
+                pruefeBereiche(b);
+                return gleich(a, b, g);
+            },
+            nichts);
+        schreibeEingabe();
+        rundgang(
+            wendomar::wendomarAbschnitt(), ort.ini, kommafrei, {},
             [](const auto& a, const auto& b, bool g) {
                 pruefeBereiche(a);
                 pruefeBereiche(b);

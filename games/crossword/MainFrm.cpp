@@ -21,6 +21,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
       gitter(woerter.rdb(), [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
     brett = new Kreuzwortbrett(gitter, this);
     setzeSpielbrett(brett);
+    ablauf.bindeEinstellungen(Einstellungsbindung(wendomarAbschnitt(), einst));
     lade();
 }
 

@@ -3,6 +3,7 @@
 #include "gamekit/Spielfenster.h"
 #include "games/crossword/Kreuzwortbrett.h"
 #include "games/crossword/Kreuzwortgitter.h"
+#include "games/crossword/WendomarEinstellungen.h"
 
 namespace varku::wendomar {
 
@@ -15,6 +16,7 @@ public:
 
     static Spielkonfiguration konfiguration();
 
+    Einstellungen einst;
     Kreuzwortgitter gitter;
     Kreuzwortbrett* brett;
 

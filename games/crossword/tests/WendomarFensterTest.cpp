@@ -2,6 +2,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "gamekit/Spielprogramm.h"
 #include "gamekit/Spielstart.h"
 #include "games/crossword/MainFrm.h"
 #include "platform/Fensterablage.h"
@@ -77,4 +78,32 @@ TEST_F(Wendomar, OhneStartparameterNurAusVarku) {
     const Startpruefung p = pruefeStart("", MainFrm::konfiguration());
     EXPECT_FALSE(p.angenommen);
     EXPECT_EQ(p.meldung, nurAusVarkuMeldung());
+}
+
+// "ProgrammStart" spielt der Start einmal, bevor das Fenster kommt; ein abgewiesener Start
+// spielt nichts
+TEST_F(Wendomar, StartklangVorDemFenster) {
+    ordner.schreibe("Varku.ini", "[Wendomar]\nTonEinschalten=1\n[Spiele]\nMaximaleSpielDauer=30\n"
+                                 "[Sound]\nProgrammStart=Start\n");
+    ordner.schreibe("Sound/Start.WAV", "");
+    const auto fabrik = [](const Spielkonfiguration& k, const Spielstartdaten& s) {
+        return std::unique_ptr<Spielfenster>(new MainFrm(k, s));
+    };
+    const QString start = "spiele " + ordner.pfad("Sound/Start.WAV");
+    qsizetype klaengeVorDemFenster = -1;
+    d.anzeige.dann([&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "Varku - Wendomar");
+        klaengeVorDemFenster = d.sound.befehle.count(start);
+        static_cast<Spielfenster&>(w).ablauf.programmEnde();
+    });
+    spielAblauf("\"Version=4;RuvoFeldName=KAT1;nSpieler=1;Anna;ABCDEFGH;\"",
+                MainFrm::konfiguration(), fabrik);
+    EXPECT_EQ(klaengeVorDemFenster, 1) << d.sound.befehle.join(" | ").toStdString();
+
+    d.sound.befehle.clear();
+    d.anzeige.dann([](QWidget& w) { klicke(w, "Btn1"); }); // die Meldung des Abweisens
+    EXPECT_NE(spielAblauf("\"Version=3;RuvoFeldName=KAT1;nSpieler=1;Anna;ABCDEFGH;\"",
+                          MainFrm::konfiguration(), fabrik),
+              0);
+    EXPECT_FALSE(d.sound.befehle.contains(start));
 }

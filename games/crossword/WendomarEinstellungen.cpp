@@ -1,0 +1,17 @@
+#include "games/crossword/WendomarEinstellungen.h"
+
+namespace varku::wendomar {
+
+const Einstellungsabschnitt<Einstellungen>& wendomarAbschnitt() {
+    using E = Einstellungen;
+    static const Einstellungsabschnitt<E> a{AbschnittsFormat{QStringLiteral("Wendomar")},
+                                            {
+                                                gegenComputerSchluessel<E>(),
+                                                tonSchluessel<E>(),
+                                                ratezeitSchluessel<E>(),
+                                                speichernSchluessel<E>(),
+                                            }};
+    return a;
+}
+
+} // namespace varku::wendomar
