@@ -39,6 +39,8 @@ void MainFrm::neuesBrett() {
         ablauf.ohneWoerterEnde();
         return;
     }
+    // das Brett zeigt das erste Wort gelegt; Steine legen kann man darauf noch nicht
+    gitter.setzeWortInsGitter();
     brett->update();
 }
 

@@ -8,7 +8,7 @@
 namespace varku::wendomar {
 
 // Das Fenster des Kreuzworträtsels im Rahmen des Spielbaukastens: das Brett mit dem ersten
-// Wort eines Bretts, gewählt aus den Wörtern der Kategorie.
+// Wort eines Bretts, gewählt aus den Wörtern der Kategorie, zum Ansehen.
 class MainFrm : public Spielfenster {
     Q_OBJECT
 public:
@@ -23,6 +23,8 @@ public:
 protected:
     void ladeSpiel() override;
     void neuesSpiel() override;
+    // auf einem Brett zum Ansehen gibt es noch keine Züge, die die Zeit begrenzen könnte
+    bool ratezeitGewuenscht(const Spieleinstellungen& /*e*/) const override { return false; }
 
 private:
     void neuesBrett();

@@ -58,6 +58,8 @@ TEST_F(Wendomar, StartetMitDemErstenWort) {
     EXPECT_EQ(f->gitter.StartSpalte, 6);
     EXPECT_EQ(f->gitter.StartZeile, 6);
     EXPECT_EQ(f->gitter.Richtung, waagrecht);
+    EXPECT_EQ(f->gitter.alsText().at(5), "....@IGEL@....") << "das erste Wort liegt";
+    EXPECT_FALSE(f->ablauf.ratezeitAn()) << "ohne Züge keine Ratezeit";
     EXPECT_GE(f->brett->width(), f->brett->zellenRechteck(14, 11).right());
 }
 
