@@ -1,7 +1,8 @@
 #include "games/crossword/Kreuzwortbrett.h"
 
-#include "foundation/Twips.h"
+#include "games/crossword/Wertung.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -9,70 +10,212 @@ namespace varku::wendomar {
 
 namespace {
 
-// eine Zelle ist 448 Twips groß, das Brett hat 30 Twips Rand
-int zelle() {
-    return px(448);
+// Im Entwurf ist eine Zelle 448 Twips groß und das Bild hat 30 Twips Rand; hier groß genug für
+// Kinderhände
+constexpr int zelle = 40;
+constexpr int rand = zelle * 30 / 448 + 1;
+constexpr int abstand = 24; // zwischen Brett und Ablage
+
+// ein Punkt in einem Bild, in Twips, wie die Regeln rechnen
+double twips(int px) {
+    return double(px) * 448.0 / zelle;
 }
-int rand() {
-    return px(30);
+
+const QColor brettRahmen(46, 84, 140);
+const QColor freieZelle(232, 238, 248);
+const QColor festerStein(236, 206, 150);
+const QColor beweglicherStein(255, 214, 64);
+
+void maleStein(QPainter& p, const QRectF& r, const QColor& farbe, QChar buchstabe,
+               const QColor& schrift, bool erhaben) {
+    const double rund = r.width() / 6;
+    if (erhaben) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 60));
+        p.drawRoundedRect(r.translated(2, 2), rund, rund);
+    }
+    p.setPen(QPen(farbe.darker(150), 1.5));
+    p.setBrush(farbe);
+    p.drawRoundedRect(r, rund, rund);
+    p.setPen(schrift);
+    p.drawText(r, Qt::AlignCenter, QString(buchstabe));
 }
 
 } // namespace
 
-Kreuzwortbrett::Kreuzwortbrett(const Kreuzwortgitter& gitter, QWidget* eltern)
-    : QWidget(eltern), m_gitter(gitter) {
+Kreuzwortbrett::Kreuzwortbrett(const Kreuzwortgitter& gitter, Steinlage& steine, QWidget* eltern)
+    : QWidget(eltern), m_gitter(gitter), m_steine(steine) {
     setObjectName(QStringLiteral("SpFld"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
 }
 
 QSize Kreuzwortbrett::sizeHint() const {
-    return {2 * rand() + gitterSpalten * zelle(), 2 * rand() + gitterZeilen * zelle()};
+    return {2 * rand + gitterSpalten * zelle + abstand + 2 * rand + ablageSpalten * zelle,
+            2 * rand + gitterZeilen * zelle};
 }
 
 QSize Kreuzwortbrett::minimumSizeHint() const {
     return sizeHint();
 }
 
+QRect Kreuzwortbrett::brettBild() const {
+    return {0, 0, 2 * rand + gitterSpalten * zelle, 2 * rand + gitterZeilen * zelle};
+}
+
+QRect Kreuzwortbrett::ablageBild() const {
+    return {brettBild().right() + 1 + abstand, 0, 2 * rand + ablageSpalten * zelle,
+            2 * rand + ablageZeilen * zelle};
+}
+
 QRect Kreuzwortbrett::zellenRechteck(int spalte, int zeile) const {
-    const QPoint o((width() - sizeHint().width()) / 2, (height() - sizeHint().height()) / 2);
-    return {o.x() + rand() + (spalte - 1) * zelle(), o.y() + rand() + (zeile - 1) * zelle(),
-            zelle(), zelle()};
+    return {rand + (spalte - 1) * zelle, rand + (zeile - 1) * zelle, zelle, zelle};
+}
+
+QRect Kreuzwortbrett::ablageRechteck(int spalte, int zeile) const {
+    return {ablageBild().left() + rand + (spalte - 1) * zelle, rand + (zeile - 1) * zelle, zelle,
+            zelle};
+}
+
+QRect Kreuzwortbrett::steinRechteck(int n) const {
+    const Zelle f = m_steine.feld(n);
+    if (f.spalte > 0)
+        return zellenRechteck(f.spalte, f.zeile);
+    const Zelle a = m_steine.stein(n).ablage;
+    return ablageRechteck(a.spalte, a.zeile);
+}
+
+QRect Kreuzwortbrett::gezogenRechteck() const {
+    return QRect(m_zeiger - m_griff, QSize(zelle, zelle));
+}
+
+int Kreuzwortbrett::steinUnter(QPoint p) const {
+    // der zuletzt gemalte liegt oben
+    for (int n = m_steine.anzahl(); n >= 1; --n)
+        if (steinRechteck(n).contains(p))
+            return n;
+    return -1;
 }
 
 void Kreuzwortbrett::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.fillRect(e->rect(), palette().window());
-    const QRect brett = zellenRechteck(1, 1).united(zellenRechteck(gitterSpalten, gitterZeilen));
-    p.fillRect(brett.adjusted(-rand(), -rand(), rand(), rand()), QColor(46, 84, 140));
     p.setRenderHint(QPainter::Antialiasing);
-    QFont schrift = font();
-    schrift.setPixelSize(zelle() * 3 / 5);
-    schrift.setBold(true);
-    p.setFont(schrift);
-    // die Zellen des Wortes, das gelegt wird
-    const auto imWort = [&](int c, int r) {
-        if (m_gitter.WortLaenge <= 0)
-            return false;
-        if (m_gitter.Richtung == waagrecht)
-            return r == m_gitter.StartZeile && c >= m_gitter.StartSpalte &&
-                   c < m_gitter.StartSpalte + m_gitter.WortLaenge;
-        return c == m_gitter.StartSpalte && r >= m_gitter.StartZeile &&
-               r < m_gitter.StartZeile + m_gitter.WortLaenge;
-    };
+    QFont gross = font();
+    gross.setPixelSize(zelle * 3 / 5);
+    gross.setBold(true);
+    QFont klein = font();
+    klein.setPixelSize(zelle * 3 / 10);
+    klein.setBold(true);
+
+    for (const QRect& bild : {brettBild(), ablageBild()}) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(brettRahmen);
+        p.drawRoundedRect(bild, 6, 6);
+    }
+    // die Zellen, mit den Bonusfeldern: nur hier stehen ihre Zeichen
     for (int c = 1; c <= gitterSpalten; ++c)
         for (int r = 1; r <= gitterZeilen; ++r) {
             const QRectF z = QRectF(zellenRechteck(c, r)).adjusted(1, 1, -1, -1);
-            const bool buchstabe = m_gitter.zustand(c, r) == zsBuchstabe;
+            const QString& code = bonusFeld(c, r);
+            const QColor grund = code.isEmpty()          ? freieZelle
+                                 : code.startsWith(u'*') ? QColor(250, 170, 170)
+                                                         : QColor(170, 215, 250);
             p.setPen(Qt::NoPen);
-            p.setBrush(buchstabe      ? QColor(255, 244, 214)
-                       : imWort(c, r) ? QColor(255, 226, 120)
-                                      : QColor(232, 238, 248));
-            p.drawRoundedRect(z, z.width() / 8, z.width() / 8);
-            if (buchstabe) {
-                p.setPen(QColor(60, 40, 10));
-                p.drawText(z, Qt::AlignCenter, m_gitter.buchstabe(c, r));
+            p.setBrush(grund);
+            p.drawRoundedRect(z, 4, 4);
+            if (!code.isEmpty()) {
+                p.setFont(klein);
+                p.setPen(grund.darker(220));
+                p.drawText(z, Qt::AlignCenter,
+                           code.startsWith(u'*') ? QStringLiteral("×") + code.mid(1) : code);
             }
         }
+    for (int c = 1; c <= ablageSpalten; ++c)
+        for (int r = 1; r <= ablageZeilen; ++r) {
+            p.setBrush(freieZelle.darker(108));
+            p.drawRoundedRect(QRectF(ablageRechteck(c, r)).adjusted(1, 1, -1, -1), 4, 4);
+        }
+
+    p.setFont(gross);
+    // Stoppsteine und feste Steine der fertigen Wörter
+    for (const Zelle& s : m_steine.stoppSteine()) {
+        const QRectF z = QRectF(zellenRechteck(s.spalte, s.zeile)).adjusted(3, 3, -3, -3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(90, 96, 110));
+        p.drawRoundedRect(z, 6, 6);
+    }
+    for (const FesterStein& f : m_steine.festeSteine())
+        maleStein(p, QRectF(zellenRechteck(f.feld.spalte, f.feld.zeile)).adjusted(2, 2, -2, -2),
+                  festerStein, f.buchstabe, QColor(70, 45, 10), false);
+
+    // der Rahmen um die Zellen des Wortes
+    if (m_gitter.WortLaenge > 0) {
+        const bool waag = m_gitter.Richtung == waagrecht;
+        const QRect a = zellenRechteck(m_gitter.StartSpalte, m_gitter.StartZeile);
+        const QRect b = waag ? zellenRechteck(m_gitter.StartSpalte + m_gitter.WortLaenge - 1,
+                                              m_gitter.StartZeile)
+                             : zellenRechteck(m_gitter.StartSpalte,
+                                              m_gitter.StartZeile + m_gitter.WortLaenge - 1);
+        p.setPen(QPen(QColor(255, 140, 0), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(a.united(b)).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+    }
+
+    // die beweglichen Steine, der gezogene zuletzt unter dem Zeiger
+    for (int n = 1; n <= m_steine.anzahl(); ++n) {
+        if (n == m_gezogen)
+            continue;
+        maleStein(p, QRectF(steinRechteck(n)).adjusted(2, 2, -2, -2), beweglicherStein,
+                  m_steine.stein(n).buchstabe, QColor(20, 50, 120), true);
+    }
+    if (m_gezogen > 0)
+        maleStein(p, QRectF(gezogenRechteck()).adjusted(2, 2, -2, -2), beweglicherStein,
+                  m_steine.stein(m_gezogen).buchstabe, QColor(20, 50, 120), true);
+}
+
+void Kreuzwortbrett::mousePressEvent(QMouseEvent* e) {
+    if (m_gesperrt)
+        return;
+    const QPoint p = e->position().toPoint();
+    const int n = steinUnter(p);
+    if (n < 1)
+        return;
+    m_gezogen = n;
+    m_griff = p - steinRechteck(n).topLeft();
+    m_zeiger = p;
+}
+
+void Kreuzwortbrett::mouseMoveEvent(QMouseEvent* e) {
+    if (m_gezogen < 1)
+        return;
+    const QRect alt = gezogenRechteck();
+    m_zeiger = e->position().toPoint();
+    // nur der alte und der neue Platz des Steins, mit seinem Schatten
+    update(alt.adjusted(-2, -2, 4, 4));
+    update(gezogenRechteck().adjusted(-2, -2, 4, 4));
+}
+
+void Kreuzwortbrett::mouseReleaseEvent(QMouseEvent* e) {
+    if (m_gezogen < 1)
+        return;
+    const int n = m_gezogen;
+    const QRect vorher = steinRechteck(n);
+    const QRect gezogen = gezogenRechteck();
+    m_gezogen = -1;
+    const QPoint p = e->position().toPoint();
+    bool genommen = false;
+    if (brettBild().contains(p)) {
+        genommen = m_steine.legeAufFeld(n, zelleUnter(twips(p.x()), twips(p.y())));
+    } else if (ablageBild().contains(p)) {
+        const QPoint q = p - ablageBild().topLeft();
+        genommen = m_steine.legeInAblage(n, zelleUnter(twips(q.x()), twips(q.y())));
+    }
+    update(vorher.adjusted(-2, -2, 4, 4));
+    update(gezogen.adjusted(-2, -2, 4, 4));
+    update(steinRechteck(n).adjusted(-2, -2, 4, 4));
+    if (genommen)
+        emit gelegt();
 }
 
 } // namespace varku::wendomar

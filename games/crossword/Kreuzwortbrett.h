@@ -1,27 +1,55 @@
 #pragma once
 
 #include "games/crossword/Kreuzwortgitter.h"
+#include "games/crossword/Steinlage.h"
 
 #include <QWidget>
 
 namespace varku::wendomar {
 
-// Das Brett des Kreuzworträtsels als ein Bild: die Zellen, die Buchstaben der gelegten Wörter
-// und die Zellen, in die das nächste Wort gehört. Es malt, was das Gitter hat.
+// Das Brett des Kreuzworträtsels als ein Bild mit seiner Ablage rechts daneben: die Zellen mit
+// den Bonusfeldern, die festen Steine und Stoppsteine, der Rahmen um das Wort, das gelegt wird,
+// und seine beweglichen Steine. Ein Stein wird mit der Maus gezogen: drücken, ziehen, loslassen
+// über dem Brett oder der Ablage. Was das Ziehen ändert, entscheiden die Regeln der Steinlage;
+// ein Stein, den sie nicht nehmen, springt zurück.
 class Kreuzwortbrett : public QWidget {
     Q_OBJECT
 public:
-    Kreuzwortbrett(const Kreuzwortgitter& gitter, QWidget* eltern);
-    // das Rechteck einer Zelle (Spalte 1 bis 14, Zeile 1 bis 11 von oben)
+    Kreuzwortbrett(const Kreuzwortgitter& gitter, Steinlage& steine, QWidget* eltern);
+
+    // die Rechtecke einer Zelle des Bretts und eines Platzes der Ablage
     QRect zellenRechteck(int spalte, int zeile) const;
+    QRect ablageRechteck(int spalte, int zeile) const;
+    // wo Stein n gerade liegt
+    QRect steinRechteck(int n) const;
+    // die Steine sind nicht zu ziehen, etwa während der Computer legt
+    void setzeGesperrt(bool gesperrt) { m_gesperrt = gesperrt; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    // ein Stein hat seinen Platz gewechselt
+    void gelegt();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    QRect brettBild() const;
+    QRect ablageBild() const;
+    int steinUnter(QPoint p) const;
+    QRect gezogenRechteck() const;
+
     const Kreuzwortgitter& m_gitter;
+    Steinlage& m_steine;
+    bool m_gesperrt = false;
+    int m_gezogen = -1; // der gezogene Stein
+    QPoint m_griff;     // wo der Zeiger den Stein hält
+    QPoint m_zeiger;
 };
 
 } // namespace varku::wendomar

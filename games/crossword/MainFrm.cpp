@@ -1,6 +1,17 @@
 #include "games/crossword/MainFrm.h"
 
+#include "foundation/Anzeigen.h"
 #include "foundation/Routinen.h"
+#include "foundation/Sound.h"
+#include "foundation/Texte.h"
+#include "games/crossword/Wertung.h"
+#include "platform/Rand.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace varku::wendomar {
 
@@ -8,6 +19,14 @@ Spielkonfiguration MainFrm::konfiguration() {
     Spielkonfiguration k;
     k.name = QStringLiteral("Wendomar");
     k.hintergrundBild = QStringLiteral("VarkuHintergrund.png");
+    // die Ratezeit: 10 je Sekunde, 100 Sekunden je Zug
+    k.ratezeitTaktMs = 1000;
+    k.ratezeitSchritt = 10;
+    k.spielzeitTitel = QStringLiteral("Ende des Spiels");
+    k.spielzeitKlang = true;
+    k.endeWarteSekunden = 0;
+    k.endeFragtImmer = true;
+    k.menuesBeimComputer = true;
     // "ProgrammStart" spielt der Start, bevor das Fenster kommt
     k.startKlangBeimStart = true;
     // die Umschreibung und der Beispielsatz der Lösungshilfe
@@ -18,30 +37,174 @@ Spielkonfiguration MainFrm::konfiguration() {
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     : Spielfenster(k, s),
-      gitter(woerter.rdb(), [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
-    brett = new Kreuzwortbrett(gitter, this);
-    setzeSpielbrett(brett);
+      gitter(woerter.rdb(), [](int von, int bis) { return int(zufallszahl(von, bis)); }),
+      steine(gitter, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+    auto* flaeche = new QWidget(this);
+    auto* lage = new QVBoxLayout(flaeche);
+    lage->setContentsMargins(0, 0, 0, 0);
+    brett = new Kreuzwortbrett(gitter, steine, flaeche);
+    lage->addWidget(brett, 0, Qt::AlignLeft | Qt::AlignTop);
+
+    auto* unten = new QHBoxLayout;
+    const auto knopf = [&](const QString& text, const char* name) {
+        auto* b = new QPushButton(text, flaeche);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        b->setMinimumSize(130, 40);
+        unten->addWidget(b);
+        return b;
+    };
+    WortEndeBtn = knopf(QStringLiteral("&Wortende"), "WortEndeBtn");
+    zurueckBtn = knopf(QStringLiteral("&zurück"), "zurueckBtn");
+    unten->addSpacing(24);
+    BonusMeldeLampe = new Lampe(flaeche, 28);
+    BonusMeldeLampe->setObjectName(QStringLiteral("BonusMeldeLampe"));
+    BonusMeldeLbl = new QLabel(QStringLiteral("Bonus"), flaeche);
+    BonusMeldeLbl->setObjectName(QStringLiteral("BonusMeldeLbl"));
+    BonusPunkteLbl = new QLabel(QStringLiteral("0"), flaeche);
+    BonusPunkteLbl->setObjectName(QStringLiteral("BonusPunkteLbl"));
+    QFont fett = BonusPunkteLbl->font();
+    fett.setPointSize(14);
+    fett.setBold(true);
+    BonusMeldeLbl->setFont(fett);
+    BonusPunkteLbl->setFont(fett);
+    unten->addWidget(BonusMeldeLampe);
+    unten->addWidget(BonusMeldeLbl);
+    unten->addWidget(BonusPunkteLbl);
+    unten->addStretch();
+    lage->addLayout(unten);
+    lage->addStretch();
+
+    LampenTimer = ablauf.neuerTimer();
+    LampenTimer->setzeIntervall(500);
+    LampenTimer->beiTick = [this] { LampenTimer_Timer(); };
+    verbinde(WortEndeBtn, &QPushButton::clicked, this, &MainFrm::WortEndeBtn_Click);
+    verbinde(zurueckBtn, &QPushButton::clicked, this, &MainFrm::zurueckBtn_Click);
+    connect(brett, &Kreuzwortbrett::gelegt, this, [this] { zeigeKnoepfe(); });
+    setzeSpielbrett(flaeche);
     ablauf.bindeEinstellungen(Einstellungsbindung(wendomarAbschnitt(), einst));
+    resetBonus();
     lade();
 }
 
+MainFrm::~MainFrm() = default;
+
 void MainFrm::ladeSpiel() {
-    neuesBrett();
+    // das erste Wort bekommt keinen Bonus: es liegt in Zeile 6, wo keine Bonusfelder sind
+    if (neuesSpielfeld())
+        steine.legeSteineAus();
+    zeigeKnoepfe();
 }
 
 void MainFrm::neuesSpiel() {
-    neuesBrett();
+    resetBonus();
+    if (neuesSpielfeld())
+        steine.legeSteineAus();
+    zeigeKnoepfe();
 }
 
-void MainFrm::neuesBrett() {
+bool MainFrm::neuesSpielfeld() {
+    steine.neuesSpielfeld();
     gitter.neuesBrett();
     if (!gitter.ersterWort(woerter.FehlerListe)) {
         ablauf.ohneWoerterEnde();
+        return false;
+    }
+    brett->update();
+    return true;
+}
+
+void MainFrm::zeigeKnoepfe() {
+    WortEndeBtn->setEnabled(steine.wortEndeAn);
+    zurueckBtn->setEnabled(steine.zurueckAn);
+}
+
+// --- Wortende ---
+
+void MainFrm::WortEndeBtn_Click() {
+    if (beendet() || !steine.wortEndeAn)
+        return;
+    int64_t punkte = runde.punkte();
+    const Wortende e =
+        beendeWort(gitter, steine, punkte, BonusPunkteLbl->text().toInt(), woerter.FehlerListe);
+    for (const QString& k : e.klaenge)
+        spieleSound(k);
+    runde.setzePunkte(long(std::min<int64_t>(punkte, std::numeric_limits<long>::max())));
+    zeigePunkte();
+    brett->update();
+    zeigeKnoepfe();
+    if (!e.richtig) {
+        meldung(QStringLiteral("Die Reihenfolge der Buchstaben-\rsteine stimmt leider nicht, ") +
+                    holeVorname(runde.name()) + QStringLiteral("."),
+                QStringLiteral("Fehler"));
+        if (beendet())
+            return;
+        ablauf.naechsterSpieler();
+        resetVuZeiger();
         return;
     }
-    // das Brett zeigt das erste Wort gelegt; Steine legen kann man darauf noch nicht
-    gitter.setzeWortInsGitter();
+    resetBonus();
+    if (e.rundeZuEnde) {
+        switchVuRestZeit(false);
+        spieleSound(QStringLiteral("Gratulation1"));
+        meldung(QStringLiteral("Es passen keine Wörter mehr auf\rdas Spielfeld. Diese "
+                               "Spielrunde\rwird deshalb beendet."),
+                QStringLiteral("Ende der Spielrunde"));
+        if (beendet())
+            return;
+        if (e.ohneWoerter) {
+            ablauf.ohneWoerterEnde();
+            return;
+        }
+        switchVuRestZeit(einst.RatezeitBegrenzen != 0);
+    }
+    resetVuZeiger();
+    if (e.bonus > 0)
+        zeigeBonus(e.bonus);
+    zeigeKnoepfe();
     brett->update();
+    ablauf.naechsterSpieler();
+}
+
+void MainFrm::zurueckBtn_Click() {
+    if (beendet())
+        return;
+    spieleSound(QStringLiteral("BewegungEnde"));
+    steine.alleZurueck();
+    zeigeKnoepfe();
+    brett->update();
+}
+
+// --- Bonus ---
+
+void MainFrm::zeigeBonus(int bonus) {
+    BonusPunkteLbl->setText(QString::number(bonus));
+    BonusPunkteLbl->setEnabled(true);
+    BonusMeldeLbl->setEnabled(true);
+    LampenTimer->setzeAktiv(true);
+}
+
+void MainFrm::resetBonus() {
+    LampenTimer->setzeAktiv(false);
+    BonusMeldeLampe->setzeZustand(Lampenzustand::Aus);
+    BonusPunkteLbl->setText(QStringLiteral("0"));
+    BonusPunkteLbl->setEnabled(false);
+    BonusMeldeLbl->setEnabled(false);
+}
+
+void MainFrm::LampenTimer_Timer() {
+    // gelb und rot im Wechsel, sechsmal rot, dann bleibt sie rot
+    if (m_blinken == 1) {
+        m_blinken = 0;
+        BonusMeldeLampe->setzeZustand(Lampenzustand::Gelb);
+        return;
+    }
+    m_blinken = 1;
+    BonusMeldeLampe->setzeZustand(Lampenzustand::Rot);
+    if (++m_rotePhasen > 5) {
+        m_rotePhasen = 0;
+        LampenTimer->setzeAktiv(false);
+    }
 }
 
 } // namespace varku::wendomar

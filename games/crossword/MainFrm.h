@@ -3,31 +3,59 @@
 #include "gamekit/Spielfenster.h"
 #include "games/crossword/Kreuzwortbrett.h"
 #include "games/crossword/Kreuzwortgitter.h"
+#include "games/crossword/Steinlage.h"
 #include "games/crossword/WendomarEinstellungen.h"
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace varku {
+class Lampe;
+}
 
 namespace varku::wendomar {
 
-// Das Fenster des Kreuzworträtsels im Rahmen des Spielbaukastens: das Brett mit dem ersten
-// Wort eines Bretts, gewählt aus den Wörtern der Kategorie, zum Ansehen.
+// Das Fenster des Kreuzworträtsels im Rahmen des Spielbaukastens: das Brett mit der Ablage,
+// Wortende und Zurück, die Bonusanzeige. Es zeigt, was Gitter, Steinlage und Wertung sagen.
 class MainFrm : public Spielfenster {
     Q_OBJECT
 public:
     MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s);
+    ~MainFrm() override;
 
     static Spielkonfiguration konfiguration();
 
     Einstellungen einst;
     Kreuzwortgitter gitter;
+    Steinlage steine;
     Kreuzwortbrett* brett;
+    QPushButton* WortEndeBtn;
+    QPushButton* zurueckBtn;
+    QLabel* BonusMeldeLbl;
+    QLabel* BonusPunkteLbl;
+    Lampe* BonusMeldeLampe;
+    std::unique_ptr<Timer> LampenTimer;
+
+public slots:
+    void WortEndeBtn_Click();
+    void zurueckBtn_Click();
 
 protected:
     void ladeSpiel() override;
     void neuesSpiel() override;
-    // auf einem Brett zum Ansehen gibt es noch keine Züge, die die Zeit begrenzen könnte
-    bool ratezeitGewuenscht(const Spieleinstellungen& /*e*/) const override { return false; }
 
 private:
-    void neuesBrett();
+    // ein neues Brett mit seinem ersten Wort; false, wenn es keines gibt
+    bool neuesSpielfeld();
+    void zeigeKnoepfe();
+    void zeigeBonus(int bonus);
+    void resetBonus();
+    void LampenTimer_Timer();
+
+    int m_blinken = 0;
+    int m_rotePhasen = 0;
 };
 
 } // namespace varku::wendomar

@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -36,6 +38,7 @@ struct Wendomar : ::testing::Test {
         f.reset();
         entladeAlleFenster();
     }
+    Spielrunde& runde() { return f->runde; }
     void starte(const char* kategorie = "KAT1") {
         const Startpruefung p = pruefeStart(
             QString("\"Version=4;RuvoFeldName=%1;nSpieler=2;Anna;Ben;ABCDEFGH;IJKLMNOP;\"")
@@ -58,8 +61,10 @@ TEST_F(Wendomar, StartetMitDemErstenWort) {
     EXPECT_EQ(f->gitter.StartSpalte, 6);
     EXPECT_EQ(f->gitter.StartZeile, 6);
     EXPECT_EQ(f->gitter.Richtung, waagrecht);
-    EXPECT_EQ(f->gitter.alsText().at(5), "....@IGEL@....") << "das erste Wort liegt";
-    EXPECT_FALSE(f->ablauf.ratezeitAn()) << "ohne Züge keine Ratezeit";
+    EXPECT_EQ(f->steine.anzahl(), 4) << "seine Steine liegen in der Ablage";
+    EXPECT_FALSE(f->WortEndeBtn->isEnabled());
+    EXPECT_FALSE(f->zurueckBtn->isEnabled());
+    EXPECT_EQ(f->BonusPunkteLbl->text(), "0");
     EXPECT_GE(f->brett->width(), f->brett->zellenRechteck(14, 11).right());
 }
 
@@ -108,4 +113,60 @@ TEST_F(Wendomar, StartklangVorDemFenster) {
                           MainFrm::konfiguration(), fabrik),
               0);
     EXPECT_FALSE(d.sound.befehle.contains(start));
+}
+
+namespace {
+
+// zieht Stein n mit der Maus auf ein Ziel des Bretts
+void ziehe(Kreuzwortbrett& b, int n, QPoint ziel) {
+    const QPoint von = b.steinRechteck(n).center();
+    QTest::mousePress(&b, Qt::LeftButton, {}, von);
+    QMouseEvent bewegung(QEvent::MouseMove, QPointF((von + ziel) / 2),
+                         b.mapToGlobal(QPointF((von + ziel) / 2)), Qt::NoButton, Qt::LeftButton,
+                         {});
+    QCoreApplication::sendEvent(&b, &bewegung);
+    QTest::mouseRelease(&b, Qt::LeftButton, {}, ziel);
+}
+
+} // namespace
+
+// Durch die Maus und die Knöpfe: falsch gelegt kostet, richtig gelegt bringt Punkte und das
+// nächste, kreuzende Wort
+TEST_F(Wendomar, SteineZiehenUndWortende) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Igel", "der", 1, false, true, false, "", ""},
+                  {2, "Insel", "die", 1, false, true, false, "", ""}});
+    starte();
+    d.anzeige.zeige(*f);
+    Kreuzwortbrett& b = *f->brett;
+    ASSERT_EQ(f->gitter.Wort, "Igel");
+    runde().SpielerPunkte[0] = 25;
+    // in falscher Reihenfolge: die Steine liegen ungemischt I, G, E, L in der Ablage
+    for (int n = 1; n <= 4; ++n)
+        ziehe(b, n, b.zellenRechteck(10 - n, 6).center());
+    EXPECT_TRUE(f->WortEndeBtn->isEnabled());
+    EXPECT_TRUE(f->zurueckBtn->isEnabled());
+    d.anzeige.dann([this](QWidget& w) {
+        meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
+        klicke(w, "Btn1");
+    });
+    klicke(*f, "WortEndeBtn");
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_EQ(meldungen[0], "Fehler: Die Reihenfolge der Buchstaben-\nsteine stimmt leider nicht, "
+                            "Anna.");
+    EXPECT_EQ(runde().SpielerPunkte[0], 0) << "40 weg, aber nicht unter 0";
+    EXPECT_EQ(f->SpNameLbl->text(), "Ben");
+    EXPECT_EQ(f->steine.steineInAblage(), 4) << "alle zurück";
+
+    // ein Stein in den Rand des Bretts springt zurück
+    ziehe(b, 1, QPoint(1, 1));
+    EXPECT_TRUE(f->steine.inAblage(1));
+    for (int n = 1; n <= 4; ++n)
+        ziehe(b, n, b.zellenRechteck(5 + n, 6).center());
+    klicke(*f, "WortEndeBtn");
+    EXPECT_EQ(runde().SpielerPunkte[1], 40);
+    EXPECT_EQ(f->gitter.Wort, "Insel") << "kreuzt das I";
+    EXPECT_EQ(f->steine.anzahl(), 4);
+    EXPECT_EQ(f->SpNameLbl->text(), "Anna");
+    EXPECT_EQ(f->steine.festeSteine().size(), 4u);
 }
