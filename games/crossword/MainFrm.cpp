@@ -56,6 +56,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     };
     WortEndeBtn = knopf(QStringLiteral("&Wortende"), "WortEndeBtn");
     zurueckBtn = knopf(QStringLiteral("&zurück"), "zurueckBtn");
+    naechstenSteinSetzenBtn = knopf(QStringLiteral("&erster Stein"), "naechstenSteinSetzenBtn");
     unten->addSpacing(24);
     BonusMeldeLampe = new Lampe(flaeche, 28);
     BonusMeldeLampe->setObjectName(QStringLiteral("BonusMeldeLampe"));
@@ -80,6 +81,8 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     LampenTimer->beiTick = [this] { LampenTimer_Timer(); };
     verbinde(WortEndeBtn, &QPushButton::clicked, this, &MainFrm::WortEndeBtn_Click);
     verbinde(zurueckBtn, &QPushButton::clicked, this, &MainFrm::zurueckBtn_Click);
+    verbinde(naechstenSteinSetzenBtn, &QPushButton::clicked, this,
+             &MainFrm::naechstenSteinSetzenBtn_Click);
     connect(brett, &Kreuzwortbrett::gelegt, this, [this] { zeigeKnoepfe(); });
     setzeSpielbrett(flaeche);
     ablauf.bindeEinstellungen(Einstellungsbindung(wendomarAbschnitt(), einst));
@@ -117,6 +120,28 @@ bool MainFrm::neuesSpielfeld() {
 void MainFrm::zeigeKnoepfe() {
     WortEndeBtn->setEnabled(steine.wortEndeAn);
     zurueckBtn->setEnabled(steine.zurueckAn);
+    naechstenSteinSetzenBtn->setEnabled(steine.naechsterSteinAn && steine.steineInAblage() > 0);
+    naechstenSteinSetzenBtn->setText(steine.naechsterSteinText);
+}
+
+void MainFrm::belaste(int kosten) {
+    runde.setzePunkte(std::max(0L, runde.punkte() - long(kosten)));
+    zeigePunkte();
+}
+
+void MainFrm::naechstenSteinSetzenBtn_Click() {
+    if (beendet())
+        return;
+    if (steine.setzeNaechstenStein() == 0) {
+        meldung(QStringLiteral("Die Reihenfolge der Buchstaben-\rsteine stimmt nicht. Deshalb "
+                               "kann\rich den nächsten Stein leider\rnicht setzen."),
+                QStringLiteral("Stein setzen"));
+        return;
+    }
+    spieleSound(QStringLiteral("Annahme2"));
+    brett->update();
+    zeigeKnoepfe();
+    belaste(steinKosten(BonusPunkteLbl->text().toInt(), gitter.WortLaenge));
 }
 
 // --- Wortende ---

@@ -33,6 +33,7 @@ public:
     Kreuzwortbrett* brett;
     QPushButton* WortEndeBtn;
     QPushButton* zurueckBtn;
+    QPushButton* naechstenSteinSetzenBtn;
     QLabel* BonusMeldeLbl;
     QLabel* BonusPunkteLbl;
     Lampe* BonusMeldeLampe;
@@ -41,6 +42,7 @@ public:
 public slots:
     void WortEndeBtn_Click();
     void zurueckBtn_Click();
+    void naechstenSteinSetzenBtn_Click();
 
 protected:
     void ladeSpiel() override;
@@ -50,6 +52,8 @@ private:
     // ein neues Brett mit seinem ersten Wort; false, wenn es keines gibt
     bool neuesSpielfeld();
     void zeigeKnoepfe();
+    // zieht dem Spieler am Zug Punkte ab, nicht unter 0
+    void belaste(int kosten);
     void zeigeBonus(int bonus);
     void resetBonus();
     void LampenTimer_Timer();

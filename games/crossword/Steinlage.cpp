@@ -10,6 +10,14 @@ Zelle zelleUnter(double xTwips, double yTwips) {
     return {int(std::floor((xTwips - 30) / 448)) + 1, int(std::floor((yTwips - 30) / 448)) + 1};
 }
 
+int steinKosten(int bonus, int wortLaenge) {
+    return int(std::floor(double(bonus) / 0.5 * wortLaenge)) + 20;
+}
+
+int hilfeKosten(int bonus, int wortLaenge) {
+    return int(std::floor(double(bonus) / std::max(1, wortLaenge))) + 10;
+}
+
 Steinlage::Steinlage(Kreuzwortgitter& gitter, Kreuzwortgitter::Wuerfel wuerfel)
     : m_g(gitter), m_wuerfel(std::move(wuerfel)) {}
 
@@ -141,6 +149,20 @@ void Steinlage::alleZurueck() {
     naechsterSteinText = QStringLiteral("&erster Stein");
     naechsterSteinAn = true;
     wortEndeAn = false;
+}
+
+int Steinlage::setzeNaechstenStein() {
+    const QString gross = grossJeZeichen(m_g.Wort);
+    for (int k = 0; k < m_g.WortLaenge; ++k) {
+        const auto [c, r] = zelleDesWortes(k);
+        if (!m_g.buchstabe(c, r).isEmpty())
+            continue;
+        for (int n = 1; n <= anzahl(); ++n)
+            if (inAblage(n) && stein(n).buchstabe == gross.at(k))
+                return legeAufFeld(n, {c, r}) ? n : 0;
+        return 0;
+    }
+    return 0;
 }
 
 void Steinlage::setzeStoppSteine() {

@@ -18,6 +18,11 @@ struct Zelle {
 // die Ablage: 4 Plätze je Reihe, 3 Reihen
 constexpr int ablageSpalten = 4, ablageZeilen = 3;
 
+// Was ein vom Programm gelegter Stein und die Lösungshilfe kosten, nach dem Bonus und der Länge
+// des Wortes: der Stein Int(Bonus / 0,5 x Länge) + 20, die Hilfe Int(Bonus / Länge) + 10
+int steinKosten(int bonus, int wortLaenge);
+int hilfeKosten(int bonus, int wortLaenge);
+
 // Die Zelle unter einem Punkt eines Bildes in Twips, im Raster von 448 Twips ab 30 Twips Rand.
 // Ein Punkt im Rand liegt vor der ersten Zelle: Spalte oder Zeile 0 oder darunter.
 Zelle zelleUnter(double xTwips, double yTwips);
@@ -57,6 +62,10 @@ public:
     bool legeInAblage(int n, Zelle platz);
     // alle Steine vom Brett zurück auf ihre eigenen Plätze der Ablage
     void alleZurueck();
+    // Der Stein für die erste leere Zelle des Wortes, vom Programm gelegt: der erste Stein der
+    // Ablage mit ihrem Buchstaben. 0, wenn es keinen gibt (er liegt schon woanders auf dem Brett),
+    // sonst seine Nummer.
+    int setzeNaechstenStein();
 
     int anzahl() const { return int(m_steine.size()); }
     const Stein& stein(int n) const { return m_steine.at(size_t(n - 1)); }

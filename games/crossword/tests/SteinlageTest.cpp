@@ -205,3 +205,35 @@ TEST_F(Steine, StoppSteineUndFesteSteine) {
     EXPECT_TRUE(s.stoppSteine().empty());
     EXPECT_TRUE(s.festeSteine().empty());
 }
+
+TEST_F(Steine, NaechsterSteinVomProgramm) {
+    naechstes("Anna", 3, 3, waagrecht);
+    // ungemischt: A, N, N, A in der Ablage
+    EXPECT_EQ(s.setzeNaechstenStein(), 1);
+    EXPECT_EQ(g.buchstabe(3, 3), "A");
+    EXPECT_EQ(s.naechsterSteinText, "&nächster Stein");
+    EXPECT_TRUE(s.zurueckAn);
+    // ein N liegt falsch auf dem Brett, das andere nimmt der Knopf: der erste mit dem Buchstaben
+    ASSERT_TRUE(s.legeAufFeld(2, {9, 9}));
+    EXPECT_EQ(s.setzeNaechstenStein(), 3);
+    EXPECT_EQ(g.buchstabe(4, 3), "N");
+    // das zweite N liegt woanders: kein Stein für die dritte Zelle
+    EXPECT_EQ(s.setzeNaechstenStein(), 0);
+    EXPECT_EQ(g.buchstabe(5, 3), "");
+    ASSERT_TRUE(s.legeAufFeld(2, {5, 3}));
+    EXPECT_EQ(s.setzeNaechstenStein(), 4) << "der letzte";
+    EXPECT_TRUE(s.wortEndeAn);
+    EXPECT_FALSE(s.naechsterSteinAn);
+    EXPECT_EQ(s.setzeNaechstenStein(), 0) << "nichts mehr zu legen";
+}
+
+TEST(Kosten, SteinUndHilfe) {
+    struct Fall {
+        int bonus, laenge, stein, hilfe;
+    };
+    for (const Fall& f :
+         {Fall{0, 5, 20, 10}, Fall{130, 5, 1320, 36}, Fall{10, 4, 100, 12}, Fall{100, 9, 1820, 21}})
+        EXPECT_EQ(std::pair(steinKosten(f.bonus, f.laenge), hilfeKosten(f.bonus, f.laenge)),
+                  std::pair(f.stein, f.hilfe))
+            << f.bonus << " " << f.laenge;
+}

@@ -170,3 +170,31 @@ TEST_F(Wendomar, SteineZiehenUndWortende) {
     EXPECT_EQ(f->SpNameLbl->text(), "Anna");
     EXPECT_EQ(f->steine.festeSteine().size(), 4u);
 }
+
+// Der Knopf legt den Stein der ersten leeren Zelle und kostet 20 Punkte ohne Bonus; liegt der
+// passende Stein woanders, sagt er es und kostet nichts
+TEST_F(Wendomar, NaechsterSteinKostet) {
+    starte();
+    d.anzeige.zeige(*f);
+    runde().SpielerPunkte[0] = 30;
+    EXPECT_EQ(f->naechstenSteinSetzenBtn->text(), "&erster Stein");
+    klicke(*f, "naechstenSteinSetzenBtn");
+    EXPECT_EQ(f->gitter.buchstabe(6, 6), "I");
+    EXPECT_EQ(runde().SpielerPunkte[0], 10);
+    EXPECT_EQ(f->naechstenSteinSetzenBtn->text(), "&nächster Stein");
+    // das G liegt falsch
+    ziehe(*f->brett, 2, f->brett->zellenRechteck(2, 2).center());
+    d.anzeige.dann([this](QWidget& w) {
+        meldungen << w.windowTitle();
+        klicke(w, "Btn1");
+    });
+    klicke(*f, "naechstenSteinSetzenBtn");
+    EXPECT_EQ(meldungen, QStringList{"Stein setzen"});
+    EXPECT_EQ(runde().SpielerPunkte[0], 10) << "nichts berechnet";
+    ziehe(*f->brett, 2, f->brett->zellenRechteck(7, 6).center());
+    klicke(*f, "naechstenSteinSetzenBtn");
+    EXPECT_EQ(runde().SpielerPunkte[0], 0) << "nicht unter 0";
+    klicke(*f, "naechstenSteinSetzenBtn");
+    EXPECT_TRUE(f->WortEndeBtn->isEnabled());
+    EXPECT_FALSE(f->naechstenSteinSetzenBtn->isEnabled());
+}
