@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace varku {
 
@@ -361,10 +362,12 @@ double textBreite(const QString& text, const QFont& schrift) {
     return twips(QFontMetricsF(schrift).horizontalAdvance(text));
 }
 
-void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte) {
+void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte,
+                    int zeilen) {
     QFont f = feld.font();
     f.setPointSize(startPunkte);
-    while (f.pointSize() > kleinstePunkte && textBreite(text, f) > twips(feld.width()))
+    while (f.pointSize() > kleinstePunkte &&
+           textBreite(text, f) > twips(feld.width()) * std::max(1, zeilen))
         f.setPointSize(f.pointSize() - 1);
     feld.setFont(f);
 }

@@ -123,7 +123,9 @@ private:
 // Die Breite eines Textes in Twips in dieser Schrift
 double textBreite(const QString& text, const QFont& schrift);
 // Setzt die Schrift eines Beschriftungsfeldes von startPunkte an Punkt um Punkt kleiner, bis der
-// Text in seine Breite passt, höchstens bis kleinstePunkte
-void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte = 6);
+// Text in seine Breite passt, höchstens bis kleinstePunkte. Ein umbrechendes Feld darf so viele
+// Zeilen füllen.
+void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte = 6,
+                    int zeilen = 1);
 
 } // namespace varku

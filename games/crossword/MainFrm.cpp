@@ -4,9 +4,13 @@
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
 #include "foundation/Texte.h"
+#include "games/crossword/Kreuzwortwoerter.h"
+#include "games/crossword/UmschrFrm.h"
 #include "games/crossword/Wertung.h"
+#include "platform/Dienste.h"
 #include "platform/Rand.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -57,6 +61,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     WortEndeBtn = knopf(QStringLiteral("&Wortende"), "WortEndeBtn");
     zurueckBtn = knopf(QStringLiteral("&zurück"), "zurueckBtn");
     naechstenSteinSetzenBtn = knopf(QStringLiteral("&erster Stein"), "naechstenSteinSetzenBtn");
+    HilfeZeigenBtn = knopf(QStringLiteral("Hil&fe"), "HilfeZeigenBtn");
     unten->addSpacing(24);
     BonusMeldeLampe = new Lampe(flaeche, 28);
     BonusMeldeLampe->setObjectName(QStringLiteral("BonusMeldeLampe"));
@@ -83,8 +88,16 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     verbinde(zurueckBtn, &QPushButton::clicked, this, &MainFrm::zurueckBtn_Click);
     verbinde(naechstenSteinSetzenBtn, &QPushButton::clicked, this,
              &MainFrm::naechstenSteinSetzenBtn_Click);
+    verbinde(HilfeZeigenBtn, &QPushButton::clicked, this, &MainFrm::HilfeZeigenBtn_Click);
     connect(brett, &Kreuzwortbrett::gelegt, this, [this] { zeigeKnoepfe(); });
     setzeSpielbrett(flaeche);
+    // der Beispielsatz teilt sich den Rahmen mit dem Titel des Übungsschwerpunkts
+    SatzBspLbl = new QLabel(UebTitelLabel->parentWidget());
+    SatzBspLbl->setObjectName(QStringLiteral("SatzBspLbl"));
+    SatzBspLbl->setWordWrap(true);
+    if (auto* l = qobject_cast<QBoxLayout*>(UebTitelLabel->parentWidget()->layout()))
+        l->addWidget(SatzBspLbl, 1);
+    SatzBspLbl->hide();
     ablauf.bindeEinstellungen(Einstellungsbindung(wendomarAbschnitt(), einst));
     resetBonus();
     lade();
@@ -198,6 +211,50 @@ void MainFrm::zurueckBtn_Click() {
     steine.alleZurueck();
     zeigeKnoepfe();
     brett->update();
+}
+
+// --- Lösungshilfe ---
+
+UmschrFrm& MainFrm::loesungshilfe() {
+    if (auto* f = findChild<UmschrFrm*>(QStringLiteral("UmschrFrm"), Qt::FindDirectChildrenOnly))
+        return *f;
+    auto* f = new UmschrFrm(this);
+    connect(f, &UmschrFrm::beispielsatzGewuenscht, this, &MainFrm::zeigeBeispielsatz);
+    connect(f, &UmschrFrm::geschlossen, this, &MainFrm::verbergeBeispielsatz);
+    return *f;
+}
+
+void MainFrm::HilfeZeigenBtn_Click() {
+    if (beendet())
+        return;
+    // zahlen muss, wer gefragt hat, und was das Wort jetzt kostet
+    const int platz = runde.aktSpieler;
+    const int kosten = hilfeKosten(BonusPunkteLbl->text().toInt(), gitter.WortLaenge);
+    UmschrFrm& f = loesungshilfe();
+    f.zeigeUmschreibung(leseParaphrase(woerter));
+    dienste::anzeige().zeigeModal(f);
+    if (beendet())
+        return;
+    long& punkte = runde.SpielerPunkte[size_t(platz)];
+    punkte = std::max(0L, punkte - long(kosten));
+    zeigePunkte();
+}
+
+void MainFrm::zeigeBeispielsatz() {
+    const QString satz = bildeSatzKontext(woerter);
+    UebTitelLabel->hide();
+    SatzBspLbl->setText(satz);
+    SatzBspLbl->show();
+    // ein langer Satz bricht um, auf höchstens drei Zeilen, und wird dafür kleiner, Punkt um
+    // Punkt, aber nie unter 6 Punkte
+    SatzBspLbl->setMinimumWidth(UebTitelLabel->width());
+    passeSchriftAn(*SatzBspLbl, satz, 12, 6, 3);
+}
+
+void MainFrm::verbergeBeispielsatz() {
+    SatzBspLbl->clear();
+    SatzBspLbl->hide();
+    UebTitelLabel->show();
 }
 
 // --- Bonus ---

@@ -17,6 +17,8 @@ class Lampe;
 
 namespace varku::wendomar {
 
+class UmschrFrm;
+
 // Das Fenster des Kreuzworträtsels im Rahmen des Spielbaukastens: das Brett mit der Ablage,
 // Wortende und Zurück, die Bonusanzeige. Es zeigt, was Gitter, Steinlage und Wertung sagen.
 class MainFrm : public Spielfenster {
@@ -34,15 +36,21 @@ public:
     QPushButton* WortEndeBtn;
     QPushButton* zurueckBtn;
     QPushButton* naechstenSteinSetzenBtn;
+    QPushButton* HilfeZeigenBtn;
+    // der Beispielsatz der Lösungshilfe, im Rahmen des Übungsschwerpunkts an Stelle des Titels
+    QLabel* SatzBspLbl;
     QLabel* BonusMeldeLbl;
     QLabel* BonusPunkteLbl;
     Lampe* BonusMeldeLampe;
     std::unique_ptr<Timer> LampenTimer;
 
+    UmschrFrm& loesungshilfe();
+
 public slots:
     void WortEndeBtn_Click();
     void zurueckBtn_Click();
     void naechstenSteinSetzenBtn_Click();
+    void HilfeZeigenBtn_Click();
 
 protected:
     void ladeSpiel() override;
@@ -57,6 +65,8 @@ private:
     void zeigeBonus(int bonus);
     void resetBonus();
     void LampenTimer_Timer();
+    void zeigeBeispielsatz();
+    void verbergeBeispielsatz();
 
     int m_blinken = 0;
     int m_rotePhasen = 0;

@@ -5,6 +5,7 @@
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/Spielstart.h"
 #include "games/crossword/MainFrm.h"
+#include "games/crossword/UmschrFrm.h"
 #include "platform/Fensterablage.h"
 #include "platform/testing/TestDienste.h"
 
@@ -197,4 +198,37 @@ TEST_F(Wendomar, NaechsterSteinKostet) {
     klicke(*f, "naechstenSteinSetzenBtn");
     EXPECT_TRUE(f->WortEndeBtn->isEnabled());
     EXPECT_FALSE(f->naechstenSteinSetzenBtn->isEnabled());
+}
+
+// Die Lösungshilfe zeigt die Umschreibung, auf Wunsch den Beispielsatz im Hauptfenster, und
+// kostet den, der gefragt hat, Int(Bonus / Länge) + 10
+TEST_F(Wendomar, LoesungshilfeMitBeispielsatz) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Igel", "der", 1, false, true, false, "Der @ schläft.", ""}});
+    starte();
+    d.anzeige.zeige(*f);
+    runde().SpielerPunkte[0] = 15;
+    QString umschreibung, satzWaehrend;
+    bool titelWaehrend = true;
+    d.anzeige.dann([&](QWidget& w) {
+        auto& h = static_cast<UmschrFrm&>(w);
+        EXPECT_EQ(h.windowTitle(), "Lösungshilfe");
+        umschreibung = h.ParaphrLbl->text();
+        klicke(h, "BspSatzBtn");
+        satzWaehrend = f->SatzBspLbl->text();
+        titelWaehrend = f->UebTitelLabel->isVisibleTo(f.get());
+        QTest::keyClick(&h, Qt::Key_Escape);
+    });
+    klicke(*f, "HilfeZeigenBtn");
+    EXPECT_EQ(umschreibung, "Umschreibung");
+    EXPECT_EQ(satzWaehrend, "Der ________ schläft.");
+    EXPECT_FALSE(titelWaehrend) << "der Satz steht an Stelle des Titels";
+    EXPECT_TRUE(f->UebTitelLabel->isVisibleTo(f.get())) << "nach der Hilfe wieder der Titel";
+    EXPECT_FALSE(f->SatzBspLbl->isVisibleTo(f.get()));
+    EXPECT_EQ(runde().SpielerPunkte[0], 5);
+    EXPECT_EQ(f->SpNameLbl->text(), "Anna") << "die Hilfe beendet den Zug nicht";
+    // noch einmal: nicht unter 0
+    d.anzeige.dann([](QWidget& w) { klicke(w, "okBtn"); });
+    klicke(*f, "HilfeZeigenBtn");
+    EXPECT_EQ(runde().SpielerPunkte[0], 0);
 }
