@@ -4,6 +4,7 @@
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
 #include "foundation/Texte.h"
+#include "games/crossword/EinstellFrm.h"
 #include "games/crossword/Kreuzwortwoerter.h"
 #include "games/crossword/UmschrFrm.h"
 #include "games/crossword/Wertung.h"
@@ -31,6 +32,8 @@ Spielkonfiguration MainFrm::konfiguration() {
     k.endeWarteSekunden = 0;
     k.endeFragtImmer = true;
     k.menuesBeimComputer = true;
+    // während der Computer legt, stehen Ratezeit und Spielzeit: sonst legte er für den Nächsten
+    k.uhrenBeimComputerHalten = true;
     // "ProgrammStart" spielt der Start, bevor das Fenster kommt
     k.startKlangBeimStart = true;
     // die Umschreibung und der Beispielsatz der Lösungshilfe
@@ -106,6 +109,10 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
 MainFrm::~MainFrm() = default;
 
 void MainFrm::ladeSpiel() {
+    // ein gespeicherter Haken beim Computer setzt ihn gleich mit an den Tisch, einmal und nur,
+    // wenn ein Platz frei ist
+    if (einst.GegenComputer == 1)
+        ablauf.setzeComputer(true);
     // das erste Wort bekommt keinen Bonus: es liegt in Zeile 6, wo keine Bonusfelder sind
     if (neuesSpielfeld())
         steine.legeSteineAus();
@@ -255,6 +262,82 @@ void MainFrm::verbergeBeispielsatz() {
     SatzBspLbl->clear();
     SatzBspLbl->hide();
     UebTitelLabel->show();
+}
+
+// --- der Computer ---
+
+Computerfenster& MainFrm::compZug() {
+    if (auto* f =
+            findChild<Computerfenster*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
+        return *f;
+    auto* f = new Computerfenster(
+        this, QStringLiteral("Wendomar"),
+        QStringLiteral("Die Buchstaben des nächsten Wortes darf ich legen."), ablauf.neuerTimer());
+    f->CompZugTimer->setzeIntervall(1000);
+    f->CompZugTimer->beiTick = [this] { CompZugTimer_Timer(); };
+    ablauf.setzeComputerfenster(f);
+    return *f;
+}
+
+void MainFrm::computerZug() {
+    // was ein Mensch nach einer abgelaufenen Ratezeit liegen ließ, geht erst zurück: der
+    // Computer legt jeden Stein selbst
+    steine.alleZurueck();
+    brett->setzeGesperrt(true);
+    brett->update();
+    zeigeKnoepfe();
+    Computerfenster& f = compZug();
+    m_computerSchritt = 1;
+    f.CompZugTimer->setzeAktiv(true);
+    dienste::anzeige().zeigeModal(f);
+    f.CompZugTimer->setzeAktiv(false);
+    brett->setzeGesperrt(false);
+    if (beendet())
+        return;
+    if (!steine.wortEndeAn) {
+        // er fand nicht jeden Stein: der Zug geht weiter, ohne Wertung
+        steine.alleZurueck();
+        zeigeKnoepfe();
+        brett->update();
+        ablauf.naechsterSpieler();
+        return;
+    }
+    WortEndeBtn_Click();
+}
+
+void MainFrm::CompZugTimer_Timer() {
+    Computerfenster& f = compZug();
+    if (beendet()) {
+        f.beende();
+        return;
+    }
+    if (m_computerSchritt <= gitter.WortLaenge && steine.legeComputerStein(m_computerSchritt) > 0) {
+        spieleSound(QStringLiteral("Annahme2"));
+        brett->update();
+        zeigeKnoepfe();
+    }
+    // der Takt nach dem letzten Buchstaben schließt das Fenster
+    if (++m_computerSchritt > gitter.WortLaenge + 1)
+        f.beende();
+}
+
+// --- Einstellungen ---
+
+EinstellFrm& MainFrm::einstellungen() {
+    if (auto* f =
+            findChild<EinstellFrm*>(QStringLiteral("EinstellFrm"), Qt::FindDirectChildrenOnly))
+        return *f;
+    return *new EinstellFrm(this);
+}
+
+bool MainFrm::zeigeEinstellungen() {
+    EinstellFrm& f = einstellungen();
+    f.ladeSteuerelemente(einst, runde.computerSitzt());
+    dienste::anzeige().zeigeModal(f);
+    if (!f.bestaetigt())
+        return false;
+    einst = f.werte();
+    return true;
 }
 
 // --- Bonus ---

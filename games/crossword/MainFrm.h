@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/Computerfenster.h"
 #include "gamekit/Spielfenster.h"
 #include "games/crossword/Kreuzwortbrett.h"
 #include "games/crossword/Kreuzwortgitter.h"
@@ -17,6 +18,7 @@ class Lampe;
 
 namespace varku::wendomar {
 
+class EinstellFrm;
 class UmschrFrm;
 
 // Das Fenster des Kreuzworträtsels im Rahmen des Spielbaukastens: das Brett mit der Ablage,
@@ -45,6 +47,8 @@ public:
     std::unique_ptr<Timer> LampenTimer;
 
     UmschrFrm& loesungshilfe();
+    EinstellFrm& einstellungen();
+    Computerfenster& compZug();
 
 public slots:
     void WortEndeBtn_Click();
@@ -55,6 +59,8 @@ public slots:
 protected:
     void ladeSpiel() override;
     void neuesSpiel() override;
+    void computerZug() override;
+    bool zeigeEinstellungen() override;
 
 private:
     // ein neues Brett mit seinem ersten Wort; false, wenn es keines gibt
@@ -66,10 +72,12 @@ private:
     void resetBonus();
     void LampenTimer_Timer();
     void zeigeBeispielsatz();
+    void CompZugTimer_Timer();
     void verbergeBeispielsatz();
 
     int m_blinken = 0;
     int m_rotePhasen = 0;
+    int m_computerSchritt = 0; // die Stelle des Wortes, die der Computer als Nächstes legt
 };
 
 } // namespace varku::wendomar

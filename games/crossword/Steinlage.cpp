@@ -165,6 +165,19 @@ int Steinlage::setzeNaechstenStein() {
     return 0;
 }
 
+int Steinlage::legeComputerStein(int k) {
+    if (k < 1 || k > m_g.WortLaenge)
+        return 0;
+    const QChar b = grossJeZeichen(m_g.Wort).at(k - 1);
+    const auto [c, r] = zelleDesWortes(k - 1);
+    if (!m_g.buchstabe(c, r).isEmpty())
+        return 0;
+    for (int n = 1; n <= anzahl(); ++n)
+        if (inAblage(n) && stein(n).buchstabe == b)
+            return legeAufFeld(n, {c, r}) ? n : 0;
+    return 0;
+}
+
 void Steinlage::setzeStoppSteine() {
     const int n = m_g.Richtung == waagrecht ? gitterSpalten : gitterZeilen;
     const int anfang = m_g.Richtung == waagrecht ? m_g.StartSpalte : m_g.StartZeile;

@@ -66,6 +66,10 @@ public:
     // Ablage mit ihrem Buchstaben. 0, wenn es keinen gibt (er liegt schon woanders auf dem Brett),
     // sonst seine Nummer.
     int setzeNaechstenStein();
+    // Der Computer legt den Buchstaben an Stelle k (ab 1) des Wortes: den ersten Stein der Ablage
+    // mit diesem Buchstaben, auf seine Zelle, wenn sie leer ist. Gibt die Nummer des Steins,
+    // 0, wenn nichts zu legen war.
+    int legeComputerStein(int k);
 
     int anzahl() const { return int(m_steine.size()); }
     const Stein& stein(int n) const { return m_steine.at(size_t(n - 1)); }

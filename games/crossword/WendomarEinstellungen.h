@@ -5,8 +5,13 @@
 namespace varku::wendomar {
 
 // Der Abschnitt [Wendomar]: vier Schlüssel in dieser Reihenfolge, alle die gemeinsamen der
-// Spiele. Ohne Abschnitt ist alles 0.
-struct Einstellungen : Spieleinstellungen {};
+// Spiele. Fehlt ein Schlüssel, gilt, was der Dialog von sich aus zeigt: Ton und Speichern an.
+struct Einstellungen : Spieleinstellungen {
+    Einstellungen() {
+        TonEinschalten = 1;
+        EinstellungenSpeichern = 1;
+    }
+};
 
 const Einstellungsabschnitt<Einstellungen>& wendomarAbschnitt();
 

@@ -237,3 +237,20 @@ TEST(Kosten, SteinUndHilfe) {
                   std::pair(f.stein, f.hilfe))
             << f.bonus << " " << f.laenge;
 }
+
+// Der Computer legt Stelle für Stelle; eine Kreuzung hat keinen Stein, gleiche Buchstaben gehen
+// in der Reihenfolge der Ablage
+TEST_F(Steine, ComputerLegtDasWort) {
+    naechstes("Otto", 2, 2, waagrecht);
+    legeAlle();
+    fertig();
+    naechstes("Tante", 4, 2, senkrecht); // kreuzt das T von OTTO in Zeile 2
+    ASSERT_EQ(ablage(), "ANTE");
+    const int erwartet[] = {0, 1, 2, 3, 4};
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(s.legeComputerStein(k), erwartet[k - 1]) << k;
+    EXPECT_EQ(s.legeComputerStein(6), 0);
+    for (int r = 2; r <= 6; ++r)
+        EXPECT_EQ(g.buchstabe(4, r), QString("TANTE"[r - 2])) << r;
+    EXPECT_TRUE(s.wortEndeAn);
+}

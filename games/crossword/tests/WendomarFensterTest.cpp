@@ -4,11 +4,13 @@
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/Spielstart.h"
+#include "games/crossword/EinstellFrm.h"
 #include "games/crossword/MainFrm.h"
 #include "games/crossword/UmschrFrm.h"
 #include "platform/Fensterablage.h"
 #include "platform/testing/TestDienste.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -40,11 +42,12 @@ struct Wendomar : ::testing::Test {
         entladeAlleFenster();
     }
     Spielrunde& runde() { return f->runde; }
-    void starte(const char* kategorie = "KAT1") {
-        const Startpruefung p = pruefeStart(
-            QString("\"Version=4;RuvoFeldName=%1;nSpieler=2;Anna;Ben;ABCDEFGH;IJKLMNOP;\"")
-                .arg(kategorie),
-            MainFrm::konfiguration());
+    void starte(const char* kategorie = "KAT1", bool allein = false) {
+        const QString spieler =
+            allein ? "nSpieler=1;Anna;ABCDEFGH;" : "nSpieler=2;Anna;Ben;ABCDEFGH;IJKLMNOP;";
+        const Startpruefung p =
+            pruefeStart(QString("\"Version=4;RuvoFeldName=%1;%2\"").arg(kategorie, spieler),
+                        MainFrm::konfiguration());
         ASSERT_TRUE(p.angenommen) << p.meldung.toStdString();
         f = std::make_unique<MainFrm>(MainFrm::konfiguration(), p.daten);
     }
@@ -231,4 +234,119 @@ TEST_F(Wendomar, LoesungshilfeMitBeispielsatz) {
     d.anzeige.dann([](QWidget& w) { klicke(w, "okBtn"); });
     klicke(*f, "HilfeZeigenBtn");
     EXPECT_EQ(runde().SpielerPunkte[0], 0);
+}
+
+// Der Computer legt sein Wort Stein für Stein, einen je Sekunde, und wertet es wie ein Mensch;
+// während er legt, stehen die Uhren, und was ein Mensch liegen ließ, geht vorher zurück
+TEST_F(Wendomar, ComputerLegtSeinWort) {
+    ordner.schreibe("Varku.ini", "[Wendomar]\nGegenComputer=1\nRatezeitBegrenzen=1\n"
+                                 "[Spiele]\nMaximaleSpielDauer=30\n");
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Igel", "der", 1, false, true, false, "", ""},
+                  {2, "Insel", "die", 1, false, true, false, "", ""}});
+    starte("KAT1", true);
+    d.anzeige.zeige(*f);
+    ASSERT_EQ(runde().nSpieler, 2);
+    EXPECT_EQ(runde().SpielerName[1], "Computer");
+    for (int n = 1; n <= 4; ++n)
+        ziehe(*f->brett, n, f->brett->zellenRechteck(5 + n, 6).center());
+    int ratezeitWaehrend = -1, ratezeitVorher = -1;
+    QString titel;
+    d.anzeige.dann([&](QWidget& w) {
+        titel = w.windowTitle();
+        EXPECT_EQ(f->gitter.Wort, "Insel");
+        ratezeitVorher = f->ablauf.ratezeit.RateZeitZaehler;
+        // ein Takt je Stelle, auch für das I der Kreuzung, dann einer zum Schließen
+        d.uhr.vorstellen(4000);
+        EXPECT_EQ(f->gitter.buchstabe(6, 10), "") << "nach 4 Sekunden fehlt noch das L";
+        EXPECT_TRUE(w.isVisible());
+        d.uhr.vorstellen(2000);
+        ratezeitWaehrend = f->ablauf.ratezeit.RateZeitZaehler;
+        EXPECT_FALSE(w.isVisible()) << "der Takt nach dem letzten Buchstaben schließt";
+    });
+    klicke(*f, "WortEndeBtn");
+    EXPECT_EQ(titel, "Wendomar");
+    EXPECT_EQ(ratezeitWaehrend, ratezeitVorher) << "die Ratezeit steht, während er legt";
+    EXPECT_EQ(runde().SpielerPunkte[0], 40);
+    EXPECT_EQ(runde().SpielerPunkte[1], 50) << "INSEL ist richtig";
+    EXPECT_EQ(f->SpNameLbl->text(), "Anna");
+    EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+}
+
+TEST_F(Wendomar, EinstellungenMitDemComputer) {
+    starte();
+    d.anzeige.zeige(*f);
+    // ohne Abschnitt: Ton und Speichern an, wie der Dialog sie von sich aus zeigt
+    EXPECT_EQ(f->einst.TonEinschalten, 1);
+    EXPECT_EQ(f->einst.EinstellungenSpeichern, 1);
+    EXPECT_EQ(f->einst.GegenComputer, 0);
+    const auto dialog = [&](bool computer, const char* knopf) {
+        d.anzeige.dann([computer, knopf](QWidget& w) {
+            static_cast<EinstellFrm&>(w).gegenComp->setChecked(computer);
+            klicke(w, knopf);
+        });
+        f->mnuBearbEinstell->trigger();
+    };
+    dialog(true, "okBtn");
+    dialog(false, "okBtn");
+    dialog(true, "okBtn");
+    EXPECT_EQ(runde().nSpieler, 3) << "genau ein Computer";
+    EXPECT_EQ(runde().SpielerName[2], "Computer");
+    dialog(false, "abbrBtn");
+    EXPECT_EQ(runde().nSpieler, 3) << "abbrechen ändert nichts";
+    dialog(false, "okBtn");
+    EXPECT_EQ(runde().nSpieler, 2);
+}
+
+// Ein gespeicherter Computer sitzt vom Start an mit 0 Punkten am letzten Platz, auch zweimal in
+// der Datei nur einmal, und bei vier Menschen gar nicht
+TEST_F(Wendomar, GespeicherterComputerSitztBeimStart) {
+    struct Fall {
+        const char* spieler;
+        int nSpieler;
+        bool computer;
+    };
+    const Fall faelle[] = {
+        {"nSpieler=1;Anna;ABCDEFGH;", 2, true},
+        {"nSpieler=4;A;B;C;D;AAAAAAAA;BBBBBBBB;CCCCCCCC;DDDDDDDD;", 5, true},
+    };
+    ordner.schreibe("Varku.ini", "[Wendomar]\nGegenComputer=1\nGegenComputer=1\n"
+                                 "[Spiele]\nMaximaleSpielDauer=30\n");
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.spieler);
+        const Startpruefung p =
+            pruefeStart(QString("\"Version=4;RuvoFeldName=KAT1;%1\"").arg(fall.spieler),
+                        MainFrm::konfiguration());
+        ASSERT_TRUE(p.angenommen) << p.meldung.toStdString();
+        f = std::make_unique<MainFrm>(MainFrm::konfiguration(), p.daten);
+        EXPECT_EQ(runde().nSpieler, fall.nSpieler);
+        EXPECT_EQ(runde().SpielerName[size_t(fall.nSpieler - 1)] == "Computer", fall.computer);
+        EXPECT_EQ(runde().SpielerPunkte[size_t(fall.nSpieler - 1)], 0);
+        f.reset();
+    }
+}
+
+// Läuft die Ratezeit ab, während Steine eines Menschen auf dem Brett liegen, nimmt der Computer
+// sie zuerst zurück und legt das Wort dann richtig
+TEST_F(Wendomar, ComputerNachAbgelaufenerRatezeit) {
+    ordner.schreibe("Varku.ini", "[Wendomar]\nGegenComputer=1\nRatezeitBegrenzen=1\n"
+                                 "[Spiele]\nMaximaleSpielDauer=30\n");
+    starte("KAT1", true);
+    d.anzeige.zeige(*f);
+    ziehe(*f->brett, 4, f->brett->zellenRechteck(6, 6).center()); // das L auf die Zelle des I
+    ziehe(*f->brett, 1, f->brett->zellenRechteck(2, 2).center());
+    QStringList fenster;
+    d.anzeige.dann([&](QWidget& w) {
+        fenster << w.windowTitle();
+        klicke(w, "Btn1");
+    });
+    d.anzeige.dann([&](QWidget& w) {
+        fenster << w.windowTitle();
+        d.uhr.vorstellen(5000);
+    });
+    d.uhr.vorstellen(100000);
+    EXPECT_EQ(fenster, QStringList({"Ende der Ratezeit", "Wendomar"}));
+    EXPECT_EQ(runde().SpielerPunkte[1], 40) << "IGEL richtig gelegt";
+    EXPECT_EQ(runde().SpielerPunkte[0], 0);
+    EXPECT_EQ(f->SpNameLbl->text(), "Anna");
 }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "games/crossword/WendomarEinstellungen.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+
+namespace varku::wendomar {
+
+// Die Einstellungen des Kreuzworträtsels: vier Haken. Der Dialog wird einmal gebaut und danach
+// nur verborgen. Beim Zeigen nimmt er die Werte, OK gibt sie heraus; jeder andere Weg hinaus
+// lässt sie, wie sie waren.
+class EinstellFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit EinstellFrm(QWidget* eltern);
+
+    QGroupBox* Frame1;
+    QCheckBox* gegenComp;
+    QCheckBox* TonEin;
+    QCheckBox* RateZeitBegrOpt;
+    QCheckBox* EinstSaveOpt;
+    QPushButton* okBtn;
+    QPushButton* abbrBtn;
+
+    // die Werte in die Haken; der beim Computer zeigt, ob er mitspielt
+    void ladeSteuerelemente(const Einstellungen& e, bool computerSpielt);
+    Einstellungen werte() const;
+    bool bestaetigt() const { return m_bestaetigt; }
+
+public slots:
+    void okBtn_Click();
+    void abbrBtn_Click();
+    void reject() override { abbrBtn_Click(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    Einstellungen m_vorher;
+    bool m_computerVorher = false;
+    bool m_bestaetigt = false;
+};
+
+} // namespace varku::wendomar
