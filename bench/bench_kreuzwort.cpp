@@ -3,6 +3,7 @@
 #include "foundation/Schwerpunktliste.h"
 #include "foundation/Wortzugang.h"
 #include "games/crossword/Kreuzwortgitter.h"
+#include "games/crossword/Steinlage.h"
 #include "platform/testing/Worttabelle.h"
 
 #include <QDir>
@@ -124,6 +125,32 @@ void GanzesBrett(benchmark::State& state) {
     state.counters["Wörter je Brett"] = double(woerter) / double(std::max<size_t>(1, bretter));
 }
 BENCHMARK(GanzesBrett)->Arg(0)->Arg(1)->ArgName("erzeugt")->Unit(benchmark::kMillisecond);
+
+// Der Computer sucht je Takt den Stein für die nächste Stelle: ein Wort aus 12 Buchstaben,
+// Stein für Stein; gemessen je gelegtem Stein
+void ComputerStein(benchmark::State& state) {
+    db::Recordset leer = test::worttabelle({});
+    std::mt19937 zufall(9);
+    const Kreuzwortgitter::Wuerfel wuerfel = [&](int von, int bis) {
+        return std::uniform_int_distribution<int>(von, bis)(zufall);
+    };
+    Kreuzwortgitter g(leer, wuerfel);
+    Steinlage s(g, wuerfel);
+    g.Wort = QStringLiteral("Schulaufgabe");
+    g.WortLaenge = 12;
+    g.StartSpalte = 2;
+    g.StartZeile = 6;
+    for (auto _ : state) {
+        state.PauseTiming();
+        g.loescheGitter();
+        s.legeSteineAus();
+        state.ResumeTiming();
+        for (int k = 1; k <= 12; ++k)
+            benchmark::DoNotOptimize(s.legeComputerStein(k));
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * 12);
+}
+BENCHMARK(ComputerStein)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
