@@ -295,35 +295,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
             },
             nichts);
         break;
-    case 3:
-        rundgang(
-            zirkomat::zirkomatAbschnitt(), ort.ini, kommafrei, {},
-            [](const auto& a, const auto& b, bool g) {
-                pruefeBereiche(a);
-                pruefeBereiche(b);
-                return gleich(a, b, g);
-            },
-            nichts);
-        // die Abschnitte der Spiele aus derselben Eingabe
-        schreibeEingabe();
-        rundgang(
-            dolmix::dolmixAbschnitt(), ort.ini, kommafrei, {},
-            [](const auto& a, const auto& b, bool g) {
-                pruefeBereiche(a);
-                pruefeBereiche(b);
-                return gleich(a, b, g);
-            },
-            nichts);
-        schreibeEingabe();
-        rundgang(
-            wendomar::wendomarAbschnitt(), ort.ini, kommafrei, {},
-            [](const auto& a, const auto& b, bool g) {
-                pruefeBereiche(a);
-                pruefeBereiche(b);
-                return gleich(a, b, g);
-            },
-            nichts);
+    case 3: {
+        // die Abschnitte der Spiele, jeder aus derselben Eingabe
+        const auto spiel = [&](const auto& abschnitt) {
+            schreibeEingabe();
+            rundgang(
+                abschnitt, ort.ini, kommafrei, {},
+                [](const auto& x, const auto& y, bool g) {
+                    pruefeBereiche(x);
+                    pruefeBereiche(y);
+                    return gleich(x, y, g);
+                },
+                nichts);
+        };
+        spiel(zirkomat::zirkomatAbschnitt());
+        spiel(dolmix::dolmixAbschnitt());
+        spiel(wendomar::wendomarAbschnitt());
         break;
+    }
     case 4:
         pruefeKlaenge(ort);
         break;

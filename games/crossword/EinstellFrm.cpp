@@ -11,10 +11,7 @@
 
 namespace varku::wendomar {
 
-EinstellFrm::EinstellFrm(QWidget* eltern) : QDialog(eltern) {
-    setObjectName(QStringLiteral("EinstellFrm"));
-    setWindowTitle(QStringLiteral("Einstellungen"));
-    setModal(true);
+EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
     Frame1 = benannt(new QGroupBox(this), "Frame1");
     gegenComp = benannt(new QCheckBox(QStringLiteral("gegen den &Computer"), Frame1), "gegenComp");
     TonEin = benannt(new QCheckBox(QStringLiteral("&Ton einschalten"), Frame1), "TonEin");
@@ -63,21 +60,8 @@ Einstellungen EinstellFrm::werte() const {
     return e;
 }
 
-void EinstellFrm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    m_bestaetigt = false;
-    gegenComp->setFocus(Qt::TabFocusReason);
-}
-
-void EinstellFrm::okBtn_Click() {
-    m_bestaetigt = true;
-    hide();
-}
-
-void EinstellFrm::abbrBtn_Click() {
-    ladeSteuerelemente(m_vorher, m_computerVorher);
-    m_bestaetigt = false;
-    hide();
+QWidget* EinstellFrm::ersterFokus() const {
+    return gegenComp;
 }
 
 } // namespace varku::wendomar

@@ -2,7 +2,7 @@
 
 #include "games/crossword/WendomarEinstellungen.h"
 
-#include <QDialog>
+#include "gamekit/Einstellungsfenster.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -13,7 +13,7 @@ namespace varku::wendomar {
 // Die Einstellungen des Kreuzworträtsels: vier Haken. Der Dialog wird einmal gebaut und danach
 // nur verborgen. Beim Zeigen nimmt er die Werte, OK gibt sie heraus; jeder andere Weg hinaus
 // lässt sie, wie sie waren.
-class EinstellFrm : public QDialog {
+class EinstellFrm : public Einstellungsfenster {
     Q_OBJECT
 public:
     explicit EinstellFrm(QWidget* eltern);
@@ -29,20 +29,14 @@ public:
     // die Werte in die Haken; der beim Computer zeigt, ob er mitspielt
     void ladeSteuerelemente(const Einstellungen& e, bool computerSpielt);
     Einstellungen werte() const;
-    bool bestaetigt() const { return m_bestaetigt; }
-
-public slots:
-    void okBtn_Click();
-    void abbrBtn_Click();
-    void reject() override { abbrBtn_Click(); }
 
 protected:
-    void showEvent(QShowEvent* e) override;
+    void stelleWiederHer() override { ladeSteuerelemente(m_vorher, m_computerVorher); }
+    QWidget* ersterFokus() const override;
 
 private:
     Einstellungen m_vorher;
     bool m_computerVorher = false;
-    bool m_bestaetigt = false;
 };
 
 } // namespace varku::wendomar

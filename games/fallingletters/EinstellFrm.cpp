@@ -24,10 +24,7 @@ bool geschwImBereich(int g) {
 
 } // namespace
 
-EinstellFrm::EinstellFrm(QWidget* eltern) : QDialog(eltern) {
-    setObjectName(QStringLiteral("EinstellFrm"));
-    setWindowTitle(QStringLiteral("Einstellungen"));
-    setModal(true);
+EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
 
     // Jede Zugriffstaste gibt es nur einmal: "f" hat der Fehler, daher "l" für die
     // Geschwindigkeit; "w" hat die Warnung, daher "n" für den Wechsel nach der Zeit
@@ -180,21 +177,8 @@ Einstellungen EinstellFrm::werte() const {
     return e;
 }
 
-void EinstellFrm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    m_bestaetigt = false;
-    FallGeschwUpDn->setFocus(Qt::TabFocusReason);
-}
-
-void EinstellFrm::okBtn_Click() {
-    m_bestaetigt = true;
-    verberge();
-}
-
-void EinstellFrm::abbrBtn_Click() {
-    ladeSteuerelemente(m_vorher);
-    m_bestaetigt = false;
-    verberge();
+QWidget* EinstellFrm::ersterFokus() const {
+    return FallGeschwUpDn;
 }
 
 void EinstellFrm::SpWechsFehlOpt_Click() {

@@ -2,7 +2,7 @@
 
 #include "games/fallingletters/DolmixEinstellungen.h"
 
-#include <QDialog>
+#include "gamekit/Einstellungsfenster.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -20,7 +20,7 @@ namespace varku::dolmix {
 // Die beiden Optionen des Spielerwechsels schließen einander aus, aber keine muss gewählt sein:
 // ohne Wahl wechseln die Spieler nicht. Die Wahl der einen löscht die andere; ein zweiter Klick
 // lässt die gewählte stehen.
-class EinstellFrm : public QDialog {
+class EinstellFrm : public Einstellungsfenster {
     Q_OBJECT
 public:
     explicit EinstellFrm(QWidget* eltern);
@@ -46,32 +46,26 @@ public:
     void ladeSteuerelemente(const Einstellungen& e);
     // die Steuerelemente als Werte; was niemand geändert hat, bleibt, wie es geladen wurde
     Einstellungen werte() const;
-    // wurde der Dialog zuletzt mit OK verlassen?
-    bool bestaetigt() const { return m_bestaetigt; }
 
 public slots:
-    void okBtn_Click();
-    void abbrBtn_Click();
     void SpWechsFehlOpt_Click();
     void SpWechsZeitOpt_Click();
     void SpWechsZeitUpDn_Change();
-    // Esc und das Schließfeld wie "abbrechen"
-    void reject() override { abbrBtn_Click(); }
 
 protected:
+    void stelleWiederHer() override { ladeSteuerelemente(m_vorher); }
     // die Tastatur beginnt links oben
-    void showEvent(QShowEvent* e) override;
+    QWidget* ersterFokus() const override;
+    void verberge() override;
 
 private:
     void setzeMinutenFreigabe(bool an);
-    void verberge();
 
     Einstellungen m_vorher; // wie geladen: auch der Rest der Werte, den der Dialog nicht zeigt
     // was nach dem Laden zu sehen war: nur ein geänderter Wert ersetzt den geladenen
     int m_gezeigteGeschw = langsamsterFall;
     int m_gezeigteMinuten = 0;
     bool m_zeitGezeigt = false;
-    bool m_bestaetigt = false;
 };
 
 } // namespace varku::dolmix

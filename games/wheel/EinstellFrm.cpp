@@ -15,10 +15,7 @@
 
 namespace varku::zirkomat {
 
-EinstellFrm::EinstellFrm(QWidget* eltern) : QDialog(eltern) {
-    setObjectName(QStringLiteral("EinstellFrm"));
-    setWindowTitle(QStringLiteral("Einstellungen"));
-    setModal(true);
+EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
     const auto box = [](const char* name, const QString& text, QWidget* eltern) {
         auto* b = new QCheckBox(text, eltern);
         b->setObjectName(QString::fromLatin1(name));
@@ -130,22 +127,6 @@ Einstellungen EinstellFrm::werte() const {
     e.TastaturEingabeSperren = TastaturAus->isChecked() ? 1 : 0;
     e.EinstellungenSpeichern = EinstSaveOpt->isChecked() ? 1 : 0;
     return e;
-}
-
-void EinstellFrm::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    m_bestaetigt = false;
-}
-
-void EinstellFrm::okBtn_Click() {
-    m_bestaetigt = true;
-    hide();
-}
-
-void EinstellFrm::abbrBtn_Click() {
-    ladeSteuerelemente(m_vorher, m_computerVorher);
-    m_bestaetigt = false;
-    hide();
 }
 
 void EinstellFrm::LoesWortFarbe_Click() {

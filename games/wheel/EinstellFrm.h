@@ -2,7 +2,8 @@
 
 #include "games/wheel/ZirkomatEinstellungen.h"
 
-#include <QDialog>
+#include "gamekit/Einstellungsfenster.h"
+
 #include <array>
 
 class QCheckBox;
@@ -16,7 +17,7 @@ namespace varku::zirkomat {
 // Die Einstellungen des Radspiels. Der Dialog wird mit dem Hauptfenster geladen und verborgen
 // statt entladen. Beim Zeigen nimmt er die Werte in seine Steuerelemente, OK gibt sie heraus;
 // jeder andere Weg hinaus ist "abbrechen" und lässt die Werte, wie sie waren.
-class EinstellFrm : public QDialog {
+class EinstellFrm : public Einstellungsfenster {
     Q_OBJECT
 public:
     explicit EinstellFrm(QWidget* eltern);
@@ -41,23 +42,17 @@ public:
     void ladeSteuerelemente(const Einstellungen& e, bool computerSpielt);
     // die Steuerelemente als Werte
     Einstellungen werte() const;
-    // wurde der Dialog zuletzt mit OK verlassen?
-    bool bestaetigt() const { return m_bestaetigt; }
 
 public slots:
-    void okBtn_Click();
-    void abbrBtn_Click();
     void LoesWortFarbe_Click();
     void LoesWortSW_Click();
-    void reject() override { abbrBtn_Click(); }
 
 protected:
-    void showEvent(QShowEvent* e) override;
+    void stelleWiederHer() override { ladeSteuerelemente(m_vorher, m_computerVorher); }
 
 private:
     Einstellungen m_vorher; // was beim Zeigen galt: der Rest der Werte, den der Dialog nicht zeigt
     bool m_computerVorher = false;
-    bool m_bestaetigt = false;
 };
 
 } // namespace varku::zirkomat
