@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
+class QPushButton;
+
 namespace varku {
 
 // Der Rahmen der Einstellungsdialoge der Spiele: gebaut wird er einmal, danach nur verborgen.
@@ -13,6 +16,9 @@ class Einstellungsfenster : public QDialog {
 public:
     explicit Einstellungsfenster(QWidget* eltern);
 
+    QPushButton* okBtn;
+    QPushButton* abbrBtn;
+
     // wurde der Dialog zuletzt mit OK verlassen?
     bool bestaetigt() const { return m_bestaetigt; }
 
@@ -22,6 +28,8 @@ public slots:
     void reject() override { abbrBtn_Click(); }
 
 protected:
+    // die Zeile der Knöpfe, rechts bündig, für das Layout des Dialogs
+    QHBoxLayout* knopfzeile();
     // die Steuerelemente zurück auf die geladenen Werte
     virtual void stelleWiederHer() = 0;
     // wo die Tastatur beim Zeigen beginnt; ohne eines bleibt sie, wo Qt sie hinsetzt

@@ -22,22 +22,15 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
     auto* haken = new QVBoxLayout(Frame1);
     for (QCheckBox* c : {gegenComp, TonEin, RateZeitBegrOpt, EinstSaveOpt})
         haken->addWidget(c, 0, Qt::AlignLeft);
-    okBtn = benannt(new QPushButton(QStringLiteral("&OK"), this), "okBtn");
-    abbrBtn = benannt(new QPushButton(QStringLiteral("&abbrechen"), this), "abbrBtn");
-    for (QPushButton* b : {okBtn, abbrBtn})
-        b->setMinimumSize(110, 34);
-    okBtn->setDefault(true);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(okBtn);
-    knoepfe->addWidget(abbrBtn);
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(16, 16, 16, 16);
     aussen->addWidget(Frame1);
-    aussen->addLayout(knoepfe);
+    aussen->addLayout(knopfzeile());
     aussen->setSizeConstraint(QLayout::SetFixedSize);
-    verbinde(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
-    verbinde(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
+    // Tab von oben nach unten, zuletzt die Knöpfe
+    QWidget* reihe[] = {gegenComp, TonEin, RateZeitBegrOpt, EinstSaveOpt, okBtn, abbrBtn};
+    for (size_t i = 0; i + 1 < std::size(reihe); ++i)
+        setTabOrder(reihe[i], reihe[i + 1]);
 }
 
 void EinstellFrm::ladeSteuerelemente(const Einstellungen& e, bool computerSpielt) {

@@ -23,8 +23,6 @@ public:
     QCheckBox* TonEin;
     QCheckBox* RateZeitBegrOpt;
     QCheckBox* EinstSaveOpt;
-    QPushButton* okBtn;
-    QPushButton* abbrBtn;
 
     // die Werte in die Haken; der beim Computer zeigt, ob er mitspielt
     void ladeSteuerelemente(const Einstellungen& e, bool computerSpielt);

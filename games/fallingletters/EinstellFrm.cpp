@@ -96,27 +96,16 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
         sonst->addWidget(c);
     sonst->addStretch();
 
-    okBtn = benannt(new QPushButton(QStringLiteral("&OK"), this), "okBtn");
-    abbrBtn = benannt(new QPushButton(QStringLiteral("&abbrechen"), this), "abbrBtn");
-    for (QPushButton* b : {okBtn, abbrBtn})
-        b->setMinimumSize(110, 34);
-    // Enter drückt den Knopf mit dem Fokus, sonst OK
-    okBtn->setDefault(true);
-
     auto* raster = new QGridLayout;
     raster->setSpacing(12);
     raster->addWidget(SpielsteineFrm, 0, 0);
     raster->addWidget(SpielerwechselFrm, 0, 1);
     raster->addWidget(VerschiedenesFrm, 1, 0, 1, 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(okBtn);
-    knoepfe->addWidget(abbrBtn);
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(16, 16, 16, 16);
     aussen->setSpacing(14);
     aussen->addLayout(raster);
-    aussen->addLayout(knoepfe);
+    aussen->addLayout(knopfzeile());
     // so groß wie sein Inhalt, weder größer noch kleiner zu ziehen
     aussen->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -129,8 +118,6 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
     for (size_t i = 0; i + 1 < std::size(reihe); ++i)
         setTabOrder(reihe[i], reihe[i + 1]);
 
-    verbinde(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
-    verbinde(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
     verbinde(SpWechsFehlOpt, &QRadioButton::clicked, this, &EinstellFrm::SpWechsFehlOpt_Click);
     verbinde(SpWechsZeitOpt, &QRadioButton::clicked, this, &EinstellFrm::SpWechsZeitOpt_Click);
     verbinde(SpWechsZeitUpDn, &QSpinBox::valueChanged, this, &EinstellFrm::SpWechsZeitUpDn_Change);

@@ -39,8 +39,6 @@ public:
     QCheckBox* FehlWarnOpt;
     QCheckBox* EinstSaveOpt;
     QCheckBox* TonEinOpt;
-    QPushButton* okBtn;
-    QPushButton* abbrBtn;
 
     // die Werte in die Steuerelemente; "abbrechen" stellt diese wieder her
     void ladeSteuerelemente(const Einstellungen& e);

@@ -72,16 +72,7 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
     v->addWidget(nFehlVersuche, 1, 1);
     aussen->addWidget(VerschiedenesFrm);
 
-    auto* knoepfe = new QHBoxLayout;
-    okBtn = new QPushButton(QStringLiteral("&OK"), this);
-    okBtn->setObjectName(QStringLiteral("okBtn"));
-    okBtn->setDefault(true);
-    abbrBtn = new QPushButton(QStringLiteral("&abbrechen"), this);
-    abbrBtn->setObjectName(QStringLiteral("abbrBtn"));
-    knoepfe->addStretch();
-    knoepfe->addWidget(okBtn);
-    knoepfe->addWidget(abbrBtn);
-    aussen->addLayout(knoepfe);
+    aussen->addLayout(knopfzeile());
 
     // Tab von links oben nach rechts unten, zuletzt die Knöpfe
     QWidget* reihe[] = {gegenComp,    SpSt[0],       SpSt[1],     SpSt[2], LoesWortFarbe,
@@ -92,8 +83,6 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
     tabNurAufGewaehlte({SpSt[0], SpSt[1], SpSt[2]});
     tabNurAufGewaehlte({LoesWortFarbe, LoesWortSW});
 
-    verbinde(okBtn, &QPushButton::clicked, this, &EinstellFrm::okBtn_Click);
-    verbinde(abbrBtn, &QPushButton::clicked, this, &EinstellFrm::abbrBtn_Click);
     verbinde(LoesWortFarbe, &QRadioButton::clicked, this, &EinstellFrm::LoesWortFarbe_Click);
     verbinde(LoesWortSW, &QRadioButton::clicked, this, &EinstellFrm::LoesWortSW_Click);
     ladeSteuerelemente(Einstellungen{}, false);

@@ -35,8 +35,6 @@ public:
     QCheckBox* RateZeitEin;
     QSpinBox* nFehlVersuche; // mit seinen Pfeilen: UpDnFehlVersuche
     QCheckBox* EinstSaveOpt;
-    QPushButton* okBtn;
-    QPushButton* abbrBtn;
 
     // die Werte in die Steuerelemente; der Haken beim Computer zeigt, ob er mitspielt
     void ladeSteuerelemente(const Einstellungen& e, bool computerSpielt);
