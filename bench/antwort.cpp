@@ -15,9 +15,12 @@
 // schon in Gebrauch ist. -k lässt das Vorwärmen weg.
 //
 //   antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] [-k] TASTE
+//   antwort -w TITEL [-r RUHE_MS] [-t SEKUNDEN] maus:druecke|ziehe|lasse:X,Y
 //
-// TASTE ist ein X-Tastenname (Return, Escape, Down, a). Ausgabe, eine Zeile: "antwort_ms=…
-// bilder=…"; Ende 0, wenn gezeichnet wurde, sonst 1.
+// TASTE ist ein X-Tastenname (Return, Escape, Down, a). Mit "maus:" ist die Handlung die linke
+// Maustaste: an den Punkt X,Y des Fensters mit dem Titel gehen und drücken, mit gedrückter Taste
+// dorthin ziehen, oder dort loslassen. Ausgabe, eine Zeile: "antwort_ms=… bilder=…"; Ende 0,
+// wenn gezeichnet wurde, sonst 1.
 #include "bench/XMessung.h"
 
 #include <X11/Xlib.h>
@@ -39,7 +42,8 @@ using varku::messung::ueberseheFehler;
 namespace {
 
 int gebrauch() {
-    std::fprintf(stderr, "Aufruf: antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] [-k] TASTE\n");
+    std::fprintf(stderr, "Aufruf: antwort [-w TITEL] [-r RUHE_MS] [-t SEKUNDEN] [-k] TASTE\n"
+                         "       antwort -w TITEL ... maus:druecke|ziehe|lasse:X,Y\n");
     return 2;
 }
 
@@ -136,11 +140,28 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "antwort: der X-Server kennt DAMAGE oder XTEST nicht\n");
         return 2;
     }
-    const KeySym zeichen = XStringToKeysym(argv[i]);
-    const KeyCode taste = zeichen == NoSymbol ? 0 : XKeysymToKeycode(dpy, zeichen);
-    if (!taste) {
-        std::fprintf(stderr, "antwort: unbekannte Taste %s\n", argv[i]);
-        return 2;
+    // die Handlung: eine Taste oder die Maus
+    const std::string handlung = argv[i];
+    enum class Maus { Keine, Druecke, Ziehe, Lasse } maus = Maus::Keine;
+    int mausX = 0, mausY = 0;
+    KeyCode taste = 0;
+    if (handlung.rfind("maus:", 0) == 0) {
+        char art[16] = {};
+        if (std::sscanf(handlung.c_str() + 5, "%15[a-z]:%d,%d", art, &mausX, &mausY) != 3 ||
+            titel.empty())
+            return gebrauch();
+        const std::string a = art;
+        maus = a == "druecke" ? Maus::Druecke : a == "ziehe" ? Maus::Ziehe : Maus::Lasse;
+        if (a != "druecke" && a != "ziehe" && a != "lasse")
+            return gebrauch();
+        vorwaermen = false;
+    } else {
+        const KeySym zeichen = XStringToKeysym(argv[i]);
+        taste = zeichen == NoSymbol ? 0 : XKeysymToKeycode(dpy, zeichen);
+        if (!taste) {
+            std::fprintf(stderr, "antwort: unbekannte Taste %s\n", argv[i]);
+            return 2;
+        }
     }
     XSetErrorHandler(ueberseheFehler);
     const Window wurzel = DefaultRootWindow(dpy);
@@ -204,9 +225,35 @@ int main(int argc, char** argv) {
         }
     }
 
+    // der Punkt im Fenster, auf dem Bildschirm
+    int bildX = 0, bildY = 0;
+    if (maus != Maus::Keine) {
+        Window kind = 0;
+        XTranslateCoordinates(dpy, ziel, wurzel, mausX, mausY, &bildX, &bildY, &kind);
+        // beim Drücken und Loslassen steht der Zeiger schon da: gemessen wird nur die Taste
+        if (maus != Maus::Ziehe) {
+            XTestFakeMotionEvent(dpy, -1, bildX, bildY, CurrentTime);
+            XSync(dpy, False);
+            sammle(ende, ruheMs, nullptr);
+        }
+    }
+
     const double start = jetztMs();
-    XTestFakeKeyEvent(dpy, taste, True, CurrentTime);
-    XTestFakeKeyEvent(dpy, taste, False, CurrentTime);
+    switch (maus) {
+    case Maus::Keine:
+        XTestFakeKeyEvent(dpy, taste, True, CurrentTime);
+        XTestFakeKeyEvent(dpy, taste, False, CurrentTime);
+        break;
+    case Maus::Druecke:
+        XTestFakeButtonEvent(dpy, 1, True, CurrentTime);
+        break;
+    case Maus::Ziehe:
+        XTestFakeMotionEvent(dpy, -1, bildX, bildY, CurrentTime);
+        break;
+    case Maus::Lasse:
+        XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
+        break;
+    }
     XFlush(dpy);
     int bilder = 0;
     const double letztes = sammle(ende, ruheMs, &bilder);

@@ -26,13 +26,14 @@ const QColor freieZelle(232, 238, 248);
 const QColor festerStein(236, 206, 150);
 const QColor beweglicherStein(255, 214, 64);
 
+// schatten: wie hoch der Stein über dem Brett liegt, in Pixeln; ein gezogener liegt höher
 void maleStein(QPainter& p, const QRectF& r, const QColor& farbe, QChar buchstabe,
-               const QColor& schrift, bool erhaben) {
+               const QColor& schrift, int schatten) {
     const double rund = r.width() / 6;
-    if (erhaben) {
+    if (schatten > 0) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 60));
-        p.drawRoundedRect(r.translated(2, 2), rund, rund);
+        p.setBrush(QColor(0, 0, 0, 40 + 10 * schatten));
+        p.drawRoundedRect(r.translated(schatten, schatten), rund, rund);
     }
     p.setPen(QPen(farbe.darker(150), 1.5));
     p.setBrush(farbe);
@@ -147,7 +148,7 @@ void Kreuzwortbrett::paintEvent(QPaintEvent* e) {
     }
     for (const FesterStein& f : m_steine.festeSteine())
         maleStein(p, QRectF(zellenRechteck(f.feld.spalte, f.feld.zeile)).adjusted(2, 2, -2, -2),
-                  festerStein, f.buchstabe, QColor(70, 45, 10), false);
+                  festerStein, f.buchstabe, QColor(70, 45, 10), 0);
 
     // der Rahmen um die Zellen des Wortes
     if (m_gitter.WortLaenge > 0) {
@@ -167,11 +168,12 @@ void Kreuzwortbrett::paintEvent(QPaintEvent* e) {
         if (n == m_gezogen)
             continue;
         maleStein(p, QRectF(steinRechteck(n)).adjusted(2, 2, -2, -2), beweglicherStein,
-                  m_steine.stein(n).buchstabe, QColor(20, 50, 120), true);
+                  m_steine.stein(n).buchstabe, QColor(20, 50, 120), 2);
     }
     if (m_gezogen > 0)
-        maleStein(p, QRectF(gezogenRechteck()).adjusted(2, 2, -2, -2), beweglicherStein,
-                  m_steine.stein(m_gezogen).buchstabe, QColor(20, 50, 120), true);
+        maleStein(p, QRectF(gezogenRechteck()).adjusted(2, 2, -2, -2),
+                  beweglicherStein.lighter(108), m_steine.stein(m_gezogen).buchstabe,
+                  QColor(20, 50, 120), 5);
 }
 
 void Kreuzwortbrett::mousePressEvent(QMouseEvent* e) {
@@ -184,6 +186,8 @@ void Kreuzwortbrett::mousePressEvent(QMouseEvent* e) {
     m_gezogen = n;
     m_griff = p - steinRechteck(n).topLeft();
     m_zeiger = p;
+    // der Stein hebt sich: ein tieferer Schatten zeigt, dass er jetzt an der Maus hängt
+    update(gezogenRechteck().adjusted(-2, -2, 7, 7));
 }
 
 void Kreuzwortbrett::mouseMoveEvent(QMouseEvent* e) {
@@ -192,8 +196,8 @@ void Kreuzwortbrett::mouseMoveEvent(QMouseEvent* e) {
     const QRect alt = gezogenRechteck();
     m_zeiger = e->position().toPoint();
     // nur der alte und der neue Platz des Steins, mit seinem Schatten
-    update(alt.adjusted(-2, -2, 4, 4));
-    update(gezogenRechteck().adjusted(-2, -2, 4, 4));
+    update(alt.adjusted(-2, -2, 7, 7));
+    update(gezogenRechteck().adjusted(-2, -2, 7, 7));
 }
 
 void Kreuzwortbrett::mouseReleaseEvent(QMouseEvent* e) {
@@ -211,9 +215,9 @@ void Kreuzwortbrett::mouseReleaseEvent(QMouseEvent* e) {
         const QPoint q = p - ablageBild().topLeft();
         genommen = m_steine.legeInAblage(n, zelleUnter(twips(q.x()), twips(q.y())));
     }
-    update(vorher.adjusted(-2, -2, 4, 4));
-    update(gezogen.adjusted(-2, -2, 4, 4));
-    update(steinRechteck(n).adjusted(-2, -2, 4, 4));
+    update(vorher.adjusted(-2, -2, 7, 7));
+    update(gezogen.adjusted(-2, -2, 7, 7));
+    update(steinRechteck(n).adjusted(-2, -2, 7, 7));
     if (genommen)
         emit gelegt();
 }
