@@ -20,7 +20,7 @@ while getopts "b:n:h" opt; do
     b) bau=$OPTARG ;;
     n) laeufe=$OPTARG ;;
     *)
-        sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
         exit 2
         ;;
     esac

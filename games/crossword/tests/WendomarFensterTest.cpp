@@ -350,3 +350,17 @@ TEST_F(Wendomar, ComputerNachAbgelaufenerRatezeit) {
     EXPECT_EQ(runde().SpielerPunkte[0], 0);
     EXPECT_EQ(f->SpNameLbl->text(), "Anna");
 }
+
+// Am Ende schreibt das Spiel seinen Abschnitt "Schlüssel= Wert", wenn Speichern an ist
+TEST_F(Wendomar, AbschnittMitLeerzeichenNachDemGleich) {
+    ordner.schreibe("Varku.ini", "[Wendomar]\nGegenComputer=0\nTonEinschalten=0\n"
+                                 "RatezeitBegrenzen=1\nEinstellungenSpeichern=1\n\n"
+                                 "[Spiele]\nMaximaleSpielDauer=30\n");
+    starte();
+    f->ablauf.programmEnde();
+    QString ini = QString::fromUtf8(ordner.lies("Varku.ini"));
+    ini.remove(u'\r');
+    EXPECT_TRUE(ini.contains("[Wendomar]\nGegenComputer= 0\nTonEinschalten= 0\n"
+                             "RatezeitBegrenzen= 1\nEinstellungenSpeichern= 1\n"))
+        << ini.toStdString();
+}
