@@ -1,4 +1,5 @@
 // Das Fenster des Kreuzworträtsels: Start mit und ohne Startparameter, das erste Wort.
+#include "foundation/Anzeigen.h"
 #include "foundation/MldFenster.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
@@ -363,4 +364,37 @@ TEST_F(Wendomar, AbschnittMitLeerzeichenNachDemGleich) {
     EXPECT_TRUE(ini.contains("[Wendomar]\nGegenComputer= 0\nTonEinschalten= 0\n"
                              "RatezeitBegrenzen= 1\nEinstellungenSpeichern= 1\n"))
         << ini.toStdString();
+}
+
+// Ein Wort über einem Bonusfeld: die Anzeige zeigt den Bonus, die Lampe blinkt rot und gelb und
+// bleibt nach sechs roten Phasen rot; das richtige Wort bringt Länge x 10 und den Bonus
+TEST_F(Wendomar, BonusLampeUndBonus) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Igel", "der", 1, false, true, false, "", ""},
+                  {2, "Kiwi", "die", 1, false, true, false, "", ""}});
+    starte();
+    d.anzeige.zeige(*f);
+    for (int n = 1; n <= 4; ++n)
+        ziehe(*f->brett, n, f->brett->zellenRechteck(5 + n, 6).center());
+    klicke(*f, "WortEndeBtn");
+    ASSERT_EQ(f->gitter.Wort, "Kiwi");
+    EXPECT_EQ(f->gitter.StartZeile, 3) << "das W liegt auf +50 in Zeile 5";
+    EXPECT_EQ(f->BonusPunkteLbl->text(), "50");
+    EXPECT_TRUE(f->BonusPunkteLbl->isEnabled());
+    QList<Lampenzustand> lampe;
+    for (int i = 0; i < 13; ++i) {
+        d.uhr.vorstellen(500);
+        lampe << f->BonusMeldeLampe->zustand();
+    }
+    EXPECT_EQ(lampe.mid(0, 4), QList<Lampenzustand>({Lampenzustand::Rot, Lampenzustand::Gelb,
+                                                     Lampenzustand::Rot, Lampenzustand::Gelb}));
+    EXPECT_EQ(lampe.last(), Lampenzustand::Rot) << "nach sechs roten Phasen bleibt sie rot";
+    EXPECT_EQ(lampe[11], Lampenzustand::Rot);
+    // Ben legt KIWI: ungemischt liegen K, I, W in der Ablage, das letzte I liegt schon
+    ASSERT_EQ(f->steine.anzahl(), 3);
+    for (int n = 1; n <= 3; ++n)
+        ziehe(*f->brett, n, f->brett->zellenRechteck(6, 2 + n).center());
+    klicke(*f, "WortEndeBtn");
+    EXPECT_EQ(runde().SpielerPunkte[1], 90);
+    EXPECT_EQ(f->BonusPunkteLbl->text(), "0");
 }
