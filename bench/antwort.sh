@@ -60,17 +60,8 @@ else
     ton=0
 fi
 
-# ein Programmordner für die Läufe: Programme und Einstellungen kopiert, Daten verlinkt
 ordner=$arbeit/varku
-mkdir -p "$ordner/User"
-for f in "$quelle"/*; do
-    name=$(basename "$f")
-    case $name in
-    User) ;;
-    Grafik | Sound | Sprache | *.sqlite) ln -s "$f" "$ordner/$name" ;;
-    *) cp -r "$f" "$ordner/$name" ;;
-    esac
-done
+eigener_programmordner "$quelle" "$ordner"
 if [ "$ton" = 0 ]; then
     sed -i 's/^TonEinschalten=1/TonEinschalten=0/' "$ordner/Varku.ini"
     echo "ohne Tonausgang: Ton aus" >&2
@@ -100,9 +91,6 @@ varku() {
 }
 leer() { lauf "$1" "Leer - Schwerpunkt" "$massstab"; }
 
-# Median, kleinster und größter Wert der Zahlen in $1, eine je Zeile
-zeile() { printf '%8.1f %8.1f %8.1f' "$(echo "$1" | median)" "$(echo "$1" | sort -g | head -1)" \
-    "$(echo "$1" | sort -g | tail -1)"; }
 spalte() { sed -n "s/^$2_antwort_ms=\([0-9.]*\).*/\1/p" "$1"; }
 
 # zum Aufwärmen

@@ -4,7 +4,7 @@
 #include "games/crossword/Kreuzwortbrett.h"
 #include "platform/testing/Worttabelle.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
@@ -66,12 +66,3 @@ void ZiehenUndLoslassen(benchmark::State& state) {
 BENCHMARK(ZiehenUndLoslassen)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

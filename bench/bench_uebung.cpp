@@ -7,7 +7,6 @@
 #include "frame/VarkuForm.h"
 #include "platform/testing/TestDienste.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
@@ -88,12 +87,3 @@ void RichtigesWortFenster(benchmark::State& state) {
 BENCHMARK(RichtigesWortFenster)->Arg(600)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -26,3 +26,19 @@ export DISPLAY=:$nummer QT_QPA_PLATFORM=xcb
 export XDG_CACHE_HOME=$arbeit/ablage XDG_RUNTIME_DIR=$arbeit/laufzeit
 mkdir -p "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+
+# Ein Programmordner für die Läufe: Programme und Einstellungen kopiert, Daten verlinkt, ein
+# leerer Ordner User
+#   eigener_programmordner QUELLE ZIEL
+eigener_programmordner() {
+    mkdir -p "$2/User"
+    local f name
+    for f in "$1"/*; do
+        name=$(basename "$f")
+        case $name in
+        User) ;;
+        Grafik | Sound | Sprache | *.sqlite) ln -s "$f" "$2/$name" ;;
+        *) cp -r "$f" "$2/$name" ;;
+        esac
+    done
+}

@@ -37,15 +37,7 @@ source "$(dirname "$0")/eigener_schirm.sh"
 source "$(dirname "$0")/auswertung.sh"
 
 ordner=$arbeit/varku
-mkdir -p "$ordner/User"
-for f in "$quelle"/*; do
-    name=$(basename "$f")
-    case $name in
-    User) ;;
-    Grafik | Sound | Sprache | *.sqlite) ln -s "$f" "$ordner/$name" ;;
-    *) cp -r "$f" "$ordner/$name" ;;
-    esac
-done
+eigener_programmordner "$quelle" "$ordner"
 sed -i '/^\[Wendomar\]/,/^\[/ { s/^TonEinschalten=.*/TonEinschalten=0/; s/^RatezeitBegrenzen=.*/RatezeitBegrenzen=0/ }' \
     "$ordner/Varku.ini"
 
@@ -76,8 +68,6 @@ for _ in $(seq "$laeufe"); do
     zug "$feld" "$ablage"
 done
 
-zeile() { printf '%8.1f %8.1f %8.1f' "$(echo "$1" | median)" "$(echo "$1" | sort -g | head -1)" \
-    "$(echo "$1" | sort -g | tail -1)"; }
 printf '%d Züge hin und zurück nach dem ersten, %s; Handlung bis zum letzten Neuzeichnen, ms\n' \
     "$laeufe" "$(basename "$bau")"
 printf 'erster Zug nach dem Start:%s\n' \
