@@ -311,7 +311,10 @@ void Spielablauf::einstellungenGefragt() {
         switchVuRestZeit(false);
     else if (!m_ratezeitEin)
         switchVuRestZeit(true);
-    setzeComputer(einstellungen().GegenComputer == 1);
+    const Spielrunde::Sitz s = setzeComputer(einstellungen().GegenComputer == 1);
+    if (konfig.ersterSpielerNachSitzwechsel &&
+        (s == Spielrunde::Sitz::Gesetzt || s == Spielrunde::Sitz::Entfernt))
+        ersterSpielerAmZug();
 }
 
 void Spielablauf::trageMeisterEin() {

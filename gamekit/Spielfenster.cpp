@@ -13,6 +13,7 @@
 #include "foundation/Sound.h"
 #include "foundation/Twips.h"
 #include "foundation/Zeigerinstrument.h"
+#include "gamekit/Computerfenster.h"
 #include "gamekit/MeisterFrm.h"
 #include "gamekit/Meisterliste.h"
 #include "platform/Dienste.h"
@@ -356,6 +357,18 @@ void Spielfenster::mnuHilfeSpielregeln_Click() {
 
 void Spielfenster::mnuHilfeAktKat_Click() {
     zeigeHilfeZumSchwerpunkt();
+}
+
+Computerfenster& Spielfenster::computerfenster(const QString& text, int taktMs,
+                                               std::function<void()> takt) {
+    if (auto* f =
+            findChild<Computerfenster*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
+        return *f;
+    auto* f = new Computerfenster(this, konfig().name, text, ablauf.neuerTimer());
+    f->CompZugTimer->setzeIntervall(taktMs);
+    f->CompZugTimer->beiTick = std::move(takt);
+    ablauf.setzeComputerfenster(f);
+    return *f;
 }
 
 double textBreite(const QString& text, const QFont& schrift) {

@@ -3,6 +3,7 @@
 #include "gamekit/Spielablauf.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class QAction;
 class QFont;
@@ -13,6 +14,7 @@ class QMenu;
 
 namespace varku {
 
+class Computerfenster;
 class Zeigerinstrument;
 class Ziffernanzeige;
 
@@ -93,6 +95,9 @@ protected:
     // das Laden des Ablaufs, am Ende des Aufbaus; false ohne Wörter
     bool lade() { return ablauf.lade(); }
 
+    // Das Fenster, in dem der Computer zieht: beim ersten Aufruf angelegt, mit einem Zeitgeber
+    // des Ablaufs in diesem Takt, der tut, was takt sagt, und beim Ablauf gemeldet
+    Computerfenster& computerfenster(const QString& text, int taktMs, std::function<void()> takt);
     // eine Taste im Fenster, bevor ein Knopf sie bekommt; true, wenn das Spiel sie nimmt
     virtual bool taste(QKeyEvent* /*e*/) { return false; }
 

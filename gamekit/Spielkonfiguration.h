@@ -53,6 +53,10 @@ struct Spielkonfiguration {
 
     // mit dem Computer höchstens so viele Spieler
     int hoechstensSpielerMitComputer = 5;
+    // setzt sich der Computer nach den Einstellungen oder geht er, ist der erste Spieler dran
+    bool ersterSpielerNachSitzwechsel = false;
+    // das Spiel schreibt in die Protokolldateien: jede muss beim Start da sein
+    bool schreibtProtokolle = false;
 
     // Die Frage vor einem neuen Spiel: "Bist du wirklich sicher, dass du ... neu starten
     // willst?", die jeden Platz zählt, den Computer mit; sonst "Wenn du das Spiel neu beginnst,

@@ -1,8 +1,11 @@
 #include "gamekit/Spielstart.h"
 
 #include "foundation/Global.h"
+#include "foundation/Protokolldatei.h"
 #include "foundation/Schwerpunktliste.h"
 #include "foundation/Spielzeit.h"
+
+#include <QFileInfo>
 
 namespace varku {
 
@@ -40,9 +43,21 @@ Startpruefung pruefeStart(const QString& kommandozeile, const Spielkonfiguration
                     QStringLiteral(">\rgibt es in der Datei Varku.tsp nicht.");
         return p;
     }
+    const QString userPfad = imProgrammordner(QStringLiteral("User"));
+    if (k.schreibtProtokolle) {
+        // ein Spiel, das an die Protokolle anhängt, legt keines an: das tut nur VARKU
+        for (qsizetype i = 0; i < l.parameter.SpielerDatei.size(); ++i) {
+            if (QFileInfo::exists(protokollPfad(userPfad, l.parameter.SpielerDatei[i])))
+                continue;
+            p.meldung = QStringLiteral("Die Protokolldatei von ") +
+                        l.parameter.SpielerName.value(i) + QStringLiteral(" fehlt.\r") + k.name +
+                        QStringLiteral(" lässt sich nur aus VARKU starten.");
+            return p;
+        }
+    }
     p.angenommen = true;
     p.daten.parameter = l.parameter;
-    p.daten.UserPfad = imProgrammordner(QStringLiteral("User"));
+    p.daten.UserPfad = userPfad;
     p.daten.energieSchritt = leseEnergieSchritt(imProgrammordner(QStringLiteral("Varku.ini")));
     p.daten.UebNr = s.UebNr;
     p.daten.UebTitel = s.UebTitel;

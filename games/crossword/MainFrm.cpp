@@ -267,16 +267,8 @@ void MainFrm::verbergeBeispielsatz() {
 // --- der Computer ---
 
 Computerfenster& MainFrm::compZug() {
-    if (auto* f =
-            findChild<Computerfenster*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
-        return *f;
-    auto* f = new Computerfenster(
-        this, QStringLiteral("Wendomar"),
-        QStringLiteral("Die Buchstaben des nächsten Wortes darf ich legen."), ablauf.neuerTimer());
-    f->CompZugTimer->setzeIntervall(1000);
-    f->CompZugTimer->beiTick = [this] { CompZugTimer_Timer(); };
-    ablauf.setzeComputerfenster(f);
-    return *f;
+    return computerfenster(QStringLiteral("Die Buchstaben des nächsten Wortes darf ich legen."),
+                           1000, [this] { CompZugTimer_Timer(); });
 }
 
 void MainFrm::computerZug() {
