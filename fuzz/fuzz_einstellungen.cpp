@@ -10,6 +10,7 @@
 #include "frame/Spieleliste.h"
 #include "frame/VarkuIni.h"
 #include "games/crossword/WendomarEinstellungen.h"
+#include "games/wordcard/ZelkoEinstellungen.h"
 #include "games/fallingletters/DolmixEinstellungen.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 #include "platform/Dienste.h"
@@ -163,6 +164,12 @@ bool gleich(const wendomar::Einstellungen& a, const wendomar::Einstellungen& b, 
            a.EinstellungenSpeichern == b.EinstellungenSpeichern;
 }
 
+bool gleich(const Spieleinstellungen& a, const Spieleinstellungen& b, bool) {
+    return a.GegenComputer == b.GegenComputer && a.ComputerSpielStaerke == b.ComputerSpielStaerke &&
+           a.TonEinschalten == b.TonEinschalten && a.RatezeitBegrenzen == b.RatezeitBegrenzen &&
+           a.EinstellungenSpeichern == b.EinstellungenSpeichern;
+}
+
 // Werte, die mit Begrenzen gelesen werden, liegen in ihrem Bereich
 void pruefeBereiche(const DruckerRaender& r) {
     for (const int32_t rand : {r.LinkerRand, r.RechterRand, r.ObererRand, r.UntererRand})
@@ -191,6 +198,14 @@ void pruefeBereiche(const dolmix::Einstellungen& e) {
 }
 
 void pruefeBereiche(const wendomar::Einstellungen& e) {
+    for (const int schalter :
+         {e.GegenComputer, e.TonEinschalten, e.RatezeitBegrenzen, e.EinstellungenSpeichern})
+        pruefe(schalter == 0 || schalter == 1);
+}
+
+// Zelko: die fünf gemeinsamen Schlüssel, zwei Stärken
+void pruefeBereiche(const Spieleinstellungen& e) {
+    pruefe(e.ComputerSpielStaerke == 0 || e.ComputerSpielStaerke == 1);
     for (const int schalter :
          {e.GegenComputer, e.TonEinschalten, e.RatezeitBegrenzen, e.EinstellungenSpeichern})
         pruefe(schalter == 0 || schalter == 1);
@@ -311,6 +326,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         spiel(zirkomat::zirkomatAbschnitt());
         spiel(dolmix::dolmixAbschnitt());
         spiel(wendomar::wendomarAbschnitt());
+        spiel(zelko::zelkoAbschnitt());
         break;
     }
     case 4:

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "foundation/Protokolldatei.h"
+#include "gamekit/Spielfenster.h"
+#include "games/wordcard/Zelkobrett.h"
+#include "games/wordcard/ZelkoEinstellungen.h"
+#include "games/wordcard/Zelkospiel.h"
+
+#include <memory>
+
+class QDialog;
+
+namespace varku {
+class Computerfenster;
+}
+
+namespace varku::zelko {
+
+class EinstellFrm;
+
+// Das Fenster des Kartenspiels im Rahmen des Spielbaukastens: die Karten, der Aufruf mit seinen
+// Füllungen, die Lampen, der Lösungstipp, der Computer und das Protokoll jeder Antwort.
+class MainFrm : public Spielfenster {
+    Q_OBJECT
+public:
+    MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s);
+    ~MainFrm() override;
+
+    static Spielkonfiguration konfiguration();
+
+    Einstellungen einst;
+    Zelkospiel spiel;
+    Zelkobrett* brett;
+    std::unique_ptr<Timer> LampenTimer;
+    Protokollschreiber prt;
+    int lampenZustand = 0;
+
+    EinstellFrm& einstellungen();
+    Computerfenster& compZug();
+    QDialog& loesTipp();
+    QString LoesTipp;
+
+    // eine Wahl aus der Liste für den, der am Zug ist
+    void checkBstWahl(int listInd);
+    // eine Wahl des Computers; true, wenn sie richtig war
+    bool simuliereComputerZug();
+    void setzeLampen(int n);
+
+public slots:
+    void einsetzenBtn_Click();
+    void LoesTippBtn_Click();
+
+protected:
+    void ladeSpiel() override;
+    void nachSpielerwechsel() override;
+    void computerZug() override;
+    void neuesSpiel() override;
+    bool zeigeEinstellungen() override;
+    void vorDemEnde() override { prt.schliesse(); }
+    void zeigeSitze() override;
+    bool taste(QKeyEvent* e) override;
+
+private:
+    void LampenTimer_Timer();
+    void CompZugTimer_Timer();
+    void zeigeLueckensatz();
+    void zeigeKarten();
+    void zeigeZelkos();
+    void initPrtDatei();
+    void waehleGetippte();
+
+    bool m_lampeAn = false;
+    int m_blinkZaehler = 0;
+    int m_tickZaehler = 0;
+};
+
+} // namespace varku::zelko

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "games/wordcard/Lueckenwoerter.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace varku {
+class Spielrunde;
+}
+
+namespace varku::zelko {
+
+// Karten gibt es für vier Spieler; mit vier Menschen setzt sich kein Computer dazu
+constexpr int kartenSpieler = 4;
+constexpr int kartenFelder = 25;
+
+// "Z1" für Feld 1, "E2" für 7, "O5" für 25: Spalte Z, E, L, K, O und die Reihe
+QString feldKennung(int feld);
+
+// Die Karten der Spieler: je 5 × 5 Felder, Reihe für Reihe von links oben gezählt (1 bis 25)
+class Zelkokarten {
+public:
+    using Zufall = std::function<int(int von, int bis)>;
+
+    bool markiert(int spieler, int feld) const;
+    void markiere(int spieler, int feld);
+    // eine volle Reihe, Spalte oder Diagonale auf der Karte des Spielers
+    bool pruefeZelkoReihe(int spieler) const;
+    void loescheKarten();
+    // das Feld des nächsten Aufrufs: eines, das kein Spieler hat; haben alle schon jedes
+    // irgendwo, eines, das der aktuelle noch nicht hat
+    int sucheZufallsFeld(int nSpieler, int aktSpieler, const Zufall& zufall) const;
+
+private:
+    bool vonJemandem(int nSpieler, int feld) const;
+    std::array<std::array<bool, kartenFelder + 1>, kartenSpieler> m_marke{};
+};
+
+// Was eine Wahl aus der Liste ergab
+struct Antwort {
+    bool richtig = false;
+    int einsatz = 0;
+    bool zelko = false;
+    QString protokoll; // "OK" oder das Wort, wie es gefüllt wurde
+};
+
+// Die Regeln des Kartenspiels: die Karten, der Aufruf mit seinem Feld, die Wahl einer Füllung mit
+// Einsatz und Zelko, die getippten Buchstaben und die Wahl des Computers.
+class Zelkospiel {
+public:
+    using Zufall = std::function<int(int von, int bis)>;
+
+    Zelkospiel(Spielrunde& runde, Zufall zufall);
+
+    Zelkokarten karten;
+    std::array<long, 5> ZelkoAnzahl{};
+    int aktFeld = 1;
+
+    // die Lückenwörter, sobald die Wortdatenbank offen ist
+    void setzeWoerter(std::unique_ptr<Lueckenwoerter> w) { m_woerter = std::move(w); }
+    Lueckenwoerter* woerter() const { return m_woerter.get(); }
+    const Luecke& luecke() const;
+    const QStringList& auswahl() const;
+    // der nächste Aufruf; false, wenn es keinen gibt
+    bool naechsteLuecke();
+    void naechstesFeld();
+
+    static int einsatz(int komplexInd, int anzahl) { return 2 * (komplexInd + anzahl); }
+    bool pruefeWahl(int n) const;
+    // die erste Füllung, die richtig ist; die Länge der Liste, wenn keine
+    int richtigerListenIndex() const;
+    // Wählt der aktuelle Spieler die Füllung n: Punkte, Feld, Zelko. Ist die Wahl richtig, steht
+    // danach das Feld markiert; bei einem Zelko sind die Karten noch nicht gelöscht.
+    Antwort checkBstWahl(int n);
+
+    // Getippte Buchstaben wählen die Füllung, die genau so heißt
+    enum class Tipp { Angenommen, NichtDruckbar };
+    Tipp tippe(QChar c);
+    void loescheLetztesZeichen();
+    void leereTippPuffer() { m_tippPuffer.clear(); }
+    const QString& tippPuffer() const { return m_tippPuffer; }
+    // die Füllung, die der Puffer wählt; -1 ohne
+    int tippAuswahl() const;
+
+    // Die Füllung, die der Computer wählt: stark immer die richtige, schwach die richtige mit
+    // 50 zu 101, sonst die Liste von vorn durch
+    int computerWahl(int staerke);
+    int falschIndex() const { return m_falschIndex; }
+
+    // ein neues Spiel: Karten und Zelkos leer
+    void neuesSpiel();
+
+private:
+    Spielrunde& m_runde;
+    Zufall m_zufall;
+    std::unique_ptr<Lueckenwoerter> m_woerter;
+    QString m_tippPuffer;
+    int m_falschIndex = 0;
+};
+
+} // namespace varku::zelko
