@@ -59,6 +59,15 @@ fi
 source "$(dirname "$0")/eigener_schirm.sh"
 source "$(dirname "$0")/auswertung.sh"
 
+# Zelko hängt an die Protokolldatei des Spielers an und startet nur, wenn sie da ist; eine für die
+# Messung angelegte geht am Ende wieder
+protokoll="$ordner/User/ANNABENC.tmp"
+if [ ! -e "$protokoll" ]; then
+    mkdir -p "$ordner/User"
+    : >"$protokoll"
+    trap 'rm -f "$protokoll"; aufraeumen' EXIT
+fi
+
 # ein Lauf: "bild_ms=… cpu_ms=… spitze_kib=…" an die Datei
 miss() {
     local datei=$1 n=$2
