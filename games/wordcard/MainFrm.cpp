@@ -202,6 +202,8 @@ void MainFrm::nachSpielerwechsel() {
     spiel.leereTippPuffer();
     brett->wLueckGrLst->setCurrentRow(-1);
     brett->wLueckGrLst->clearSelection();
+    // die Liste bekäme mit dem Fokus eine Zeile hervorgehoben, die nicht gewählt ist
+    brett->einsetzenBtn->setFocus();
     setzeLampen(3);
     if (!ablauf.computerAmZug())
         initPrtDatei();
