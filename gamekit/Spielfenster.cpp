@@ -372,4 +372,39 @@ void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int klei
     feld.setFont(f);
 }
 
+void passeSchriftAn(QLabel& vorspann, int vorspannPunkte, QLabel& feld, const QString& text,
+                    int startPunkte, int kleinstePunkte) {
+    QFont v = vorspann.font();
+    QFont f = feld.font();
+    v.setPointSize(std::max(1, vorspannPunkte));
+    f.setPointSize(startPunkte);
+    const double breite = twips(vorspann.width() + feld.width());
+    while (f.pointSize() > kleinstePunkte &&
+           textBreite(vorspann.text(), v) + textBreite(text, f) > breite) {
+        f.setPointSize(f.pointSize() - 1);
+        v.setPointSize(std::max(1, v.pointSize() - 1));
+    }
+    vorspann.setFont(v);
+    feld.setFont(f);
+}
+
+void legeLeseLupe(QWidget& lupe, const QLabel& wortFeld, const QString& wort, int von, int bis,
+                  bool an, double rand) {
+    // eine Stelle außerhalb des Wortes markiert nichts
+    if (!an || von < 1 || bis < von || bis > wort.size() || !lupe.parentWidget()) {
+        lupe.hide();
+        return;
+    }
+    const QFont& f = wortFeld.font();
+    const int links = px(textBreite(wort.left(von - 1), f));
+    const int breite = px(textBreite(wort.mid(von - 1, bis - von + 1), f));
+    const QRect inhalt = wortFeld.contentsRect();
+    const QRect feld(wortFeld.mapTo(lupe.parentWidget(), inhalt.topLeft()), inhalt.size());
+    const int hoehe = int(feld.height() * 1.1);
+    lupe.setGeometry(feld.left() + links - px(rand), feld.top() + (feld.height() - hoehe) / 2,
+                     breite + 2 * px(rand), hoehe);
+    lupe.show();
+    lupe.raise();
+}
+
 } // namespace varku

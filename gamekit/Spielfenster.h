@@ -127,5 +127,16 @@ double textBreite(const QString& text, const QFont& schrift);
 // Zeilen füllen.
 void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte = 6,
                     int zeilen = 1);
+// Zwei Beschriftungen in einer Zeile, ein Vorspann vor dem Feld (etwa der Artikel vor dem Wort):
+// beide von ihrer Startgröße an zugleich Punkt um Punkt kleiner, bis ihre Texte nebeneinander in
+// die Breite beider Felder passen; das Feld höchstens bis kleinstePunkte, der Vorspann nicht unter
+// 1 Punkt. Der Vorspann zeigt seinen Text schon.
+void passeSchriftAn(QLabel& vorspann, int vorspannPunkte, QLabel& feld, const QString& text,
+                    int startPunkte, int kleinstePunkte = 6);
+// Legt die Lupe um die Buchstaben von bis bis (ab 1) des Wortes in seinem Feld, rand Twips links
+// und rechts über die Buchstaben hinaus. Ohne Lupe, mit 0, 0 oder einer Stelle außerhalb des
+// Wortes bleibt sie verborgen. Die Lupe liegt in einem Fenster, in dem auch das Feld liegt.
+void legeLeseLupe(QWidget& lupe, const QLabel& wortFeld, const QString& wort, int von, int bis,
+                  bool an, double rand);
 
 } // namespace varku

@@ -206,22 +206,7 @@ bool Fallbrett::eventFilter(QObject* o, QEvent* e) {
 }
 
 void Fallbrett::legeLupe() {
-    const QString& wort = m_wort;
-    const int von = m_lupeVon, bis = m_lupeBis;
-    // eine Stelle außerhalb des Wortes markiert nichts
-    if (!m_lupeAn || von < 1 || bis < von || bis > wort.size()) {
-        LeseLupe->hide();
-        return;
-    }
-    const QFont& f = UebWortLbl->font();
-    const int links = px(textBreite(wort.left(von - 1), f));
-    const int breite = px(textBreite(wort.mid(von - 1, bis - von + 1), f));
-    const QRect wortFeld = UebWortLbl->contentsRect().translated(UebWortLbl->pos());
-    const int hoehe = int(wortFeld.height() * 1.1);
-    LeseLupe->setGeometry(wortFeld.left() + links - px(45),
-                          wortFeld.top() + (wortFeld.height() - hoehe) / 2, breite + px(90), hoehe);
-    LeseLupe->show();
-    LeseLupe->raise();
+    legeLeseLupe(*LeseLupe, *UebWortLbl, m_wort, m_lupeVon, m_lupeBis, m_lupeAn, 45);
 }
 
 void Fallbrett::zeigeLauf(bool laeuft) {
