@@ -90,6 +90,16 @@ public slots:
 protected:
     // das Brett des Spiels; der Rahmen stellt es links neben sich
     void setzeSpielbrett(QWidget* brett);
+    // Ein Fenster des Spiels, das einmal gebaut und danach behalten wird (ein Dialog wird
+    // verborgen, nicht geschlossen): das Kind dieses Namens, null, solange es keines gibt
+    template <typename F> F* behaltenesFenster(const QString& name) const {
+        return findChild<F*>(name, Qt::FindDirectChildrenOnly);
+    }
+    // ein Dialog, der nichts braucht als sein Fenster: beim ersten Mal gebaut
+    template <typename F> F& behaltenerDialog(const QString& name) {
+        F* f = behaltenesFenster<F>(name);
+        return f ? *f : *new F(this);
+    }
     // das Laden des Ablaufs, am Ende des Aufbaus; false ohne Wörter
     bool lade() { return ablauf.lade(); }
 

@@ -223,7 +223,7 @@ void MainFrm::zurueckBtn_Click() {
 // --- Lösungshilfe ---
 
 UmschrFrm& MainFrm::loesungshilfe() {
-    if (auto* f = findChild<UmschrFrm*>(QStringLiteral("UmschrFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<UmschrFrm>(QStringLiteral("UmschrFrm")))
         return *f;
     auto* f = new UmschrFrm(this);
     connect(f, &UmschrFrm::beispielsatzGewuenscht, this, &MainFrm::zeigeBeispielsatz);
@@ -267,8 +267,7 @@ void MainFrm::verbergeBeispielsatz() {
 // --- der Computer ---
 
 Computerfenster& MainFrm::compZug() {
-    if (auto* f =
-            findChild<Computerfenster*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         return *f;
     auto* f = new Computerfenster(
         this, QStringLiteral("Wendomar"),
@@ -324,10 +323,7 @@ void MainFrm::CompZugTimer_Timer() {
 // --- Einstellungen ---
 
 EinstellFrm& MainFrm::einstellungen() {
-    if (auto* f =
-            findChild<EinstellFrm*>(QStringLiteral("EinstellFrm"), Qt::FindDirectChildrenOnly))
-        return *f;
-    return *new EinstellFrm(this);
+    return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
 bool MainFrm::zeigeEinstellungen() {

@@ -13,7 +13,6 @@
 namespace varku::kartomin {
 
 EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
-    setObjectName(QStringLiteral("EinstellFrm"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     VerschiedenesFrm =
         benannt(new QGroupBox(QStringLiteral("Verschiedenes"), this), "VerschiedenesFrm");

@@ -56,12 +56,11 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
 MainFrm::~MainFrm() = default;
 
 EinstellFrm& MainFrm::einstellungen() {
-    auto* f = findChild<EinstellFrm*>(QStringLiteral("EinstellFrm"), Qt::FindDirectChildrenOnly);
-    return f ? *f : *new EinstellFrm(this);
+    return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
 CompZugFrm& MainFrm::compZug() {
-    if (auto* f = findChild<CompZugFrm*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
         return *f;
     auto* f = new CompZugFrm(this, ablauf.neuerTimer());
     ablauf.setzeComputerfenster(f);
@@ -203,8 +202,7 @@ void MainFrm::WarteTimer_Timer() {
     }
     // ein Treffer des Computers: er greift wieder
     if (ablauf.computerAmZug())
-        if (auto* c =
-                findChild<CompZugFrm*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly);
+        if (auto* c = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm"));
             c && c->isVisible())
             c->weiterNachTreffer();
 }
@@ -301,7 +299,7 @@ void MainFrm::nachSpielerwechsel() {
     // verlässt der Zug den Computer, steht auch sein Zeitgeber, und sein Fenster geht
     if (ablauf.computerAmZug())
         return;
-    if (auto* f = findChild<CompZugFrm*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
         f->beende();
 }
 
