@@ -116,7 +116,7 @@ void Kartenfeld::paintEvent(QPaintEvent* e) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     // ein grüner Tisch, auf dem die Karten liegen
-    p.fillRect(e->rect(), QColor(0x2e, 0x7d, 0x5b));
+    p.fillRect(e->rect(), palette().window());
     const QRect tisch = rechteck(0, 0, feldBreite, feldHoehe);
     p.setPen(QPen(QColor(0x1f, 0x5c, 0x42), 3));
     p.setBrush(QColor(0x3a, 0x95, 0x6c));
