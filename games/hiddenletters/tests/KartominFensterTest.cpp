@@ -482,3 +482,43 @@ TEST_F(Kartomin, EndeTraegtDiePunkteEin) {
                     .contains("[Kartomin]\nTonEinschalten=0\n"
                               "RatezeitBegrenzen=0\nFeldMarkierung=1\n"));
 }
+
+// Der Joker und ein fertiges Wort sind Treffer: der Computer greift weiter, auch im neuen Wort
+TEST_F(Kartomin, ComputerNachJokerUndFertigemWort) {
+    legeNaechstesWortAuf({1, 2, 3, 4}, 0);
+    starte("");
+    dialog([](EinstellFrm& e) { e.gegenComp->setChecked(true); });
+    nimm(5);
+    std::vector<int> gegriffen;
+    QString neuesWort;
+    bool offenImNeuenWort = false;
+    d.anzeige.dann([&](QWidget& w) {
+        for (int zug = 0; zug < 5; ++zug) {
+            d.uhr.vorstellen(zug == 0 ? 2200 : 1200);
+            if (!f->spiel.bereit())
+                gegriffen.push_back(f->spiel.aktFeld());
+            d.uhr.vorstellen(1 + MainFrm::warteMs);
+        }
+        neuesWort = f->brett->SuchWortLbl->text();
+        d.uhr.vorstellen(1200);
+        offenImNeuenWort = f->spiel.karte(0).offen;
+        EXPECT_TRUE(w.isVisible());
+    });
+    nimm(6);
+    EXPECT_EQ(gegriffen, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(neuesWort, "Esel");
+    EXPECT_TRUE(offenImNeuenWort) << "er greift im neuen Wort weiter";
+    EXPECT_EQ(punkte(2), 100 + 20 + 20 + 20 + 20);
+}
+
+// Wörter mit mehr als 24 Buchstaben kommen nicht aufs Feld; gezählt wird getrimmt
+TEST_F(Kartomin, LangeWoerterKommenNicht) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Donaudampfschifffahrtskapitän", "der", 1, false, true, false, "", ""},
+                  {2, "  Igel  ", "der", 1, false, true, false, "", ""},
+                  {3, "Eichhörnchenfutterhäuschen", "das", 1, false, true, false, "", ""}});
+    starte("");
+    EXPECT_EQ(f->woerter.AnzahlWoerter(), 1);
+    EXPECT_EQ(f->brett->SuchWortLbl->text(), "Igel");
+    EXPECT_EQ(f->spiel.WortLaenge(), 4);
+}
