@@ -100,6 +100,17 @@ protected:
         F* f = behaltenesFenster<F>(name);
         return f ? *f : *new F(this);
     }
+    // Das Fenster, in dem der Computer zieht ("CompZugFrm", gebaut mit seinem Fenster und einem
+    // Zeitgeber des Ablaufs): beim ersten Mal gebaut, beim Ablauf angemeldet und mit verbinde an
+    // das Spiel gehängt
+    template <typename F, typename Verbinde> F& behaltenesComputerfenster(Verbinde verbinde) {
+        if (F* f = behaltenesFenster<F>(QStringLiteral("CompZugFrm")))
+            return *f;
+        auto* f = new F(this, ablauf.neuerTimer());
+        ablauf.setzeComputerfenster(f);
+        verbinde(*f);
+        return *f;
+    }
     // das Laden des Ablaufs, am Ende des Aufbaus; false ohne Wörter
     bool lade() { return ablauf.lade(); }
 

@@ -60,12 +60,9 @@ EinstellFrm& MainFrm::einstellungen() {
 }
 
 CompZugFrm& MainFrm::compZug() {
-    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
-        return *f;
-    auto* f = new CompZugFrm(this, ablauf.neuerTimer());
-    ablauf.setzeComputerfenster(f);
-    verbinde(f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
-    return *f;
+    return behaltenesComputerfenster<CompZugFrm>([this](CompZugFrm& f) {
+        verbinde(&f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
+    });
 }
 
 void MainFrm::ladeSpiel() {
