@@ -388,23 +388,4 @@ void passeSchriftAn(QLabel& vorspann, int vorspannPunkte, QLabel& feld, const QS
     feld.setFont(f);
 }
 
-void legeLeseLupe(QWidget& lupe, const QLabel& wortFeld, const QString& wort, int von, int bis,
-                  bool an, double rand) {
-    // eine Stelle außerhalb des Wortes markiert nichts
-    if (!an || von < 1 || bis < von || bis > wort.size() || !lupe.parentWidget()) {
-        lupe.hide();
-        return;
-    }
-    const QFont& f = wortFeld.font();
-    const int links = px(textBreite(wort.left(von - 1), f));
-    const int breite = px(textBreite(wort.mid(von - 1, bis - von + 1), f));
-    const QRect inhalt = wortFeld.contentsRect();
-    const QRect feld(wortFeld.mapTo(lupe.parentWidget(), inhalt.topLeft()), inhalt.size());
-    const int hoehe = int(feld.height() * 1.1);
-    lupe.setGeometry(feld.left() + links - px(rand), feld.top() + (feld.height() - hoehe) / 2,
-                     breite + 2 * px(rand), hoehe);
-    lupe.show();
-    lupe.raise();
-}
-
 } // namespace varku

@@ -154,10 +154,5 @@ void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int klei
 // 1 Punkt. Der Vorspann zeigt seinen Text schon.
 void passeSchriftAn(QLabel& vorspann, int vorspannPunkte, QLabel& feld, const QString& text,
                     int startPunkte, int kleinstePunkte = 6);
-// Legt die Lupe um die Buchstaben von bis bis (ab 1) des Wortes in seinem Feld, rand Twips links
-// und rechts über die Buchstaben hinaus. Ohne Lupe, mit 0, 0 oder einer Stelle außerhalb des
-// Wortes bleibt sie verborgen. Die Lupe liegt in einem Fenster, in dem auch das Feld liegt.
-void legeLeseLupe(QWidget& lupe, const QLabel& wortFeld, const QString& wort, int von, int bis,
-                  bool an, double rand);
 
 } // namespace varku

@@ -3,11 +3,11 @@
 #include "foundation/Anzeigen.h"
 #include "foundation/Global.h"
 #include "foundation/Twips.h"
+#include "gamekit/Lupenwort.h"
 #include "gamekit/Spielfenster.h"
 #include "platform/Laufzeitfehler.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -229,7 +229,6 @@ Kartenbrett::Kartenbrett(const Kartenspiel& spiel, QWidget* eltern) : QWidget(el
     FundWortFrame = wortRahmen(QStringLiteral("gefunden"), "FundWortFrame", FundKontLbl,
                                FundWortLbl, "FundKontLbl", "FundWortLbl", this);
     FundWortLbl->setStyleSheet(QStringLiteral("color: #1b5e20;"));
-    SuchWortLbl->installEventFilter(this);
     // die Lupe liegt über dem Wort, ein Rahmen um die Buchstaben, um die es geht
     LeseLupe = new QWidget(SuchWortFrame);
     LeseLupe->setObjectName(QStringLiteral("LeseLupe"));
@@ -238,6 +237,8 @@ Kartenbrett::Kartenbrett(const Kartenspiel& spiel, QWidget* eltern) : QWidget(el
     LeseLupe->setStyleSheet(QStringLiteral(
         "#LeseLupe { border: 3px solid #e0a000; border-radius: 8px; background: transparent; }"));
     LeseLupe->hide();
+    m_lupenwort = new Lupenwort(*SuchWortLbl, *LeseLupe, 30,
+                                [this](const QString& w) { passeSchriftenAn(w); });
     seite->addWidget(SuchWortFrame);
     seite->addWidget(FundWortFrame);
 
@@ -267,15 +268,12 @@ Kartenbrett::Kartenbrett(const Kartenspiel& spiel, QWidget* eltern) : QWidget(el
 
 void Kartenbrett::zeigeWort(const QString& wort, const QString& kontext, int von, int bis,
                             bool lupeAn) {
-    m_wort = wort;
-    m_lupeVon = von;
-    m_lupeBis = bis;
-    m_lupeAn = lupeAn;
     SuchKontLbl->setText(kontext);
     SuchWortLbl->setText(wort);
     FundKontLbl->setText(kontext);
     FundWortLbl->clear();
-    passeAn();
+    m_lupenwort->zeige(wort);
+    m_lupenwort->markiere(wort, von, bis, lupeAn);
 }
 
 void Kartenbrett::zeigeGefunden(const QString& gefunden) {
@@ -287,18 +285,10 @@ void Kartenbrett::zeigeEinsatz(int einsatz) {
     RisikoZiff->zeige(QStringLiteral("%1").arg(einsatz, 3, 10, QLatin1Char('0')));
 }
 
-bool Kartenbrett::eventFilter(QObject* o, QEvent* e) {
-    if (o == SuchWortLbl && e->type() == QEvent::Resize)
-        passeAn();
-    return QWidget::eventFilter(o, e);
-}
-
-void Kartenbrett::passeAn() {
-    passeSchriftAn(*SuchKontLbl, 8, *SuchWortLbl, m_wort, 20, 6);
-    // gefunden steht in derselben Schrift genau unter gesucht
+void Kartenbrett::passeSchriftenAn(const QString& wort) {
+    passeSchriftAn(*SuchKontLbl, 8, *SuchWortLbl, wort, 20, 6);
     FundKontLbl->setFont(SuchKontLbl->font());
     FundWortLbl->setFont(SuchWortLbl->font());
-    legeLeseLupe(*LeseLupe, *SuchWortLbl, m_wort, m_lupeVon, m_lupeBis, m_lupeAn, 30);
 }
 
 QPixmap ladeJokerBild(int nr) {

@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace varku {
 class Lampe;
+class Lupenwort;
 class Ziffernanzeige;
 } // namespace varku
 
@@ -92,16 +93,11 @@ public:
     // der Einsatz, drei Ziffern
     void zeigeEinsatz(int einsatz);
 
-protected:
-    // das Wort bekommt seinen Platz erst mit dem Fenster: dann passen Schrift und Lupe neu
-    bool eventFilter(QObject* o, QEvent* e) override;
-
 private:
-    void passeAn();
+    // gesucht und gefunden in derselben Schrift, gefunden genau unter gesucht
+    void passeSchriftenAn(const QString& wort);
 
-    QString m_wort;
-    int m_lupeVon = 0, m_lupeBis = 0;
-    bool m_lupeAn = false;
+    Lupenwort* m_lupenwort;
 };
 
 // Ein Jokerbild aus dem Grafikordner, gefunden nach seinem Namen ohne Endung ("JOKER1"), in
