@@ -12,6 +12,7 @@
 #include "games/crossword/WendomarEinstellungen.h"
 #include "games/wordcard/ZelkoEinstellungen.h"
 #include "games/fallingletters/DolmixEinstellungen.h"
+#include "games/hiddenletters/KartominEinstellungen.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 #include "platform/Dienste.h"
 #include "platform/Laufzeitfehler.h"
@@ -170,6 +171,13 @@ bool gleich(const Spieleinstellungen& a, const Spieleinstellungen& b, bool) {
            a.EinstellungenSpeichern == b.EinstellungenSpeichern;
 }
 
+bool gleich(const kartomin::Einstellungen& a, const kartomin::Einstellungen& b, bool) {
+    return a.TonEinschalten == b.TonEinschalten && a.RatezeitBegrenzen == b.RatezeitBegrenzen &&
+           a.FeldMarkierung == b.FeldMarkierung && a.GegenComputer == b.GegenComputer &&
+           a.ComputerSpielStaerke == b.ComputerSpielStaerke &&
+           a.EinstellungenSpeichern == b.EinstellungenSpeichern;
+}
+
 // Werte, die mit Begrenzen gelesen werden, liegen in ihrem Bereich
 void pruefeBereiche(const DruckerRaender& r) {
     for (const int32_t rand : {r.LinkerRand, r.RechterRand, r.ObererRand, r.UntererRand})
@@ -208,6 +216,15 @@ void pruefeBereiche(const Spieleinstellungen& e) {
     pruefe(e.ComputerSpielStaerke == 0 || e.ComputerSpielStaerke == 1);
     for (const int schalter :
          {e.GegenComputer, e.TonEinschalten, e.RatezeitBegrenzen, e.EinstellungenSpeichern})
+        pruefe(schalter == 0 || schalter == 1);
+}
+
+void pruefeBereiche(const kartomin::Einstellungen& e) {
+    // nur die beiden Stärken, die der Dialog zeigt
+    pruefe(e.ComputerSpielStaerke == kartomin::staerkeStark ||
+           e.ComputerSpielStaerke == kartomin::staerkeSchwach);
+    for (const int schalter : {e.TonEinschalten, e.RatezeitBegrenzen, e.FeldMarkierung,
+                               e.GegenComputer, e.EinstellungenSpeichern})
         pruefe(schalter == 0 || schalter == 1);
 }
 
@@ -327,6 +344,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         spiel(dolmix::dolmixAbschnitt());
         spiel(wendomar::wendomarAbschnitt());
         spiel(zelko::zelkoAbschnitt());
+        spiel(kartomin::kartominAbschnitt());
         break;
     }
     case 4:

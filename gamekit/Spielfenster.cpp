@@ -361,8 +361,7 @@ void Spielfenster::mnuHilfeAktKat_Click() {
 
 Computerfenster& Spielfenster::computerfenster(const QString& text, int taktMs,
                                                std::function<void()> takt) {
-    if (auto* f =
-            findChild<Computerfenster*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         return *f;
     auto* f = new Computerfenster(this, konfig().name, text, ablauf.neuerTimer());
     f->CompZugTimer->setzeIntervall(taktMs);
@@ -382,6 +381,22 @@ void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int klei
     while (f.pointSize() > kleinstePunkte &&
            textBreite(text, f) > twips(feld.width()) * std::max(1, zeilen))
         f.setPointSize(f.pointSize() - 1);
+    feld.setFont(f);
+}
+
+void passeSchriftAn(QLabel& vorspann, int vorspannPunkte, QLabel& feld, const QString& text,
+                    int startPunkte, int kleinstePunkte) {
+    QFont v = vorspann.font();
+    QFont f = feld.font();
+    v.setPointSize(std::max(1, vorspannPunkte));
+    f.setPointSize(startPunkte);
+    const double breite = twips(vorspann.width() + feld.width());
+    while (f.pointSize() > kleinstePunkte &&
+           textBreite(vorspann.text(), v) + textBreite(text, f) > breite) {
+        f.setPointSize(f.pointSize() - 1);
+        v.setPointSize(std::max(1, v.pointSize() - 1));
+    }
+    vorspann.setFont(v);
     feld.setFont(f);
 }
 

@@ -92,6 +92,27 @@ public slots:
 protected:
     // das Brett des Spiels; der Rahmen stellt es links neben sich
     void setzeSpielbrett(QWidget* brett);
+    // Ein Fenster des Spiels, das einmal gebaut und danach behalten wird (ein Dialog wird
+    // verborgen, nicht geschlossen): das Kind dieses Namens, null, solange es keines gibt
+    template <typename F> F* behaltenesFenster(const QString& name) const {
+        return findChild<F*>(name, Qt::FindDirectChildrenOnly);
+    }
+    // ein Dialog, der nichts braucht als sein Fenster: beim ersten Mal gebaut
+    template <typename F> F& behaltenerDialog(const QString& name) {
+        F* f = behaltenesFenster<F>(name);
+        return f ? *f : *new F(this);
+    }
+    // Das Fenster, in dem der Computer zieht ("CompZugFrm", gebaut mit seinem Fenster und einem
+    // Zeitgeber des Ablaufs): beim ersten Mal gebaut, beim Ablauf angemeldet und mit verbinde an
+    // das Spiel gehängt
+    template <typename F, typename Verbinde> F& behaltenesComputerfenster(Verbinde verbinde) {
+        if (F* f = behaltenesFenster<F>(QStringLiteral("CompZugFrm")))
+            return *f;
+        auto* f = new F(this, ablauf.neuerTimer());
+        ablauf.setzeComputerfenster(f);
+        verbinde(*f);
+        return *f;
+    }
     // das Laden des Ablaufs, am Ende des Aufbaus; false ohne Wörter
     bool lade() { return ablauf.lade(); }
 
@@ -132,5 +153,11 @@ double textBreite(const QString& text, const QFont& schrift);
 // Zeilen füllen.
 void passeSchriftAn(QLabel& feld, const QString& text, int startPunkte, int kleinstePunkte = 6,
                     int zeilen = 1);
+// Zwei Beschriftungen in einer Zeile, ein Vorspann vor dem Feld (etwa der Artikel vor dem Wort):
+// beide von ihrer Startgröße an zugleich Punkt um Punkt kleiner, bis ihre Texte nebeneinander in
+// die Breite beider Felder passen; das Feld höchstens bis kleinstePunkte, der Vorspann nicht unter
+// 1 Punkt. Der Vorspann zeigt seinen Text schon.
+void passeSchriftAn(QLabel& vorspann, int vorspannPunkte, QLabel& feld, const QString& text,
+                    int startPunkte, int kleinstePunkte = 6);
 
 } // namespace varku

@@ -5,6 +5,7 @@
 #include "data/grafik/Bilder.h"
 #include "data/grafik/Farbreduktion.h"
 #include "data/grafik/GifSchreiber.h"
+#include "data/grafik/Joker.h"
 #include "data/grafik/Kachel.h"
 #include "data/grafik/Kachelfarben.h"
 #include "data/grafik/PngSchreiber.h"
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < radFelder; ++i)
         bilder.append({radBildName(i), radBild(i)});
+    for (int nr = 1; nr <= jokerAnzahl; ++nr)
+        bilder.append({jokerBildName(nr), jokerBild(nr)});
     for (const auto& [name, bild] : bilder) {
         const QString pfad = ordner.filePath(name);
         // alle werden beim Start eines Programms gelesen: schnell zu lesen

@@ -4,6 +4,7 @@
 #include "foundation/Global.h"
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
+#include "foundation/Twips.h"
 #include "foundation/Zeigerinstrument.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
@@ -456,4 +457,40 @@ TEST_F(Rahmen, HintergrundHoltDasSpielZurueck) {
     });
     EXPECT_EQ(spielAblauf(anna, Testspiel::konfiguration(), fabrik), 0);
     EXPECT_TRUE(zurueck);
+}
+
+// Ein Vorspann vor dem Wort wird mit ihm kleiner, bis beide nebeneinander passen; das Wort nie
+// unter die kleinste Größe, der Vorspann nie unter 1 Punkt
+TEST(Schriftanpassung, VorspannWirdMitDemWortKleiner) {
+    struct Fall {
+        const char* vorspann;
+        const char* wort;
+        int breite;
+        int wortPunkte, vorspannPunkte; // 0: passt, in welcher Größe auch immer
+    };
+    const Fall faelle[] = {
+        {"der", "Igel", 400, 20, 8},
+        {"die", "Donaudampfschifffahrtskapitän", 300, 0, 0},
+        {"das", "Donaudampfschifffahrtskapitänsmützenabzeichen", 120, 6, 1},
+        {"", "Straße", 400, 20, 8},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.wort);
+        QWidget w;
+        QLabel vorspann(QString::fromUtf8(f.vorspann), &w), wort(&w);
+        vorspann.setGeometry(0, 0, 40, 30);
+        wort.setGeometry(40, 0, f.breite - 40, 30);
+        passeSchriftAn(vorspann, 8, wort, QString::fromUtf8(f.wort), 20, 6);
+        if (f.wortPunkte > 0) {
+            EXPECT_EQ(wort.font().pointSize(), f.wortPunkte);
+            EXPECT_EQ(vorspann.font().pointSize(), f.vorspannPunkte);
+            continue;
+        }
+        EXPECT_LT(wort.font().pointSize(), 20);
+        EXPECT_GT(wort.font().pointSize(), 6);
+        EXPECT_EQ(wort.font().pointSize() - vorspann.font().pointSize(), 12) << "zugleich kleiner";
+        EXPECT_LE(textBreite(vorspann.text(), vorspann.font()) +
+                      textBreite(QString::fromUtf8(f.wort), wort.font()),
+                  twips(f.breite));
+    }
 }

@@ -223,7 +223,7 @@ void MainFrm::zurueckBtn_Click() {
 // --- Lösungshilfe ---
 
 UmschrFrm& MainFrm::loesungshilfe() {
-    if (auto* f = findChild<UmschrFrm*>(QStringLiteral("UmschrFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<UmschrFrm>(QStringLiteral("UmschrFrm")))
         return *f;
     auto* f = new UmschrFrm(this);
     connect(f, &UmschrFrm::beispielsatzGewuenscht, this, &MainFrm::zeigeBeispielsatz);
@@ -316,10 +316,7 @@ void MainFrm::CompZugTimer_Timer() {
 // --- Einstellungen ---
 
 EinstellFrm& MainFrm::einstellungen() {
-    if (auto* f =
-            findChild<EinstellFrm*>(QStringLiteral("EinstellFrm"), Qt::FindDirectChildrenOnly))
-        return *f;
-    return *new EinstellFrm(this);
+    return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
 bool MainFrm::zeigeEinstellungen() {

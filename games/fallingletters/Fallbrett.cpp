@@ -2,10 +2,10 @@
 
 #include "foundation/Anzeigen.h"
 #include "foundation/Twips.h"
+#include "gamekit/Lupenwort.h"
 #include "gamekit/Spielfenster.h"
 #include "games/fallingletters/Steinbilder.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -124,7 +124,6 @@ Fallbrett::Fallbrett(const Fallspiel& spiel, QWidget* eltern) : QWidget(eltern) 
     UebWortLbl->setMinimumHeight(px(600));
     UebWortLbl->setStyleSheet(QStringLiteral("color: #1f4f8a;"));
     wortLage->addWidget(UebWortLbl);
-    UebWortLbl->installEventFilter(this);
     // die Lupe liegt über dem Wort, ein Rahmen um die Buchstaben, um die es geht
     LeseLupe = new QFrame(UebWortFrame);
     LeseLupe->setObjectName(QStringLiteral("LeseLupe"));
@@ -132,6 +131,9 @@ Fallbrett::Fallbrett(const Fallspiel& spiel, QWidget* eltern) : QWidget(eltern) 
     LeseLupe->setStyleSheet(QStringLiteral(
         "#LeseLupe { border: 3px solid #e0a000; border-radius: 8px; background: transparent; }"));
     LeseLupe->hide();
+    m_lupenwort = new Lupenwort(*UebWortLbl, *LeseLupe, 45, [this](const QString& w) {
+        passeSchriftAn(*UebWortLbl, w, 18, 8);
+    });
     lage->addWidget(UebWortFrame);
 
     auto* unten = new QHBoxLayout;
@@ -184,44 +186,12 @@ Fallbrett::Fallbrett(const Fallspiel& spiel, QWidget* eltern) : QWidget(eltern) 
 }
 
 void Fallbrett::zeigeWort(const QString& wort) {
-    m_wort = wort;
     UebWortLbl->setText(wort);
-    passeSchriftAn(*UebWortLbl, wort, 18, 8);
+    m_lupenwort->zeige(wort);
 }
 
 void Fallbrett::markiereLupenStelle(const QString& wort, int von, int bis, bool lupeAn) {
-    m_wort = wort;
-    m_lupeVon = von;
-    m_lupeBis = bis;
-    m_lupeAn = lupeAn;
-    legeLupe();
-}
-
-bool Fallbrett::eventFilter(QObject* o, QEvent* e) {
-    if (o == UebWortLbl && e->type() == QEvent::Resize) {
-        passeSchriftAn(*UebWortLbl, m_wort, 18, 8);
-        legeLupe();
-    }
-    return QWidget::eventFilter(o, e);
-}
-
-void Fallbrett::legeLupe() {
-    const QString& wort = m_wort;
-    const int von = m_lupeVon, bis = m_lupeBis;
-    // eine Stelle außerhalb des Wortes markiert nichts
-    if (!m_lupeAn || von < 1 || bis < von || bis > wort.size()) {
-        LeseLupe->hide();
-        return;
-    }
-    const QFont& f = UebWortLbl->font();
-    const int links = px(textBreite(wort.left(von - 1), f));
-    const int breite = px(textBreite(wort.mid(von - 1, bis - von + 1), f));
-    const QRect wortFeld = UebWortLbl->contentsRect().translated(UebWortLbl->pos());
-    const int hoehe = int(wortFeld.height() * 1.1);
-    LeseLupe->setGeometry(wortFeld.left() + links - px(45),
-                          wortFeld.top() + (wortFeld.height() - hoehe) / 2, breite + px(90), hoehe);
-    LeseLupe->show();
-    LeseLupe->raise();
+    m_lupenwort->markiere(wort, von, bis, lupeAn);
 }
 
 void Fallbrett::zeigeLauf(bool laeuft) {

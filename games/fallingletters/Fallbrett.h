@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace varku {
 class Lampe;
+class Lupenwort;
 class Ziffernanzeige;
 } // namespace varku
 
@@ -71,16 +72,8 @@ public:
     void zeigeLampe(int tag); // 0 und 2 rot, 1 gelb
     void zeigeZaehler(int woerter, int zeilen);
 
-protected:
-    // das Wort bekommt seinen Platz erst mit dem Fenster: dann passen Schrift und Lupe neu
-    bool eventFilter(QObject* o, QEvent* e) override;
-
 private:
-    void legeLupe();
-
-    QString m_wort;
-    int m_lupeVon = 0, m_lupeBis = 0;
-    bool m_lupeAn = false;
+    Lupenwort* m_lupenwort;
 };
 
 } // namespace varku::dolmix

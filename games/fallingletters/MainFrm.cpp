@@ -51,8 +51,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
 MainFrm::~MainFrm() = default;
 
 EinstellFrm& MainFrm::einstellungen() {
-    auto* f = findChild<EinstellFrm*>(QStringLiteral("EinstellFrm"), Qt::FindDirectChildrenOnly);
-    return f ? *f : *new EinstellFrm(this);
+    return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
 void MainFrm::ladeSpiel() {

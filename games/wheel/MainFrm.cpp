@@ -44,19 +44,14 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s) : Spielf
 MainFrm::~MainFrm() = default;
 
 EinstellFrm& MainFrm::einstellungen() {
-    auto* f = findChild<EinstellFrm*>(QStringLiteral("EinstellFrm"), Qt::FindDirectChildrenOnly);
-    return f ? *f : *new EinstellFrm(this);
+    return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
 CompZugFrm& MainFrm::compZug() {
-    auto* f = findChild<CompZugFrm*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly);
-    if (f)
-        return *f;
-    f = new CompZugFrm(this, ablauf.neuerTimer());
-    ablauf.setzeComputerfenster(f);
-    verbinde(f, &CompZugFrm::anhalten, this, &MainFrm::computerHaeltAn);
-    verbinde(f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
-    return *f;
+    return behaltenesComputerfenster<CompZugFrm>([this](CompZugFrm& f) {
+        verbinde(&f, &CompZugFrm::anhalten, this, &MainFrm::computerHaeltAn);
+        verbinde(&f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
+    });
 }
 
 void MainFrm::ladeSpiel() {
@@ -298,7 +293,7 @@ void MainFrm::ratezeitAbgelaufen(Spielablauf& a) {
     zirkTimer->setzeAktiv(false);
     spiel.zugBeenden();
     versteckeSatz();
-    if (auto* f = findChild<CompZugFrm*>(QStringLiteral("CompZugFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
         if (f->isVisible())
             f->beende();
     zeigeKnoepfe();

@@ -59,8 +59,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
 MainFrm::~MainFrm() = default;
 
 EinstellFrm& MainFrm::einstellungen() {
-    auto* f = findChild<EinstellFrm*>(QStringLiteral("EinstellFrm"), Qt::FindDirectChildrenOnly);
-    return f ? *f : *new EinstellFrm(this);
+    return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
 Computerfenster& MainFrm::compZug() {
@@ -69,7 +68,7 @@ Computerfenster& MainFrm::compZug() {
 }
 
 QDialog& MainFrm::loesTipp() {
-    if (auto* f = findChild<QDialog*>(QStringLiteral("LoesTippFrm"), Qt::FindDirectChildrenOnly))
+    if (auto* f = behaltenesFenster<QDialog>(QStringLiteral("LoesTippFrm")))
         return *f;
     auto* f = benannt(new QDialog(this), "LoesTippFrm");
     f->setWindowTitle(QStringLiteral("Lösungstipp"));

@@ -1,0 +1,100 @@
+#include "games/hiddenletters/EinstellFrm.h"
+
+#include "foundation/Benannt.h"
+#include "foundation/Optionsgruppe.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace varku::kartomin {
+
+EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
+    setWindowTitle(QStringLiteral("Einstellungen"));
+    VerschiedenesFrm =
+        benannt(new QGroupBox(QStringLiteral("Verschiedenes"), this), "VerschiedenesFrm");
+    TonEin = benannt(new QCheckBox(QStringLiteral("&Ton einschalten"), VerschiedenesFrm), "TonEin");
+    RateZeitEin = benannt(new QCheckBox(QStringLiteral("&Ratezeit begrenzen"), VerschiedenesFrm),
+                          "RateZeitEin");
+    FeldMarkEin = benannt(
+        new QCheckBox(QStringLiteral("Feldmarkierung anzeigen"), VerschiedenesFrm), "FeldMarkEin");
+    EinstSaveOpt =
+        benannt(new QCheckBox(QStringLiteral("Einstellungen s&peichern"), VerschiedenesFrm),
+                "EinstSaveOpt");
+    auto* v = new QVBoxLayout(VerschiedenesFrm);
+    for (QCheckBox* c : {TonEin, RateZeitEin, FeldMarkEin, EinstSaveOpt})
+        v->addWidget(c, 0, Qt::AlignLeft);
+
+    ComputerFrm = benannt(new QGroupBox(QStringLiteral("Computer"), this), "ComputerFrm");
+    gegenComp =
+        benannt(new QCheckBox(QStringLiteral("&als Gegenspieler"), ComputerFrm), "gegenComp");
+    SpSt[0] = benannt(new QRadioButton(QStringLiteral("&stark"), ComputerFrm), "SpSt0");
+    SpSt[1] = benannt(new QRadioButton(QStringLiteral("sch&wach"), ComputerFrm), "SpSt1");
+    auto* c = new QVBoxLayout(ComputerFrm);
+    c->addWidget(gegenComp, 0, Qt::AlignLeft);
+    c->addWidget(SpSt[0], 0, Qt::AlignLeft);
+    c->addWidget(SpSt[1], 0, Qt::AlignLeft);
+    c->addStretch();
+
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(VerschiedenesFrm);
+    oben->addWidget(ComputerFrm);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(16, 16, 16, 16);
+    aussen->addLayout(oben);
+    aussen->addLayout(knopfzeile());
+    aussen->setSizeConstraint(QLayout::SetFixedSize);
+    QWidget* reihe[] = {TonEin,  RateZeitEin, FeldMarkEin, EinstSaveOpt, gegenComp,
+                        SpSt[0], SpSt[1],     okBtn,       abbrBtn};
+    for (size_t i = 0; i + 1 < std::size(reihe); ++i)
+        setTabOrder(reihe[i], reihe[i + 1]);
+    tabNurAufGewaehlte({SpSt[0], SpSt[1]});
+
+    // der Entwurf
+    TonEin->setChecked(true);
+    EinstSaveOpt->setChecked(true);
+    SpSt[0]->setChecked(true);
+}
+
+void EinstellFrm::ladeGelesene(const Einstellungen& g) {
+    const std::pair<QCheckBox*, int> haken[] = {{TonEin, g.TonEinschalten},
+                                                {RateZeitEin, g.RatezeitBegrenzen},
+                                                {FeldMarkEin, g.FeldMarkierung},
+                                                {EinstSaveOpt, g.EinstellungenSpeichern},
+                                                {gegenComp, g.GegenComputer}};
+    for (const auto& [box, wert] : haken)
+        if (wert >= 0)
+            box->setChecked(wert == 1);
+    if (g.ComputerSpielStaerke >= 0)
+        SpSt[size_t(std::clamp(g.ComputerSpielStaerke, 0, 1))]->setChecked(true);
+}
+
+void EinstellFrm::sperreComputer() {
+    gegenComp->setEnabled(false);
+    for (QRadioButton* o : SpSt)
+        o->setEnabled(false);
+}
+
+Einstellungen EinstellFrm::werte() const {
+    Einstellungen e = m_vorher;
+    e.TonEinschalten = TonEin->isChecked() ? 1 : 0;
+    e.RatezeitBegrenzen = RateZeitEin->isChecked() ? 1 : 0;
+    e.FeldMarkierung = FeldMarkEin->isChecked() ? 1 : 0;
+    e.EinstellungenSpeichern = EinstSaveOpt->isChecked() ? 1 : 0;
+    e.GegenComputer = gegenComp->isChecked() ? 1 : 0;
+    e.ComputerSpielStaerke = SpSt[0]->isChecked() ? staerkeStark : staerkeSchwach;
+    return e;
+}
+
+QWidget* EinstellFrm::ersterFokus() const {
+    return TonEin;
+}
+
+void EinstellFrm::stelleWiederHer() {
+    ladeGelesene(m_vorher);
+}
+
+} // namespace varku::kartomin

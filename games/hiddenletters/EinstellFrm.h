@@ -1,0 +1,51 @@
+#pragma once
+
+#include "games/hiddenletters/KartominEinstellungen.h"
+
+#include "gamekit/Einstellungsfenster.h"
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+
+namespace varku::kartomin {
+
+// Die Einstellungen des Kartenspiels. Der Dialog wird einmal gebaut und danach nur verborgen; er
+// behält, was er zeigt. Ohne Abschnitt zeigt er seinen Entwurf (Ton und Speichern an, "&stark"),
+// auch wenn die Werte 0 sind; OK übernimmt, was er zeigt, jeder andere Weg hinaus gibt jedem
+// Steuerelement den Wert seiner Einstellung zurück.
+class EinstellFrm : public Einstellungsfenster {
+    Q_OBJECT
+public:
+    explicit EinstellFrm(QWidget* eltern);
+
+    QGroupBox* VerschiedenesFrm;
+    QCheckBox* TonEin;
+    QCheckBox* RateZeitEin;
+    QCheckBox* FeldMarkEin;
+    QCheckBox* EinstSaveOpt;
+    QGroupBox* ComputerFrm;
+    QCheckBox* gegenComp;
+    std::array<QRadioButton*, 2> SpSt;
+
+    // was die Datei sagte, in die Steuerelemente; ein Wert unter 0 stand nicht in der Datei, sein
+    // Steuerelement behält den Entwurf
+    void ladeGelesene(const Einstellungen& gelesen);
+    // vier Menschen: der Computer lässt sich nicht mehr abwählen oder einstellen, der Haken bleibt
+    void sperreComputer();
+    // die Einstellungen beim Öffnen, für "abbrechen"
+    void merke(const Einstellungen& e) { m_vorher = e; }
+    // die Steuerelemente als Werte
+    Einstellungen werte() const;
+
+protected:
+    void stelleWiederHer() override;
+    QWidget* ersterFokus() const override;
+
+private:
+    Einstellungen m_vorher;
+};
+
+} // namespace varku::kartomin
