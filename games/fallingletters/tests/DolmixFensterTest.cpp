@@ -4,6 +4,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
 #include "foundation/Texte.h"
+#include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Meisterliste.h"
@@ -64,13 +65,7 @@ struct Dolmix : ::testing::Test {
         f = std::make_unique<MainFrm>(MainFrm::konfiguration(), p.daten);
         d.anzeige.zeige(*f);
     }
-    // die nächste Meldung wird gemerkt und mit ihrem ersten Knopf geschlossen
-    void merkeMeldung() {
-        d.anzeige.dann([this](QWidget& w) {
-            meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
-            klicke(w, "Btn1");
-        });
-    }
+    void merkeMeldung() { test::merkeMeldung(d.anzeige, meldungen); }
     void takt() { d.uhr.vorstellen(f->SteinTimer->intervall()); }
     void taste(Qt::Key k) { QTest::keyClick(f->brett->PauseBtn, k); }
     // der Stein kommt herein, geht k Spalten nach rechts und fällt

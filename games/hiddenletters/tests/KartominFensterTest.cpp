@@ -5,6 +5,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
 #include "foundation/Wortzugang.h"
+#include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Meisterliste.h"
@@ -94,12 +95,7 @@ struct Kartomin : ::testing::Test {
             d.zufall.gibZahlen(0, feldKarten - 1 - int(karten.size()),
                                {joker - int(karten.size())});
     }
-    void merkeMeldung() {
-        d.anzeige.dann([this](QWidget& w) {
-            meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
-            klicke(w, "Btn1");
-        });
-    }
+    void merkeMeldung() { test::merkeMeldung(d.anzeige, meldungen); }
     Kartenfeld& feld() { return *f->brett->FldFrame; }
     void klickeKarte(int i, Qt::MouseButton knopf = Qt::LeftButton) {
         QTest::mouseClick(&feld(), knopf, {}, feld().kartenRechteck(i).center());

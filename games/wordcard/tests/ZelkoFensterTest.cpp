@@ -4,6 +4,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/Protokolldatei.h"
 #include "foundation/Sound.h"
+#include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielstart.h"
@@ -75,12 +76,7 @@ struct Zelko : ::testing::Test {
         f = std::make_unique<MainFrm>(MainFrm::konfiguration(), p.daten);
         d.anzeige.zeige(*f);
     }
-    void merkeMeldung() {
-        d.anzeige.dann([this](QWidget& w) {
-            meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
-            klicke(w, "Btn1");
-        });
-    }
+    void merkeMeldung() { test::merkeMeldung(d.anzeige, meldungen); }
     // ein Zeichen, wie die Tastatur es schickt
     void tippe(const QString& zeichen) {
         QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, zeichen);
