@@ -10,10 +10,10 @@
 #include "frame/Spieleliste.h"
 #include "frame/VarkuIni.h"
 #include "games/crossword/WendomarEinstellungen.h"
-#include "games/wordcard/ZelkoEinstellungen.h"
 #include "games/fallingletters/DolmixEinstellungen.h"
 #include "games/hiddenletters/KartominEinstellungen.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
+#include "games/wordcard/ZelkoEinstellungen.h"
 #include "platform/Dienste.h"
 #include "platform/Laufzeitfehler.h"
 

@@ -2,8 +2,8 @@
 
 #include "foundation/Protokolldatei.h"
 #include "gamekit/Spielfenster.h"
-#include "games/wordcard/Zelkobrett.h"
 #include "games/wordcard/ZelkoEinstellungen.h"
+#include "games/wordcard/Zelkobrett.h"
 #include "games/wordcard/Zelkospiel.h"
 
 #include <memory>
