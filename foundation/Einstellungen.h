@@ -37,12 +37,15 @@ template <typename S> struct Einstellungsabschnitt {
         return n;
     }
     // liest den Abschnitt in s; ein fehlender Schlüssel lässt seinen Wert; false ohne Abschnitt.
-    // Ein Laufzeitfehler eines Wertes nennt Datei, Abschnitt und Schlüssel.
-    bool lies(const QString& iniDatei, S& s) const {
+    // gefunden bekommt die Namen der Schlüssel, die dastanden. Ein Laufzeitfehler eines Wertes
+    // nennt Datei, Abschnitt und Schlüssel.
+    bool lies(const QString& iniDatei, S& s, QStringList* gefunden = nullptr) const {
         return leseAbschnitt(
             iniDatei, format.abschnitt, namen(),
             [&](int i, const QString& wert) {
                 const Schluessel<S>& k = schluessel[size_t(i)];
+                if (gefunden && !gefunden->contains(k.name))
+                    *gefunden << k.name;
                 try {
                     k.lies(s, wert);
                 } catch (const Laufzeitfehler& f) {

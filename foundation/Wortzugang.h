@@ -52,6 +52,8 @@ public:
     static QString wortFilter(const QString& ruvoFeldName, bool nurGws, int maxLaenge = 0);
     int AnzahlWoerter() const { return m_anzahl; }
 
+    // alle Wörter, wie geöffnet (für ein Spiel, das mit eigenen Kriterien sucht)
+    const db::Recordset& alle() const { return m_alle; }
     // die gefilterten Wörter und die übrigen Tabellen
     db::Recordset& rdb() { return m_rdb; }
     const db::Recordset& rdb() const { return m_rdb; }

@@ -116,6 +116,8 @@ public:
     // gemeinsamen Werte und sagt, ob Klänge an sind
     void bindeEinstellungen(Einstellungsbindung b) { m_einst = std::move(b); }
     const Spieleinstellungen& einstellungen() const { return m_einst.werte(); }
+    // die Schlüssel, die beim Laden im Abschnitt des Spiels standen
+    const QStringList& gelesenSchluessel() const { return m_einst.gefunden(); }
 
     // Ein Zeitgeber des Spiels (auch die beiden des Ablaufs sind solche): er steht, solange ein
     // Fenster über dem Spiel offen ist, und läuft danach weiter, wenn er lief; aktiv() sagt, ob

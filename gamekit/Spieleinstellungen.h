@@ -3,6 +3,7 @@
 #include "foundation/Einstellungen.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace varku {
@@ -45,15 +46,21 @@ public:
     Einstellungsbindung() = default;
     template <typename E>
     Einstellungsbindung(const Einstellungsabschnitt<E>& abschnitt, E& werte)
-        : m_werte(&werte),
-          m_lies([&abschnitt, &werte](const QString& ini) { return abschnitt.lies(ini, werte); }),
+        : m_werte(&werte), m_lies([&abschnitt, &werte](const QString& ini, QStringList& gefunden) {
+              return abschnitt.lies(ini, werte, &gefunden);
+          }),
           m_schreibe([&abschnitt, &werte](const QString& ini) { abschnitt.schreibe(ini, werte); }) {
     }
 
     const Spieleinstellungen& werte() const { return m_werte ? *m_werte : m_ohne; }
     Spieleinstellungen& werte() { return m_werte ? *m_werte : m_ohne; }
     // liest den Abschnitt; false, wenn es ihn nicht gibt (dann bleibt jeder Wert)
-    bool lies(const QString& iniDatei) const { return m_lies && m_lies(iniDatei); }
+    bool lies(const QString& iniDatei) {
+        m_gefunden.clear();
+        return m_lies && m_lies(iniDatei, m_gefunden);
+    }
+    // die Schlüssel, die beim Lesen im Abschnitt standen
+    const QStringList& gefunden() const { return m_gefunden; }
     void schreibe(const QString& iniDatei) const {
         if (m_schreibe)
             m_schreibe(iniDatei);
@@ -62,7 +69,8 @@ public:
 private:
     Spieleinstellungen* m_werte = nullptr;
     Spieleinstellungen m_ohne;
-    std::function<bool(const QString&)> m_lies;
+    std::function<bool(const QString&, QStringList&)> m_lies;
+    QStringList m_gefunden;
     std::function<void(const QString&)> m_schreibe;
 };
 

@@ -68,11 +68,17 @@ CompZugFrm& MainFrm::compZug() {
 }
 
 void MainFrm::ladeSpiel() {
-    // der Dialog zeigt, was in der Datei stand; was fehlte, zeigt er, wie er entworfen ist
-    Einstellungen gelesen;
-    gelesen.TonEinschalten = gelesen.RatezeitBegrenzen = gelesen.FeldMarkierung =
-        gelesen.GegenComputer = gelesen.ComputerSpielStaerke = gelesen.EinstellungenSpeichern = -1;
-    kartominAbschnitt().lies(imProgrammordner(QStringLiteral("Varku.ini")), gelesen);
+    // der Dialog zeigt, was in der Datei stand; was fehlte (-1), zeigt er, wie er entworfen ist
+    Einstellungen gelesen = einst;
+    using E = Einstellungen;
+    // die Felder in der Reihenfolge der Schlüssel des Abschnitts
+    int E::*const felder[] = {&E::TonEinschalten,       &E::RatezeitBegrenzen,
+                              &E::FeldMarkierung,       &E::GegenComputer,
+                              &E::ComputerSpielStaerke, &E::EinstellungenSpeichern};
+    const QStringList namen = kartominAbschnitt().namen();
+    for (size_t i = 0; i < std::size(felder); ++i)
+        if (!ablauf.gelesenSchluessel().contains(namen.value(qsizetype(i))))
+            gelesen.*felder[i] = -1;
     EinstellFrm& dialog = einstellungen();
     dialog.ladeGelesene(gelesen);
     // mit vier Menschen spielt der Computer nicht mit, bis der Dialog ihn setzt

@@ -71,7 +71,6 @@ public:
     Lueckenwoerter(Kategoriesatz k, QStringList kategorien, db::Recordset dbWort,
                    db::Recordset dbLup, db::Recordset dbPhras, Zufall zufall);
 
-    const Kategoriesatz& kategorie() const { return m_kat; }
     int PoolAnzahlA() const { return int(m_vorrat[0].size()); }
     int PoolAnzahlB() const { return int(m_vorrat[1].size()); }
     int kategorieIndex(const QString& schluessel) const;
@@ -84,7 +83,6 @@ public:
     int KandidatNr() const { return m_kandidatNr; }
 
     const Luecke& aktLuecke() const { return m_luecke; }
-    Vorrat aktVorrat() const { return m_letzterVorrat; }
     QString LueckAuswahl() const { return m_auswahl.join(QLatin1Char(',')); }
     const QStringList& auswahl() const { return m_auswahl; }
 

@@ -36,8 +36,9 @@ Spielkonfiguration MainFrm::konfiguration() {
     k.hoechstensSpielerMitComputer = kartenSpieler;
     k.ersterSpielerNachSitzwechsel = true;
     k.schreibtProtokolle = true;
-    // eigene Lückenwörter: der Baukasten zählt nur die Wörter der Kategorie
-    k.wortTabellen = WortTabellen{false, false, false};
+    // eigene Lückenwörter aus den Tabellen, die der Baukasten öffnet; er zählt nur die Wörter
+    // der Kategorie
+    k.wortTabellen = WortTabellen{true, true, false};
     k.fehlerWoerterLesen = false;
     return k;
 }
@@ -105,11 +106,11 @@ void MainFrm::ladeSpiel() {
     LoesTipp = satz->LoesTipp;
     const QStringList kategorien =
         leseSchwerpunktDatei(imProgrammordner(QStringLiteral("Varku.tsp"))).codes;
-    auto tabellen = db::Recordset::oeffne(
-        imProgrammordner(QStringLiteral("Varku-D.sqlite")),
-        {QStringLiteral("WortListe"), QStringLiteral("LupenStellen"), QStringLiteral("SemSynt")});
+    // die Tabellen, die der Baukasten geöffnet hat; die Lückenwörter gehen mit eigenem Zeiger
+    // darüber
+    Wortzugang& zugang = woerter.zugang();
     spiel.setzeWoerter(std::make_unique<Lueckenwoerter>(
-        *satz, kategorien, std::move(tabellen[0]), std::move(tabellen[1]), std::move(tabellen[2]),
+        *satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(),
         [](int von, int bis) { return int(zufallszahl(von, bis)); }));
     zeigeSitze();
     if (!spiel.naechsteLuecke()) {

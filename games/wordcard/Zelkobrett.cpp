@@ -3,6 +3,7 @@
 #include "foundation/Anzeigen.h"
 #include "foundation/Benannt.h"
 #include "foundation/Twips.h"
+#include "foundation/Wortzugang.h"
 #include "gamekit/Spielfenster.h"
 
 #include <QFontMetrics>
@@ -146,11 +147,6 @@ QRect Kartenfeld::kartenRechteck() const {
     const QSize platzDa(width(), height() - namensHoehe);
     const QSizeF g = Kartenmass(platzDa).groesse();
     return QRect(int((width() - g.width()) / 2), namensHoehe, int(g.width()), int(g.height()));
-}
-
-QRect Kartenfeld::feldRechteck(int feld) const {
-    const QRect k = kartenRechteck();
-    return Kartenmass(k.size()).feld(feld).toAlignedRect().translated(k.topLeft());
 }
 
 void Kartenfeld::paintEvent(QPaintEvent* /*e*/) {
@@ -370,13 +366,12 @@ Zelkobrett::Zelkobrett(QWidget* eltern) : QWidget(eltern) {
 }
 
 QString lueckenSatz(const Luecke& l) {
-    const qsizetype stelle = l.SatzKontext.indexOf(QLatin1Char('@'));
-    if (stelle < 0)
+    if (!l.SatzKontext.contains(QLatin1Char('@')))
         return {};
     const qsizetype p = l.LueckWort.indexOf(QLatin1Char('_'));
     // "H_se" wird "H__se"
-    const QString wort = p < 0 ? l.LueckWort : l.LueckWort.left(p + 1) + l.LueckWort.mid(p);
-    return l.SatzKontext.left(stelle) + wort + l.SatzKontext.mid(stelle + 1);
+    return satzMitEinsatz(l.SatzKontext,
+                          p < 0 ? l.LueckWort : l.LueckWort.left(p + 1) + l.LueckWort.mid(p));
 }
 
 void Zelkobrett::zeigeLueckensatz(const Luecke& l, const QStringList& auswahl) {

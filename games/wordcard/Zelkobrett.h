@@ -38,7 +38,6 @@ public:
     int spieler() const { return m_spieler; }
     const QString& name() const { return m_name; }
     bool markiert(int feld) const { return m_marken[size_t(feld)]; }
-    QRect feldRechteck(int feld) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -418,6 +418,8 @@ TEST_F(Kartomin, NeuesSpielMitFuenfSpielern) {
     EXPECT_FALSE(e.gegenComp->isEnabled());
     EXPECT_FALSE(e.SpSt[0]->isEnabled() || e.SpSt[1]->isEnabled());
     EXPECT_TRUE(e.SpSt[1]->isChecked());
+    EXPECT_TRUE(e.TonEin->isChecked()) << "ein fehlender Schlüssel zeigt den Entwurf";
+    EXPECT_EQ(f->einst.TonEinschalten, 0);
     EXPECT_EQ(f->einst.GegenComputer, 0);
     EXPECT_EQ(f->einst.ComputerSpielStaerke, staerkeSchwach);
     nimm(9);
