@@ -192,7 +192,6 @@ private:
     void trageMeisterEin();
     // fragt, wenn es soll; true, wenn das Spiel danach zu Ende ist
     bool beendeNachFrage(bool fragen);
-    void stoppeAlles();
 
     Spielsicht& m_sicht;
     Spielhaken& m_haken;

@@ -142,8 +142,6 @@ protected:
 private:
     void baueMenues();
     QWidget* baueRahmen();
-    // ein Fenster des Spiels, das kein Fenster über ihm ist, wurde aktiv: das Spiel kommt nach vorn
-    void holeNachVorn();
 };
 
 // Die Breite eines Textes in Twips in dieser Schrift

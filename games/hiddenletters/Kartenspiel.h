@@ -99,7 +99,6 @@ public:
     // oder gerade eine Karte gewertet wird
     bool deckeFeldAuf(int feld);
     int aktFeld() const { return m_aktFeld; }
-    Feldergebnis feldErgebnis() const { return m_ergebnis; }
     // der Takt nach dem Aufdecken: Klang und Punkte; das Risiko ist aus. Danach die Wartezeit
     Wertung werteAus();
     // das Ende der Wartezeit: ein Fehlgriff liegt wieder verdeckt

@@ -77,7 +77,6 @@ public:
 
     // das Rätsel
     const QString& Wort() const { return m_wort; }
-    int naechsterBst() const { return m_naechsterBst; }
     bool WortRatenModus() const { return m_phase == Phase::WortRaten; }
     int WortRatenStart() const { return m_wortRatenStart; }
     int Fehlversuche() const { return m_fehlversuche; }
