@@ -1,6 +1,8 @@
 #include "foundation/Anzeigen.h"
 
 #include "foundation/Twips.h"
+#include "platform/Dienste.h"
+#include "platform/Uhr.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -84,6 +86,46 @@ void Lampe::setzeZustand(Lampenzustand z) {
         return;
     m_zustand = z;
     setPixmap(lampenBild(z, m_groesse));
+}
+
+Blinklampe::Blinklampe(Lampe& lampe, int taktMs, bool sofort)
+    : m_lampe(lampe), m_timer(dienste::uhr().neuerTimer()), m_sofort(sofort) {
+    m_timer->setzeIntervall(taktMs);
+    m_timer->beiTick = [this] { takt(); };
+}
+
+Blinklampe::~Blinklampe() = default;
+
+void Blinklampe::blinke(Lampenzustand hell, Lampenzustand dunkel, int schritte,
+                        Lampenzustand ende) {
+    m_hellZ = hell;
+    m_dunkelZ = dunkel;
+    m_schritte = schritte;
+    m_endeZ = ende;
+    m_schritt = 0;
+    m_hell = m_sofort;
+    if (m_hell)
+        m_lampe.setzeZustand(hell);
+    m_timer->setzeAktiv(true);
+}
+
+void Blinklampe::halte(Lampenzustand z) {
+    m_timer->setzeAktiv(false);
+    m_lampe.setzeZustand(z);
+}
+
+bool Blinklampe::blinkt() const {
+    return m_timer->aktiv();
+}
+
+void Blinklampe::takt() {
+    m_hell = !m_hell;
+    m_lampe.setzeZustand(m_hell ? m_hellZ : m_dunkelZ);
+    if (m_schritte <= 0 || ++m_schritt < m_schritte)
+        return;
+    halte(m_endeZ);
+    if (beiEnde)
+        beiEnde();
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace varku {
@@ -29,6 +31,43 @@ public:
 private:
     int m_groesse;
     Lampenzustand m_zustand = Lampenzustand::Aus;
+};
+
+class Timer;
+
+// Eine blinkende Lampe: im Takt wechselt sie zwischen zwei Zuständen, so viele Schritte, wie
+// das Muster will, oder bis sie angehalten wird; dann zeigt sie den Endzustand. Ihr Zeitgeber
+// kommt von der Uhr selbst: eine Meldung, die über dem Spiel steht, hält ihn nicht an.
+class Blinklampe {
+public:
+    // sofort: blinke() zeigt hell gleich, sonst erst mit dem ersten Takt
+    Blinklampe(Lampe& lampe, int taktMs, bool sofort = true);
+    ~Blinklampe();
+    Blinklampe(const Blinklampe&) = delete;
+    Blinklampe& operator=(const Blinklampe&) = delete;
+
+    // hell und dunkel im Wechsel; nach so vielen Wechseln zeigt sie ende und hält an, mit 0
+    // blinkt sie, bis sie angehalten wird. Ein neues Blinken beginnt von vorn.
+    void blinke(Lampenzustand hell, Lampenzustand dunkel, int schritte = 0,
+                Lampenzustand ende = Lampenzustand::Aus);
+    // hält an und zeigt den Zustand
+    void halte(Lampenzustand z);
+    bool blinkt() const;
+
+    // nach dem letzten Wechsel
+    std::function<void()> beiEnde;
+
+private:
+    void takt();
+
+    Lampe& m_lampe;
+    std::unique_ptr<Timer> m_timer;
+    bool m_sofort;
+    Lampenzustand m_hellZ = Lampenzustand::Aus, m_dunkelZ = Lampenzustand::Aus,
+                  m_endeZ = Lampenzustand::Aus;
+    int m_schritte = 0;
+    bool m_hell = false;
+    int m_schritt = 0;
 };
 
 // Eine Reihe einzelner Ziffernfelder, gelb auf dunklem Grund; mit Komma steht eines zwischen

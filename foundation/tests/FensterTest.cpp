@@ -389,3 +389,63 @@ TEST(Lampe, ZeigtDasBildIhresZustandsInIhrerGroesse) {
         }
     }
 }
+
+// Eine blinkende Lampe, Takt für Takt: R rot, G gelb, U grün, A aus, was die Lampe nach jedem Takt
+// zeigt; der erste Buchstabe ist der Zustand gleich nach blinke()
+TEST_F(FensterFixture, BlinklampeFolgtIhremMuster) {
+    using Z = Lampenzustand;
+    struct Fall {
+        const char* name;
+        bool sofort;
+        Z hell, dunkel;
+        int schritte;
+        Z ende;
+        QString folge;
+    };
+    const Fall faelle[] = {
+        {"endlos rot und gelb", true, Z::Rot, Z::Gelb, 0, Z::Aus, "RGRGRGRGRGRGRG"},
+        {"sechsmal an, dann aus", true, Z::Rot, Z::Aus, 12, Z::Aus, "RARARARARARAAA"},
+        {"grün, bleibt an", true, Z::Gruen, Z::Aus, 12, Z::Gruen, "UAUAUAUAUAUAUU"},
+        {"erst mit dem ersten Takt, sechsmal rot", false, Z::Rot, Z::Gelb, 11, Z::Rot,
+         "ARGRGRGRGRGRRR"},
+    };
+    const auto zeichen = [](Z z) {
+        return z == Z::Rot ? 'R' : z == Z::Gelb ? 'G' : z == Z::Gruen ? 'U' : 'A';
+    };
+    for (const Fall& f : faelle) {
+        QWidget eltern;
+        Lampe lampe(&eltern, 20);
+        Blinklampe blinker(lampe, 300, f.sofort);
+        int enden = 0;
+        blinker.beiEnde = [&] { ++enden; };
+        blinker.blinke(f.hell, f.dunkel, f.schritte, f.ende);
+        QString ist(zeichen(lampe.zustand()));
+        while (ist.size() < f.folge.size()) {
+            d.uhr.vorstellen(300);
+            ist += zeichen(lampe.zustand());
+        }
+        EXPECT_EQ(ist, f.folge) << f.name;
+        EXPECT_EQ(blinker.blinkt(), f.schritte == 0) << f.name;
+        EXPECT_EQ(enden, f.schritte == 0 ? 0 : 1) << f.name;
+        // angehalten zeigt sie, was sie soll, und der nächste Takt ändert nichts
+        blinker.halte(Z::Aus);
+        d.uhr.vorstellen(900);
+        EXPECT_EQ(lampe.zustand(), Z::Aus) << f.name;
+    }
+}
+
+// Ein neues Blinken beginnt von vorn, auch mitten im alten
+TEST_F(FensterFixture, BlinklampeBeginntNeu) {
+    QWidget eltern;
+    Lampe lampe(&eltern, 20);
+    Blinklampe blinker(lampe, 500);
+    blinker.blinke(Lampenzustand::Gruen, Lampenzustand::Aus, 4, Lampenzustand::Rot);
+    d.uhr.vorstellen(1500);
+    blinker.blinke(Lampenzustand::Gruen, Lampenzustand::Aus, 4, Lampenzustand::Rot);
+    EXPECT_EQ(lampe.zustand(), Lampenzustand::Gruen);
+    d.uhr.vorstellen(1500);
+    EXPECT_TRUE(blinker.blinkt()) << "drei Takte nach dem Neubeginn blinkt sie noch";
+    d.uhr.vorstellen(500);
+    EXPECT_EQ(lampe.zustand(), Lampenzustand::Rot);
+    EXPECT_FALSE(blinker.blinkt());
+}

@@ -84,9 +84,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     lage->addLayout(unten);
     lage->addStretch();
 
-    LampenTimer = ablauf.neuerTimer();
-    LampenTimer->setzeIntervall(500);
-    LampenTimer->beiTick = [this] { LampenTimer_Timer(); };
+    BonusBlinker = std::make_unique<Blinklampe>(*BonusMeldeLampe, 500, false);
     verbinde(WortEndeBtn, &QPushButton::clicked, this, &MainFrm::WortEndeBtn_Click);
     verbinde(zurueckBtn, &QPushButton::clicked, this, &MainFrm::zurueckBtn_Click);
     verbinde(naechstenSteinSetzenBtn, &QPushButton::clicked, this,
@@ -335,30 +333,15 @@ void MainFrm::zeigeBonus(int bonus) {
     BonusPunkteLbl->setText(QString::number(bonus));
     BonusPunkteLbl->setEnabled(true);
     BonusMeldeLbl->setEnabled(true);
-    LampenTimer->setzeAktiv(true);
+    // rot und gelb im Wechsel, sechsmal rot, dann bleibt sie rot
+    BonusBlinker->blinke(Lampenzustand::Rot, Lampenzustand::Gelb, 11, Lampenzustand::Rot);
 }
 
 void MainFrm::resetBonus() {
-    LampenTimer->setzeAktiv(false);
-    BonusMeldeLampe->setzeZustand(Lampenzustand::Aus);
+    BonusBlinker->halte(Lampenzustand::Aus);
     BonusPunkteLbl->setText(QStringLiteral("0"));
     BonusPunkteLbl->setEnabled(false);
     BonusMeldeLbl->setEnabled(false);
-}
-
-void MainFrm::LampenTimer_Timer() {
-    // gelb und rot im Wechsel, sechsmal rot, dann bleibt sie rot
-    if (m_blinken == 1) {
-        m_blinken = 0;
-        BonusMeldeLampe->setzeZustand(Lampenzustand::Gelb);
-        return;
-    }
-    m_blinken = 1;
-    BonusMeldeLampe->setzeZustand(Lampenzustand::Rot);
-    if (++m_rotePhasen > 5) {
-        m_rotePhasen = 0;
-        LampenTimer->setzeAktiv(false);
-    }
 }
 
 } // namespace varku::wendomar

@@ -14,7 +14,8 @@ class QPushButton;
 
 namespace varku {
 class Lampe;
-}
+class Blinklampe;
+} // namespace varku
 
 namespace varku::wendomar {
 
@@ -44,7 +45,7 @@ public:
     QLabel* BonusMeldeLbl;
     QLabel* BonusPunkteLbl;
     Lampe* BonusMeldeLampe;
-    std::unique_ptr<Timer> LampenTimer;
+    std::unique_ptr<Blinklampe> BonusBlinker;
 
     UmschrFrm& loesungshilfe();
     EinstellFrm& einstellungen();
@@ -70,13 +71,10 @@ private:
     void belaste(int kosten);
     void zeigeBonus(int bonus);
     void resetBonus();
-    void LampenTimer_Timer();
     void zeigeBeispielsatz();
     void CompZugTimer_Timer();
     void verbergeBeispielsatz();
 
-    int m_blinken = 0;
-    int m_rotePhasen = 0;
     int m_computerSchritt = 0; // die Stelle des Wortes, die der Computer als Nächstes legt
 };
 

@@ -153,6 +153,7 @@ Fallbrett::Fallbrett(const Fallspiel& spiel, QWidget* eltern) : QWidget(eltern) 
     auto* w = new QHBoxLayout(warnung);
     WarnLampe = new Lampe(warnung, 32);
     WarnLampe->setObjectName(QStringLiteral("WarnLampe"));
+    m_warnBlinker = std::make_unique<Blinklampe>(*WarnLampe, 500);
     WarnText = new QLabel(QStringLiteral("OK"), warnung);
     WarnText->setObjectName(QStringLiteral("WarnText"));
     QFont fett = WarnText->font();
@@ -203,12 +204,16 @@ void Fallbrett::zeigeWarnung(bool ein) {
     WarnText->setText(ein ? QStringLiteral("drehen") : QStringLiteral("OK"));
     WarnText->setStyleSheet(ein ? QStringLiteral("color: #ff0000;")
                                 : QStringLiteral("color: #000000;"));
-    if (!ein)
-        WarnLampe->setzeZustand(Lampenzustand::Aus);
+    if (ein)
+        m_warnBlinker->blinke(Lampenzustand::Rot, Lampenzustand::Gelb);
+    else
+        m_warnBlinker->halte(Lampenzustand::Aus);
 }
 
-void Fallbrett::zeigeLampe(int tag) {
-    WarnLampe->setzeZustand(tag == 1 ? Lampenzustand::Gelb : Lampenzustand::Rot);
+Fallbrett::~Fallbrett() = default;
+
+bool Fallbrett::warnt() const {
+    return m_warnBlinker->blinkt();
 }
 
 void Fallbrett::zeigeZaehler(int woerter, int zeilen) {

@@ -3,6 +3,7 @@
 #include "games/fallingletters/Fallspiel.h"
 
 #include <QWidget>
+#include <memory>
 
 class QFrame;
 class QGroupBox;
@@ -10,6 +11,7 @@ class QLabel;
 class QPushButton;
 
 namespace varku {
+class Blinklampe;
 class Lampe;
 class Lupenwort;
 class Ziffernanzeige;
@@ -50,6 +52,7 @@ class Fallbrett : public QWidget {
     Q_OBJECT
 public:
     Fallbrett(const Fallspiel& spiel, QWidget* eltern);
+    ~Fallbrett() override;
 
     QGroupBox* UebWortFrame;
     QLabel* UebWortLbl;
@@ -68,12 +71,14 @@ public:
     void markiereLupenStelle(const QString& wort, int von, int bis, bool lupeAn);
     // Start und Pause, wie das Spiel läuft
     void zeigeLauf(bool laeuft);
+    // die Warnung: "drehen" in Rot und die Lampe blinkt rot und gelb, bis sie aus ist
     void zeigeWarnung(bool ein);
-    void zeigeLampe(int tag); // 0 und 2 rot, 1 gelb
+    bool warnt() const;
     void zeigeZaehler(int woerter, int zeilen);
 
 private:
     Lupenwort* m_lupenwort;
+    std::unique_ptr<Blinklampe> m_warnBlinker;
 };
 
 } // namespace varku::dolmix

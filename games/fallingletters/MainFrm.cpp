@@ -37,9 +37,6 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
       spiel(runde, einst, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
     SteinTimer = ablauf.neuerTimer();
     SteinTimer->beiTick = [this] { SteinTimer_Timer(); };
-    LampenTimer = ablauf.neuerTimer();
-    LampenTimer->setzeIntervall(500);
-    LampenTimer->beiTick = [this] { LampenTimer_Timer(); };
     brett = new Fallbrett(spiel, this);
     verbinde(brett->StartBtn, &QPushButton::clicked, this, &MainFrm::StartBtn_Click);
     verbinde(brett->PauseBtn, &QPushButton::clicked, this, &MainFrm::PauseBtn_Click);
@@ -190,28 +187,16 @@ void MainFrm::zeige(const Ereignis& e) {
         brett->SpFld->update();
     else
         brett->SpFld->zeigeZellen(e.zellen);
-    if (e.warnungEin) {
+    if (e.warnungEin)
         brett->zeigeWarnung(true);
-        m_lampenTag = 0;
-        LampenTimer_Timer();
-        LampenTimer->setzeAktiv(true);
-    } else if (!spiel.warnt() && LampenTimer->aktiv()) {
-        LampenTimer->setzeAktiv(false);
+    else if (!spiel.warnt() && brett->warnt())
         brett->zeigeWarnung(false);
-    }
     if (e.punkte || e.entfernteZeilen > 0)
         zeigeZiffern();
 }
 
-void MainFrm::LampenTimer_Timer() {
-    // rot, gelb, rot, gelb, ...
-    brett->zeigeLampe(m_lampenTag);
-    m_lampenTag = m_lampenTag + 1 >= 3 ? 1 : m_lampenTag + 1;
-}
-
 void MainFrm::rundenEnde() {
     zeigeLauf();
-    LampenTimer->setzeAktiv(false);
     brett->zeigeWarnung(false);
     meldung(QStringLiteral("Dolmix ist beim Einfügen eines neuen\r"
                            "Steins auf einen Widerstand gestoßen.\r"
@@ -260,7 +245,6 @@ void MainFrm::ratezeitAbgelaufen(Spielablauf& /*a*/) {
 void MainFrm::neuesSpiel() {
     spiel.neuesSpiel();
     woerter.BenutztListe.clear();
-    LampenTimer->setzeAktiv(false);
     brett->zeigeWarnung(false);
     zeigeLauf();
     brett->SpFld->update();

@@ -26,7 +26,6 @@ public:
     Fallspiel spiel;
     Fallbrett* brett;
     std::unique_ptr<Timer> SteinTimer;
-    std::unique_ptr<Timer> LampenTimer;
 
     EinstellFrm& einstellungen();
 
@@ -47,7 +46,6 @@ protected:
 
 private:
     void SteinTimer_Timer();
-    void LampenTimer_Timer();
     // Klänge, Zellen, Warnung und Ziffern nach einem Schritt oder einer Taste
     void zeige(const Ereignis& e);
     // das nächste Wort, angezeigt, mit seinem ersten Stein; false, wenn es keines gibt
@@ -60,8 +58,6 @@ private:
     void fehlerSpielerwechsel();
     void meldeSpielerwechsel();
     void rundenEnde();
-
-    int m_lampenTag = 0;
 };
 
 } // namespace varku::dolmix

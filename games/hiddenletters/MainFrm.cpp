@@ -44,10 +44,8 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     WarteTimer = ablauf.neuerTimer();
     WarteTimer->setzeIntervall(warteMs);
     WarteTimer->beiTick = [this] { WarteTimer_Timer(); };
-    LampenTimer = ablauf.neuerTimer();
-    LampenTimer->setzeIntervall(500);
-    LampenTimer->beiTick = [this] { LampenTimer_Timer(); };
     brett = new Kartenbrett(spiel, this);
+    RisikoBlinker = std::make_unique<Blinklampe>(*brett->RisikoEinImg, 500);
     verbinde(brett->FldFrame, &Kartenfeld::karteGedrueckt, this, &MainFrm::FldPic_MouseDown);
     verbinde(brett->RisikoBtn, &QPushButton::clicked, this, &MainFrm::RisikoBtn_Click);
     setzeSpielbrett(brett);
@@ -96,8 +94,6 @@ void MainFrm::naechstesWort() {
     Spielwoerter::Wahl wahl;
     wahl.mitParaphrase = false;
     wahl.lupeFuerUebNr = ablauf.start.UebNr;
-    // ein leeres Wort ließe sich nie finden
-    wahl.taugt = [](const QString& w) { return !w.isEmpty(); };
     if (!woerter.naechstesSpielWort(wahl)) {
         ablauf.ohneWoerterEnde();
         return;
@@ -233,41 +229,19 @@ void MainFrm::schalteRisiko(bool ein) {
 void MainFrm::setzeRisikoLampe(int zustand) {
     switch (zustand) {
     case 0:
-        LampenTimer->setzeAktiv(false);
-        brett->RisikoEinImg->setzeZustand(Lampenzustand::Aus);
+        RisikoBlinker->halte(Lampenzustand::Aus);
         brett->RisikoAusImg->setzeZustand(Lampenzustand::Aus);
         break;
     case 1:
+        // sechsmal in sechs Sekunden, dann bleibt die grüne Lampe an
         brett->RisikoAusImg->setzeZustand(Lampenzustand::Aus);
-        brett->RisikoEinImg->setzeZustand(Lampenzustand::Gruen);
-        m_lampeHell = true;
-        m_blinkZaehler = 0;
-        LampenTimer->setzeAktiv(true);
+        RisikoBlinker->blinke(Lampenzustand::Gruen, Lampenzustand::Aus, 12, Lampenzustand::Gruen);
         break;
     default:
-        LampenTimer->setzeAktiv(false);
-        brett->RisikoEinImg->setzeZustand(Lampenzustand::Aus);
+        RisikoBlinker->halte(Lampenzustand::Aus);
         brett->RisikoAusImg->setzeZustand(Lampenzustand::Rot);
         break;
     }
-}
-
-void MainFrm::LampenTimer_Timer() {
-    // sechsmal in sechs Sekunden, dann bleibt die grüne Lampe an
-    if (!m_lampeHell) {
-        brett->RisikoEinImg->setzeZustand(Lampenzustand::Gruen);
-        m_lampeHell = true;
-        ++m_blinkZaehler;
-        return;
-    }
-    if (m_blinkZaehler < 6) {
-        brett->RisikoEinImg->setzeZustand(Lampenzustand::Aus);
-    } else {
-        m_blinkZaehler = 0;
-        setzeRisikoLampe(0);
-        brett->RisikoEinImg->setzeZustand(Lampenzustand::Gruen);
-    }
-    m_lampeHell = false;
 }
 
 // --- der Computer ---

@@ -7,6 +7,10 @@
 
 #include <memory>
 
+namespace varku {
+class Blinklampe;
+}
+
 namespace varku::kartomin {
 
 class CompZugFrm;
@@ -30,7 +34,8 @@ public:
     std::unique_ptr<Timer> FldAnzTimer;
     // die zwei Sekunden, die eine gewertete Karte liegen bleibt; ohne das Fenster anzuhalten
     std::unique_ptr<Timer> WarteTimer;
-    std::unique_ptr<Timer> LampenTimer;
+    // die grüne Lampe des Risikos
+    std::unique_ptr<Blinklampe> RisikoBlinker;
 
     static constexpr int warteMs = 2000;
 
@@ -54,16 +59,12 @@ private:
     void deckeFeldAuf(int feld);
     void FldAnzTimer_Timer();
     void WarteTimer_Timer();
-    void LampenTimer_Timer();
     void computerZieht();
     // das nächste Wort auf dem Feld und in den Rahmen
     void naechstesWort();
     void schalteRisiko(bool ein);
     void setzeRisikoLampe(int zustand);
     void zeigeJoker(int feld);
-
-    bool m_lampeHell = false;
-    int m_blinkZaehler = 0;
 };
 
 } // namespace varku::kartomin

@@ -46,10 +46,10 @@ Spielkonfiguration MainFrm::konfiguration() {
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     : Spielfenster(k, s),
       spiel(runde, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
-    LampenTimer = ablauf.neuerTimer();
-    LampenTimer->setzeIntervall(300);
-    LampenTimer->beiTick = [this] { LampenTimer_Timer(); };
     brett = new Zelkobrett(this);
+    FehlerBlinker = std::make_unique<Blinklampe>(*brett->falschImg, 300);
+    ZelkoBlinker = std::make_unique<Blinklampe>(*brett->ZelkoImg, 300);
+    FehlerBlinker->beiEnde = ZelkoBlinker->beiEnde = [this] { setzeLampen(0); };
     verbinde(brett->einsetzenBtn, &QPushButton::clicked, this, &MainFrm::einsetzenBtn_Click);
     verbinde(brett->LoesTippBtn, &QPushButton::clicked, this, &MainFrm::LoesTippBtn_Click);
     setzeSpielbrett(brett);
@@ -159,32 +159,17 @@ void MainFrm::zeigeZelkos() {
 
 void MainFrm::setzeLampen(int n) {
     lampenZustand = n;
-    m_blinkZaehler = n == 1 || n == 2 ? 1 : 0;
-    m_lampeAn = m_blinkZaehler > 0;
-    brett->falschImg->setzeZustand(n == 1 ? Lampenzustand::Rot : Lampenzustand::Aus);
-    brett->ZelkoImg->setzeZustand(n == 2 ? Lampenzustand::Gelb : Lampenzustand::Aus);
+    FehlerBlinker->halte(Lampenzustand::Aus);
+    ZelkoBlinker->halte(Lampenzustand::Aus);
     brett->ladenImg->setzeZustand(n == 3 ? Lampenzustand::Gruen : Lampenzustand::Aus);
     brett->zeigeLampenText(brett->falschLbl, n == 1);
     brett->zeigeLampenText(brett->ZelkoLbl, n == 2);
     brett->zeigeLampenText(brett->ladenLbl, n == 3);
-    LampenTimer->setzeAktiv(m_lampeAn);
-}
-
-void MainFrm::LampenTimer_Timer() {
-    if (lampenZustand != 1 && lampenZustand != 2)
-        return;
-    // sechsmal geblinkt: aus
-    if (!m_lampeAn && m_blinkZaehler >= 6) {
-        setzeLampen(0);
-        return;
-    }
-    m_lampeAn = !m_lampeAn;
-    if (m_lampeAn)
-        ++m_blinkZaehler;
-    Lampe* l = lampenZustand == 1 ? brett->falschImg : brett->ZelkoImg;
-    l->setzeZustand(!m_lampeAn           ? Lampenzustand::Aus
-                    : lampenZustand == 1 ? Lampenzustand::Rot
-                                         : Lampenzustand::Gelb);
+    // sechsmal an, dann geht sie aus
+    if (n == 1)
+        FehlerBlinker->blinke(Lampenzustand::Rot, Lampenzustand::Aus, 12);
+    else if (n == 2)
+        ZelkoBlinker->blinke(Lampenzustand::Gelb, Lampenzustand::Aus, 12);
 }
 
 // --- Spielerwechsel und Protokoll ---

@@ -11,8 +11,9 @@
 class QDialog;
 
 namespace varku {
+class Blinklampe;
 class Computerfenster;
-}
+} // namespace varku
 
 namespace varku::zelko {
 
@@ -31,7 +32,9 @@ public:
     Einstellungen einst;
     Zelkospiel spiel;
     Zelkobrett* brett;
-    std::unique_ptr<Timer> LampenTimer;
+    // die Lampen "Fehler" und "Zelko" blinken, die eine oder die andere
+    std::unique_ptr<Blinklampe> FehlerBlinker;
+    std::unique_ptr<Blinklampe> ZelkoBlinker;
     Protokollschreiber prt;
     int lampenZustand = 0;
 
@@ -61,7 +64,6 @@ protected:
     bool taste(QKeyEvent* e) override;
 
 private:
-    void LampenTimer_Timer();
     void CompZugTimer_Timer();
     void zeigeLueckensatz();
     void zeigeKarten();
@@ -69,8 +71,6 @@ private:
     void initPrtDatei();
     void waehleGetippte();
 
-    bool m_lampeAn = false;
-    int m_blinkZaehler = 0;
     int m_tickZaehler = 0;
 };
 

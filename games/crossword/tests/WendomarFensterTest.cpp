@@ -381,11 +381,16 @@ TEST_F(Wendomar, BonusLampeUndBonus) {
     EXPECT_EQ(f->gitter.StartZeile, 3) << "das W liegt auf +50 in Zeile 5";
     EXPECT_EQ(f->BonusPunkteLbl->text(), "50");
     EXPECT_TRUE(f->BonusPunkteLbl->isEnabled());
+    // sie blinkt auch, während eine Meldung über dem Spiel steht
     QList<Lampenzustand> lampe;
-    for (int i = 0; i < 13; ++i) {
-        d.uhr.vorstellen(500);
-        lampe << f->BonusMeldeLampe->zustand();
-    }
+    d.anzeige.dann([&](QWidget& w) {
+        for (int i = 0; i < 13; ++i) {
+            d.uhr.vorstellen(500);
+            lampe << f->BonusMeldeLampe->zustand();
+        }
+        klicke(w, "Btn1");
+    });
+    f->meldung("Achtung", "Wendomar");
     EXPECT_EQ(lampe.mid(0, 4), QList<Lampenzustand>({Lampenzustand::Rot, Lampenzustand::Gelb,
                                                      Lampenzustand::Rot, Lampenzustand::Gelb}));
     EXPECT_EQ(lampe.last(), Lampenzustand::Rot) << "nach sechs roten Phasen bleibt sie rot";

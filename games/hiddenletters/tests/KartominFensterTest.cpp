@@ -273,13 +273,18 @@ TEST_F(Kartomin, RisikoNachAchtung) {
     ASSERT_TRUE(b.RisikoBtn->isEnabled());
     EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Gruen);
     EXPECT_EQ(b.RisikoAusImg->zustand(), Lampenzustand::Aus);
-    d.uhr.vorstellen(500);
-    EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Aus) << "sie blinkt";
-    d.uhr.vorstellen(500);
-    EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Gruen);
+    // sie blinkt auch, während eine Meldung über dem Spiel steht
+    d.anzeige.dann([&](QWidget& w) {
+        d.uhr.vorstellen(500);
+        EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Aus) << "sie blinkt";
+        d.uhr.vorstellen(500);
+        EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Gruen);
+        klicke(w, "Btn1");
+    });
+    f->meldung("Achtung", "Kartomin");
     d.uhr.vorstellen(6000);
     EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Gruen) << "nach sechsmal bleibt sie an";
-    EXPECT_FALSE(f->LampenTimer->aktiv());
+    EXPECT_FALSE(f->RisikoBlinker->blinkt());
     d.zufall.gibZahlen(50, 300, {120});
     klicke(*f, "RisikoBtn");
     EXPECT_EQ(b.RisikoZiff->text(), "120");

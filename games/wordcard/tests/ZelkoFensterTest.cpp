@@ -157,22 +157,25 @@ TEST_F(Zelko, FalscheUndRichtigeAntworten) {
     EXPECT_EQ(protokoll(0), rahmenZeile + "1= Ber\r\n1= Ber\r\n1= OK\r\n");
 }
 
-// Die Lampe blinkt sechsmal und geht aus
+// Die Lampe blinkt sechsmal und geht aus, auch während die Meldung des Fehlers steht
 TEST_F(Zelko, FehlerlampeBlinkt) {
     starte();
-    merkeMeldung();
-    waehle(1);
     int an = 0;
-    Lampenzustand vorher = Lampenzustand::Rot;
-    for (int i = 0; i < 20; ++i) {
-        d.uhr.vorstellen(300);
-        const Lampenzustand z = f->brett->falschImg->zustand();
-        an += z == Lampenzustand::Rot && vorher != Lampenzustand::Rot;
-        vorher = z;
-    }
+    d.anzeige.dann([&](QWidget& w) {
+        Lampenzustand vorher = f->brett->falschImg->zustand();
+        EXPECT_EQ(vorher, Lampenzustand::Rot);
+        for (int i = 0; i < 20; ++i) {
+            d.uhr.vorstellen(300);
+            const Lampenzustand z = f->brett->falschImg->zustand();
+            an += z == Lampenzustand::Rot && vorher != Lampenzustand::Rot;
+            vorher = z;
+        }
+        klicke(w, "Btn1");
+    });
+    waehle(1);
     EXPECT_EQ(an, 5) << "die erste leuchtet schon mit der Antwort";
     EXPECT_EQ(f->lampenZustand, 0);
-    EXPECT_FALSE(f->LampenTimer->aktiv());
+    EXPECT_FALSE(f->FehlerBlinker->blinkt() || f->ZelkoBlinker->blinkt());
 }
 
 TEST_F(Zelko, TastenWaehlen) {
@@ -200,6 +203,10 @@ TEST_F(Zelko, EinZelkoLeertAlleKarten) {
     f->spiel.karten.markiere(1, 9);
     d.anzeige.dann([&](QWidget& w) {
         meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
+        EXPECT_EQ(f->brett->ZelkoImg->zustand(), Lampenzustand::Gelb);
+        d.uhr.vorstellen(300);
+        EXPECT_EQ(f->brett->ZelkoImg->zustand(), Lampenzustand::Aus) << "sie blinkt";
+        d.uhr.vorstellen(300);
         EXPECT_EQ(f->brett->ZelkoImg->zustand(), Lampenzustand::Gelb);
         EXPECT_EQ(f->brett->zelkZiff->text(), "001");
         EXPECT_TRUE(karte(0).markiert(1)) << "die volle Reihe steht während der Meldung";
