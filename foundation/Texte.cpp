@@ -1,5 +1,7 @@
 #include "foundation/Texte.h"
 
+#include <algorithm>
+
 namespace varku {
 
 QChar grossbuchstabe(QChar c) {
@@ -34,6 +36,12 @@ QString bereinigeEingabe(const QString& text) {
         s += c;
     }
     return s.normalized(QString::NormalizationForm_C);
+}
+
+bool istSpielwort(const QString& wort) {
+    return !wort.isEmpty() && std::none_of(wort.begin(), wort.end(), [](QChar c) {
+        return c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Control;
+    });
 }
 
 } // namespace varku

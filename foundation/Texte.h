@@ -18,4 +18,10 @@ QString holeVorname(const QString& name);
 // fallen weg, und der Text steht in Normalform C (ein "a" mit Trema wird "ä").
 QString bereinigeEingabe(const QString& text);
 
+// Ein Wort, das ein Spiel legen kann: nicht leer, und jedes Zeichen ist ein ganzer Buchstabe
+// (kein halbes Zeichen außerhalb der Grundebene wie ein Emoji, kein allein stehendes Trema, kein
+// Steuerzeichen), damit jeder Buchstabe ein Stein, eine Karte, ein Feld wird. Das Wort steht
+// schon in Normalform C.
+bool istSpielwort(const QString& wort);
+
 } // namespace varku

@@ -2,6 +2,7 @@
 
 #include "foundation/Protokolldatei.h"
 #include "foundation/Routinen.h"
+#include "foundation/Texte.h"
 #include "foundation/Zahlenwert.h"
 
 #include <QSet>
@@ -34,16 +35,29 @@ void Spielwoerter::leseFehlerWoerter(const QString& userPfad, const QStringList&
     }
 }
 
-bool Spielwoerter::istFehlerWort(int nr) const {
-    return std::find(FehlerListe.begin(), FehlerListe.end(), nr) != FehlerListe.end();
-}
-
 bool Spielwoerter::istWortBenutzt(int nr) const {
     return std::find(BenutztListe.begin(), BenutztListe.end(), nr) != BenutztListe.end();
 }
 
 void Spielwoerter::merkeWortBenutzt(int nr) {
     BenutztListe.push_back(nr);
+}
+
+namespace {
+
+// das Wort eines Datensatzes, wie die Spiele es legen: ohne Leerzeichen außen, in Normalform C
+QString spielwort(const db::Recordset& r) {
+    return r.feld(QStringLiteral("Wort"))
+        .alsText()
+        .trimmed()
+        .normalized(QString::NormalizationForm_C);
+}
+
+} // namespace
+
+bool Spielwoerter::taugt(const Wahl& wahl) {
+    const QString wort = spielwort(m_zugang.rdb());
+    return istSpielwort(wort) && (!wahl.taugt || wahl.taugt(wort));
 }
 
 bool Spielwoerter::waehleFehlerwort(const Wahl& wahl) {
@@ -53,24 +67,20 @@ bool Spielwoerter::waehleFehlerwort(const Wahl& wahl) {
     // schon gespielt, in einer anderen Kategorie oder untauglich: dann der Zufall
     if (istWortBenutzt(nr) || !m_zugang.findeWort(nr))
         return false;
-    return !wahl.taugt ||
-           wahl.taugt(m_zugang.rdb().feld(QStringLiteral("Wort")).alsText().trimmed());
+    return taugt(wahl);
 }
 
 bool Spielwoerter::waehleZufaellig(const Wahl& wahl) {
     db::Recordset& r = m_zugang.rdb();
     const int anzahl = AnzahlWoerter();
-    const auto taugt = [&] {
-        return !wahl.taugt || wahl.taugt(r.feld(QStringLiteral("Wort")).alsText().trimmed());
-    };
-    const auto frei = [&] { return !istWortBenutzt(int(m_zugang.refNr())) && taugt(); };
+    const auto frei = [&] { return !istWortBenutzt(int(m_zugang.refNr())) && taugt(wahl); };
     const int gezogen = zufallszahl(1, anzahl);
     m_zugang.positioniereWort(gezogen);
     if (frei())
         return true;
     if (int(BenutztListe.size()) >= anzahl && wahl.benutztLeeren) {
         BenutztListe.clear();
-        if (taugt())
+        if (taugt(wahl))
             return true;
     }
     // vorwärts, vom letzten zum ersten, bis ein freies Wort kommt; höchstens eine Runde
@@ -84,7 +94,7 @@ bool Spielwoerter::waehleZufaellig(const Wahl& wahl) {
     // alle gespielt: das gezogene Wort noch einmal, wenn es taugt; sonst irgendeines, das taugt
     m_zugang.positioniereWort(gezogen);
     for (int schritt = 0; schritt < anzahl; ++schritt) {
-        if (taugt())
+        if (taugt(wahl))
             return true;
         r.MoveNext();
         if (r.Eof())
@@ -109,7 +119,7 @@ void Spielwoerter::lade(const Wahl& wahl) {
     const db::Recordset& r = m_zugang.rdb();
     const long nr = m_zugang.refNr();
     // Wörter werden getrimmt gelesen: ein Leerzeichen am Ende ließe sich nie lösen
-    Wort = r.feld(QStringLiteral("Wort")).alsText().trimmed();
+    Wort = spielwort(r);
     Kontext = r.feld(QStringLiteral("Kontext")).alsText();
     Paraphrase.clear();
     if (wahl.mitParaphrase)

@@ -25,7 +25,6 @@ public:
     std::vector<int> FehlerListe;
     int FehlerAnz() const { return int(FehlerListe.size()) - 1; }
     void leseFehlerWoerter(const QString& userPfad, const QStringList& staemme);
-    bool istFehlerWort(int nr) const;
 
     // Gespielte Wörter, in der Reihenfolge des Spiels
     std::vector<int> BenutztListe;
@@ -39,7 +38,8 @@ public:
         bool benutztLeeren = false; // sind alle gespielt, beginnt die Liste neu
         bool mitParaphrase = true;  // Paraphr nachschlagen
         int lupeFuerUebNr = 0;      // die Lupenstelle dieser Kategorie; 0 ohne
-        // nur Wörter, die das Spiel spielen kann
+        // nur Wörter, die das Spiel spielen kann; leere und solche mit Zeichen, die keinen
+        // ganzen Buchstaben geben, spielt keines
         std::function<bool(const QString& wort)> taugt;
     };
     // wählt das nächste Wort und lädt es; der Datensatz bleibt darauf stehen. false, wenn es
@@ -61,6 +61,7 @@ public:
     long refNr() const { return m_zugang.refNr(); }
 
 private:
+    bool taugt(const Wahl& wahl);
     bool waehleFehlerwort(const Wahl& wahl);
     bool waehleZufaellig(const Wahl& wahl);
     void lade(const Wahl& wahl);

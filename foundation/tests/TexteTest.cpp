@@ -46,3 +46,22 @@ TEST(Texte, EingabeAlsEineZeile) {
     for (const Fall& f : faelle)
         EXPECT_EQ(bereinigeEingabe(f.text), f.sauber) << f.text.toStdString();
 }
+
+// Ein Wort, das die Spiele Buchstabe für Buchstabe legen können
+TEST(Texte, Spielwort) {
+    struct Fall {
+        QString wort;
+        bool spielbar;
+    };
+    const Fall faelle[] = {
+        {QString::fromUtf8("Bär"), true},
+        {QString::fromUtf8("Straße"), true},
+        {"", false},
+        {QString::fromUtf8("Igel\U0001F994"), false}, // zwei halbe Zeichen
+        {QString("Ba") + QChar(0x0308) + "r", false}, // noch nicht in Normalform C
+        {QString("Ig") + QChar(0x0001) + "el", false},
+        {QString(QChar(0xD83E)), false}, // ein halbes allein
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(istSpielwort(f.wort), f.spielbar) << f.wort.toStdString();
+}

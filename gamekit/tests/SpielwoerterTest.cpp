@@ -139,3 +139,34 @@ TEST_F(Woerter, FehlerwoerterAusDenProtokollen) {
         EXPECT_EQ(w.FehlerListe, f.liste) << f.name;
     }
 }
+
+// Ein leeres Wort und eines, dessen Zeichen keine ganzen Buchstaben geben, spielt kein Spiel;
+// ein Wort aus zerlegten Zeichen kommt in Normalform C
+TEST_F(Woerter, NurWoerterAusGanzenBuchstaben) {
+    struct Fall {
+        const char* name;
+        QString wort;
+        QString gespielt; // leer: es gibt kein Wort
+    };
+    const Fall faelle[] = {
+        {"leer", "", ""},
+        {"nur Leerzeichen", "   ", ""},
+        {"Emoji", QString::fromUtf8("Igel\U0001F994"), ""},
+        {"allein stehendes Trema", QString(QChar(0x0308)), ""},
+        {"zerlegtes ä", QString("Ba") + QChar(0x0308) + "r", QString::fromUtf8("Bär")},
+        {"Steuerzeichen", "Ig\tel", ""},
+        {"Leerzeichen außen", " Igel ", "Igel"},
+    };
+    for (const Fall& f : faelle) {
+        TestOrdner o;
+        legeWortDbAn(o.pfad("w.sqlite"), {{10, f.wort, "", 1, false, true, false, "", ""}});
+        Spielwoerter sw;
+        sw.oeffneWortDatenbank(o.pfad("w.sqlite"), WortTabellen{true, false, false});
+        sw.setzeWortFilter("KAT1", false);
+        d.zufall.gibZahlen(1, 1, {1});
+        EXPECT_EQ(sw.naechstesSpielWort(Spielwoerter::Wahl{}), !f.gespielt.isEmpty()) << f.name;
+        if (!f.gespielt.isEmpty()) {
+            EXPECT_EQ(sw.Wort, f.gespielt) << f.name;
+        }
+    }
+}

@@ -90,8 +90,12 @@ void Kreuzwortgitter::steineVomBrett() {
 
 void Kreuzwortgitter::nimmWort(const QString& feld) {
     // Leerzeichen am Rand zählen nicht: ein leerer Stein sähe aus wie eine freie Zelle
-    Wort = trimme(feld);
+    Wort = trimme(feld).normalized(QString::NormalizationForm_C);
     WortLaenge = int(Wort.size());
+}
+
+bool Kreuzwortgitter::wortLegbar() const {
+    return WortLaenge <= hoechstensBuchstaben && istSpielwort(Wort);
 }
 
 void Kreuzwortgitter::setzeWortInsGitter() {
@@ -137,7 +141,7 @@ bool Kreuzwortgitter::ersterWort(const std::vector<int>& fehlerListe) {
         const int nr = fehlerListe[size_t(m_wuerfel(0, int(fehlerListe.size()) - 1))];
         if (nr >= 0 && m_woerter.FindFirst(QStringLiteral("RefNr=") + QString::number(nr))) {
             nimmWort(m_woerter.feld(QStringLiteral("Wort")).alsText());
-            gewaehlt = WortLaenge >= 1 && WortLaenge <= hoechstensBuchstaben;
+            gewaehlt = wortLegbar();
         }
     }
     if (!gewaehlt) {
@@ -148,10 +152,10 @@ bool Kreuzwortgitter::ersterWort(const std::vector<int>& fehlerListe) {
         m_woerter.Move(m_wuerfel(1, anzahl) - 1);
         nimmWort(m_woerter.feld(QStringLiteral("Wort")).alsText());
         // ein Wort, das nach dem Kürzen leer ist oder doch zu lang: das erste, das passt
-        if (WortLaenge < 1 || WortLaenge > hoechstensBuchstaben) {
+        if (!wortLegbar()) {
             for (m_woerter.MoveFirst(); !m_woerter.Eof(); m_woerter.MoveNext()) {
                 nimmWort(m_woerter.feld(QStringLiteral("Wort")).alsText());
-                if (WortLaenge >= 1 && WortLaenge <= hoechstensBuchstaben)
+                if (wortLegbar())
                     break;
             }
             if (m_woerter.Eof())
@@ -383,8 +387,7 @@ bool Kreuzwortgitter::naechstesWortSuchen() {
         const int n = laenge(richtung);
         while (gefunden) {
             nimmWort(m_woerter.feld(QStringLiteral("Wort")).alsText());
-            const Lage lage =
-                WortLaenge <= hoechstensBuchstaben ? passtWortInPlatz(index, richtung) : Lage{};
+            const Lage lage = wortLegbar() ? passtWortInPlatz(index, richtung) : Lage{};
             const auto buchstabeDaneben = [&](int p) {
                 return p >= 1 && p <= n && zustandIm(richtung, platz.linie, p) == zsBuchstabe;
             };

@@ -124,6 +124,8 @@ private:
     int zustandIm(int richtung, int linie, int p) const;
     const QString& buchstabeIm(int richtung, int linie, int p) const;
     void nimmWort(const QString& feld);
+    // das genommene Wort lässt sich mit Steinen legen
+    bool wortLegbar() const;
     void steineVomBrett();
     // die Zellen eines Platzes als Vorlage: ihr Buchstabe, oder 0 für eine freie Zelle; dazu,
     // ob die Zelle vor und hinter jeder Stelle einen Buchstaben eines anderen Wortes trägt

@@ -111,6 +111,43 @@ TEST_F(Dolmix, StartetInDerPauseMitDemErstenWort) {
 
 // Die Lupe liegt über ihren Buchstaben, auch wenn das Wort seinen Platz erst mit dem Fenster
 // bekommt, und eine Stelle außerhalb des Wortes markiert nichts
+// Die Warnlampe blinkt rot und gelb, auch während eine Meldung über dem Spiel steht, und ist
+// mit der Warnung aus
+TEST_F(Dolmix, WarnlampeBlinktUnterEinerMeldung) {
+    starte("FallGeschwindigkeit=250");
+    const Lampe& lampe = *f->brett->WarnLampe;
+    f->brett->zeigeWarnung(true);
+    EXPECT_EQ(f->brett->WarnText->text(), "drehen");
+    QList<Lampenzustand> folge{lampe.zustand()};
+    d.anzeige.dann([&](QWidget& w) {
+        for (int i = 0; i < 3; ++i) {
+            d.uhr.vorstellen(500);
+            folge << lampe.zustand();
+        }
+        klicke(w, "Btn1");
+    });
+    f->meldung("Achtung", "Dolmix");
+    EXPECT_EQ(folge, QList<Lampenzustand>({Lampenzustand::Rot, Lampenzustand::Gelb,
+                                           Lampenzustand::Rot, Lampenzustand::Gelb}));
+    f->brett->zeigeWarnung(false);
+    d.uhr.vorstellen(1500);
+    EXPECT_EQ(lampe.zustand(), Lampenzustand::Aus);
+    EXPECT_EQ(f->brett->WarnText->text(), "OK");
+}
+
+// Ein Schwerpunkt nur mit leeren Wörtern oder mit solchen aus halben Zeichen: kein leeres Wort,
+// keine kaputten Steine, sondern die Meldung, dass es keine Wörter gibt
+TEST_F(Dolmix, OhneSpielbareWoerterKeinSpiel) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, " ", "", 1, true, true, false, "", ""},
+                  {2, QString::fromUtf8("\U0001F994"), "", 1, true, true, false, "", ""}});
+    merkeMeldung();
+    starte("FallGeschwindigkeit=250");
+    EXPECT_TRUE(f->beendet());
+    EXPECT_TRUE(meldungen.value(0).startsWith("Keine Wörter: Zu diesem Übungsschwerpunkt"))
+        << meldungen.join("|").toStdString();
+}
+
 TEST_F(Dolmix, LupeUeberIhrenBuchstaben) {
     starte("");
     Fallbrett& b = *f->brett;
