@@ -47,6 +47,7 @@ std::pair<int, int> Steinlage::zelleDesWortes(int k) const {
 }
 
 void Steinlage::legeSteineAus() {
+    ++m_auslage;
     m_steine.clear();
     const QString gross = grossJeZeichen(m_g.Wort);
     QString fehlend;
@@ -191,6 +192,7 @@ void Steinlage::setzeStoppSteine() {
 }
 
 void Steinlage::fixiereSteine() {
+    ++m_auslage;
     for (int n = 1; n <= anzahl(); ++n)
         if (!inAblage(n))
             m_fest.push_back({stein(n).buchstabe, feld(n)});
@@ -200,6 +202,7 @@ void Steinlage::fixiereSteine() {
 }
 
 void Steinlage::neuesSpielfeld() {
+    ++m_auslage;
     m_steine.clear();
     m_stopp.clear();
     m_fest.clear();

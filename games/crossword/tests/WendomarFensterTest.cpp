@@ -1,6 +1,7 @@
 // Das Fenster des Kreuzworträtsels: Start mit und ohne Startparameter, das erste Wort.
 #include "foundation/Anzeigen.h"
 #include "foundation/MldFenster.h"
+#include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielprogramm.h"
@@ -397,4 +398,66 @@ TEST_F(Wendomar, BonusLampeUndBonus) {
     klicke(*f, "WortEndeBtn");
     EXPECT_EQ(runde().SpielerPunkte[1], 90);
     EXPECT_EQ(f->BonusPunkteLbl->text(), "0");
+}
+
+// Hält ein Kind einen Stein, wenn die Ratezeit abläuft, geht das Loslassen an die Meldung
+// verloren. Der Griff endet mit ihr: der Stein bleibt in der Ablage, ein Klick des Nächsten legt
+// ihn nicht, und das nächste Wort mit weniger Steinen malt keinen, den es nicht hat.
+TEST_F(Wendomar, GriffEndetMitDerRatezeit) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Garten", "der", 1, false, true, false, "", ""},
+                  {2, "Nase", "die", 1, false, true, false, "", ""}});
+    for (const bool computer : {true, false}) {
+        SCOPED_TRACE(computer ? "mit dem Computer" : "zwei Kinder");
+        ordner.schreibe("Varku.ini", QByteArray("[Wendomar]\nRatezeitBegrenzen=1\nGegenComputer=") +
+                                         (computer ? "1" : "0") +
+                                         "\n[Spiele]\nMaximaleSpielDauer=30\n");
+        starte("KAT1", computer);
+        d.anzeige.zeige(*f);
+        Kreuzwortbrett& b = *f->brett;
+        ASSERT_EQ(f->steine.anzahl(), 6);
+        QTest::mousePress(&b, Qt::LeftButton, {}, b.steinRechteck(6).center());
+        merkeMeldung(d.anzeige, meldungen);
+        if (computer)
+            d.anzeige.dann([this](QWidget&) { d.uhr.vorstellen(8000); });
+        d.uhr.vorstellen(100000);
+        ASSERT_EQ(meldungen.size(), 1);
+        EXPECT_TRUE(meldungen.takeFirst().startsWith("Ende der Ratezeit"));
+        if (!computer) {
+            // Ben klickt auf eine leere Zelle, dann legt er alles mit "nächster Stein"
+            QTest::mouseClick(&b, Qt::LeftButton, {}, b.zellenRechteck(2, 2).center());
+            EXPECT_TRUE(f->steine.inAblage(6));
+            EXPECT_EQ(f->gitter.buchstabe(2, 2), "");
+            for (int n = 1; n <= 6; ++n)
+                klicke(*f, "naechstenSteinSetzenBtn");
+            klicke(*f, "WortEndeBtn");
+        }
+        EXPECT_EQ(runde().SpielerPunkte[1], 60) << "GARTEN ist gelegt";
+        EXPECT_EQ(f->gitter.Wort, "Nase");
+        EXPECT_LT(f->steine.anzahl(), 6);
+        EXPECT_NO_THROW(b.grab());
+        EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+        f.reset();
+    }
+}
+
+// Werden die Steine neu ausgelegt, während einer an der Maus hängt (das Wortende über die
+// Tastatur), legt das Loslassen keinen Stein des neuen Wortes
+TEST_F(Wendomar, NeueAuslageBeendetDenGriff) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Igel", "der", 1, false, true, false, "", ""},
+                  {2, "Insel", "die", 1, false, true, false, "", ""}});
+    starte();
+    d.anzeige.zeige(*f);
+    Kreuzwortbrett& b = *f->brett;
+    for (int n = 1; n <= 4; ++n)
+        ziehe(b, n, b.zellenRechteck(5 + n, 6).center());
+    QTest::mousePress(&b, Qt::LeftButton, {}, b.steinRechteck(4).center());
+    klicke(*f, "WortEndeBtn");
+    ASSERT_EQ(f->gitter.Wort, "Insel");
+    ASSERT_EQ(f->steine.anzahl(), 4);
+    QTest::mouseRelease(&b, Qt::LeftButton, {}, b.zellenRechteck(2, 2).center());
+    EXPECT_EQ(f->steine.steineInAblage(), 4);
+    EXPECT_EQ(f->gitter.buchstabe(2, 2), "");
+    EXPECT_NO_THROW(b.grab());
 }
