@@ -123,6 +123,8 @@ void MainFrm::neuesSpiel() {
     resetBonus();
     if (neuesSpielfeld())
         steine.legeSteineAus();
+    // das neue Spiel beginnt mit der ganzen Ratezeit
+    resetVuZeiger();
     zeigeKnoepfe();
 }
 

@@ -461,3 +461,19 @@ TEST_F(Wendomar, NeueAuslageBeendetDenGriff) {
     EXPECT_EQ(f->gitter.buchstabe(2, 2), "");
     EXPECT_NO_THROW(b.grab());
 }
+
+// "Neu ..." und "ja": der erste Zug des neuen Spiels hat die ganze Ratezeit
+TEST_F(Wendomar, NeuesSpielMitVollerRatezeit) {
+    ordner.schreibe("Varku.ini",
+                    "[Wendomar]\nRatezeitBegrenzen=1\n[Spiele]\nMaximaleSpielDauer=30\n");
+    starte();
+    d.anzeige.zeige(*f);
+    d.uhr.vorstellen(50000);
+    merkeMeldung(d.anzeige, meldungen);
+    f->mnuDateiNeu->trigger();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].startsWith("Neues Spiel: Wenn ihr das Spiel neu beginnt,"));
+    d.uhr.vorstellen(60000);
+    EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, 600);
+    EXPECT_TRUE(d.anzeige.ohneSkript.isEmpty()) << "keine Meldung der Ratezeit";
+}
