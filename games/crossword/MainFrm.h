@@ -6,6 +6,7 @@
 #include "games/crossword/Kreuzwortgitter.h"
 #include "games/crossword/Steinlage.h"
 #include "games/crossword/WendomarEinstellungen.h"
+#include "games/crossword/Wertung.h"
 
 #include <memory>
 
@@ -34,6 +35,7 @@ public:
     Einstellungen einst;
     Kreuzwortgitter gitter;
     Steinlage steine;
+    Wortwertung wertung;
     Kreuzwortbrett* brett;
     QPushButton* WortEndeBtn;
     QPushButton* zurueckBtn;
@@ -42,7 +44,7 @@ public:
     // der Beispielsatz der Lösungshilfe, im Rahmen des Übungsschwerpunkts an Stelle des Titels
     QLabel* SatzBspLbl;
     QLabel* BonusMeldeLbl;
-    QLabel* BonusPunkteLbl;
+    QLabel* BonusPunkteLbl; // zeigt den Bonus der Wertung
     Lampe* BonusMeldeLampe;
     std::unique_ptr<Timer> LampenTimer;
 
@@ -63,12 +65,14 @@ protected:
     bool zeigeEinstellungen() override;
 
 private:
-    // ein neues Brett mit seinem ersten Wort; false, wenn es keines gibt
+    // ein neues Brett mit seinem ersten Wort in der Ablage; false, wenn es keines gibt
     bool neuesSpielfeld();
     void zeigeKnoepfe();
     // zieht dem Spieler am Zug Punkte ab, nicht unter 0
     void belaste(int kosten);
-    void zeigeBonus(int bonus);
+    void setzePunkte(int64_t punkte);
+    // der Bonus des Wortes, wenn es einen hat
+    void zeigeBonus();
     void resetBonus();
     void LampenTimer_Timer();
     void zeigeBeispielsatz();

@@ -199,6 +199,9 @@ void Steinlage::fixiereSteine() {
     m_steine.clear();
     m_g.SteinSpalte.fill(0);
     m_g.SteinZeile.fill(0);
+    // bis das nächste Wort ausliegt, gibt es nichts zu werten und nichts zurückzunehmen
+    wortEndeAn = false;
+    zurueckAn = false;
 }
 
 void Steinlage::neuesSpielfeld() {

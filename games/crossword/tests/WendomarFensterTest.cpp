@@ -1,6 +1,7 @@
 // Das Fenster des Kreuzworträtsels: Start mit und ohne Startparameter, das erste Wort.
 #include "foundation/Anzeigen.h"
 #include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
 #include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
@@ -42,6 +43,7 @@ struct Wendomar : ::testing::Test {
     ~Wendomar() override {
         f.reset();
         entladeAlleFenster();
+        initSoundTabelle();
     }
     Spielrunde& runde() { return f->runde; }
     void starte(const char* kategorie = "KAT1", bool allein = false) {
@@ -476,4 +478,61 @@ TEST_F(Wendomar, NeuesSpielMitVollerRatezeit) {
     d.uhr.vorstellen(60000);
     EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, 600);
     EXPECT_TRUE(d.anzeige.ohneSkript.isEmpty()) << "keine Meldung der Ratezeit";
+}
+
+// Ein falsches Wort: die Meldung steht über den gelegten Steinen; danach kostet es, und die
+// Steine gehen mit ihrem Klang zurück
+TEST_F(Wendomar, FalschesWortErstDieMeldung) {
+    ordner.schreibe("Varku.ini", "[Wendomar]\nTonEinschalten=1\n[Spiele]\nMaximaleSpielDauer=30\n"
+                                 "[Sound]\nLeichterFehler=Fehler\nBewegungEnde=Zurueck\n");
+    ladeSoundIni();
+    starte();
+    d.anzeige.zeige(*f);
+    runde().SpielerPunkte[0] = 25;
+    for (int n = 1; n <= 4; ++n)
+        ziehe(*f->brett, n, f->brett->zellenRechteck(10 - n, 6).center());
+    long punkteWaehrend = -1;
+    int inAblageWaehrend = -1;
+    QStringList klaengeWaehrend;
+    d.anzeige.dann([&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "Fehler");
+        punkteWaehrend = runde().SpielerPunkte[0];
+        inAblageWaehrend = f->steine.steineInAblage();
+        klaengeWaehrend = d.sound.befehle;
+        klicke(w, "Btn1");
+    });
+    klicke(*f, "WortEndeBtn");
+    EXPECT_EQ(punkteWaehrend, 25);
+    EXPECT_EQ(inAblageWaehrend, 0);
+    EXPECT_EQ(klaengeWaehrend, QStringList{"spiele " + ordner.pfad("Sound/Fehler.WAV")});
+    EXPECT_EQ(d.sound.befehle.mid(klaengeWaehrend.size()),
+              QStringList{"spiele " + ordner.pfad("Sound/Zurueck.WAV")});
+    EXPECT_EQ(runde().SpielerPunkte[0], 0);
+    EXPECT_EQ(f->steine.steineInAblage(), 4);
+}
+
+// Passt kein Wort mehr, steht das fertige Rätsel unter der Meldung "Ende der Spielrunde"; das
+// neue Brett kommt danach
+TEST_F(Wendomar, RundenendeUeberDemFertigenRaetsel) {
+    starte();
+    d.anzeige.zeige(*f);
+    for (int n = 1; n <= 4; ++n)
+        ziehe(*f->brett, n, f->brett->zellenRechteck(5 + n, 6).center());
+    size_t festWaehrend = 0;
+    int steineWaehrend = -1;
+    d.anzeige.dann([&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "Ende der Spielrunde");
+        festWaehrend = f->steine.festeSteine().size();
+        steineWaehrend = f->steine.anzahl();
+        EXPECT_FALSE(f->WortEndeBtn->isEnabled());
+        EXPECT_FALSE(f->zurueckBtn->isEnabled());
+        klicke(w, "Btn1");
+    });
+    klicke(*f, "WortEndeBtn");
+    EXPECT_EQ(festWaehrend, 4u) << "IGEL liegt fest";
+    EXPECT_EQ(steineWaehrend, 0) << "noch keine Steine des nächsten Wortes";
+    EXPECT_TRUE(f->steine.festeSteine().empty());
+    EXPECT_EQ(f->steine.anzahl(), 4);
+    EXPECT_EQ(runde().SpielerPunkte[0], 40);
+    EXPECT_EQ(f->SpNameLbl->text(), "Ben");
 }
