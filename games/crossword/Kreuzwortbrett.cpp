@@ -1,6 +1,7 @@
 #include "games/crossword/Kreuzwortbrett.h"
 
 #include "games/crossword/Wertung.h"
+#include "platform/Dienste.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -49,6 +50,32 @@ Kreuzwortbrett::Kreuzwortbrett(const Kreuzwortgitter& gitter, Steinlage& steine,
     setObjectName(QStringLiteral("SpFld"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    m_modal = std::make_unique<dienste::Beobachtung>([this](QWidget&, bool offen) {
+        if (offen)
+            brichZiehenAb();
+    });
+}
+
+Kreuzwortbrett::~Kreuzwortbrett() = default;
+
+void Kreuzwortbrett::setzeGesperrt(bool gesperrt) {
+    m_gesperrt = gesperrt;
+    if (gesperrt)
+        brichZiehenAb();
+}
+
+int Kreuzwortbrett::gezogenerStein() const {
+    // sind die Steine seit dem Griff neu ausgelegt, hält die Maus keinen mehr
+    if (m_gezogen < 1 || m_gezogen > m_steine.anzahl() || m_griffAuslage != m_steine.auslage())
+        return -1;
+    return m_gezogen;
+}
+
+void Kreuzwortbrett::brichZiehenAb() {
+    if (m_gezogen == -1)
+        return;
+    m_gezogen = -1;
+    update();
 }
 
 QSize Kreuzwortbrett::sizeHint() const {
@@ -79,6 +106,8 @@ QRect Kreuzwortbrett::ablageRechteck(int spalte, int zeile) const {
 }
 
 QRect Kreuzwortbrett::steinRechteck(int n) const {
+    if (n < 1 || n > m_steine.anzahl())
+        return {};
     const Zelle f = m_steine.feld(n);
     if (f.spalte > 0)
         return zellenRechteck(f.spalte, f.zeile);
@@ -164,19 +193,22 @@ void Kreuzwortbrett::paintEvent(QPaintEvent* e) {
     }
 
     // die beweglichen Steine, der gezogene zuletzt unter dem Zeiger
+    const int gezogen = gezogenerStein();
     for (int n = 1; n <= m_steine.anzahl(); ++n) {
-        if (n == m_gezogen)
+        if (n == gezogen)
             continue;
         maleStein(p, QRectF(steinRechteck(n)).adjusted(2, 2, -2, -2), beweglicherStein,
                   m_steine.stein(n).buchstabe, QColor(20, 50, 120), 2);
     }
-    if (m_gezogen > 0)
+    if (gezogen > 0)
         maleStein(p, QRectF(gezogenRechteck()).adjusted(2, 2, -2, -2),
-                  beweglicherStein.lighter(108), m_steine.stein(m_gezogen).buchstabe,
+                  beweglicherStein.lighter(108), m_steine.stein(gezogen).buchstabe,
                   QColor(20, 50, 120), 5);
 }
 
 void Kreuzwortbrett::mousePressEvent(QMouseEvent* e) {
+    // ein Griff, dessen Loslassen verloren ging, endet mit dem nächsten Drücken
+    brichZiehenAb();
     if (m_gesperrt)
         return;
     const QPoint p = e->position().toPoint();
@@ -184,6 +216,7 @@ void Kreuzwortbrett::mousePressEvent(QMouseEvent* e) {
     if (n < 1)
         return;
     m_gezogen = n;
+    m_griffAuslage = m_steine.auslage();
     m_griff = p - steinRechteck(n).topLeft();
     m_zeiger = p;
     // der Stein hebt sich: ein tieferer Schatten zeigt, dass er jetzt an der Maus hängt
@@ -191,8 +224,10 @@ void Kreuzwortbrett::mousePressEvent(QMouseEvent* e) {
 }
 
 void Kreuzwortbrett::mouseMoveEvent(QMouseEvent* e) {
-    if (m_gezogen < 1)
+    if (gezogenerStein() < 1) {
+        brichZiehenAb();
         return;
+    }
     const QRect alt = gezogenRechteck();
     m_zeiger = e->position().toPoint();
     // nur der alte und der neue Platz des Steins, mit seinem Schatten
@@ -201,9 +236,11 @@ void Kreuzwortbrett::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void Kreuzwortbrett::mouseReleaseEvent(QMouseEvent* e) {
-    if (m_gezogen < 1)
+    const int n = gezogenerStein();
+    if (n < 1) {
+        brichZiehenAb();
         return;
-    const int n = m_gezogen;
+    }
     const QRect vorher = steinRechteck(n);
     const QRect gezogen = gezogenRechteck();
     m_gezogen = -1;

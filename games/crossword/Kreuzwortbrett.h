@@ -4,6 +4,11 @@
 #include "games/crossword/Steinlage.h"
 
 #include <QWidget>
+#include <memory>
+
+namespace varku::dienste {
+class Beobachtung;
+}
 
 namespace varku::wendomar {
 
@@ -16,14 +21,20 @@ class Kreuzwortbrett : public QWidget {
     Q_OBJECT
 public:
     Kreuzwortbrett(const Kreuzwortgitter& gitter, Steinlage& steine, QWidget* eltern);
+    ~Kreuzwortbrett() override;
 
     // die Rechtecke einer Zelle des Bretts und eines Platzes der Ablage
     QRect zellenRechteck(int spalte, int zeile) const;
     QRect ablageRechteck(int spalte, int zeile) const;
-    // wo Stein n gerade liegt
+    // wo Stein n gerade liegt; ein leeres Rechteck, wenn es ihn nicht gibt
     QRect steinRechteck(int n) const;
     // die Steine sind nicht zu ziehen, etwa während der Computer legt
-    void setzeGesperrt(bool gesperrt) { m_gesperrt = gesperrt; }
+    void setzeGesperrt(bool gesperrt);
+    // der Stein, der gerade an der Maus hängt; -1, wenn keiner
+    int gezogenerStein() const;
+    // Das Ziehen endet ohne Zug: der Stein liegt wieder, wo er lag. So, wenn ein Fenster über
+    // dem Spiel aufgeht, denn das Loslassen der Maus bekäme das Brett nicht mehr.
+    void brichZiehenAb();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -47,9 +58,11 @@ private:
     const Kreuzwortgitter& m_gitter;
     Steinlage& m_steine;
     bool m_gesperrt = false;
-    int m_gezogen = -1; // der gezogene Stein
-    QPoint m_griff;     // wo der Zeiger den Stein hält
+    int m_gezogen = -1;     // der gezogene Stein
+    int m_griffAuslage = 0; // die Auslage der Steinlage, aus der er gegriffen wurde
+    QPoint m_griff;         // wo der Zeiger den Stein hält
     QPoint m_zeiger;
+    std::unique_ptr<dienste::Beobachtung> m_modal;
 };
 
 } // namespace varku::wendomar

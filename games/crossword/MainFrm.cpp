@@ -45,7 +45,8 @@ Spielkonfiguration MainFrm::konfiguration() {
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     : Spielfenster(k, s),
       gitter(woerter.rdb(), [](int von, int bis) { return int(zufallszahl(von, bis)); }),
-      steine(gitter, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+      steine(gitter, [](int von, int bis) { return int(zufallszahl(von, bis)); }),
+      wertung(gitter, steine) {
     auto* flaeche = new QWidget(this);
     auto* lage = new QVBoxLayout(flaeche);
     lage->setContentsMargins(0, 0, 0, 0);
@@ -111,28 +112,25 @@ void MainFrm::ladeSpiel() {
     // wenn ein Platz frei ist
     if (einst.GegenComputer == 1)
         ablauf.setzeComputer(true);
-    // das erste Wort bekommt keinen Bonus: es liegt in Zeile 6, wo keine Bonusfelder sind
-    if (neuesSpielfeld())
-        steine.legeSteineAus();
+    // das erste Wort hat keinen Bonus: es liegt in Zeile 6, wo keine Bonusfelder sind
+    neuesSpielfeld();
     zeigeKnoepfe();
 }
 
 void MainFrm::neuesSpiel() {
     resetBonus();
-    if (neuesSpielfeld())
-        steine.legeSteineAus();
+    neuesSpielfeld();
+    // das neue Spiel beginnt mit der ganzen Ratezeit
+    resetVuZeiger();
     zeigeKnoepfe();
 }
 
 bool MainFrm::neuesSpielfeld() {
-    steine.neuesSpielfeld();
-    gitter.neuesBrett();
-    if (!gitter.ersterWort(woerter.FehlerListe)) {
-        ablauf.ohneWoerterEnde();
-        return false;
-    }
+    const bool erstesWort = wertung.neueSpielrunde(woerter.FehlerListe);
     brett->update();
-    return true;
+    if (!erstesWort)
+        ablauf.ohneWoerterEnde();
+    return erstesWort;
 }
 
 void MainFrm::zeigeKnoepfe() {
@@ -144,6 +142,11 @@ void MainFrm::zeigeKnoepfe() {
 
 void MainFrm::belaste(int kosten) {
     runde.setzePunkte(std::max(0L, runde.punkte() - long(kosten)));
+    zeigePunkte();
+}
+
+void MainFrm::setzePunkte(int64_t punkte) {
+    runde.setzePunkte(long(std::min<int64_t>(punkte, std::numeric_limits<long>::max())));
     zeigePunkte();
 }
 
@@ -159,7 +162,7 @@ void MainFrm::naechstenSteinSetzenBtn_Click() {
     spieleSound(QStringLiteral("Annahme2"));
     brett->update();
     zeigeKnoepfe();
-    belaste(steinKosten(BonusPunkteLbl->text().toInt(), gitter.WortLaenge));
+    belaste(wertung.steinKosten());
 }
 
 // --- Wortende ---
@@ -168,42 +171,41 @@ void MainFrm::WortEndeBtn_Click() {
     if (beendet() || !steine.wortEndeAn)
         return;
     int64_t punkte = runde.punkte();
-    const Wortende e =
-        beendeWort(gitter, steine, punkte, BonusPunkteLbl->text().toInt(), woerter.FehlerListe);
+    const Wortende e = wertung.beendeWort(punkte);
     for (const QString& k : e.klaenge)
         spieleSound(k);
-    runde.setzePunkte(long(std::min<int64_t>(punkte, std::numeric_limits<long>::max())));
-    zeigePunkte();
-    brett->update();
-    zeigeKnoepfe();
     if (!e.richtig) {
+        // die Meldung steht über den gelegten Steinen; danach kostet es, und sie gehen zurück
         meldung(QStringLiteral("Die Reihenfolge der Buchstaben-\rsteine stimmt leider nicht, ") +
                     holeVorname(runde.name()) + QStringLiteral("."),
                 QStringLiteral("Fehler"));
         if (beendet())
             return;
+        punkte = runde.punkte();
+        wertung.falschesWort(punkte);
+        setzePunkte(punkte);
+        zurueckBtn_Click();
         ablauf.naechsterSpieler();
         resetVuZeiger();
         return;
     }
+    setzePunkte(punkte);
     resetBonus();
+    zeigeKnoepfe();
+    brett->update();
     if (e.rundeZuEnde) {
+        // das fertige Rätsel steht unter der Meldung; das neue Brett kommt erst danach
         switchVuRestZeit(false);
         spieleSound(QStringLiteral("Gratulation1"));
         meldung(QStringLiteral("Es passen keine Wörter mehr auf\rdas Spielfeld. Diese "
                                "Spielrunde\rwird deshalb beendet."),
                 QStringLiteral("Ende der Spielrunde"));
-        if (beendet())
+        if (beendet() || !neuesSpielfeld())
             return;
-        if (e.ohneWoerter) {
-            ablauf.ohneWoerterEnde();
-            return;
-        }
         switchVuRestZeit(einst.RatezeitBegrenzen != 0);
     }
     resetVuZeiger();
-    if (e.bonus > 0)
-        zeigeBonus(e.bonus);
+    zeigeBonus();
     zeigeKnoepfe();
     brett->update();
     ablauf.naechsterSpieler();
@@ -234,7 +236,7 @@ void MainFrm::HilfeZeigenBtn_Click() {
         return;
     // zahlen muss, wer gefragt hat, und was das Wort jetzt kostet
     const int platz = runde.aktSpieler;
-    const int kosten = hilfeKosten(BonusPunkteLbl->text().toInt(), gitter.WortLaenge);
+    const int kosten = wertung.hilfeKosten();
     UmschrFrm& f = loesungshilfe();
     f.zeigeUmschreibung(leseParaphrase(woerter));
     dienste::anzeige().zeigeModal(f);
@@ -329,7 +331,10 @@ bool MainFrm::zeigeEinstellungen() {
 
 // --- Bonus ---
 
-void MainFrm::zeigeBonus(int bonus) {
+void MainFrm::zeigeBonus() {
+    const int bonus = wertung.BonusPunkte();
+    if (bonus <= 0)
+        return;
     BonusPunkteLbl->setText(QString::number(bonus));
     BonusPunkteLbl->setEnabled(true);
     BonusMeldeLbl->setEnabled(true);

@@ -6,6 +6,7 @@
 #include "games/crossword/Kreuzwortgitter.h"
 #include "games/crossword/Steinlage.h"
 #include "games/crossword/WendomarEinstellungen.h"
+#include "games/crossword/Wertung.h"
 
 #include <memory>
 
@@ -35,6 +36,7 @@ public:
     Einstellungen einst;
     Kreuzwortgitter gitter;
     Steinlage steine;
+    Wortwertung wertung;
     Kreuzwortbrett* brett;
     QPushButton* WortEndeBtn;
     QPushButton* zurueckBtn;
@@ -43,7 +45,7 @@ public:
     // der Beispielsatz der Lösungshilfe, im Rahmen des Übungsschwerpunkts an Stelle des Titels
     QLabel* SatzBspLbl;
     QLabel* BonusMeldeLbl;
-    QLabel* BonusPunkteLbl;
+    QLabel* BonusPunkteLbl; // zeigt den Bonus der Wertung
     Lampe* BonusMeldeLampe;
     std::unique_ptr<Blinklampe> BonusBlinker;
 
@@ -64,12 +66,14 @@ protected:
     bool zeigeEinstellungen() override;
 
 private:
-    // ein neues Brett mit seinem ersten Wort; false, wenn es keines gibt
+    // ein neues Brett mit seinem ersten Wort in der Ablage; false, wenn es keines gibt
     bool neuesSpielfeld();
     void zeigeKnoepfe();
     // zieht dem Spieler am Zug Punkte ab, nicht unter 0
     void belaste(int kosten);
-    void zeigeBonus(int bonus);
+    void setzePunkte(int64_t punkte);
+    // der Bonus des Wortes, wenn es einen hat
+    void zeigeBonus();
     void resetBonus();
     void zeigeBeispielsatz();
     void CompZugTimer_Timer();

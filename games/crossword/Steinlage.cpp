@@ -47,6 +47,7 @@ std::pair<int, int> Steinlage::zelleDesWortes(int k) const {
 }
 
 void Steinlage::legeSteineAus() {
+    ++m_auslage;
     m_steine.clear();
     const QString gross = grossJeZeichen(m_g.Wort);
     QString fehlend;
@@ -191,15 +192,20 @@ void Steinlage::setzeStoppSteine() {
 }
 
 void Steinlage::fixiereSteine() {
+    ++m_auslage;
     for (int n = 1; n <= anzahl(); ++n)
         if (!inAblage(n))
             m_fest.push_back({stein(n).buchstabe, feld(n)});
     m_steine.clear();
     m_g.SteinSpalte.fill(0);
     m_g.SteinZeile.fill(0);
+    // bis das nächste Wort ausliegt, gibt es nichts zu werten und nichts zurückzunehmen
+    wortEndeAn = false;
+    zurueckAn = false;
 }
 
 void Steinlage::neuesSpielfeld() {
+    ++m_auslage;
     m_steine.clear();
     m_stopp.clear();
     m_fest.clear();

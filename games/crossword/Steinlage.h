@@ -77,6 +77,9 @@ public:
     Zelle feld(int n) const;
     bool inAblage(int n) const { return feld(n).spalte == 0; }
     int steineInAblage() const;
+    // Zählt jedes neue Auslegen und Abräumen: ein Stein, der vorher gegriffen wurde, ist danach
+    // nicht mehr derselbe
+    int auslage() const { return m_auslage; }
 
     // Knöpfe
     bool wortEndeAn = false;
@@ -101,6 +104,7 @@ private:
     std::vector<Stein> m_steine;
     std::vector<Zelle> m_stopp;
     std::vector<FesterStein> m_fest;
+    int m_auslage = 0;
 };
 
 } // namespace varku::wendomar

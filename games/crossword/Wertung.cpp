@@ -77,37 +77,57 @@ bool pruefeWortLage(const Kreuzwortgitter& g) {
     return true;
 }
 
-Wortende beendeWort(Kreuzwortgitter& g, Steinlage& s, int64_t& punkte, int bonus,
-                    const std::vector<int>& fehlerListe) {
+Wortwertung::Wortwertung(Kreuzwortgitter& gitter, Steinlage& steine) : m_g(gitter), m_s(steine) {}
+
+void Wortwertung::legeWortAus() {
+    // der Bonus zählt, bevor einer der Steine liegt
+    m_s.legeSteineAus();
+    m_bonus = berechneBonus(m_g);
+}
+
+bool Wortwertung::neueSpielrunde(const std::vector<int>& fehlerListe) {
+    m_s.neuesSpielfeld();
+    m_g.neuesBrett();
+    m_bonus = 0;
+    if (!m_g.ersterWort(fehlerListe))
+        return false;
+    legeWortAus();
+    return true;
+}
+
+Wortende Wortwertung::beendeWort(int64_t& punkte) {
     Wortende e;
-    const int basis = g.WortLaenge * 10;
-    if (!pruefeWortLage(g)) {
+    if (!pruefeWortLage(m_g)) {
         e.klaenge << QStringLiteral("LeichterFehler");
-        punkte = std::max<int64_t>(0, punkte - basis);
-        s.alleZurueck();
-        e.bonus = bonus; // das Wort und sein Bonus bleiben für den nächsten Spieler
         return e;
     }
     e.richtig = true;
     e.klaenge << QStringLiteral("BewegungStart");
-    punkte += basis + bonus;
-    s.setzeStoppSteine();
-    s.fixiereSteine();
-    g.setzeWortInsGitter();
-    g.merkeWort();
-    g.sammleWortplaetze();
-    if (!g.naechstesWortSuchen()) {
+    punkte += m_g.WortLaenge * 10 + m_bonus;
+    m_bonus = 0;
+    m_s.setzeStoppSteine();
+    m_s.fixiereSteine();
+    m_g.setzeWortInsGitter();
+    m_g.merkeWort();
+    m_g.sammleWortplaetze();
+    if (!m_g.naechstesWortSuchen()) {
         e.rundeZuEnde = true;
-        s.neuesSpielfeld();
-        g.neuesBrett();
-        if (!g.ersterWort(fehlerListe)) {
-            e.ohneWoerter = true;
-            return e;
-        }
+        return e;
     }
-    s.legeSteineAus();
-    e.bonus = berechneBonus(g);
+    legeWortAus();
     return e;
+}
+
+void Wortwertung::falschesWort(int64_t& punkte) const {
+    punkte = std::max<int64_t>(0, punkte - m_g.WortLaenge * 10);
+}
+
+int Wortwertung::steinKosten() const {
+    return wendomar::steinKosten(m_bonus, m_g.WortLaenge);
+}
+
+int Wortwertung::hilfeKosten() const {
+    return wendomar::hilfeKosten(m_bonus, m_g.WortLaenge);
 }
 
 } // namespace varku::wendomar

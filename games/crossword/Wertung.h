@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace varku::wendomar {
 
@@ -25,16 +26,41 @@ bool pruefeWortLage(const Kreuzwortgitter& g);
 // Was das Wortende getan hat
 struct Wortende {
     bool richtig = false;
-    bool rundeZuEnde = false; // kein Wort passt mehr: ein neues Brett mit einem ersten Wort
-    bool ohneWoerter = false; // und es gibt nicht einmal ein erstes Wort
-    int bonus = 0;            // der Bonus des nächsten Wortes
+    // kein Wort passt mehr: das fertige Brett bleibt stehen, bis neueSpielrunde() es abräumt
+    bool rundeZuEnde = false;
     QStringList klaenge;
 };
 
-// Das Wortende des Spielers mit diesen Punkten: ein richtiges Wort bringt Länge x 10 und den
-// Bonus, wird fest, und das nächste Wort kommt in die Ablage; ein falsches kostet Länge x 10,
-// nicht unter 0, und seine Steine gehen zurück.
-Wortende beendeWort(Kreuzwortgitter& g, Steinlage& s, int64_t& punkte, int bonus,
-                    const std::vector<int>& fehlerListe = {});
+// Die Wertung des Wortes, das gerade gelegt wird: sein Bonus, das Wortende und was Hilfe und
+// gelegte Steine kosten. Der Bonus gehört dem Wort, sobald es ausgelegt ist; die Anzeige zeigt
+// ihn nur.
+class Wortwertung {
+public:
+    Wortwertung(Kreuzwortgitter& gitter, Steinlage& steine);
+
+    // der Bonus des Wortes; 0, wenn es keinen hat
+    int BonusPunkte() const { return m_bonus; }
+    // ein neues Brett mit seinem ersten Wort; false, wenn es keines gibt
+    bool neueSpielrunde(const std::vector<int>& fehlerListe = {});
+
+    // Das Wortende des Spielers mit diesen Punkten. Ein richtiges Wort bringt Länge x 10 und den
+    // Bonus, wird fest, und das nächste Wort kommt in die Ablage. Ein falsches ändert noch
+    // nichts: erst bekommt der Spieler es gesagt, dann kostet es (falschesWort).
+    Wortende beendeWort(int64_t& punkte);
+    // ein falsches Wort kostet Länge x 10, nicht unter 0; Wort und Bonus bleiben
+    void falschesWort(int64_t& punkte) const;
+
+    // was ein vom Programm gelegter Stein und die Lösungshilfe bei diesem Wort kosten
+    int steinKosten() const;
+    int hilfeKosten() const;
+
+private:
+    // die Steine des Wortes, das das Gitter gewählt hat, in die Ablage, und sein Bonus
+    void legeWortAus();
+
+    Kreuzwortgitter& m_g;
+    Steinlage& m_s;
+    int m_bonus = 0;
+};
 
 } // namespace varku::wendomar

@@ -1,6 +1,8 @@
 // Das Fenster des Kreuzworträtsels: Start mit und ohne Startparameter, das erste Wort.
 #include "foundation/Anzeigen.h"
 #include "foundation/MldFenster.h"
+#include "foundation/Sound.h"
+#include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielprogramm.h"
@@ -41,6 +43,7 @@ struct Wendomar : ::testing::Test {
     ~Wendomar() override {
         f.reset();
         entladeAlleFenster();
+        initSoundTabelle();
     }
     Spielrunde& runde() { return f->runde; }
     void starte(const char* kategorie = "KAT1", bool allein = false) {
@@ -402,4 +405,139 @@ TEST_F(Wendomar, BonusLampeUndBonus) {
     klicke(*f, "WortEndeBtn");
     EXPECT_EQ(runde().SpielerPunkte[1], 90);
     EXPECT_EQ(f->BonusPunkteLbl->text(), "0");
+}
+
+// Hält ein Kind einen Stein, wenn die Ratezeit abläuft, geht das Loslassen an die Meldung
+// verloren. Der Griff endet mit ihr: der Stein bleibt in der Ablage, ein Klick des Nächsten legt
+// ihn nicht, und das nächste Wort mit weniger Steinen malt keinen, den es nicht hat.
+TEST_F(Wendomar, GriffEndetMitDerRatezeit) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Garten", "der", 1, false, true, false, "", ""},
+                  {2, "Nase", "die", 1, false, true, false, "", ""}});
+    for (const bool computer : {true, false}) {
+        SCOPED_TRACE(computer ? "mit dem Computer" : "zwei Kinder");
+        ordner.schreibe("Varku.ini", QByteArray("[Wendomar]\nRatezeitBegrenzen=1\nGegenComputer=") +
+                                         (computer ? "1" : "0") +
+                                         "\n[Spiele]\nMaximaleSpielDauer=30\n");
+        starte("KAT1", computer);
+        d.anzeige.zeige(*f);
+        Kreuzwortbrett& b = *f->brett;
+        ASSERT_EQ(f->steine.anzahl(), 6);
+        QTest::mousePress(&b, Qt::LeftButton, {}, b.steinRechteck(6).center());
+        merkeMeldung(d.anzeige, meldungen);
+        if (computer)
+            d.anzeige.dann([this](QWidget&) { d.uhr.vorstellen(8000); });
+        d.uhr.vorstellen(100000);
+        ASSERT_EQ(meldungen.size(), 1);
+        EXPECT_TRUE(meldungen.takeFirst().startsWith("Ende der Ratezeit"));
+        if (!computer) {
+            // Ben klickt auf eine leere Zelle, dann legt er alles mit "nächster Stein"
+            QTest::mouseClick(&b, Qt::LeftButton, {}, b.zellenRechteck(2, 2).center());
+            EXPECT_TRUE(f->steine.inAblage(6));
+            EXPECT_EQ(f->gitter.buchstabe(2, 2), "");
+            for (int n = 1; n <= 6; ++n)
+                klicke(*f, "naechstenSteinSetzenBtn");
+            klicke(*f, "WortEndeBtn");
+        }
+        EXPECT_EQ(runde().SpielerPunkte[1], 60) << "GARTEN ist gelegt";
+        EXPECT_EQ(f->gitter.Wort, "Nase");
+        EXPECT_LT(f->steine.anzahl(), 6);
+        EXPECT_NO_THROW(b.grab());
+        EXPECT_TRUE(d.anzeige.skripteVerbraucht());
+        f.reset();
+    }
+}
+
+// Werden die Steine neu ausgelegt, während einer an der Maus hängt (das Wortende über die
+// Tastatur), legt das Loslassen keinen Stein des neuen Wortes
+TEST_F(Wendomar, NeueAuslageBeendetDenGriff) {
+    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                 {{1, "Igel", "der", 1, false, true, false, "", ""},
+                  {2, "Insel", "die", 1, false, true, false, "", ""}});
+    starte();
+    d.anzeige.zeige(*f);
+    Kreuzwortbrett& b = *f->brett;
+    for (int n = 1; n <= 4; ++n)
+        ziehe(b, n, b.zellenRechteck(5 + n, 6).center());
+    QTest::mousePress(&b, Qt::LeftButton, {}, b.steinRechteck(4).center());
+    klicke(*f, "WortEndeBtn");
+    ASSERT_EQ(f->gitter.Wort, "Insel");
+    ASSERT_EQ(f->steine.anzahl(), 4);
+    QTest::mouseRelease(&b, Qt::LeftButton, {}, b.zellenRechteck(2, 2).center());
+    EXPECT_EQ(f->steine.steineInAblage(), 4);
+    EXPECT_EQ(f->gitter.buchstabe(2, 2), "");
+    EXPECT_NO_THROW(b.grab());
+}
+
+// "Neu ..." und "ja": der erste Zug des neuen Spiels hat die ganze Ratezeit
+TEST_F(Wendomar, NeuesSpielMitVollerRatezeit) {
+    ordner.schreibe("Varku.ini",
+                    "[Wendomar]\nRatezeitBegrenzen=1\n[Spiele]\nMaximaleSpielDauer=30\n");
+    starte();
+    d.anzeige.zeige(*f);
+    d.uhr.vorstellen(50000);
+    merkeMeldung(d.anzeige, meldungen);
+    f->mnuDateiNeu->trigger();
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].startsWith("Neues Spiel: Wenn ihr das Spiel neu beginnt,"));
+    d.uhr.vorstellen(60000);
+    EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, 600);
+    EXPECT_TRUE(d.anzeige.ohneSkript.isEmpty()) << "keine Meldung der Ratezeit";
+}
+
+// Ein falsches Wort: die Meldung steht über den gelegten Steinen; danach kostet es, und die
+// Steine gehen mit ihrem Klang zurück
+TEST_F(Wendomar, FalschesWortErstDieMeldung) {
+    ordner.schreibe("Varku.ini", "[Wendomar]\nTonEinschalten=1\n[Spiele]\nMaximaleSpielDauer=30\n"
+                                 "[Sound]\nLeichterFehler=Fehler\nBewegungEnde=Zurueck\n");
+    ladeSoundIni();
+    starte();
+    d.anzeige.zeige(*f);
+    runde().SpielerPunkte[0] = 25;
+    for (int n = 1; n <= 4; ++n)
+        ziehe(*f->brett, n, f->brett->zellenRechteck(10 - n, 6).center());
+    long punkteWaehrend = -1;
+    int inAblageWaehrend = -1;
+    QStringList klaengeWaehrend;
+    d.anzeige.dann([&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "Fehler");
+        punkteWaehrend = runde().SpielerPunkte[0];
+        inAblageWaehrend = f->steine.steineInAblage();
+        klaengeWaehrend = d.sound.befehle;
+        klicke(w, "Btn1");
+    });
+    klicke(*f, "WortEndeBtn");
+    EXPECT_EQ(punkteWaehrend, 25);
+    EXPECT_EQ(inAblageWaehrend, 0);
+    EXPECT_EQ(klaengeWaehrend, QStringList{"spiele " + ordner.pfad("Sound/Fehler.WAV")});
+    EXPECT_EQ(d.sound.befehle.mid(klaengeWaehrend.size()),
+              QStringList{"spiele " + ordner.pfad("Sound/Zurueck.WAV")});
+    EXPECT_EQ(runde().SpielerPunkte[0], 0);
+    EXPECT_EQ(f->steine.steineInAblage(), 4);
+}
+
+// Passt kein Wort mehr, steht das fertige Rätsel unter der Meldung "Ende der Spielrunde"; das
+// neue Brett kommt danach
+TEST_F(Wendomar, RundenendeUeberDemFertigenRaetsel) {
+    starte();
+    d.anzeige.zeige(*f);
+    for (int n = 1; n <= 4; ++n)
+        ziehe(*f->brett, n, f->brett->zellenRechteck(5 + n, 6).center());
+    size_t festWaehrend = 0;
+    int steineWaehrend = -1;
+    d.anzeige.dann([&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "Ende der Spielrunde");
+        festWaehrend = f->steine.festeSteine().size();
+        steineWaehrend = f->steine.anzahl();
+        EXPECT_FALSE(f->WortEndeBtn->isEnabled());
+        EXPECT_FALSE(f->zurueckBtn->isEnabled());
+        klicke(w, "Btn1");
+    });
+    klicke(*f, "WortEndeBtn");
+    EXPECT_EQ(festWaehrend, 4u) << "IGEL liegt fest";
+    EXPECT_EQ(steineWaehrend, 0) << "noch keine Steine des nächsten Wortes";
+    EXPECT_TRUE(f->steine.festeSteine().empty());
+    EXPECT_EQ(f->steine.anzahl(), 4);
+    EXPECT_EQ(runde().SpielerPunkte[0], 40);
+    EXPECT_EQ(f->SpNameLbl->text(), "Ben");
 }

@@ -14,11 +14,13 @@ struct Wertung : ::testing::Test {
     Kreuzwortgitter::Wuerfel wuerfel = [](int von, int) { return von; };
     std::unique_ptr<Kreuzwortgitter> g;
     std::unique_ptr<Steinlage> s;
+    std::unique_ptr<Wortwertung> w;
 
     void mit(const QStringList& liste) {
         woerter = test::worttabelle(liste);
         g = std::make_unique<Kreuzwortgitter>(woerter, wuerfel);
         s = std::make_unique<Steinlage>(*g, wuerfel);
+        w = std::make_unique<Wortwertung>(*g, *s);
     }
     void naechstes(const QString& wort, int spalte, int zeile, int richtung) {
         g->Wort = wort;
@@ -102,23 +104,25 @@ TEST_F(Wertung, BedeckteBonuszelleZaehltNicht) {
 
 TEST_F(Wertung, RichtigesUndFalschesWort) {
     mit({"Haus", "Hund", "Sahne"});
-    ASSERT_TRUE(g->ersterWort());
-    s->legeSteineAus();
+    ASSERT_TRUE(w->neueSpielrunde());
     int64_t punkte = 15;
-    // falsche Reihenfolge: 10 je Buchstabe weg, nicht unter 0, alle Steine zurück
+    // falsche Reihenfolge: erst nur das Wort, die Kosten danach, 10 je Buchstabe, nicht unter 0
     for (int n = s->anzahl(); n >= 1; --n)
         s->legeAufFeld(n, {6 + (s->anzahl() - n), 6});
     ASSERT_FALSE(pruefeWortLage(*g));
-    Wortende e = beendeWort(*g, *s, punkte, 0);
+    Wortende e = w->beendeWort(punkte);
     EXPECT_FALSE(e.richtig);
-    EXPECT_EQ(punkte, 0) << "nicht unter 0";
-    EXPECT_EQ(s->steineInAblage(), 4);
     EXPECT_EQ(e.klaenge, QStringList{"LeichterFehler"});
+    EXPECT_EQ(punkte, 15);
+    EXPECT_EQ(s->steineInAblage(), 0) << "die Steine liegen noch";
+    w->falschesWort(punkte);
+    EXPECT_EQ(punkte, 0) << "nicht unter 0";
     EXPECT_EQ(g->Wort, "Haus") << "das Wort bleibt für den nächsten";
 
+    s->alleZurueck();
     punkte = 7;
     legeAlle();
-    e = beendeWort(*g, *s, punkte, 0);
+    e = w->beendeWort(punkte);
     ASSERT_TRUE(e.richtig);
     EXPECT_EQ(punkte, 7 + 40);
     EXPECT_EQ(e.klaenge, QStringList{"BewegungStart"});
@@ -128,17 +132,42 @@ TEST_F(Wertung, RichtigesUndFalschesWort) {
     EXPECT_EQ(s->festeSteine().size(), 4u);
 }
 
-// Passt kein Wort mehr, beginnt ein neues Brett mit dem ersten Wort; die Punkte bleiben
+// Der Bonus gehört dem ausgelegten Wort: sein Wortende bringt ihn, Stein und Hilfe kosten nach
+// ihm, und das Wort danach hat seinen eigenen
+TEST_F(Wertung, BonusDesAusgelegtenWortes) {
+    mit({"Igel", "Kiwi"});
+    ASSERT_TRUE(w->neueSpielrunde());
+    EXPECT_EQ(w->BonusPunkte(), 0);
+    legeAlle();
+    int64_t punkte = 0;
+    ASSERT_TRUE(w->beendeWort(punkte).richtig);
+    ASSERT_EQ(g->Wort, "Kiwi");
+    ASSERT_EQ(g->StartZeile, 3) << "das W liegt auf +50";
+    EXPECT_EQ(w->BonusPunkte(), 50);
+    EXPECT_EQ(w->steinKosten(), 50 * 2 * 4 + 20);
+    EXPECT_EQ(w->hilfeKosten(), 50 / 4 + 10);
+    legeAlle();
+    punkte = 0;
+    ASSERT_TRUE(w->beendeWort(punkte).richtig);
+    EXPECT_EQ(punkte, 40 + 50);
+    EXPECT_EQ(w->BonusPunkte(), 0) << "kein Wort passt mehr";
+}
+
+// Passt kein Wort mehr, bleibt das fertige Brett stehen, bis die neue Runde beginnt: ein neues
+// Brett mit dem ersten Wort; die Punkte bleiben
 TEST_F(Wertung, EndeDerSpielrunde) {
     mit({"Ei"});
-    ASSERT_TRUE(g->ersterWort());
-    s->legeSteineAus();
+    ASSERT_TRUE(w->neueSpielrunde());
     legeAlle();
     int64_t punkte = 100;
-    const Wortende e = beendeWort(*g, *s, punkte, 0);
+    const Wortende e = w->beendeWort(punkte);
     ASSERT_TRUE(e.richtig);
     EXPECT_TRUE(e.rundeZuEnde);
     EXPECT_EQ(punkte, 120);
+    EXPECT_EQ(g->alsText().at(5), ".....@EI@.....") << "das Brett steht noch";
+    EXPECT_EQ(s->festeSteine().size(), 2u);
+    EXPECT_EQ(s->anzahl(), 0);
+    ASSERT_TRUE(w->neueSpielrunde());
     EXPECT_EQ(g->Wort, "Ei");
     EXPECT_EQ(g->StartSpalte, 7);
     EXPECT_EQ(g->StartZeile, 6);
