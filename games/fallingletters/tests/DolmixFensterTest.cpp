@@ -18,12 +18,15 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRegion>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -312,4 +315,97 @@ TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
     ASSERT_EQ(liste.size(), 1u);
     EXPECT_EQ(liste[0].Name, "Anna Lena");
     EXPECT_EQ(liste[0].Punkte, punkte);
+}
+
+// Jede Taste, die den Stein bewegt, gilt sofort: schnell hintereinander ohne Ereignisschleife
+// dazwischen, gehalten mit Wiederholung, an jedem Teil des Fensters, zwischen zwei Takten und
+// während ein Klang beginnt
+TEST_F(Dolmix, SchnelleTastenGeltenAlle) {
+    const auto tippe = [](QWidget* w, Qt::Key k, int mal) {
+        for (int i = 0; i < mal; ++i)
+            QTest::keyClick(w, k);
+    };
+    // gedrückt gehalten: der erste Druck, dann Wiederholungen, am Ende losgelassen
+    const auto halte = [](QWidget* w, Qt::Key k, int mal) {
+        for (int i = 0; i < mal; ++i) {
+            QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier, QString(), i > 0);
+            QCoreApplication::sendEvent(w, &druck);
+        }
+        QKeyEvent los(QEvent::KeyRelease, k, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &los);
+    };
+    struct Fall {
+        const char* name;
+        std::function<void()> tasten;
+        int spalte, zeile, drehung;
+    };
+    const Fall faelle[] = {
+        {"siebenmal rechts", [&] { tippe(f.get(), Qt::Key_Right, 7); }, 8, 11, 0},
+        {"zweimal hoch", [&] { tippe(f.get(), Qt::Key_Up, 2); }, 1, 11, 180},
+        {"rechts gehalten", [&] { halte(f.get(), Qt::Key_Right, 5); }, 6, 11, 0},
+        {"runter gehalten", [&] { halte(f.get(), Qt::Key_Down, 3); }, 1, 11, 90},
+        {"an Knopf, Feld und Wort",
+         [&] {
+             tippe(f->brett->PauseBtn, Qt::Key_Right, 1);
+             tippe(f->brett->SpFld, Qt::Key_Right, 1);
+             tippe(f->brett->UebWortLbl, Qt::Key_Up, 1);
+             halte(f->brett->PauseBtn, Qt::Key_Right, 2);
+         },
+         5, 11, 90},
+        {"zwischen zwei Takten",
+         [&] {
+             tippe(f.get(), Qt::Key_Right, 2);
+             takt();
+             tippe(f.get(), Qt::Key_Right, 2);
+             tippe(f.get(), Qt::Key_Down, 1);
+         },
+         5, 10, 270},
+        {"während der Klang des Fallens beginnt",
+         [&] {
+             tippe(f.get(), Qt::Key_Right, 4);
+             tippe(f.get(), Qt::Key_Space, 1);
+             tippe(f.get(), Qt::Key_Left, 2);
+             tippe(f.get(), Qt::Key_Up, 1);
+         },
+         3, 1, 90},
+    };
+    for (const Fall& c : faelle) {
+        SCOPED_TRACE(c.name);
+        f.reset();
+        entladeAlleFenster();
+        starte("FallGeschwindigkeit=100\nTonEinschalten=1");
+        klicke(*f, "StartBtn");
+        takt();
+        ASSERT_TRUE(f->spiel.steinSichtbar());
+        d.sound.befehle.clear();
+        c.tasten();
+        const Stein& st = f->spiel.aktStein();
+        EXPECT_EQ(st.spalte, c.spalte);
+        EXPECT_EQ(st.zeile, c.zeile);
+        EXPECT_EQ(st.drehung, c.drehung);
+    }
+    EXPECT_TRUE(d.sound.befehle.last().endsWith("Klack.WAV")) << "der Klang des Fallens";
+}
+
+// Die Lage folgt dem Stein, wie er gemalt ist: kurz vor der Landung heißt es gedreht "drehen",
+// aufrecht gleich wieder "OK", nicht erst mit dem nächsten Takt
+TEST_F(Dolmix, LageFolgtDerDrehung) {
+    starte("WarnungEinschalten=1\nFallGeschwindigkeit=500");
+    klicke(*f, "StartBtn");
+    takt();
+    taste(Qt::Key_Up);
+    while (f->spiel.aktStein().zeile > 3)
+        takt();
+    ASSERT_EQ(f->brett->WarnText->text(), "drehen");
+    taste(Qt::Key_Down);
+    EXPECT_EQ(f->brett->WarnText->text(), "OK");
+    EXPECT_EQ(f->brett->WarnLampe->zustand(), Lampenzustand::Aus);
+    taste(Qt::Key_Down);
+    EXPECT_EQ(f->brett->WarnText->text(), "drehen");
+    taste(Qt::Key_Space);
+    EXPECT_FALSE(f->spiel.aktStein().fallGelassen) << "gedreht fällt er nicht";
+    taste(Qt::Key_Up);
+    EXPECT_EQ(f->brett->WarnText->text(), "OK");
+    taste(Qt::Key_Space);
+    EXPECT_TRUE(f->spiel.aktStein().fallGelassen);
 }
