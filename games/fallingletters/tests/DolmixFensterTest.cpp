@@ -295,26 +295,49 @@ TEST_F(Dolmix, GrossbuchstabenVorUndNachDemStart) {
     EXPECT_EQ(f->spiel.fallFolge(), grossJeZeichen(f->spiel.Wort())) << "das Wort bleibt";
 }
 
+// Die Spielzeit läuft ab, in der Pause wie mitten im Fall: die Meldung kommt, die Punkte gehen
+// in die Meisterliste, und kein Stein fällt mehr, weder hinter der Meldung noch danach
 TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
-    starte("FallGeschwindigkeit=500", 2, 5);
-    klicke(*f, "StartBtn");
-    legeNachRechts(0);
-    const int32_t punkte = f->spiel.stand().punkte;
-    ASSERT_GT(punkte, 0);
-    // auch in der Pause läuft die Spielzeit ab
-    klicke(*f, "PauseBtn");
-    merkeMeldung();
-    d.uhr.vorstellen(310000); // fünf Minuten, die kürzeste Spielzeit
-    ASSERT_FALSE(meldungen.isEmpty());
-    EXPECT_EQ(meldungen.back(), "Ende des Spiels: Die Höchstspielzeit ist abgelaufen!\nDolmix "
-                                "wird jetzt beendet.");
-    EXPECT_TRUE(f->beendet());
-    EXPECT_FALSE(f->SteinTimer->aktiv()) << "nach dem Ende fällt nichts mehr";
-    const auto liste =
-        Meisterliste(Meisterliste::meisterDatei(ordner.pfad("User")), "Dolmix").meisterliste();
-    ASSERT_EQ(liste.size(), 1u);
-    EXPECT_EQ(liste[0].Name, "Anna Lena");
-    EXPECT_EQ(liste[0].Punkte, punkte);
+    for (const bool pause : {true, false}) {
+        SCOPED_TRACE(pause ? "in der Pause" : "mitten im Fall");
+        f.reset();
+        entladeAlleFenster();
+        QFile::remove(Meisterliste::meisterDatei(ordner.pfad("User")));
+        starte("FallGeschwindigkeit=500", 2, 5);
+        // fünf Minuten sind die kürzeste Spielzeit; gespielt wird erst kurz vor ihrem Ende
+        d.uhr.vorstellen(280000);
+        klicke(*f, "StartBtn");
+        legeNachRechts(0);
+        ASSERT_GT(f->spiel.stand().punkte, 0);
+        if (pause)
+            klicke(*f, "PauseBtn");
+        takt();
+        ASSERT_FALSE(f->beendet());
+        QString meldung;
+        bool faelltHinterDerMeldung = false;
+        d.anzeige.dann([&](QWidget& w) {
+            meldung = w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
+            const Stein vorher = f->spiel.aktStein();
+            d.uhr.vorstellen(5000);
+            faelltHinterDerMeldung = f->spiel.aktStein().zeile != vorher.zeile ||
+                                     f->spiel.aktStein().steinNr != vorher.steinNr;
+            klicke(w, "Btn1");
+        });
+        d.uhr.vorstellen(30000);
+        EXPECT_EQ(meldung, "Ende des Spiels: Die Höchstspielzeit ist abgelaufen!\nDolmix wird "
+                           "jetzt beendet.");
+        EXPECT_TRUE(f->beendet());
+        EXPECT_FALSE(faelltHinterDerMeldung);
+        const Stein danach = f->spiel.aktStein();
+        d.uhr.vorstellen(5000);
+        EXPECT_EQ(f->spiel.aktStein().zeile, danach.zeile) << "nach dem Ende fällt nichts mehr";
+        EXPECT_EQ(f->spiel.aktStein().steinNr, danach.steinNr);
+        const auto liste =
+            Meisterliste(Meisterliste::meisterDatei(ordner.pfad("User")), "Dolmix").meisterliste();
+        ASSERT_EQ(liste.size(), 1u);
+        EXPECT_EQ(liste[0].Name, "Anna Lena");
+        EXPECT_EQ(liste[0].Punkte, f->spiel.SpielerStand[0].punkte);
+    }
 }
 
 // Jede Taste, die den Stein bewegt, gilt sofort: schnell hintereinander ohne Ereignisschleife
