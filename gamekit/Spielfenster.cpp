@@ -8,7 +8,6 @@
 #include "foundation/Hilfe.h"
 #include "foundation/InfoFrm.h"
 #include "foundation/MldFenster.h"
-#include "foundation/Routinen.h"
 #include "foundation/Schwerpunktliste.h"
 #include "foundation/Sound.h"
 #include "foundation/Twips.h"
@@ -291,11 +290,6 @@ void Spielfenster::schliesseFenster() {
 void Spielfenster::spieleWavWarten(const QString& datei) {
     repaint();
     varku::spieleWavWarten(datei);
-}
-
-void Spielfenster::warteSichtbar(int sekunden) {
-    repaint();
-    warte(sekunden);
 }
 
 // --- Fenster und Menüs ---

@@ -72,8 +72,6 @@ public:
     // spielt einen Klang und wartet sein Ende ab, auch ohne Ton; das Fenster ist vorher neu
     // gezeichnet, denn während des Wartens zeichnet sich nichts
     void spieleWavWarten(const QString& datei);
-    // wartet ganze Sekunden, nachdem das Fenster neu gezeichnet ist
-    void warteSichtbar(int sekunden);
 
     void programmEnde() { ablauf.programmEnde(); }
     bool beendet() const { return ablauf.beendet(); }

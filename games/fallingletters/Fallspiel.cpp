@@ -290,6 +290,12 @@ Ereignis Fallspiel::taste(Taste t) {
         if (!s.istBlank) {
             s.drehung = (s.drehung + (t == Taste::Hoch ? 90 : 270)) % 360;
             e.zellen.emplace_back(s.spalte, s.zeile);
+            // die Warnung folgt dem Stein, wie er jetzt liegt, nicht erst dem nächsten Takt
+            const bool nahe = m_einst.WarnungEinschalten != 0 && s.zeile <= findeZielZeile() + 2;
+            if (m_warnt && s.drehung == 0)
+                warnung(false, e);
+            else if (!m_warnt && s.drehung != 0 && nahe)
+                warnung(true, e);
         }
         break;
     case Taste::Fallen:

@@ -29,6 +29,8 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s) : Spielf
     zirkTimer = ablauf.neuerTimer();
     zirkTimer->setzeIntervall(30);
     zirkTimer->beiTick = [this] { zirkTimer_Timer(); };
+    WarteTimer = ablauf.neuerTimer();
+    WarteTimer->beiTick = [this] { WarteTimer_Timer(); };
     brett = new Radbrett(spiel, this);
     verbinde(brett, &Radbrett::buchstabe, this, &MainFrm::bstBtn_Click);
     verbinde(brett->drehenBtn, &QPushButton::clicked, this, &MainFrm::drehenBtn_Click);
@@ -146,36 +148,70 @@ bool MainFrm::taste(QKeyEvent* e) {
     return true;
 }
 
-void MainFrm::pruefeBstWahl(int t) {
+bool MainFrm::pruefeBstWahl(int t) {
     const Radspiel::Zug z = spiel.pruefeBstWahl(t);
     if (!z.angenommen)
-        return;
+        return false;
     spieleSound(z.klang);
     brett->zeichneKasten(z.aufgedeckt);
     if (z.richtig && !z.nochmal)
         versteckeSatz();
     zeigePunkte();
     zeigeKnoepfe(); // auch solange das Wort stehen bleibt: dann geht nichts
-    if (z.wortFertig || z.restWortZeigen) {
-        // das ganze Wort steht da, bevor das Programm wartet; dann das nächste
-        if (z.restWortZeigen) {
-            spiel.deckeRestAuf();
-            for (int i = 0; i < spiel.Wort().size(); ++i)
-                brett->zeichneKasten(i);
-        }
-        warteSichtbar(z.wortFertig ? 3 : 8);
-        neuesRaetsel();
-    } else if (z.hilfe) {
-        if (ablauf.computerAmZug())
-            warteSichtbar(2);
-        else
-            meldung(spiel.hilfeText(runde.name(), zufallszahl(0, 100)), QStringLiteral("Hilfe"));
+    if (z.restWortZeigen) {
+        spiel.deckeRestAuf();
+        for (int i = 0; i < spiel.Wort().size(); ++i)
+            brett->zeichneKasten(i);
     }
+    // das ganze Wort bleibt stehen, dann kommt das nächste
+    if (z.wortFertig || z.restWortZeigen) {
+        warteDann(z.wortFertig ? 3 : 8, z);
+        return true;
+    }
+    if (z.hilfe) {
+        if (ablauf.computerAmZug()) {
+            warteDann(2, z);
+            return true;
+        }
+        meldung(spiel.hilfeText(runde.name(), zufallszahl(0, 100)), QStringLiteral("Hilfe"));
+    }
+    beendeZug(z);
+    return true;
+}
+
+void MainFrm::warteDann(int sekunden, const Radspiel::Zug& z) {
+    m_gewartet = z;
+    // Das Fenster zeichnet sich weiter. Die Ratezeit steht, denn nach dem Warten beginnt sie
+    // ohnehin neu; ein neues Spiel und die Einstellungen warten mit.
+    ablauf.RestZeitTimer().setzeAktiv(false);
+    WarteTimer->setzeIntervall(sekunden * 1000);
+    WarteTimer->setzeAktiv(true);
+    ablauf.menuesGeaendert();
+}
+
+void MainFrm::WarteTimer_Timer() {
+    WarteTimer->setzeAktiv(false);
+    ablauf.RestZeitTimer().setzeAktiv(ablauf.ratezeitAn());
+    ablauf.menuesGeaendert();
+    if (beendet())
+        return;
+    const Radspiel::Zug z = m_gewartet;
+    if (z.wortFertig || z.restWortZeigen)
+        neuesRaetsel();
+    beendeZug(z);
+}
+
+bool MainFrm::menueGesperrt(Menue m) const {
+    return WarteTimer->aktiv() && (m == Menue::Neu || m == Menue::Einstellungen);
+}
+
+void MainFrm::beendeZug(const Radspiel::Zug& z) {
+    const bool computer = ablauf.computerAmZug();
     if (beendet())
         return;
     if (z.nochmal) {
         // im Wortraten nennt der Computer gleich den nächsten Buchstaben
-        if (ablauf.computerAmZug())
+        if (computer)
             computerWaehlt();
         return;
     }
@@ -186,6 +222,8 @@ void MainFrm::pruefeBstWahl(int t) {
     // wer jetzt dran ist, dreht mit frischer Ratezeit
     resetVuZeiger();
     zeigeKnoepfe();
+    if (computer)
+        computerWeiter(m_computerFehlgriff);
 }
 
 void MainFrm::BstKaufBtn_Click() {
@@ -240,33 +278,26 @@ void MainFrm::computerHaeltAn() {
 }
 
 void MainFrm::computerZieht() {
-    CompZugFrm& f = compZug();
     if (beendet()) {
-        f.beende();
+        compZug().beende();
         return;
     }
     if (spiel.phase() == Radspiel::Phase::Dreht)
         RadStoppen();
-    bool fertig = true;
     switch (spiel.computerNachStopp()) {
     case Radspiel::Computerschritt::NochmalDrehen:
-        fertig = false;
+        computerWeiter(true);
         break;
     case Radspiel::Computerschritt::Fertig:
+        computerWeiter(false);
         break;
     case Radspiel::Computerschritt::Buchstabe:
-        fertig = computerWaehlt();
+        computerWaehlt();
         break;
     }
-    if (beendet() || fertig || !ablauf.computerAmZug()) {
-        f.beende();
-        return;
-    }
-    f.beginne(zufallszahl(20, 80));
-    RadDrehen();
 }
 
-bool MainFrm::computerWaehlt() {
+void MainFrm::computerWaehlt() {
     const int staerke = einst.ComputerSpielStaerke;
     const Radspiel::Computerwahl w =
         spiel.computerWahl(staerke, staerke == 2 ? zufallszahl(0, 100) : 0);
@@ -274,8 +305,20 @@ bool MainFrm::computerWaehlt() {
         spiel.wortRaten();
     if (!w.klangVorher.isEmpty())
         spieleWavWarten(w.klangVorher);
-    pruefeBstWahl(w.taste);
-    return !w.fehlgriff;
+    m_computerFehlgriff = w.fehlgriff;
+    // gilt der Buchstabe nicht mehr (die Ratezeit lief ab), ist sein Zug vorbei
+    if (!pruefeBstWahl(w.taste))
+        computerWeiter(false);
+}
+
+void MainFrm::computerWeiter(bool nochmalDrehen) {
+    CompZugFrm& f = compZug();
+    if (beendet() || !nochmalDrehen || !ablauf.computerAmZug()) {
+        f.beende();
+        return;
+    }
+    f.beginne(zufallszahl(20, 80));
+    RadDrehen();
 }
 
 // --- der Rahmen ---

@@ -28,6 +28,9 @@ public:
 
     Radbrett* brett;
     std::unique_ptr<Timer> zirkTimer;
+    // die Wartezeit nach einem Buchstaben: das fertige oder gezeigte Wort bleibt stehen, der
+    // Computer wartet nach seiner Hilfe; was währenddessen kommt, fällt weg
+    std::unique_ptr<Timer> WarteTimer;
 
     EinstellFrm& einstellungen();
     CompZugFrm& compZug();
@@ -53,6 +56,7 @@ protected:
     void ratezeitAbgelaufen(Spielablauf& a) override;
     void computerZug() override;
     void neuesSpiel() override;
+    bool menueGesperrt(Menue m) const override;
     bool zeigeEinstellungen() override;
     bool taste(QKeyEvent* e) override;
 
@@ -60,14 +64,24 @@ private:
     void zirkTimer_Timer();
     // versteckt den Satz und legt das nächste Wort aus
     void neuesRaetsel();
-    void pruefeBstWahl(int taste);
+    // false, wenn der Buchstabe jetzt nicht gilt
+    bool pruefeBstWahl(int taste);
+    // das Ende eines Buchstabens, gleich oder nach der Wartezeit: wer weiter ist, dreht
+    void beendeZug(const Radspiel::Zug& z);
+    void warteDann(int sekunden, const Radspiel::Zug& z);
+    void WarteTimer_Timer();
     void versteckeSatz();
     void zeigeKnoepfe();
     void EinstellAenderungUebernehmen();
     // der Computer
     void computerHaeltAn();
     void computerZieht();
-    bool computerWaehlt(); // true: sein Zug ist vorbei
+    void computerWaehlt();
+    // nach einem Zug des Computers: er dreht noch einmal, oder sein Fenster geht
+    void computerWeiter(bool nochmalDrehen);
+
+    Radspiel::Zug m_gewartet;         // der Buchstabe, nach dem gewartet wird
+    bool m_computerFehlgriff = false; // der Computer griff daneben: er dreht wieder
 };
 
 } // namespace varku::zirkomat

@@ -18,12 +18,15 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRegion>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace varku;
@@ -329,24 +332,140 @@ TEST_F(Dolmix, GrossbuchstabenVorUndNachDemStart) {
     EXPECT_EQ(f->spiel.fallFolge(), grossJeZeichen(f->spiel.Wort())) << "das Wort bleibt";
 }
 
+// Die Spielzeit läuft ab, in der Pause wie mitten im Fall: die Meldung kommt, die Punkte gehen
+// in die Meisterliste, und kein Stein fällt mehr, weder hinter der Meldung noch danach
 TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
-    starte("FallGeschwindigkeit=500", 2, 5);
+    for (const bool pause : {true, false}) {
+        SCOPED_TRACE(pause ? "in der Pause" : "mitten im Fall");
+        f.reset();
+        entladeAlleFenster();
+        QFile::remove(Meisterliste::meisterDatei(ordner.pfad("User")));
+        starte("FallGeschwindigkeit=500", 2, 5);
+        // fünf Minuten sind die kürzeste Spielzeit; gespielt wird erst kurz vor ihrem Ende
+        d.uhr.vorstellen(280000);
+        klicke(*f, "StartBtn");
+        legeNachRechts(0);
+        ASSERT_GT(f->spiel.stand().punkte, 0);
+        if (pause)
+            klicke(*f, "PauseBtn");
+        takt();
+        ASSERT_FALSE(f->beendet());
+        QString meldung;
+        bool faelltHinterDerMeldung = false;
+        d.anzeige.dann([&](QWidget& w) {
+            meldung = w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
+            const Stein vorher = f->spiel.aktStein();
+            d.uhr.vorstellen(5000);
+            faelltHinterDerMeldung = f->spiel.aktStein().zeile != vorher.zeile ||
+                                     f->spiel.aktStein().steinNr != vorher.steinNr;
+            klicke(w, "Btn1");
+        });
+        d.uhr.vorstellen(30000);
+        EXPECT_EQ(meldung, "Ende des Spiels: Die Höchstspielzeit ist abgelaufen!\nDolmix wird "
+                           "jetzt beendet.");
+        EXPECT_TRUE(f->beendet());
+        EXPECT_FALSE(faelltHinterDerMeldung);
+        const Stein danach = f->spiel.aktStein();
+        d.uhr.vorstellen(5000);
+        EXPECT_EQ(f->spiel.aktStein().zeile, danach.zeile) << "nach dem Ende fällt nichts mehr";
+        EXPECT_EQ(f->spiel.aktStein().steinNr, danach.steinNr);
+        const auto liste =
+            Meisterliste(Meisterliste::meisterDatei(ordner.pfad("User")), "Dolmix").meisterliste();
+        ASSERT_EQ(liste.size(), 1u);
+        EXPECT_EQ(liste[0].Name, "Anna Lena");
+        EXPECT_EQ(liste[0].Punkte, f->spiel.SpielerStand[0].punkte);
+    }
+}
+
+// Jede Taste, die den Stein bewegt, gilt sofort: schnell hintereinander ohne Ereignisschleife
+// dazwischen, gehalten mit Wiederholung, an jedem Teil des Fensters, zwischen zwei Takten und
+// während ein Klang beginnt
+TEST_F(Dolmix, SchnelleTastenGeltenAlle) {
+    const auto tippe = [](QWidget* w, Qt::Key k, int mal) {
+        for (int i = 0; i < mal; ++i)
+            QTest::keyClick(w, k);
+    };
+    // gedrückt gehalten: der erste Druck, dann Wiederholungen, am Ende losgelassen
+    const auto halte = [](QWidget* w, Qt::Key k, int mal) {
+        for (int i = 0; i < mal; ++i) {
+            QKeyEvent druck(QEvent::KeyPress, k, Qt::NoModifier, QString(), i > 0);
+            QCoreApplication::sendEvent(w, &druck);
+        }
+        QKeyEvent los(QEvent::KeyRelease, k, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &los);
+    };
+    struct Fall {
+        const char* name;
+        std::function<void()> tasten;
+        int spalte, zeile, drehung;
+    };
+    const Fall faelle[] = {
+        {"siebenmal rechts", [&] { tippe(f.get(), Qt::Key_Right, 7); }, 8, 11, 0},
+        {"zweimal hoch", [&] { tippe(f.get(), Qt::Key_Up, 2); }, 1, 11, 180},
+        {"rechts gehalten", [&] { halte(f.get(), Qt::Key_Right, 5); }, 6, 11, 0},
+        {"runter gehalten", [&] { halte(f.get(), Qt::Key_Down, 3); }, 1, 11, 90},
+        {"an Knopf, Feld und Wort",
+         [&] {
+             tippe(f->brett->PauseBtn, Qt::Key_Right, 1);
+             tippe(f->brett->SpFld, Qt::Key_Right, 1);
+             tippe(f->brett->UebWortLbl, Qt::Key_Up, 1);
+             halte(f->brett->PauseBtn, Qt::Key_Right, 2);
+         },
+         5, 11, 90},
+        {"zwischen zwei Takten",
+         [&] {
+             tippe(f.get(), Qt::Key_Right, 2);
+             takt();
+             tippe(f.get(), Qt::Key_Right, 2);
+             tippe(f.get(), Qt::Key_Down, 1);
+         },
+         5, 10, 270},
+        {"während der Klang des Fallens beginnt",
+         [&] {
+             tippe(f.get(), Qt::Key_Right, 4);
+             tippe(f.get(), Qt::Key_Space, 1);
+             tippe(f.get(), Qt::Key_Left, 2);
+             tippe(f.get(), Qt::Key_Up, 1);
+         },
+         3, 1, 90},
+    };
+    for (const Fall& c : faelle) {
+        SCOPED_TRACE(c.name);
+        f.reset();
+        entladeAlleFenster();
+        starte("FallGeschwindigkeit=100\nTonEinschalten=1");
+        klicke(*f, "StartBtn");
+        takt();
+        ASSERT_TRUE(f->spiel.steinSichtbar());
+        d.sound.befehle.clear();
+        c.tasten();
+        const Stein& st = f->spiel.aktStein();
+        EXPECT_EQ(st.spalte, c.spalte);
+        EXPECT_EQ(st.zeile, c.zeile);
+        EXPECT_EQ(st.drehung, c.drehung);
+    }
+    EXPECT_TRUE(d.sound.befehle.last().endsWith("Klack.WAV")) << "der Klang des Fallens";
+}
+
+// Die Lage folgt dem Stein, wie er gemalt ist: kurz vor der Landung heißt es gedreht "drehen",
+// aufrecht gleich wieder "OK", nicht erst mit dem nächsten Takt
+TEST_F(Dolmix, LageFolgtDerDrehung) {
+    starte("WarnungEinschalten=1\nFallGeschwindigkeit=500");
     klicke(*f, "StartBtn");
-    legeNachRechts(0);
-    const int32_t punkte = f->spiel.stand().punkte;
-    ASSERT_GT(punkte, 0);
-    // auch in der Pause läuft die Spielzeit ab
-    klicke(*f, "PauseBtn");
-    merkeMeldung();
-    d.uhr.vorstellen(310000); // fünf Minuten, die kürzeste Spielzeit
-    ASSERT_FALSE(meldungen.isEmpty());
-    EXPECT_EQ(meldungen.back(), "Ende des Spiels: Die Höchstspielzeit ist abgelaufen!\nDolmix "
-                                "wird jetzt beendet.");
-    EXPECT_TRUE(f->beendet());
-    EXPECT_FALSE(f->SteinTimer->aktiv()) << "nach dem Ende fällt nichts mehr";
-    const auto liste =
-        Meisterliste(Meisterliste::meisterDatei(ordner.pfad("User")), "Dolmix").meisterliste();
-    ASSERT_EQ(liste.size(), 1u);
-    EXPECT_EQ(liste[0].Name, "Anna Lena");
-    EXPECT_EQ(liste[0].Punkte, punkte);
+    takt();
+    taste(Qt::Key_Up);
+    while (f->spiel.aktStein().zeile > 3)
+        takt();
+    ASSERT_EQ(f->brett->WarnText->text(), "drehen");
+    taste(Qt::Key_Down);
+    EXPECT_EQ(f->brett->WarnText->text(), "OK");
+    EXPECT_EQ(f->brett->WarnLampe->zustand(), Lampenzustand::Aus);
+    taste(Qt::Key_Down);
+    EXPECT_EQ(f->brett->WarnText->text(), "drehen");
+    taste(Qt::Key_Space);
+    EXPECT_FALSE(f->spiel.aktStein().fallGelassen) << "gedreht fällt er nicht";
+    taste(Qt::Key_Up);
+    EXPECT_EQ(f->brett->WarnText->text(), "OK");
+    taste(Qt::Key_Space);
+    EXPECT_TRUE(f->spiel.aktStein().fallGelassen);
 }

@@ -173,12 +173,32 @@ TEST_F(Feld, WarnungKurzVorDerLandung) {
         EXPECT_EQ(e.klaenge.contains("LeichterFehler"), e.warnungEin);
     }
     EXPECT_EQ(warnungen, 2) << "in Zeile 3 und 2, jedes Mal mit Klang";
-    spiel.taste(Taste::Runter);
-    EXPECT_EQ(spiel.aktStein().drehung, 0);
+    // Die Warnung folgt jeder Drehung gleich: gedreht bleibt sie ohne neuen Klang, aufrecht ist
+    // sie aus, wieder gedreht an
+    struct Schritt {
+        Taste taste;
+        int drehung;
+        bool warnt, warnungEin;
+    };
+    for (const Schritt t :
+         {Schritt{Taste::Hoch, 180, true, false}, Schritt{Taste::Runter, 90, true, false},
+          Schritt{Taste::Runter, 0, false, false}, Schritt{Taste::Hoch, 90, true, true},
+          Schritt{Taste::Runter, 0, false, false}}) {
+        const Ereignis e = spiel.taste(t.taste);
+        EXPECT_EQ(spiel.aktStein().drehung, t.drehung);
+        EXPECT_EQ(spiel.warnt(), t.warnt) << t.drehung;
+        EXPECT_EQ(e.warnungEin, t.warnungEin) << t.drehung;
+        EXPECT_EQ(e.klaenge.contains("LeichterFehler"), t.warnungEin) << t.drehung;
+    }
     const Ereignis e = spiel.fallSchritt(); // landet aufrecht
     EXPECT_TRUE(e.gelandet);
     EXPECT_FALSE(e.warnungEin);
     EXPECT_FALSE(spiel.warnt()) << "aufrecht ist die Warnung aus";
+    // weit über der Landung warnt auch eine Drehung nicht
+    stein(true, 0, 2);
+    bisSichtbar();
+    spiel.taste(Taste::Hoch);
+    EXPECT_FALSE(spiel.warnt());
 }
 
 TEST_F(Feld, DrehenUndSchieben) {

@@ -297,9 +297,52 @@ TEST_F(Zirkomat, KaufenUndSatzUndWortRaten) {
     EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Gruen);
     QTest::keyClicks(f.get(), "gel");
     EXPECT_EQ(f->runde.SpielerPunkte[0], 60 + 3 * 40);
+    d.uhr.vorstellen(3000); // das fertige Wort bleibt stehen
     EXPECT_EQ(f->SpNameLbl->text(), "Ben") << "das fertige Wort gibt weiter";
     EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Rot);
-    EXPECT_GE(d.uhr.geschlafenMs, 2000) << "das fertige Wort bleibt stehen (warte 3)";
+}
+
+// Das fertige Wort steht 3 Sekunden da, das gezeigte 8, ohne dass das Fenster schläft: es
+// zeichnet sich weiter, die Ratezeit steht, und was in der Zeit gedrückt wird, fällt weg.
+TEST_F(Zirkomat, WortBleibtStehenOhneDasFensterAnzuhalten) {
+    struct Fall {
+        const char* name;
+        bool wortRaten;
+        const char* tasten;
+        int wartenMs;
+        const char* danach; // wer dann dreht
+    };
+    for (const Fall& c : {Fall{"fertig geraten", true, "igel", 3000, "Ben"},
+                          Fall{"zu viele Fehlversuche", false, "x", 8000, "Anna"}}) {
+        SCOPED_TRACE(c.name);
+        f.reset();
+        entladeAlleFenster();
+        d.uhr.geschlafenMs = 0;
+        starte("RatezeitBegrenzen=1\nFehlversucheMaximum=1");
+        wort("Igel");
+        dreheAuf(10);
+        if (c.wortRaten)
+            klicke(*f, "WortRatenBtn");
+        f->ablauf.ratezeit.RateZeitZaehler = 950; // noch ein Takt, dann wäre die Zeit um
+        QTest::keyClicks(f.get(), c.tasten);
+        EXPECT_EQ(d.uhr.geschlafenMs, 0) << "das Fenster schläft nicht";
+        EXPECT_TRUE(f->spiel.kasten(3).aufgedeckt) << "das ganze Wort steht da";
+        EXPECT_FALSE(f->mnuDateiNeu->isEnabled());
+        EXPECT_FALSE(f->mnuBearbEinstell->isEnabled());
+        QTest::mouseClick(f->brett->drehenBtn, Qt::LeftButton);
+        QTest::keyClicks(f.get(), "i");
+        d.uhr.vorstellen(c.wartenMs - 1);
+        EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt) << "das Wort steht noch";
+        EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, 950) << "die Ratezeit steht";
+        d.uhr.vorstellen(1);
+        EXPECT_FALSE(f->spiel.kasten(0).aufgedeckt) << "ein neues Wort liegt aus";
+        EXPECT_EQ(f->SpNameLbl->text(), c.danach);
+        EXPECT_EQ(f->spiel.phase(), Radspiel::Phase::Drehen) << "der Klick drehte nichts";
+        EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, 0) << "frische Ratezeit";
+        EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+        EXPECT_TRUE(f->mnuDateiNeu->isEnabled());
+        EXPECT_TRUE(d.anzeige.ohneSkript.isEmpty()) << d.anzeige.ohneSkript.join(",").toStdString();
+    }
 }
 
 // Mit 4 Fehlversuchen: beim dritten die Hilfe, beim vierten steht das Wort 8 Sekunden da, dann
@@ -320,10 +363,9 @@ TEST_F(Zirkomat, HilfeUndDasGezeigteWort) {
     EXPECT_EQ(hilfe, "Hilfe: Ich glaube, ich muss dir helfen, Anna.\nDas gesuchte Wort heißt: "
                      "<Igel>.");
     f->runde.SpielerPunkte[0] = 50;
-    const long long vorher = d.uhr.geschlafenMs;
     dreheAuf(20);
     QTest::keyClicks(f.get(), "x");
-    EXPECT_GT(d.uhr.geschlafenMs - vorher, 7000) << "warte 8: acht Sekundenwechsel";
+    d.uhr.vorstellen(8000); // das Wort steht acht Sekunden da
     EXPECT_EQ(f->runde.SpielerPunkte[0], 30) << "der Einsatz kostet auch jetzt";
     EXPECT_EQ(f->SpNameLbl->text(), "Anna") << "dieselbe dreht wieder";
     EXPECT_FALSE(f->spiel.kasten(0).aufgedeckt) << "ein neues Wort liegt verdeckt aus";
@@ -461,7 +503,8 @@ TEST_F(Zirkomat, FensterPasstAufDenKleinenSchirm) {
 }
 
 // Der Computer: Feld 0 schließt sein Fenster gleich, -1 und 300 lassen ihn wieder drehen, der
-// starke holt sich auf 20 mit vier verdeckten Buchstaben 80 Punkte, der schwache greift daneben.
+// starke holt sich auf 20 mit vier verdeckten Buchstaben 80 Punkte, der schwache greift daneben
+// und wartet beim dritten Fehlgriff, statt Hilfe zu bekommen. Geschlafen wird dabei nie.
 TEST_F(Zirkomat, ZuegeDesComputers) {
     starte("ComputerSpielStärke=0\nFehlversucheMaximum=5", 1);
     setzeComputer();
@@ -471,13 +514,25 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
         std::vector<int> felder; // wo das Rad bei jeder Drehung steht
         long punkteVorher, punkte;
         int tropfen, tutut;
+        // vor jeder Drehung ihre Dauer (0.99: 8 s), beim schwachen danach sein Griff (0.99:
+        // daneben, 0: richtig)
+        std::vector<float> zufall;
     };
+    const float lang = 0.99f, richtig = 0.0f;
     const Fall faelle[] = {
-        {"Feld 0", 0, {0}, 50, 50, 0, 0},
-        {"alles weg, dann 0", 0, {-1, 0}, 50, 0, 0, 0},
-        {"Glück, dann 0", 0, {300, 0}, 50, 150, 0, 0},
-        {"stark auf 20", 0, {20}, 0, 80, 4, 0},
-        {"schwach daneben, dann richtig", 2, {20, 10}, 50, 40, 0, 1},
+        {"Feld 0", 0, {0}, 50, 50, 0, 0, {lang}},
+        {"alles weg, dann 0", 0, {-1, 0}, 50, 0, 0, 0, {lang, lang}},
+        {"Glück, dann 0", 0, {300, 0}, 50, 150, 0, 0, {lang, lang}},
+        {"stark auf 20", 0, {20}, 0, 80, 4, 0, {lang}},
+        {"schwach daneben, dann richtig", 2, {20, 10}, 50, 40, 0, 1, {lang, lang, lang, richtig}},
+        {"schwach dreimal daneben, dann richtig",
+         2,
+         {20, 20, 20, 10},
+         50,
+         10,
+         0,
+         3,
+         {lang, lang, lang, lang, lang, lang, lang, lang}},
     };
     for (const Fall& c : faelle) {
         wort("Igel");
@@ -485,8 +540,8 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
         f->runde.aktSpieler = 0;
         f->runde.SpielerPunkte[1] = c.punkteVorher;
         d.sound.befehle.clear();
-        // die erste Drehung dauert 8 s; der schwache will beim ersten Mal daneben, danach richtig
-        d.zufall.gib({0.99f, 0.99f});
+        for (float z : c.zufall)
+            d.zufall.gib({z});
         int drehungen = 0;
         bool aus = false;
         d.anzeige.dann([&](QWidget& w) {
@@ -497,8 +552,10 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
                 ASSERT_EQ(f->spiel.phase(), Radspiel::Phase::Dreht) << c.name;
                 ++drehungen;
                 computerStehtAuf(feld);
-                d.uhr.vorstellen(8100); // länger als die längste Drehung
+                // länger als eine Drehung und das Warten danach, kürzer als zwei Drehungen
+                d.uhr.vorstellen(10100);
             }
+            d.uhr.vorstellen(3000); // ein fertiges Wort bleibt stehen
             aus = !w.isVisible();
         });
         f->ablauf.naechsterSpieler();
@@ -510,6 +567,7 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
         EXPECT_EQ(f->runde.aktSpieler, 0) << c.name << ": danach ist Anna dran";
         EXPECT_TRUE(f->mnuDateiNeu->isEnabled());
         EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+        EXPECT_EQ(d.uhr.geschlafenMs, 0) << c.name;
         f->zirkTimer->setzeIntervall(30);
     }
 }
