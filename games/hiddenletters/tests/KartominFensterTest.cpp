@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace varku;
 using namespace varku::kartomin;
@@ -171,6 +172,64 @@ TEST_F(Kartomin, LupeNurMitIhrerZeile) {
         f.reset();
         entladeAlleFenster();
     }
+}
+
+namespace {
+
+// Die erste Spalte, in der ein Feld Tinte malt
+int tintenLinks(QLabel& feld) {
+    const QImage bild = feld.grab().toImage();
+    for (int x = 0; x < bild.width(); ++x)
+        for (int y = 0; y < bild.height(); ++y)
+            if (qGray(bild.pixel(x, y)) < 150)
+                return x;
+    return -1;
+}
+
+} // namespace
+
+// Die Lupe steht um genau die Buchstaben ihrer Stelle, sobald das Wort liegt und ebenso, wenn das
+// Fenster es angeordnet hat, in jeder Größe, die das Wort bekommt; der Kontext davor schiebt es
+// hin und her. Gemessen an der Tinte des Wortes und an den Abständen seiner Schrift
+TEST_F(Kartomin, LupeUmGenauIhreBuchstaben) {
+    starte("");
+    struct Fall {
+        const char* wort;
+        const char* kontext;
+        int von, bis;
+    };
+    const Fall faelle[] = {{"Muschel", "die", 3, 5},
+                           {"blasen", "", 3, 3},
+                           {"Kran", "der", 3, 3},
+                           {"Lineal", "das", 5, 5},
+                           {"Seifenblasenwasser", "", 10, 12},
+                           {"Straßenbahnhaltestelle", "die", 1, 6},
+                           {"Wasserwaage", "", 6, 7},
+                           {"WWWWWWWWWWWWWWWWWWWWWWWW", "das", 24, 24},
+                           {"Igel", "", 1, 4}};
+    Kartenbrett& b = *f->brett;
+    QLabel& feld = *b.SuchWortLbl;
+    std::set<int> groessen;
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.wort);
+        const QString wort = QString::fromUtf8(fall.wort);
+        b.zeigeWort(wort, QString::fromUtf8(fall.kontext), fall.von, fall.bis, true);
+        const QRect gleich = b.LeseLupe->geometry();
+        QCoreApplication::processEvents();
+        groessen.insert(feld.font().pointSize());
+        const QFontMetricsF m(feld.font());
+        const double anfang =
+            feld.mapTo(b.SuchWortFrame, QPoint(tintenLinks(feld), 0)).x() - m.leftBearing(wort[0]);
+        const double links = anfang + m.horizontalAdvance(wort.left(fall.von - 1)) - 2;
+        const double breite =
+            m.horizontalAdvance(wort.mid(fall.von - 1, fall.bis - fall.von + 1)) + 4;
+        for (const QRect& lupe : {gleich, b.LeseLupe->geometry()}) {
+            EXPECT_NEAR(lupe.left(), links, 2);
+            EXPECT_NEAR(lupe.width(), breite, 2);
+        }
+        EXPECT_TRUE(b.LeseLupe->isVisible());
+    }
+    EXPECT_GE(groessen.size(), 3u) << "das Wort in mehreren Größen";
 }
 
 // "refNr= 42" mit dem Leerzeichen der Zahl findet die Zeile
