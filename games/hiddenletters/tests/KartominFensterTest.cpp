@@ -17,12 +17,15 @@
 #include "platform/testing/TestDienste.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -316,6 +319,46 @@ TEST_F(Kartomin, MarkierungMitDerTastatur) {
     EXPECT_EQ(f->spiel.markiertesFeld(), 24);
     EXPECT_FALSE(f->spiel.karte(24).offen);
     EXPECT_FALSE(f->spiel.karte(23).aufgedeckt);
+}
+
+// Ein offenes Menü und die Menüleiste haben die Pfeile und Enter zuerst; erst wenn das Spielfenster
+// selbst die Tasten hat, gehen sie an die Markierung
+TEST_F(Kartomin, PfeileGehoerenDemOffenenMenue) {
+    starte("[Kartomin]\nFeldMarkierung=1");
+    const auto taste = [&](Qt::Key k) { QTest::keyClick(f->windowHandle(), k); };
+    const auto offen = [] { return QApplication::activePopupWidget(); };
+    f->menuBar()->setActiveAction(f->mnuDatei->menuAction());
+    ASSERT_EQ(offen(), f->mnuDatei);
+    taste(Qt::Key_Down);
+    taste(Qt::Key_Down);
+    EXPECT_EQ(f->mnuDatei->activeAction(), f->mnuDateiInfo);
+    taste(Qt::Key_Right);
+    EXPECT_EQ(offen(), f->mnuBearbeiten) << "das nächste Menü der Leiste";
+    taste(Qt::Key_Escape);
+    // die Leiste hat die Tasten noch: links zum ersten Menü, hinunter öffnet es
+    ASSERT_EQ(offen(), nullptr);
+    taste(Qt::Key_Left);
+    EXPECT_EQ(f->menuBar()->activeAction(), f->mnuDatei->menuAction());
+    taste(Qt::Key_Down);
+    EXPECT_EQ(offen(), f->mnuDatei);
+    taste(Qt::Key_Escape);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(offen(), f->mnuDatei) << "Enter öffnet das Menü der Leiste";
+    taste(Qt::Key_Escape);
+    taste(Qt::Key_Escape);
+    QMenu popup(f.get());
+    popup.addAction(QStringLiteral("eins"));
+    QAction* zwei = popup.addAction(QStringLiteral("zwei"));
+    popup.popup(f->mapToGlobal(QPoint(40, 40)));
+    popup.setActiveAction(popup.actions().first());
+    taste(Qt::Key_Down);
+    EXPECT_EQ(popup.activeAction(), zwei);
+    popup.close();
+    EXPECT_EQ(f->spiel.markiertesFeld(), 0) << "die Markierung stand still";
+    EXPECT_FALSE(f->spiel.karte(0).aufgedeckt);
+    ASSERT_EQ(offen(), nullptr);
+    taste(Qt::Key_Right);
+    EXPECT_EQ(f->spiel.markiertesFeld(), 1) << "jetzt hat das Spiel die Tasten";
 }
 
 // Nach "Achtung" ein gezogener Einsatz; er gilt für die nächste Karte, dann ist das Risiko aus
