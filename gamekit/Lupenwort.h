@@ -11,7 +11,7 @@ namespace varku {
 
 // Ein gezeigtes Wort mit seiner Lupe um die Buchstaben, um die es der Kategorie geht. Es merkt
 // sich Wort und Stelle; bekommt das Wortfeld seine Größe (erst mit dem Fenster) oder eine neue,
-// passt es die Schrift an und legt die Lupe neu.
+// passt es die Schrift an und legt die Lupe neu; rückt es nur, geht die Lupe mit.
 class Lupenwort : public QObject {
 public:
     // passeSchrift passt die Schrift des Feldes an das Wort an; rand: Twips links und rechts
@@ -30,6 +30,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void ordneFeldAn();
     void legeLupe();
 
     QLabel& m_feld;

@@ -63,6 +63,11 @@ bool Spielfenster::eventFilter(QObject* ziel, QEvent* e) {
     auto* w = qobject_cast<QWidget*>(ziel);
     if (!w || (w != this && !isAncestorOf(w)))
         return false;
+    // ein offenes Menü oder eine aufgeklappte Liste und die Menüleiste, die die Tasten hat (nach
+    // Alt oder Esc aus ihrem Menü), nehmen Pfeile und Enter selbst; ein Menü reicht links und
+    // rechts an seine Leiste weiter
+    if (QApplication::activePopupWidget() || qobject_cast<QMenuBar*>(w))
+        return false;
     auto* k = static_cast<QKeyEvent*>(e);
     // Alt und Strg gehören den Menüs und Zugriffstasten
     if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))

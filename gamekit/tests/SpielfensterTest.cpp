@@ -8,6 +8,7 @@
 #include "foundation/Zeigerinstrument.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "gamekit/Lupenwort.h"
 #include "gamekit/Meisterliste.h"
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/tests/Testspiel.h"
@@ -19,6 +20,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -492,5 +496,56 @@ TEST(Schriftanpassung, VorspannWirdMitDemWortKleiner) {
         EXPECT_LE(textBreite(vorspann.text(), vorspann.font()) +
                       textBreite(QString::fromUtf8(f.wort), wort.font()),
                   twips(f.breite));
+    }
+}
+
+// Die Lupe steht um die Buchstaben dort, wo das Feld sie malt: nach Rand, Einzug und Ausrichtung,
+// und sie geht mit, wenn das Feld im kleineren Fenster nur rückt
+TEST(Lupenwort, FolgtDemGemaltenWort) {
+    struct Fall {
+        Qt::Alignment ausrichtung;
+        int rand, einzug;
+    };
+    const Fall faelle[] = {{Qt::AlignLeft | Qt::AlignVCenter, 0, -1},
+                           {Qt::AlignCenter, 0, -1},
+                           {Qt::AlignRight | Qt::AlignVCenter, 5, -1},
+                           {Qt::AlignLeft | Qt::AlignVCenter, 3, 12}};
+    const QString text = QStringLiteral("Muschel");
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(int(fall.ausrichtung));
+        QWidget fenster;
+        auto* lage = new QHBoxLayout(&fenster);
+        auto* wort = new QLabel(text, &fenster);
+        wort->setFixedWidth(300);
+        wort->setAlignment(fall.ausrichtung);
+        wort->setMargin(fall.rand);
+        wort->setIndent(fall.einzug);
+        lage->addStretch();
+        lage->addWidget(wort);
+        auto* lupe = new QWidget(&fenster);
+        auto* lw = new Lupenwort(*wort, *lupe, 30,
+                                 [wort](const QString& w) { passeSchriftAn(*wort, w, 20); });
+        fenster.resize(500, 80);
+        fenster.show();
+        lw->zeige(text);
+        lw->markiere(text, 3, 5, true);
+        for (const int breite : {500, 420}) {
+            fenster.resize(breite, 80);
+            QCoreApplication::processEvents();
+            // wo das Wort anfängt: seine erste Tinte, weniger dem Vorlauf des ersten Buchstaben
+            const QImage bild = wort->grab().toImage();
+            int tinte = -1;
+            for (int x = 0; x < bild.width() && tinte < 0; ++x)
+                for (int y = 0; y < bild.height(); ++y)
+                    if (qGray(bild.pixel(x, y)) < 150) {
+                        tinte = x;
+                        break;
+                    }
+            const QFontMetricsF m(wort->font());
+            const double anfang = wort->x() + tinte - m.leftBearing(text[0]);
+            EXPECT_NEAR(lupe->x(), anfang + m.horizontalAdvance(QStringLiteral("Mu")) - 2, 2)
+                << breite;
+            EXPECT_NEAR(lupe->width(), m.horizontalAdvance(QStringLiteral("sch")) + 4, 2);
+        }
     }
 }

@@ -17,16 +17,20 @@
 #include "platform/testing/TestDienste.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace varku;
 using namespace varku::kartomin;
@@ -173,6 +177,64 @@ TEST_F(Kartomin, LupeNurMitIhrerZeile) {
     }
 }
 
+namespace {
+
+// Die erste Spalte, in der ein Feld Tinte malt
+int tintenLinks(QLabel& feld) {
+    const QImage bild = feld.grab().toImage();
+    for (int x = 0; x < bild.width(); ++x)
+        for (int y = 0; y < bild.height(); ++y)
+            if (qGray(bild.pixel(x, y)) < 150)
+                return x;
+    return -1;
+}
+
+} // namespace
+
+// Die Lupe steht um genau die Buchstaben ihrer Stelle, sobald das Wort liegt und ebenso, wenn das
+// Fenster es angeordnet hat, in jeder Größe, die das Wort bekommt; der Kontext davor schiebt es
+// hin und her. Gemessen an der Tinte des Wortes und an den Abständen seiner Schrift
+TEST_F(Kartomin, LupeUmGenauIhreBuchstaben) {
+    starte("");
+    struct Fall {
+        const char* wort;
+        const char* kontext;
+        int von, bis;
+    };
+    const Fall faelle[] = {{"Muschel", "die", 3, 5},
+                           {"blasen", "", 3, 3},
+                           {"Kran", "der", 3, 3},
+                           {"Lineal", "das", 5, 5},
+                           {"Seifenblasenwasser", "", 10, 12},
+                           {"Straßenbahnhaltestelle", "die", 1, 6},
+                           {"Wasserwaage", "", 6, 7},
+                           {"WWWWWWWWWWWWWWWWWWWWWWWW", "das", 24, 24},
+                           {"Igel", "", 1, 4}};
+    Kartenbrett& b = *f->brett;
+    QLabel& feld = *b.SuchWortLbl;
+    std::set<int> groessen;
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.wort);
+        const QString wort = QString::fromUtf8(fall.wort);
+        b.zeigeWort(wort, QString::fromUtf8(fall.kontext), fall.von, fall.bis, true);
+        const QRect gleich = b.LeseLupe->geometry();
+        QCoreApplication::processEvents();
+        groessen.insert(feld.font().pointSize());
+        const QFontMetricsF m(feld.font());
+        const double anfang =
+            feld.mapTo(b.SuchWortFrame, QPoint(tintenLinks(feld), 0)).x() - m.leftBearing(wort[0]);
+        const double links = anfang + m.horizontalAdvance(wort.left(fall.von - 1)) - 2;
+        const double breite =
+            m.horizontalAdvance(wort.mid(fall.von - 1, fall.bis - fall.von + 1)) + 4;
+        for (const QRect& lupe : {gleich, b.LeseLupe->geometry()}) {
+            EXPECT_NEAR(lupe.left(), links, 2);
+            EXPECT_NEAR(lupe.width(), breite, 2);
+        }
+        EXPECT_TRUE(b.LeseLupe->isVisible());
+    }
+    EXPECT_GE(groessen.size(), 3u) << "das Wort in mehreren Größen";
+}
+
 // "refNr= 42" mit dem Leerzeichen der Zahl findet die Zeile
 TEST_F(Kartomin, LupenStelleMitLeerzeichenImKriterium) {
     legeWortDbAn(ordner.pfad("Lupe.sqlite"), {{42, "Igel", "der", 1, false, true, false, "", ""}},
@@ -257,6 +319,46 @@ TEST_F(Kartomin, MarkierungMitDerTastatur) {
     EXPECT_EQ(f->spiel.markiertesFeld(), 24);
     EXPECT_FALSE(f->spiel.karte(24).offen);
     EXPECT_FALSE(f->spiel.karte(23).aufgedeckt);
+}
+
+// Ein offenes Menü und die Menüleiste haben die Pfeile und Enter zuerst; erst wenn das Spielfenster
+// selbst die Tasten hat, gehen sie an die Markierung
+TEST_F(Kartomin, PfeileGehoerenDemOffenenMenue) {
+    starte("[Kartomin]\nFeldMarkierung=1");
+    const auto taste = [&](Qt::Key k) { QTest::keyClick(f->windowHandle(), k); };
+    const auto offen = [] { return QApplication::activePopupWidget(); };
+    f->menuBar()->setActiveAction(f->mnuDatei->menuAction());
+    ASSERT_EQ(offen(), f->mnuDatei);
+    taste(Qt::Key_Down);
+    taste(Qt::Key_Down);
+    EXPECT_EQ(f->mnuDatei->activeAction(), f->mnuDateiInfo);
+    taste(Qt::Key_Right);
+    EXPECT_EQ(offen(), f->mnuBearbeiten) << "das nächste Menü der Leiste";
+    taste(Qt::Key_Escape);
+    // die Leiste hat die Tasten noch: links zum ersten Menü, hinunter öffnet es
+    ASSERT_EQ(offen(), nullptr);
+    taste(Qt::Key_Left);
+    EXPECT_EQ(f->menuBar()->activeAction(), f->mnuDatei->menuAction());
+    taste(Qt::Key_Down);
+    EXPECT_EQ(offen(), f->mnuDatei);
+    taste(Qt::Key_Escape);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(offen(), f->mnuDatei) << "Enter öffnet das Menü der Leiste";
+    taste(Qt::Key_Escape);
+    taste(Qt::Key_Escape);
+    QMenu popup(f.get());
+    popup.addAction(QStringLiteral("eins"));
+    QAction* zwei = popup.addAction(QStringLiteral("zwei"));
+    popup.popup(f->mapToGlobal(QPoint(40, 40)));
+    popup.setActiveAction(popup.actions().first());
+    taste(Qt::Key_Down);
+    EXPECT_EQ(popup.activeAction(), zwei);
+    popup.close();
+    EXPECT_EQ(f->spiel.markiertesFeld(), 0) << "die Markierung stand still";
+    EXPECT_FALSE(f->spiel.karte(0).aufgedeckt);
+    ASSERT_EQ(offen(), nullptr);
+    taste(Qt::Key_Right);
+    EXPECT_EQ(f->spiel.markiertesFeld(), 1) << "jetzt hat das Spiel die Tasten";
 }
 
 // Nach "Achtung" ein gezogener Einsatz; er gilt für die nächste Karte, dann ist das Risiko aus
