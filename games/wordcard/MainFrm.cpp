@@ -97,20 +97,17 @@ QDialog& MainFrm::loesTipp() {
 
 void MainFrm::ladeSpiel() {
     const Startparameter& p = ablauf.start.parameter;
-    const auto satz = findeKategorie(
-        leseKategorieDatei(imProgrammordner(QStringLiteral("Varku.kmp"))), p.RuvoFeldName);
-    if (!satz) {
-        ablauf.ohneWoerterEnde();
-        return;
-    }
-    LoesTipp = satz->LoesTipp;
+    // eine beschädigte Kategorietabelle oder eine ohne die Kategorie ist ein Laufzeitfehler,
+    // der die Datei nennt: am Übungsschwerpunkt liegt es dann nicht
+    const Kategoriesatz satz = leseKategorie(imProgrammordner(kategorieDatei), p.RuvoFeldName);
+    LoesTipp = satz.LoesTipp;
     const QStringList kategorien =
         leseSchwerpunktDatei(imProgrammordner(QStringLiteral("Varku.tsp"))).codes;
     // die Tabellen, die der Baukasten geöffnet hat; die Lückenwörter gehen mit eigenem Zeiger
     // darüber
     Wortzugang& zugang = woerter.zugang();
     spiel.setzeWoerter(std::make_unique<Lueckenwoerter>(
-        *satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(),
+        satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(),
         [](int von, int bis) { return int(zufallszahl(von, bis)); }));
     zeigeSitze();
     if (!spiel.naechsteLuecke()) {

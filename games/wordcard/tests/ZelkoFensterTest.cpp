@@ -11,6 +11,7 @@
 #include "games/wordcard/EinstellFrm.h"
 #include "games/wordcard/MainFrm.h"
 #include "platform/Fensterablage.h"
+#include "platform/Laufzeitfehler.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QAction>
@@ -305,7 +306,9 @@ TEST_F(Zelko, EndeSchliesstDasProtokoll) {
     EXPECT_EQ(protokoll(0), rahmenZeile);
 }
 
-TEST_F(Zelko, OhneDatensatzOderProtokollKeinSpiel) {
+TEST_F(Zelko, OhneLueckenwoerterOderProtokollKeinSpiel) {
+    ordner.schreibe("Varku.kmp", "KAT1,KAT1=TRUE,,,0:0,ä:e,t\r\n"
+                                 "KAT2,Wort='nichts',,Wort='nichts',0:0,ä:e,t\r\n");
     merkeMeldung();
     starte({}, 2, "KAT2");
     EXPECT_TRUE(f->beendet());
@@ -315,6 +318,28 @@ TEST_F(Zelko, OhneDatensatzOderProtokollKeinSpiel) {
     EXPECT_FALSE(p.angenommen);
     EXPECT_EQ(p.meldung,
               "Die Protokolldatei von Ben fehlt.\rZelko lässt sich nur aus VARKU starten.");
+}
+
+// Am Übungsschwerpunkt liegt es nicht, wenn Varku.kmp beschädigt ist oder seinen Datensatz nicht
+// hat: der Laufzeitfehler nennt die Datei und was ihr fehlt
+TEST_F(Zelko, BeschaedigteKategorietabelle) {
+    const std::pair<QByteArray, QString> faelle[] = {
+        {"KAT1,KAT1=TRUE,KAT2,KAT2=TRUE,0:0,\"ä:e\",Denk an Bär.\r\n",
+         "der Datensatz der Kategorie KAT2 fehlt"},
+        {"KAT1,KAT1=TRUE,KAT2,KAT2=TRUE,0:0,\"ä:e\"\r\nKAT2,KAT2=TRUE,,KAT1=TRUE,0:0,e:ä,t\r\n",
+         "in Zeile 1 stehen nur 6 der 7 Elemente; es fehlt der Lösungstipp"},
+    };
+    for (const auto& [inhalt, fehler] : faelle) {
+        ordner.schreibe("Varku.kmp", inhalt);
+        try {
+            starte({}, 2, "KAT2");
+            ADD_FAILURE() << "das Spiel läuft: " << inhalt.toStdString();
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.meldung(),
+                      "Laufzeitfehler 321: Die Datei Varku.kmp ist beschädigt: " + fehler);
+        }
+        EXPECT_FALSE(f);
+    }
 }
 
 // Setzt sich der Computer dazu oder geht er, ist der erste Spieler dran
