@@ -2,6 +2,7 @@
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielrunde.h"
+#include "games/wordcard/Kategoriepruefung.h"
 #include "games/wordcard/Kategorietabelle.h"
 #include "games/wordcard/Lueckenwoerter.h"
 #include "games/wordcard/Zelkospiel.h"
@@ -232,6 +233,63 @@ TEST(Luecken, Fuellungen) {
     for (const Fall& f : faelle)
         EXPECT_EQ(bildeLueckenAuswahl(satz(f.satz), f.vorrat, f.wort, f.von, f.paar), f.auswahl)
             << f.satz.toStdString() << " " << f.wort.toStdString();
+}
+
+// --- was die Prüfung der Tabelle einem Aufruf nicht durchgehen lässt ---
+
+TEST(Kategoriepruefung, AndereSchreibungen) {
+    const std::pair<QString, QStringList> faelle[] = {
+        {"Yacht", {"Jacht"}},
+        {"Jacht", {"Yacht"}},
+        {"Joghurt", {"Jogurt", "Yoghurt"}},
+        {"Fotoapparat", {"Photoapparat"}},
+        {"Urlaubsfoto", {"Urlaubsphoto"}},
+        {"Segeljacht", {"Segelyacht"}},
+        {"Spaß", {"Spass"}},
+        {"Foto", {"Photo"}},
+        {"Hase", {}},
+        {"Yeti", {}},
+        {"Fotograf", {"Photograf"}}, // vorn steht Foto; angeboten wird das nie
+    };
+    for (const auto& [wort, andere] : faelle)
+        EXPECT_EQ(andereSchreibungen(wort), andere) << wort.toStdString();
+}
+
+TEST(Kategoriepruefung, FehlerDesAufrufs) {
+    const auto luecke = [](const QString& wort, int von, int laenge) {
+        Luecke l;
+        l.Wort = wort;
+        l.vonPos = von;
+        l.Laenge = laenge;
+        return l;
+    };
+    struct Fall {
+        Luecke luecke;
+        QStringList auswahl;
+        QStringList fehler;
+    };
+    const Fall faelle[] = {
+        {luecke("Yoga", 1, 1),
+         {"Y", "I", "Ü", "J"},
+         {"Yoga: „Joga“ ist auch richtig geschrieben, die Füllung „J“ darf nicht angeboten "
+          "werden"}},
+        {luecke("Yacht", 1, 1),
+         {"J", "Y"},
+         {"Yacht: „Jacht“ ist auch richtig geschrieben, die Füllung „J“ darf nicht angeboten "
+          "werden"}},
+        {luecke("Spaß", 4, 1),
+         {"ß", "ss"},
+         {"Spaß: „Spass“ ist auch richtig geschrieben, die Füllung „ss“ darf nicht angeboten "
+          "werden"}},
+        {luecke("Yoga", 1, 1), {"Y", "I", "Ü"}, {}},
+        {luecke("Yeti", 1, 1), {"J", "Y"}, {}},
+        {luecke("Hase", 2, 1), {"a", "ä"}, {}},
+        {luecke("Hase", 2, 1), {"ä", "e"}, {"Hase: die richtige Füllung fehlt"}},
+        {luecke("Hase", 2, 1), {"a"}, {"Hase: nur eine Füllung"}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(fehlerDesAufrufs(f.luecke, f.auswahl), f.fehler)
+            << f.luecke.Wort.toStdString() << " " << f.auswahl.join(',').toStdString();
 }
 
 // --- die Vorräte aus der Wortdatenbank ---
