@@ -7,6 +7,7 @@
 #include "foundation/Routinen.h"
 #include "foundation/Schwerpunktliste.h"
 #include "foundation/Sound.h"
+#include "foundation/Systemmeldung.h"
 #include "foundation/Texte.h"
 #include "gamekit/Computerfenster.h"
 #include "games/wordcard/EinstellFrm.h"
@@ -294,10 +295,11 @@ bool MainFrm::taste(QKeyEvent* e) {
         brett->einsetzenBtn->setFocus();
         return true;
     }
-    // Leertaste und Steuerzeichen bleiben den Knöpfen und der Liste
-    if (!c.isPrint() || c.isSpace())
+    // Steuerzeichen (Tab, Esc) bleiben den Knöpfen und der Liste; jedes andere Zeichen, auch die
+    // Leertaste, ist kein Buchstabe einer Füllung und drückt auch "einsetzen" nicht
+    if (!c.isPrint())
         return false;
-    meldung(QStringLiteral("Nicht druckbares zeichen"), konfig().name);
+    zeigeSystemmeldung(QStringLiteral("Nicht druckbares zeichen"), konfig().name, this);
     return true;
 }
 
