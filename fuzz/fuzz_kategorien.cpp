@@ -1,6 +1,7 @@
 // Die Kategorietabelle Varku.kmp wird von Hand gepflegt: was auch darin steht, das Lesen gibt
-// ganze Datensätze, und die Lückenwörter daraus bieten jede richtige Füllung an, haben genau eine
-// Lücke im Wort und bleiben im Wort; ein fehlerhaftes Kriterium ist ein Laufzeitfehler, nie ein
+// ganze Datensätze oder einen Laufzeitfehler, der die beschädigte Datei nennt, und die
+// Lückenwörter daraus bieten jede richtige Füllung an, haben genau eine Lücke im Wort und bleiben
+// im Wort; ein fehlerhaftes Kriterium ist ein Laufzeitfehler, der Varku.kmp nennt, nie ein
 // Absturz.
 #include "foundation/Textkodierung.h"
 #include "games/wordcard/Kategorietabelle.h"
@@ -111,10 +112,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     static const auto satz = semSynt();
     const QString text = dateiText(
         QByteArray::fromRawData(reinterpret_cast<const char*>(daten), qsizetype(groesse)));
-    const std::vector<Kategoriesatz> saetze = leseKategorieTabelle(text);
-    pruefe(saetze.size() <= size_t(text.size()) / 7 + 1);
+    std::vector<Kategoriesatz> saetze;
+    try {
+        saetze = leseKategorieTabelle(text);
+    } catch (const Laufzeitfehler& f) {
+        // eine beschädigte Datei nennt sich
+        pruefe(f.text() == QStringLiteral("Die Datei Varku.kmp ist beschädigt"));
+        pruefe(!f.betrifft().isEmpty());
+        return 0;
+    }
+    pruefe(!saetze.empty() && saetze.size() <= size_t(text.size()) / 7 + 1);
     int gezogen = 0;
     for (const Kategoriesatz& k : saetze) {
+        pruefe(!k.KatSchluessel.isEmpty() && !k.LoesTipp.isEmpty() && !k.ErsatzPaare.empty());
+        pruefe(k.zeile >= 1);
         for (const Ersatzpaar& p : k.ErsatzPaare)
             pruefe(!p.erst.isEmpty() && !p.zweit.isEmpty());
         // die Suche ist so teuer wie die Kriterien: nur die ersten Datensätze
@@ -136,8 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
             pruefe(w.naechsteLuecke().isEmpty() == leer);
             if (!leer)
                 pruefeAufruf(w);
-        } catch (const Laufzeitfehler&) {
-            // ein Kriterium, das der Parser nicht nimmt
+        } catch (const Laufzeitfehler& f) {
+            // ein Kriterium, das der Parser nicht nimmt: es steht in Varku.kmp
+            pruefe(f.text() == QStringLiteral("Die Datei Varku.kmp ist beschädigt"));
         }
     }
     return 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Laufzeitfehler.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,17 +29,32 @@ struct Kategoriesatz {
     bool festB = false;
     std::vector<Ersatzpaar> ErsatzPaare;
     QString LoesTipp; // ein Satz Hilfe für das Kind
+    int zeile = 0;    // in der Datei, ab 1; 0, wenn er aus keiner Datei kommt
 };
 
-// Die ganzen Datensätze eines Textes aus Varku.kmp, je sieben Elemente; Elemente werden wie in
-// allen Textdateien gelesen (Komma oder Zeilenende trennt, Anführungszeichen fassen Kommas ein).
-// Leere Zeilen zählen nicht; ein unvollständiger letzter Datensatz fällt weg.
-std::vector<Kategoriesatz> leseKategorieTabelle(const QString& text);
+// der Name der Kategorietabelle im Programmordner
+inline const QString kategorieDatei = QStringLiteral("Varku.kmp");
+
+// Die Datensätze eines Textes aus Varku.kmp, je einer in einer Zeile mit sieben Elementen;
+// Elemente werden wie in allen Textdateien gelesen (Komma oder Zeilenende trennt,
+// Anführungszeichen fassen Kommas ein). Leere Zeilen zählen nicht. Ein Text ohne Datensatz, eine
+// Zeile mit mehr oder weniger Elementen, eine unlesbare Stellenangabe oder ein unlesbares Paar ist
+// ein Laufzeitfehler, der die Datei, die Zeile und den Fehler nennt.
+std::vector<Kategoriesatz> leseKategorieTabelle(const QString& text,
+                                                const QString& datei = kategorieDatei);
 // die Datei im Programmordner; eine fehlende Datei ist ein Laufzeitfehler, der sie nennt
 std::vector<Kategoriesatz> leseKategorieDatei(const QString& pfad);
 // der Datensatz, dessen Schlüssel genau so heißt
 std::optional<Kategoriesatz> findeKategorie(const std::vector<Kategoriesatz>& saetze,
                                             const QString& schluessel);
+// der Datensatz der Kategorie aus der Datei; fehlt er, ist die Datei beschädigt
+Kategoriesatz leseKategorie(const QString& pfad, const QString& schluessel);
+
+// Der Laufzeitfehler einer beschädigten Kategorietabelle: "Die Datei Varku.kmp ist beschädigt"
+// und was an ihr falsch ist ("in Zeile 12 fehlt der Lösungstipp")
+constexpr int kategorieDateiFehlerNummer = 321; // ungültiges Dateiformat
+Laufzeitfehler kategorieDateiFehler(const QString& datei, const QString& was,
+                                    int nummer = kategorieDateiFehlerNummer);
 
 // Die Teile eines Datensatzes
 // "LTI_,IH__": die Schlüssel bis zum ersten leeren

@@ -1,6 +1,7 @@
 #include "games/wordcard/Lueckenwoerter.h"
 
 #include "foundation/Texte.h"
+#include "platform/Kriterium.h"
 
 namespace varku::zelko {
 
@@ -130,8 +131,8 @@ void Lueckenwoerter::zaehle(Vorrat v) {
         return;
     static const std::vector<LupenZeile> keine;
     const auto index = [this](const QString& s) { return kategorieIndex(s); };
-    for (bool gefunden = m_wort.FindFirst(kriterium); gefunden;
-         gefunden = m_wort.FindNext(kriterium)) {
+    for (bool gefunden = finde(kriterium, v, true); gefunden;
+         gefunden = finde(kriterium, v, false)) {
         const QString wort = m_wort.feld(QStringLiteral("Wort")).alsText();
         const auto lupen = m_lupen.find(long(m_wort.feld(QStringLiteral("RefNr")).alsGanzzahl()));
         const auto stelle = findeLueckenstelle(
@@ -144,6 +145,27 @@ void Lueckenwoerter::zaehle(Vorrat v) {
         if (!bildeLueckenAuswahl(m_kat, v, wort, stelle->pos, stelle->paar).contains(richtig))
             continue;
         vorrat.push_back({m_wort.AbsolutePosition(), *stelle});
+    }
+}
+
+bool Lueckenwoerter::finde(const QString& kriterium, Vorrat v, bool erstes) {
+    try {
+        return erstes ? m_wort.FindFirst(kriterium) : m_wort.FindNext(kriterium);
+    } catch (const Laufzeitfehler& f) {
+        // Das Kriterium steht in Varku.kmp, nicht in der Wortdatenbank: die Meldung nennt die
+        // Datei und den Datensatz. Ein Fehler der Datenbank selbst bleibt, wie er ist.
+        if (!f.betrifft().startsWith(db::gekuerzt(kriterium)))
+            throw;
+        const QString wo = m_kat.zeile > 0 ? QStringLiteral("in Zeile %1 (Datensatz %2)")
+                                                 .arg(m_kat.zeile)
+                                                 .arg(m_kat.KatSchluessel)
+                                           : QStringLiteral("im Datensatz ") + m_kat.KatSchluessel;
+        throw kategorieDateiFehler(
+            kategorieDatei,
+            QStringLiteral("%1 ist das Kriterium für Vorrat %2 fehlerhaft: %3: %4")
+                .arg(wo, v == Vorrat::A ? QStringLiteral("A") : QStringLiteral("B"), f.text(),
+                     db::gekuerzt(kriterium)),
+            f.nummer());
     }
 }
 

@@ -67,7 +67,8 @@ public:
     using Zufall = std::function<int(int von, int bis)>;
 
     // kategorien: die Spalten der Schwerpunktliste in ihrer Reihenfolge (deren Nummern stehen in
-    // LupenStellen.ruvo). Ein fehlerhaftes Kriterium ist ein Laufzeitfehler, der es nennt.
+    // LupenStellen.ruvo). Ein fehlerhaftes Kriterium ist ein Laufzeitfehler, der Varku.kmp, den
+    // Datensatz und das Kriterium nennt.
     Lueckenwoerter(Kategoriesatz k, QStringList kategorien, db::Recordset dbWort,
                    db::Recordset dbLup, db::Recordset dbPhras, Zufall zufall);
 
@@ -92,6 +93,8 @@ private:
         Lueckenstelle stelle;
     };
     void zaehle(Vorrat v);
+    // FindFirst oder FindNext; ein fehlerhaftes Kriterium nennt Varku.kmp und den Datensatz
+    bool finde(const QString& kriterium, Vorrat v, bool erstes);
     void lade(const Kandidat& kandidat, Vorrat v);
 
     Kategoriesatz m_kat;

@@ -7,6 +7,7 @@
 #include "foundation/Routinen.h"
 #include "foundation/Schwerpunktliste.h"
 #include "foundation/Sound.h"
+#include "foundation/Systemmeldung.h"
 #include "foundation/Texte.h"
 #include "gamekit/Computerfenster.h"
 #include "games/wordcard/EinstellFrm.h"
@@ -97,20 +98,17 @@ QDialog& MainFrm::loesTipp() {
 
 void MainFrm::ladeSpiel() {
     const Startparameter& p = ablauf.start.parameter;
-    const auto satz = findeKategorie(
-        leseKategorieDatei(imProgrammordner(QStringLiteral("Varku.kmp"))), p.RuvoFeldName);
-    if (!satz) {
-        ablauf.ohneWoerterEnde();
-        return;
-    }
-    LoesTipp = satz->LoesTipp;
+    // eine beschädigte Kategorietabelle oder eine ohne die Kategorie ist ein Laufzeitfehler,
+    // der die Datei nennt: am Übungsschwerpunkt liegt es dann nicht
+    const Kategoriesatz satz = leseKategorie(imProgrammordner(kategorieDatei), p.RuvoFeldName);
+    LoesTipp = satz.LoesTipp;
     const QStringList kategorien =
         leseSchwerpunktDatei(imProgrammordner(QStringLiteral("Varku.tsp"))).codes;
     // die Tabellen, die der Baukasten geöffnet hat; die Lückenwörter gehen mit eigenem Zeiger
     // darüber
     Wortzugang& zugang = woerter.zugang();
     spiel.setzeWoerter(std::make_unique<Lueckenwoerter>(
-        *satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(),
+        satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(),
         [](int von, int bis) { return int(zufallszahl(von, bis)); }));
     zeigeSitze();
     if (!spiel.naechsteLuecke()) {
@@ -282,10 +280,11 @@ bool MainFrm::taste(QKeyEvent* e) {
         brett->einsetzenBtn->setFocus();
         return true;
     }
-    // Leertaste und Steuerzeichen bleiben den Knöpfen und der Liste
-    if (!c.isPrint() || c.isSpace())
+    // Steuerzeichen (Tab, Esc) bleiben den Knöpfen und der Liste; jedes andere Zeichen, auch die
+    // Leertaste, ist kein Buchstabe einer Füllung und drückt auch "einsetzen" nicht
+    if (!c.isPrint())
         return false;
-    meldung(QStringLiteral("Nicht druckbares zeichen"), konfig().name);
+    zeigeSystemmeldung(QStringLiteral("Nicht druckbares zeichen"), konfig().name, this);
     return true;
 }
 

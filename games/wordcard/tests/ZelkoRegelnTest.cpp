@@ -2,9 +2,11 @@
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielrunde.h"
+#include "games/wordcard/Kategoriepruefung.h"
 #include "games/wordcard/Kategorietabelle.h"
 #include "games/wordcard/Lueckenwoerter.h"
 #include "games/wordcard/Zelkospiel.h"
+#include "platform/Laufzeitfehler.h"
 
 #include <deque>
 #include <gtest/gtest.h>
@@ -77,11 +79,12 @@ TEST(Kategorietabelle, DatensaetzeUndGenauerSchluessel) {
     const QString text =
         "\r\nIE__,IE__=TRUE,\"LIP_,IH__\",LIP_=TRUE,*1:2,\"ie:i,i:ie\",Tipp eins\r\n"
         "\r\n"
-        "IE,Wort Like '*e*',,X=1,0:0,e:a,\"Tipp, mit Komma\"\r\n"
-        "CK__,CK__=TRUE,NK__\r\n"; // bricht ab: fällt weg
+        "IE,Wort Like '*e*',,X=1,0:0,e:a,\"Tipp, mit Komma\"\r\n";
     const auto s = leseKategorieTabelle(text);
     ASSERT_EQ(s.size(), 2u);
     EXPECT_EQ(s[0].KatSchluessel, "IE__");
+    EXPECT_EQ(s[0].zeile, 2);
+    EXPECT_EQ(s[1].zeile, 4);
     EXPECT_EQ(s[0].KatListe, QStringList({"LIP_", "IH__"}));
     EXPECT_EQ(s[0].KriteriumB, "LIP_=TRUE");
     EXPECT_TRUE(s[0].festA);
@@ -94,6 +97,86 @@ TEST(Kategorietabelle, DatensaetzeUndGenauerSchluessel) {
     EXPECT_EQ(findeKategorie(s, "IE__")->LoesTipp, "Tipp eins");
     EXPECT_FALSE(findeKategorie(s, "CK__"));
     EXPECT_FALSE(findeKategorie(s, "I"));
+}
+
+// Eine beschädigte Datei nennt sich, die Zeile und was fehlt; nichts rückt in den nächsten
+// Datensatz, nichts fällt still weg
+TEST(Kategorietabelle, BeschaedigteDatei) {
+    const QString gut = "B,b,,c,0:0,x:y,Tipp\r\n";
+    struct Fall {
+        QString text;
+        QString fehler; // hinter "Die Datei Varku.kmp ist beschädigt: "
+    };
+    const Fall faelle[] = {
+        {"", "sie enthält keinen Datensatz"},
+        {"\r\n  \r\n,,\r\n", "sie enthält keinen Datensatz"},
+        {"A,a,,b,0:0,x:y\r\n" + gut,
+         "in Zeile 1 stehen nur 6 der 7 Elemente; es fehlt der Lösungstipp"},
+        {gut + "\r\nC,c,\"K,L", "in Zeile 3 stehen nur 3 der 7 Elemente; es fehlen das "
+                                "Kriterium für Vorrat B, die Stellenangabe, die Ersatzpaare "
+                                "und der Lösungstipp"},
+        {gut + "A,a,\"K,L,b,0:0,x:y,t\r\n", "in Zeile 2 stehen nur 3 der 7 Elemente; es "
+                                            "fehlen das Kriterium für Vorrat B, die "
+                                            "Stellenangabe, die Ersatzpaare und der Lösungstipp"},
+        {"A,a,,b,0:0,x:y,Tipp, mit Komma\r\n",
+         "in Zeile 1 stehen 8 statt 7 Elemente; ein Element mit Komma gehört in "
+         "Anführungszeichen"},
+        {" ,a,,b,0:0,x:y,t", "in Zeile 1 fehlt der Schlüssel der Kategorie"},
+        {"A,a,,b,x:1,x:y,t", "in Zeile 1 ist die Stellenangabe „x:1“ unlesbar (richtig wäre etwa "
+                             "0:0 oder *1:2)"},
+        {gut + "A,a,,b,1,x:y,t", "in Zeile 2 ist die Stellenangabe „1“ unlesbar (richtig wäre "
+                                 "etwa 0:0 oder *1:2)"},
+        {"A,a,,b,* 1:2,x:y,t", "in Zeile 1 ist die Stellenangabe „* 1:2“ unlesbar (richtig wäre "
+                               "etwa 0:0 oder *1:2)"},
+        {"A,a,,b,0:0,,t", "in Zeile 1 fehlen die Ersatzpaare"},
+        {"A,a,,b,0:0,\"ie:i,ä\",t",
+         "in Zeile 1 ist das Ersatzpaar „ä“ unlesbar (richtig wäre etwa ie:i)"},
+        {"A,a,,b,0:0,\"ie:i,,ä:e\",t",
+         "in Zeile 1 ist das Ersatzpaar „“ unlesbar (richtig wäre etwa ie:i)"},
+        {"A,a,,b,0:0,\"ie:i:e\",t",
+         "in Zeile 1 ist das Ersatzpaar „ie:i:e“ unlesbar (richtig wäre etwa ie:i)"},
+        {"A,a,,b,0:0,\":e\",t", "in Zeile 1 ist das Ersatzpaar „:e“ unlesbar (richtig wäre "
+                                "etwa ie:i)"},
+        {"A,a,,b,0:0,1:2,t", "in Zeile 1 ist das Ersatzpaar „1:2“ unlesbar (richtig wäre etwa "
+                             "ie:i)"},
+        {"A,a,,b,0:0,x:y,  \r\n", "in Zeile 1 fehlt der Lösungstipp"},
+        {gut + "Kopf\r\n", "in Zeile 2 steht nur 1 der 7 Elemente; es fehlen das Kriterium für "
+                           "Vorrat A, die Liste der Kategorien, das Kriterium für Vorrat B, die "
+                           "Stellenangabe, die Ersatzpaare und der Lösungstipp"},
+    };
+    for (const Fall& f : faelle) {
+        try {
+            leseKategorieTabelle(f.text);
+            ADD_FAILURE() << "kein Fehler: " << f.text.toStdString();
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.meldung(),
+                      "Laufzeitfehler 321: Die Datei Varku.kmp ist beschädigt: " + f.fehler)
+                << f.text.toStdString();
+        }
+    }
+}
+
+TEST(Kategorietabelle, DateiOhneDatensatzOderMitFremdenBytes) {
+    TestOrdner ordner;
+    ordner.schreibe("Varku.kmp", "A,a,,b,0:0,x:y,Tipp\r\n");
+    const auto meldung = [&](const QString& schluessel) {
+        try {
+            leseKategorie(ordner.pfad("Varku.kmp"), schluessel);
+        } catch (const Laufzeitfehler& e) {
+            return e.meldung();
+        }
+        return QString();
+    };
+    EXPECT_EQ(meldung("A"), "");
+    EXPECT_EQ(meldung("B"), "Laufzeitfehler 321: Die Datei Varku.kmp ist beschädigt: der "
+                            "Datensatz der Kategorie B fehlt");
+    QByteArray bytes;
+    for (int i = 0; i < 600; ++i)
+        bytes += char((i * 97 + 13) % 256);
+    ordner.schreibe("Varku.kmp", bytes);
+    EXPECT_TRUE(meldung("A").startsWith(
+        "Laufzeitfehler 321: Die Datei Varku.kmp ist beschädigt: in Zeile "))
+        << meldung("A").toStdString();
 }
 
 // --- Stelle der Lücke und Füllungen ---
@@ -152,6 +235,63 @@ TEST(Luecken, Fuellungen) {
             << f.satz.toStdString() << " " << f.wort.toStdString();
 }
 
+// --- was die Prüfung der Tabelle einem Aufruf nicht durchgehen lässt ---
+
+TEST(Kategoriepruefung, AndereSchreibungen) {
+    const std::pair<QString, QStringList> faelle[] = {
+        {"Yacht", {"Jacht"}},
+        {"Jacht", {"Yacht"}},
+        {"Joghurt", {"Jogurt", "Yoghurt"}},
+        {"Fotoapparat", {"Photoapparat"}},
+        {"Urlaubsfoto", {"Urlaubsphoto"}},
+        {"Segeljacht", {"Segelyacht"}},
+        {"Spaß", {"Spass"}},
+        {"Foto", {"Photo"}},
+        {"Hase", {}},
+        {"Yeti", {}},
+        {"Fotograf", {"Photograf"}}, // vorn steht Foto; angeboten wird das nie
+    };
+    for (const auto& [wort, andere] : faelle)
+        EXPECT_EQ(andereSchreibungen(wort), andere) << wort.toStdString();
+}
+
+TEST(Kategoriepruefung, FehlerDesAufrufs) {
+    const auto luecke = [](const QString& wort, int von, int laenge) {
+        Luecke l;
+        l.Wort = wort;
+        l.vonPos = von;
+        l.Laenge = laenge;
+        return l;
+    };
+    struct Fall {
+        Luecke luecke;
+        QStringList auswahl;
+        QStringList fehler;
+    };
+    const Fall faelle[] = {
+        {luecke("Yoga", 1, 1),
+         {"Y", "I", "Ü", "J"},
+         {"Yoga: „Joga“ ist auch richtig geschrieben, die Füllung „J“ darf nicht angeboten "
+          "werden"}},
+        {luecke("Yacht", 1, 1),
+         {"J", "Y"},
+         {"Yacht: „Jacht“ ist auch richtig geschrieben, die Füllung „J“ darf nicht angeboten "
+          "werden"}},
+        {luecke("Spaß", 4, 1),
+         {"ß", "ss"},
+         {"Spaß: „Spass“ ist auch richtig geschrieben, die Füllung „ss“ darf nicht angeboten "
+          "werden"}},
+        {luecke("Yoga", 1, 1), {"Y", "I", "Ü"}, {}},
+        {luecke("Yeti", 1, 1), {"J", "Y"}, {}},
+        {luecke("Hase", 2, 1), {"a", "ä"}, {}},
+        {luecke("Hase", 2, 1), {"ä", "e"}, {"Hase: die richtige Füllung fehlt"}},
+        {luecke("Hase", 2, 1), {"a"}, {"Hase: nur eine Füllung"}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(fehlerDesAufrufs(f.luecke, f.auswahl), f.fehler)
+            << f.luecke.Wort.toStdString() << " " << f.auswahl.join(',').toStdString();
+}
+
 // --- die Vorräte aus der Wortdatenbank ---
 
 struct Vorraete : ::testing::Test {
@@ -207,6 +347,31 @@ TEST_F(Vorraete, ZiehtAusBeidenUndLaedtDenAufruf) {
     EXPECT_TRUE(w.geheZuKandidat(1, Vorrat::A));
     EXPECT_EQ(w.KandidatNr(), 1);
     EXPECT_FALSE(w.geheZuKandidat(3, Vorrat::A));
+}
+
+// Das Kriterium kommt aus Varku.kmp: die Meldung nennt sie und den Datensatz, nicht die
+// Wortdatenbank
+TEST_F(Vorraete, FalschesKriteriumNenntDieKategorietabelle) {
+    const std::pair<QString, QString> faelle[] = {
+        {"KAT2,KAT2=TRUE,,KAT1=TRUE,0:0,ä:e,t\r\nKAT1,KAT1=TRUE AND,,KAT2=TRUE,0:0,ä:e,t",
+         "Laufzeitfehler 3075: Die Datei Varku.kmp ist beschädigt: in Zeile 2 (Datensatz KAT1) "
+         "ist das Kriterium für Vorrat A fehlerhaft: Syntaxfehler im Kriterium (unerwartetes "
+         "Ende): KAT1=TRUE AND"},
+        {"KAT1,KAT1=TRUE,,XYZ=TRUE,0:0,ä:e,t",
+         "Laufzeitfehler 3265: Die Datei Varku.kmp ist beschädigt: in Zeile 1 (Datensatz KAT1) "
+         "ist das Kriterium für Vorrat B fehlerhaft: Unbekanntes Feld „XYZ“ im Kriterium: "
+         "XYZ=TRUE"},
+    };
+    for (const auto& [text, meldung] : faelle) {
+        const Kategoriesatz k = leseKategorieTabelle(text).back();
+        try {
+            Lueckenwoerter(k, {"KAT1", "KAT2"}, tabellen[0], tabellen[1], tabellen[2],
+                           zahlen.zufall());
+            ADD_FAILURE() << text.toStdString();
+        } catch (const Laufzeitfehler& e) {
+            EXPECT_EQ(e.meldung(), meldung);
+        }
+    }
 }
 
 TEST_F(Vorraete, LeererVorratZiehtAusDemAnderen) {

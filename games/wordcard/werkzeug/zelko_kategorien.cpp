@@ -1,9 +1,11 @@
 // Prüft die Kategorietabelle gegen die Wortdatenbank: jede Kategorie der Schwerpunktliste hat
 // genau einen Datensatz, beide Vorräte haben Kandidaten, jeder Aufruf bietet seine richtige
-// Füllung an und wenigstens eine andere.
+// Füllung an und wenigstens eine andere, aber keine, die das Wort in einer anderen richtigen
+// Schreibung ergibt (Yoga mit J).
 //   zelko_kategorien [-v] <programmordner>
 
 #include "foundation/Schwerpunktliste.h"
+#include "games/wordcard/Kategoriepruefung.h"
 #include "games/wordcard/Kategorietabelle.h"
 #include "games/wordcard/Lueckenwoerter.h"
 #include "platform/Laufzeitfehler.h"
@@ -67,10 +69,8 @@ int main(int argc, char** argv) {
                     if (ausfuehrlich)
                         aus << "  " << name << " " << l.Wort << " -> " << l.LueckWort << "  ["
                             << auswahl.join(QLatin1Char(',')) << "]\n";
-                    if (!auswahl.contains(l.richtigeLuecke()))
-                        melde(kategorie, l.Wort + QStringLiteral(": die richtige Füllung fehlt"));
-                    if (auswahl.size() < 2)
-                        melde(kategorie, l.Wort + QStringLiteral(": nur eine Füllung"));
+                    for (const QString& f : fehlerDesAufrufs(l, auswahl))
+                        melde(kategorie, f);
                 }
             }
         }
