@@ -93,13 +93,10 @@ void rundgang(const Einstellungsabschnitt<S>& abschnitt, const QString& ini, boo
     try {
         abschnitt.schreibe(ini, eins);
         S zwei{};
-        pruefe(abschnitt.lies(ini, zwei) == gefunden);
-        if (!gefunden) {
-            // ohne Kopf angehängt: gelesen wird weiter nichts
-            pruefe(gleich(zwei, S{}, true));
-            return;
-        }
-        if (kommafrei)
+        // ein fehlender Abschnitt steht danach mit seinem Kopf am Ende und liest sich wie
+        // geschrieben
+        pruefe(abschnitt.lies(ini, zwei));
+        if (kommafrei || !gefunden)
             pruefe(gleich(eins, zwei, false));
         abschnitt.schreibe(ini, zwei);
         S drei{};

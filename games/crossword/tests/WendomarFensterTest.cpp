@@ -277,9 +277,9 @@ TEST_F(Wendomar, ComputerLegtSeinWort) {
 TEST_F(Wendomar, EinstellungenMitDemComputer) {
     starte();
     d.anzeige.zeige(*f);
-    // ohne Abschnitt: Ton und Speichern an, wie der Dialog sie von sich aus zeigt
-    EXPECT_EQ(f->einst.TonEinschalten, 1);
-    EXPECT_EQ(f->einst.EinstellungenSpeichern, 1);
+    // ohne Abschnitt wie jedes Spiel: kein Ton, nichts gespeichert
+    EXPECT_EQ(f->einst.TonEinschalten, 0);
+    EXPECT_EQ(f->einst.EinstellungenSpeichern, 0);
     EXPECT_EQ(f->einst.GegenComputer, 0);
     const auto dialog = [&](bool computer, const char* knopf) {
         d.anzeige.dann([computer, knopf](QWidget& w) {
