@@ -3,6 +3,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "foundation/testing/Zugriffstasten.h"
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/Spielstart.h"
 #include "games/crossword/EinstellFrm.h"
@@ -397,4 +398,21 @@ TEST_F(Wendomar, BonusLampeUndBonus) {
     klicke(*f, "WortEndeBtn");
     EXPECT_EQ(runde().SpielerPunkte[1], 90);
     EXPECT_EQ(f->BonusPunkteLbl->text(), "0");
+}
+
+// Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den
+// Titeln seiner Menüs, in jedem Fenster, das ein Menü zeigt, in der Lösungshilfe und im Fenster
+// des Computers.
+TEST_F(Wendomar, ZugriffstastenInJedemFensterEindeutig) {
+    starte();
+    d.anzeige.zeige(*f);
+    EXPECT_EQ(doppelteZugriffstastenMitMenues(*f, d.anzeige), "");
+    std::string hilfe = "nicht gezeigt";
+    d.anzeige.dann([&](QWidget& w) {
+        hilfe = doppelteZugriffstasten(w);
+        klicke(w, "okBtn");
+    });
+    klicke(*f, "HilfeZeigenBtn");
+    EXPECT_EQ(hilfe, "");
+    EXPECT_EQ(doppelteZugriffstasten(f->compZug()), "");
 }
