@@ -88,8 +88,8 @@ void rundgang(const Einstellungsabschnitt<S>& abschnitt, const QString& ini, boo
         pruefe(bekannt);
         return;
     }
-    if (gefunden)
-        ergaenze(eins);
+    // wie das Programm: was fehlt, ergänzt es vor dem Schreiben, ob mit Abschnitt oder ohne
+    ergaenze(eins);
     try {
         abschnitt.schreibe(ini, eins);
         S zwei{};
