@@ -213,13 +213,19 @@ QByteArray ersetzeAbschnitt(const QByteArray& alt, const AbschnittsFormat& forma
     }
 
     QByteArray neu;
-    neu.reserve(n + ende.size() + block.size());
+    neu.reserve(n + 2 * ende.size() + kopf.bytes.size() + block.size());
     neu += bytes.first(pos);
     if (ohneEnde)
         neu += ende;
-    neu += block;
-    if (!gefunden)
+    if (!gefunden) {
+        // Ohne seinen Kopf gehörte der Block dem letzten Abschnitt der Datei, dem eines
+        // anderen Programms; sein eigener Leser fände ihn nie.
+        neu += kopf.bytes;
+        neu += ende;
+        neu += block;
         return neu;
+    }
+    neu += block;
 
     // den alten Abschnitt überspringen; seine Kommentare bleiben
     while (pos < n) {

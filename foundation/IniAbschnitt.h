@@ -37,7 +37,8 @@ using Schluesselzeilen = std::vector<std::pair<QString, QString>>;
 
 // Den neuen Abschnitt als Bytes bilden: alles vor dem Kopf und nach dem Abschnitt bleibt Byte für
 // Byte, die Kommentare des alten Abschnitts stehen unter den neuen Schlüsseln, nach den Schlüsseln
-// folgt eine Zeile mit einem Leerzeichen. Fehlt der Kopf, wird der Block ohne Kopf angehängt.
+// folgt eine Zeile mit einem Leerzeichen. Fehlt der Kopf, kommt der Abschnitt mit seinem Kopf
+// ans Ende der Datei.
 // Die Datei behält ihre Kodierung und ihre Art der Zeilenenden.
 QByteArray ersetzeAbschnitt(const QByteArray& alt, const AbschnittsFormat& format,
                             const Schluesselzeilen& zeilen);

@@ -101,9 +101,10 @@ void zeigeOhneTonHinweis() {
     if (Anwendung::endet())
         return;
     // Steht schon eine Meldung, kommt der Hinweis nach ihr; er ersetzte sonst ihren Text, und
-    // wer sie lesen sollte, sähe nur ihn
+    // wer sie lesen sollte, sähe nur ihn. Er wartet an der Meldung: wird sie abgebaut, mit dem
+    // Programm, das sie zeigte, kommt er nicht mehr in das nächste.
     if (const MldFenster* offen = MldFenster::geladen(); offen && offen->isVisible()) {
-        QTimer::singleShot(100, qApp, [] { amRand(&zeigeOhneTonHinweis); });
+        QTimer::singleShot(100, offen, [] { amRand(&zeigeOhneTonHinweis); });
         return;
     }
     zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));

@@ -108,7 +108,7 @@ VarkuAnzeige::VarkuAnzeige(QWidget* flaeche) : Uebungsflaeche(flaeche) {
         return b;
     };
     zeigenTaste = taste("zeigenTaste", QStringLiteral("&zeigen"));
-    diktierTaste = taste("diktierTaste", QStringLiteral("&diktieren"));
+    diktierTaste = taste("diktierTaste", QStringLiteral("d&iktieren"));
     WortendeTaste = taste("WortendeTaste", QStringLiteral("&Wortende"));
     loeschTaste = taste("loeschTaste", QStringLiteral("&löschen"));
 

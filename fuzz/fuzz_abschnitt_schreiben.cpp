@@ -83,6 +83,9 @@ QByteArray erwartet(const QByteArray& alt, const std::vector<Zeile>& zeilen, qsi
             kopfZeile = i;
         ++i;
     }
+    // ohne Kopf kommt der Abschnitt mit seinem Kopf ans Ende
+    if (kopfZeile < 0)
+        ergebnis += kodiere(kopf, k) + ende;
     for (const auto& [name, wert] : neu)
         ergebnis += kodiere(name + u'=' + wert, k) + ende;
     ergebnis += ' ' + ende;
@@ -110,26 +113,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     qsizetype restZeile = 0;
     pruefe(ergebnis == erwartet(alt, zeilen, kopfZeile, restZeile));
     pruefe(erkenneKodierung(ergebnis) == erkenneKodierung(alt));
-    if (kopfZeile < 0)
-        return 0; // ohne Kopf hängt jedes Neuschreiben einen weiteren Block an
-
-    // zweimal geschrieben ist wie einmal
+    // zweimal geschrieben ist wie einmal, auch wenn der Kopf erst mit dem ersten Mal kam
     pruefe(ersetzeAbschnitt(ergebnis, format, neu) == ergebnis);
 
-    // Steht der Kopf allein in seiner Zeile, beginnt der nächste Abschnitt am Anfang seiner
-    // Zeile und hält der Abschnitt keine Zeile mit Komma oder Anführungszeichen, liest man die
-    // neuen Werte. (Solche Zeilen liegen außerhalb des Formats: ihre Elemente können zu zwei
+    // Ein angehängter Abschnitt steht mit seinem Kopf allein am Ende und liest sich immer.
+    // Sonst: steht der Kopf allein in seiner Zeile, beginnt der nächste Abschnitt am Anfang
+    // seiner Zeile und hält der Abschnitt keine Zeile mit Komma oder Anführungszeichen, liest man
+    // die neuen Werte. (Solche Zeilen liegen außerhalb des Formats: ihre Elemente können zu zwei
     // Abschnitten gehören.)
-    const bool kopfAllein = zeilen[size_t(kopfZeile)].einElement;
-    const bool restSauber =
-        restZeile == qsizetype(zeilen.size()) || zeilen[size_t(restZeile)].ersteMitKlammer;
-    bool abschnittSauber = true;
-    for (qsizetype i = kopfZeile + 1; i < restZeile && abschnittSauber; ++i) {
-        const QByteArrayView z = QByteArrayView(alt).sliced(zeilen[size_t(i)].lage.anfang,
-                                                            zeilen[size_t(i)].lage.laenge);
-        abschnittSauber = !z.contains(',') && !z.contains('"');
+    bool lesbar = true;
+    if (kopfZeile >= 0) {
+        const bool kopfAllein = zeilen[size_t(kopfZeile)].einElement;
+        const bool restSauber =
+            restZeile == qsizetype(zeilen.size()) || zeilen[size_t(restZeile)].ersteMitKlammer;
+        bool abschnittSauber = true;
+        for (qsizetype i = kopfZeile + 1; i < restZeile && abschnittSauber; ++i) {
+            const QByteArrayView z = QByteArrayView(alt).sliced(zeilen[size_t(i)].lage.anfang,
+                                                                zeilen[size_t(i)].lage.laenge);
+            abschnittSauber = !z.contains(',') && !z.contains('"');
+        }
+        lesbar = kopfAllein && restSauber && abschnittSauber;
     }
-    if (kopfAllein && restSauber && abschnittSauber) {
+    if (lesbar) {
         QStringList namen;
         for (const auto& [n, w] : neu)
             namen << n;

@@ -88,18 +88,15 @@ void rundgang(const Einstellungsabschnitt<S>& abschnitt, const QString& ini, boo
         pruefe(bekannt);
         return;
     }
-    if (gefunden)
-        ergaenze(eins);
+    // wie das Programm: was fehlt, ergänzt es vor dem Schreiben, ob mit Abschnitt oder ohne
+    ergaenze(eins);
     try {
         abschnitt.schreibe(ini, eins);
         S zwei{};
-        pruefe(abschnitt.lies(ini, zwei) == gefunden);
-        if (!gefunden) {
-            // ohne Kopf angehängt: gelesen wird weiter nichts
-            pruefe(gleich(zwei, S{}, true));
-            return;
-        }
-        if (kommafrei)
+        // ein fehlender Abschnitt steht danach mit seinem Kopf am Ende und liest sich wie
+        // geschrieben
+        pruefe(abschnitt.lies(ini, zwei));
+        if (kommafrei || !gefunden)
             pruefe(gleich(eins, zwei, false));
         abschnitt.schreibe(ini, zwei);
         S drei{};

@@ -1,8 +1,8 @@
 // Die Meisterliste liegt im Benutzerordner und kann kaputt oder fremd sein: was auch in der Datei
 // steht, gibt es höchstens einen Datenbankfehler, der sie nennt, eine Liste zum Zeigen mit
-// höchstens 10 Einträgen über 0 Punkten, die höchsten zuerst, und in einer heilen Datei hält ein
-// Eintrag die Liste bei 10 Zeilen oder lässt sie, wie sie war. Eine leere Eingabe heißt: die
-// Datei fehlt.
+// höchstens 10 Einträgen über 0 Punkten, die höchsten zuerst (ohne Tabelle keinen), und in einer
+// heilen Datei hält ein Eintrag die Liste bei 10 Zeilen oder lässt sie, wie sie war. Eine leere
+// Eingabe heißt: die Datei fehlt.
 #include "gamekit/Meisterliste.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/Schreibzugriff.h"
@@ -94,10 +94,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
             std::abort();
     }
 
+    // eine lesbare Datei ohne die Tabelle (ein Abbruch beim Anlegen) ist eine leere Liste
+    bool ohneTabelle = false;
+    if (groesse > 0) {
+        try {
+            db::Schreibzugriff db(datei, QString());
+            ohneTabelle = db.frage(QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = "
+                                                  "'Punkte' COLLATE NOCASE"))
+                              .empty();
+        } catch (const Laufzeitfehler& f) {
+            pruefeFehler(f, datei);
+        }
+    }
+
     const Meisterliste liste(datei, programm);
     try {
-        pruefeListe(liste.meisterliste());
+        const std::vector<MeisterEintrag> l = liste.meisterliste();
+        pruefeListe(l);
+        pruefe(!ohneTabelle || l.empty());
     } catch (const Laufzeitfehler& f) {
+        pruefe(!ohneTabelle);
         pruefeFehler(f, datei);
     }
 

@@ -4,6 +4,7 @@
 #include "platform/Schreibzugriff.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
@@ -17,13 +18,42 @@ using db::Wert;
 
 namespace {
 
-const QString schema = QStringLiteral(
+const QString tabelle = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS Punkte (Name TEXT, Programm TEXT, Datum TEXT, Punkte INTEGER);");
 
-// Fehlt die Datei (oder ihr Ordner), wird sie angelegt: ein Spielende verliert so kein Ergebnis.
-std::unique_ptr<Schreibzugriff> oeffneMeisterDb(const QString& datei) {
+[[noreturn]] void nichtAnlegbar(const QString& datei) {
+    throw Laufzeitfehler(3049, QStringLiteral("Datenbank kann nicht angelegt werden"), datei);
+}
+
+// Fehlt die Datei (oder ihr Ordner), entsteht sie mit ihrer Tabelle in einem Schritt: unter
+// einem eigenen Namen angelegt, dann umbenannt. Ein Abbruch dazwischen lässt keine Datei ohne
+// Tabelle zurück, höchstens die halbe neue, die der nächste Versuch ersetzt. So verliert ein
+// Spielende kein Ergebnis.
+void legeMeisterDbAn(const QString& datei) {
+    if (QFileInfo::exists(datei))
+        return;
     QDir().mkpath(QFileInfo(datei).absolutePath());
-    return std::make_unique<Schreibzugriff>(datei, schema);
+    const QString neu = datei + QStringLiteral(".neu");
+    for (const QString& rest : {neu, neu + QStringLiteral("-journal")})
+        if (QFileInfo::exists(rest) && !QFile::remove(rest))
+            nichtAnlegbar(datei);
+    try {
+        const Schreibzugriff db(neu, tabelle);
+    } catch (const Laufzeitfehler& f) {
+        QFile::remove(neu);
+        throw Laufzeitfehler(f.nummer(), f.text(), datei);
+    }
+    // umbenannt wird nur, wo noch keine Datei steht; kam eine andere zuvor, gilt sie
+    if (!QFile::rename(neu, datei)) {
+        QFile::remove(neu);
+        if (!QFileInfo::exists(datei))
+            nichtAnlegbar(datei);
+    }
+}
+
+std::unique_ptr<Schreibzugriff> oeffneMeisterDb(const QString& datei) {
+    legeMeisterDbAn(datei);
+    return std::make_unique<Schreibzugriff>(datei, QString());
 }
 
 Wert text(const QString& s) {
@@ -68,32 +98,48 @@ void Meisterliste::updateMeister(int nSpieler, const QStringList& SpielerName,
                              QStringLiteral("Index außerhalb des gültigen Bereichs"),
                              QString::number(nSpieler));
     const QString datum = datumText(heute);
-    for (int i = 0; i < nSpieler; ++i) {
-        if (SpielerPunkte[size_t(i)] <= 0)
-            continue;
-        addMeisterEintrag({SpielerName[i], m_programm, datum, SpielerPunkte[size_t(i)]});
-    }
+    std::vector<MeisterEintrag> eintraege;
+    for (int i = 0; i < nSpieler; ++i)
+        if (SpielerPunkte[size_t(i)] > 0)
+            eintraege.push_back({SpielerName[i], m_programm, datum, SpielerPunkte[size_t(i)]});
+    if (!eintraege.empty())
+        trageEin(eintraege);
 }
 
 void Meisterliste::addMeisterEintrag(const MeisterEintrag& eintrag) const {
+    trageEin({&eintrag, 1});
+}
+
+void Meisterliste::trageEin(std::span<const MeisterEintrag> eintraege) const {
     const auto db = oeffneMeisterDb(m_datei);
-    // Schreiben und Löschen gehören zusammen: bricht etwas ab, bleibt die alte Liste
+    // Ein Spielende ist ein Schritt: bricht etwas ab, bleibt die alte Liste ganz, mit keinem
+    // Spieler mehr und keinem weniger. Fehlt einer Datei die Tabelle, kommt sie im selben Schritt.
     db->fuehreAus(QStringLiteral("BEGIN IMMEDIATE"));
-    const QString& programm = eintrag.Programm;
-    if (zaehleMeisterEintraege(*db, programm) < hoechstensEintraege) {
-        schreibeMeisterEintrag(*db, eintrag);
-    } else if (niedrigstePunkte(*db, programm) < eintrag.Punkte) {
-        schreibeMeisterEintrag(*db, eintrag);
-        // Eine Liste, die schon zu lang war, wird dabei wieder auf 10 gekürzt.
-        while (zaehleMeisterEintraege(*db, programm) > hoechstensEintraege)
-            if (!loescheNiedrigstenEintrag(*db, programm))
-                break;
+    db->fuehreAus(tabelle);
+    for (const MeisterEintrag& eintrag : eintraege) {
+        const QString& programm = eintrag.Programm;
+        if (zaehleMeisterEintraege(*db, programm) < hoechstensEintraege) {
+            schreibeMeisterEintrag(*db, eintrag);
+        } else if (niedrigstePunkte(*db, programm) < eintrag.Punkte) {
+            schreibeMeisterEintrag(*db, eintrag);
+            // Eine Liste, die schon zu lang war, wird dabei wieder auf 10 gekürzt.
+            while (zaehleMeisterEintraege(*db, programm) > hoechstensEintraege)
+                if (!loescheNiedrigstenEintrag(*db, programm))
+                    break;
+        }
     }
     db->fuehreAus(QStringLiteral("COMMIT"));
 }
 
 std::vector<MeisterEintrag> Meisterliste::meisterliste() const {
-    const auto db = oeffneMeisterDb(m_datei);
+    // Lesen legt nichts an: ohne Datei oder ohne Tabelle ist die Liste leer
+    if (!QFileInfo::exists(m_datei))
+        return {};
+    const auto db = std::make_unique<Schreibzugriff>(m_datei, QString());
+    if (db->frage(
+              QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = 'Punkte' COLLATE NOCASE"))
+            .empty())
+        return {};
     // Gewählt und geordnet wird nach den Punkten, wie die Liste sie zeigt: SQLite hielte einen
     // Text für mehr als jede Zahl und 0.4 für mehr als 0, gezeigt würden beide als 0.
     const auto zeilen = db->frage(QStringLiteral("SELECT Name, Programm, Datum, Punkte FROM "

@@ -21,7 +21,7 @@ struct MeisterEintrag {
 };
 
 // Die Meisterliste aller Spiele in einer SQLite-Datei (Tabelle Punkte): jedes Spiel behält
-// seine 10 besten Einträge. Die Datei wird für jeden Eintrag geöffnet und wieder geschlossen;
+// seine 10 besten Einträge. Die Datei wird für jedes Spielende geöffnet und wieder geschlossen;
 // fehlt sie, wird sie mit ihrer Tabelle angelegt. Jeder Datenbankfehler ist ein
 // Laufzeitfehler, der die Datei nennt.
 class Meisterliste {
@@ -39,19 +39,23 @@ public:
     // der Name, wie die Liste ihn zeigt: ohne umgebende Leerzeichen, höchstens 18 Zeichen
     static QString anzeigeName(const QString& name);
 
-    // trägt jeden der ersten nSpieler Spieler mit Punkten über 0 ein, mit dem Datum heute
+    // trägt jeden der ersten nSpieler Spieler mit Punkten über 0 ein, mit dem Datum heute: alle
+    // oder, bricht etwas ab, keinen
     void updateMeister(int nSpieler, const QStringList& SpielerName,
                        std::span<const qint32> SpielerPunkte, const QDate& heute) const;
     // ein Eintrag für sein Programm: unter 10 Zeilen immer, sonst nur, wenn er mehr Punkte hat
     // als die niedrigste Zeile, die er dann ersetzt
     void addMeisterEintrag(const MeisterEintrag& eintrag) const;
-    // die Liste zum Zeigen: höchste Punkte zuerst, nur Punkte über 0, Namen wie anzeigeName
+    // die Liste zum Zeigen: höchste Punkte zuerst, nur Punkte über 0, Namen wie anzeigeName;
+    // leer ohne Datei oder ohne Tabelle
     std::vector<MeisterEintrag> meisterliste() const;
 
     const QString& datei() const { return m_datei; }
     const QString& programm() const { return m_programm; }
 
 private:
+    // die Einträge in einem Schritt
+    void trageEin(std::span<const MeisterEintrag> eintraege) const;
     static long long zaehleMeisterEintraege(db::Schreibzugriff& db, const QString& programm);
     static long long niedrigstePunkte(db::Schreibzugriff& db, const QString& programm);
     static void schreibeMeisterEintrag(db::Schreibzugriff& db, const MeisterEintrag& eintrag);

@@ -54,10 +54,14 @@ public:
 
     const Spieleinstellungen& werte() const { return m_werte ? *m_werte : m_ohne; }
     Spieleinstellungen& werte() { return m_werte ? *m_werte : m_ohne; }
-    // liest den Abschnitt; false, wenn es ihn nicht gibt (dann bleibt jeder Wert)
+    // liest den Abschnitt; false, wenn es ihn nicht gibt. Dann beginnt jedes Spiel gleich: ohne
+    // Computer, Ton und Ratezeit, und es speichert nichts, bis sein Dialog es anders will.
     bool lies(const QString& iniDatei) {
         m_gefunden.clear();
-        return m_lies && m_lies(iniDatei, m_gefunden);
+        if (m_lies && m_lies(iniDatei, m_gefunden))
+            return true;
+        werte() = Spieleinstellungen{};
+        return false;
     }
     // die Schlüssel, die beim Lesen im Abschnitt standen
     const QStringList& gefunden() const { return m_gefunden; }

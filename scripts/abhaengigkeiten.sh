@@ -13,7 +13,7 @@ pakete=(
     fonts-liberation2 fonts-sil-andika
     libgtest-dev libbenchmark-dev
     clang
-    poppler-utils
+    poppler-utils desktop-file-utils
     openbox pulseaudio pulseaudio-utils
 )
 

@@ -233,10 +233,10 @@ QImage willkommenBild() {
     return bild;
 }
 
-QImage infoBild() {
-    QImage bild = leeresBild(160, 160);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
+namespace {
+
+// der Eulenkopf in seinem Kreis mit dem V, in der Entwurfsgröße 160 x 160
+void zeichneEulenSymbol(QPainter& p) {
     QRadialGradient grund(QPointF(70, 60), 90);
     grund.setColorAt(0, QColor(0xe9, 0xf5, 0xfd));
     grund.setColorAt(1, QColor(0xbf, 0xdf, 0xf4));
@@ -245,6 +245,24 @@ QImage infoBild() {
     p.drawEllipse(QPointF(80, 80), 77, 77);
     zeichneEulenKopf(p, QRectF(12, 14, 130, 108));
     zeichneKachel(p, QRectF(102, 103, 48, 48), QStringLiteral("V"), kachelPalette()[6]);
+}
+
+} // namespace
+
+QImage infoBild() {
+    QImage bild = leeresBild(160, 160);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    zeichneEulenSymbol(p);
+    return bild;
+}
+
+QImage programmSymbol(int kante) {
+    QImage bild = leeresBild(kante, kante);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kante / 160.0, kante / 160.0);
+    zeichneEulenSymbol(p);
     return bild;
 }
 

@@ -115,10 +115,13 @@ TEST(IniAbschnitt, NeuschreibenNachDenRegeln) {
         {"Abschnitt am Ende", "[Varku]\nA=0", "[Varku]\nA=1\nB=Comic Sans MS\n \n"},
         {"Kopf als letzte Zeile ohne Zeilenende", "x\n[Varku]",
          "x\n[Varku]\nA=1\nB=Comic Sans MS\n \n"},
-        {"BOM mitten in der Datei: kein Kopf, Block am Ende", "x\n\xEF\xBB\xBF[Varku]\n",
-         "x\n\xEF\xBB\xBF[Varku]\nA=1\nB=Comic Sans MS\n \n"},
-        {"fehlender Abschnitt: Block ohne Kopf am Ende", "[Sound]\nX=y",
-         "[Sound]\nX=y\nA=1\nB=Comic Sans MS\n \n"},
+        {"BOM mitten in der Datei: kein Kopf, der Abschnitt am Ende", "x\n\xEF\xBB\xBF[Varku]\n",
+         "x\n\xEF\xBB\xBF[Varku]\n[Varku]\nA=1\nB=Comic Sans MS\n \n"},
+        {"fehlender Abschnitt: mit seinem Kopf am Ende", "[Sound]\nX=y",
+         "[Sound]\nX=y\n[Varku]\nA=1\nB=Comic Sans MS\n \n"},
+        {"fehlender Abschnitt nach einem Abschnitt mit Leerzeile",
+         "[Zelko]\r\nTonEinschalten=1\r\n \r\n",
+         "[Zelko]\r\nTonEinschalten=1\r\n \r\n[Varku]\r\nA=1\r\nB=Comic Sans MS\r\n \r\n"},
         {"CR LF bleibt CR LF", "[Varku]\r\nA=0\r\n[X]\r\nq\r\n",
          "[Varku]\r\nA=1\r\nB=Comic Sans MS\r\n \r\n[X]\r\nq\r\n"},
         {"Zeilen außerhalb bleiben Byte für Byte", "  ; x, \"y\"\t\n[Varku]\nA=0\n[Z]\n  q , r \n",
@@ -141,9 +144,13 @@ TEST(IniAbschnitt, NeuschreibenNachDenRegeln) {
         {"Kommentar ohne Zeilenende am Dateiende", "[Varku]\r\n;k",
          "[Varku]\r\nA=1\r\nB=Comic Sans MS\r\n \r\n;k\r\n"},
         {"nur CR als Zeilenende", "[Varku]\rA=0\r[X]\r", "[Varku]\rA=1\rB=Comic Sans MS\r \r[X]\r"},
-        {"leere Datei: CR LF", "", "A=1\r\nB=Comic Sans MS\r\n \r\n"},
+        {"leere Datei: CR LF", "", "[Varku]\r\nA=1\r\nB=Comic Sans MS\r\n \r\n"},
         {"fehlender Abschnitt, ein anderer Kopf ohne Zeilenende", "[Sound]",
-         "[Sound]\r\nA=1\r\nB=Comic Sans MS\r\n \r\n"},
+         "[Sound]\r\n[Varku]\r\nA=1\r\nB=Comic Sans MS\r\n \r\n"},
+        {"fehlender Kopf mit Umlaut in Windows-1252", "\xe4\n",
+         "\xe4\n[Gr\xf6\xdf"
+         "e]\nA=1\nB=Comic Sans MS\n \n",
+         AbschnittsFormat{QStringLiteral("Größe")}},
         {"Kopf mit Umlaut in Windows-1252",
          "[Gr\xf6\xdf"
          "e]\nA=0\n",
@@ -151,7 +158,7 @@ TEST(IniAbschnitt, NeuschreibenNachDenRegeln) {
          "e]\nA=1\nB=Comic Sans MS\n \n",
          AbschnittsFormat{QStringLiteral("Größe")}},
         {"Kopf, der in Windows-1252 nicht geht, passt nicht auf ?", "\xff\n[?]\nA=0\n",
-         "\xff\n[?]\nA=0\nA=1\nB=Comic Sans MS\n \n", AbschnittsFormat{QStringLiteral("Ω")}},
+         "\xff\n[?]\nA=0\n[?]\nA=1\nB=Comic Sans MS\n \n", AbschnittsFormat{QStringLiteral("Ω")}},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(ersetzeAbschnitt(f.alt, f.format, neueWerte), f.neu) << f.name;
@@ -220,13 +227,13 @@ TEST(IniAbschnitt, NeueWerteWerdenGelesen) {
     EXPECT_FALSE(o.gibt("Varku.tmp")) << "die temporäre Datei ist umbenannt";
 }
 
-// Eine leere Datei liest Qt als Bytes ohne Adresse; auch sie bekommt den Block ohne Kopf
-TEST(IniAbschnitt, LeereDateiBekommtDenBlock) {
+// Eine leere Datei liest Qt als Bytes ohne Adresse; auch sie bekommt den Abschnitt
+TEST(IniAbschnitt, LeereDateiBekommtDenAbschnitt) {
     TestOrdner o;
     o.schreibe("Varku.ini", "");
     schreibeAbschnitt(o.pfad("Varku.ini"), varkuFormat, {{"A", "5"}});
-    EXPECT_EQ(o.lies("Varku.ini"), "A=5\r\n \r\n");
-    EXPECT_EQ(ersetzeAbschnitt(QByteArray(), varkuFormat, {{"A", "5"}}), "A=5\r\n \r\n");
+    EXPECT_EQ(o.lies("Varku.ini"), "[Varku]\r\nA=5\r\n \r\n");
+    EXPECT_EQ(ersetzeAbschnitt(QByteArray(), varkuFormat, {{"A", "5"}}), "[Varku]\r\nA=5\r\n \r\n");
 }
 
 TEST(IniAbschnitt, MisslungenesSchreibenLaesstDieAlteDatei) {

@@ -113,3 +113,17 @@ TEST(Programmstart, LaufzeitfehlerEndetMitAufraeumen) {
     EXPECT_EQ(alt, 0);
     varku::test::fangeNachEndeNeuAn();
 }
+
+// Der Hinweis ohne Tonausgabe wartet auf eine offene Meldung. Wird sie mit ihrem Programm
+// abgebaut, kommt er nicht mehr: auch nicht über das erste Fenster eines nächsten Laufs im
+// selben Prozess, dessen Skript er sonst nähme.
+TEST(Programmstart, WartenderHinweisGehtMitDerMeldung) {
+    TestDienste d;
+    d.anzeige.dann([](QWidget&) { zeigeOhneTonHinweis(); });
+    zeigeMeldung(QStringLiteral("Erst diese"), QStringLiteral("&OK"), QString(),
+                 QStringLiteral("Meldung"));
+    entladeAlleFenster();
+    QTest::qWait(150);
+    EXPECT_EQ(d.anzeige.protokoll.join(u' ').toStdString(), "modal:MldFenster");
+    entladeAlleFenster();
+}

@@ -240,10 +240,63 @@ TEST_F(MeisterFixture, FremdeWerteInDerPunktespalte) {
 TEST_F(MeisterFixture, FehlendeDateiWirdMitTabelleAngelegt) {
     QDir(dir.filePath("User")).removeRecursively(); // auch der Ordner fehlt
     EXPECT_TRUE(liste.meisterliste().empty());
-    EXPECT_TRUE(QFile::exists(datei));
-    QFile::remove(datei);
+    EXPECT_FALSE(QFile::exists(datei)) << "Lesen legt nichts an";
+    // ein früher abgebrochenes Anlegen ließ seine halbe Datei liegen
+    QDir().mkpath(dir.filePath("User"));
+    QFile halb(datei + ".neu");
+    ASSERT_TRUE(halb.open(QIODevice::WriteOnly));
+    halb.close();
     liste.addMeisterEintrag({"Anna", "Z", "3.4.26", 12});
     EXPECT_EQ(inhalt(datei), (std::vector<Zeile>{{"Anna", "Z", 12}}));
+    EXPECT_EQ(QDir(dir.filePath("User")).entryList(QDir::Files), QStringList{"Meister.sqlite"});
+}
+
+// Eine Datei ohne Tabelle (ein Abbruch beim Anlegen, ehe es in einem Schritt geschah) ist eine
+// leere Liste, und Lesen ändert sie nicht; das nächste Spielende legt die Tabelle mit an.
+TEST_F(MeisterFixture, DateiOhneTabelleIstEineLeereListe) {
+    struct Fall {
+        const char* name;
+        const char* schema;
+    };
+    const Fall faelle[] = {{"leere Datei", nullptr},
+                           {"nur eine andere Tabelle", "CREATE TABLE Andere (X TEXT);"}};
+    for (const Fall& f : faelle) {
+        QFile::remove(datei);
+        if (f.schema) {
+            Schreibzugriff db(datei, f.schema);
+        } else {
+            QFile leer(datei);
+            ASSERT_TRUE(leer.open(QIODevice::WriteOnly));
+        }
+        QFile d(datei);
+        ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+        const QByteArray vorher = d.readAll();
+        d.close();
+        EXPECT_TRUE(liste.meisterliste().empty()) << f.name;
+        ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+        EXPECT_EQ(d.readAll(), vorher) << f.name;
+        d.close();
+        const QStringList namen{"Anna", "Ben"};
+        const qint32 punkte[] = {12, 7};
+        liste.updateMeister(2, namen, punkte, QDate(2026, 1, 1));
+        EXPECT_EQ(inhalt(datei), (std::vector<Zeile>{{"Anna", "Z", 12}, {"Ben", "Z", 7}}))
+            << f.name;
+    }
+}
+
+// Ein Spielende ist ein Schritt: scheitert der Eintrag eines Spielers, bleibt auch keiner der
+// anderen stehen.
+TEST_F(MeisterFixture, SpielendeGanzOderGarNicht) {
+    legeAn(datei, reihe(2, 50));
+    {
+        Schreibzugriff db(datei, schema);
+        db.fuehreAus("CREATE TRIGGER ohneBen BEFORE INSERT ON Punkte WHEN NEW.Name = 'Ben' "
+                     "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END;");
+    }
+    const QStringList namen{"Anna", "Ben", "Cem"};
+    const qint32 punkte[] = {12, 7, 9};
+    EXPECT_THROW(liste.updateMeister(3, namen, punkte, QDate(2026, 1, 1)), Laufzeitfehler);
+    EXPECT_EQ(inhalt(datei), reihe(2, 50)) << "Anna kam nicht allein hinein";
 }
 
 TEST_F(MeisterFixture, KaputteDateiGibtLaufzeitfehlerUndBleibt) {

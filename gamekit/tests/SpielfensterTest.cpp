@@ -440,7 +440,8 @@ TEST_F(Rahmen, NeuesSpielMitEscLaesstDiePunkte) {
 }
 
 // Wer den Hintergrund des Spiels aktiviert, bekommt das Spiel zurück, auch aus der
-// Verkleinerung.
+// Verkleinerung. Das Skript gehört dem Spielfenster: käme ein anderes Fenster vor ihm (ein
+// Hinweis, der aus einem früheren Lauf noch wartete), prüfte es nichts.
 TEST_F(Rahmen, HintergrundHoltDasSpielZurueck) {
     ordner.schreibe("Varku.ini", "[Testspiel]\n");
     const auto fabrik = [](const Spielkonfiguration& k, const Spielstartdaten& s) {
@@ -448,6 +449,8 @@ TEST_F(Rahmen, HintergrundHoltDasSpielZurueck) {
     };
     bool zurueck = false;
     d.anzeige.dann([&](QWidget& spielfenster) {
+        ASSERT_NE(dynamic_cast<Testspiel*>(&spielfenster), nullptr)
+            << spielfenster.objectName().toStdString() << " kam vor dem Spielfenster";
         spielfenster.setWindowState(Qt::WindowMinimized);
         QWidget* hintergrund = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())

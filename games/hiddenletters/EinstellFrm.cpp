@@ -30,7 +30,7 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
 
     ComputerFrm = benannt(new QGroupBox(QStringLiteral("Computer"), this), "ComputerFrm");
     gegenComp =
-        benannt(new QCheckBox(QStringLiteral("&als Gegenspieler"), ComputerFrm), "gegenComp");
+        benannt(new QCheckBox(QStringLiteral("als &Gegenspieler"), ComputerFrm), "gegenComp");
     SpSt[0] = benannt(new QRadioButton(QStringLiteral("&stark"), ComputerFrm), "SpSt0");
     SpSt[1] = benannt(new QRadioButton(QStringLiteral("sch&wach"), ComputerFrm), "SpSt1");
     auto* c = new QVBoxLayout(ComputerFrm);

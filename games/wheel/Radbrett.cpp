@@ -89,7 +89,7 @@ Radbrett::Radbrett(const Radspiel& spiel, QWidget* eltern) : QWidget(eltern), m_
     // das Rad mit seiner Marke, die Knöpfe zum Drehen und Anhalten links und rechts der Marke
     auto* rad = new QVBoxLayout;
     auto* radKnoepfe = new QHBoxLayout;
-    drehenBtn = knopf(QStringLiteral("&drehen"), QStringLiteral("drehenBtn"), this);
+    drehenBtn = knopf(QStringLiteral("dr&ehen"), QStringLiteral("drehenBtn"), this);
     anhaltenBtn = knopf(QStringLiteral("&anhalten"), QStringLiteral("anhaltenBtn"), this);
     RadStopMarke = new QLabel(this);
     RadStopMarke->setObjectName(QStringLiteral("RadStopMarke"));

@@ -5,6 +5,7 @@
 #include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "foundation/testing/Zugriffstasten.h"
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/Spielstart.h"
 #include "games/crossword/EinstellFrm.h"
@@ -280,9 +281,9 @@ TEST_F(Wendomar, ComputerLegtSeinWort) {
 TEST_F(Wendomar, EinstellungenMitDemComputer) {
     starte();
     d.anzeige.zeige(*f);
-    // ohne Abschnitt: Ton und Speichern an, wie der Dialog sie von sich aus zeigt
-    EXPECT_EQ(f->einst.TonEinschalten, 1);
-    EXPECT_EQ(f->einst.EinstellungenSpeichern, 1);
+    // ohne Abschnitt wie jedes Spiel: kein Ton, nichts gespeichert
+    EXPECT_EQ(f->einst.TonEinschalten, 0);
+    EXPECT_EQ(f->einst.EinstellungenSpeichern, 0);
     EXPECT_EQ(f->einst.GegenComputer, 0);
     const auto dialog = [&](bool computer, const char* knopf) {
         d.anzeige.dann([computer, knopf](QWidget& w) {
@@ -540,4 +541,21 @@ TEST_F(Wendomar, RundenendeUeberDemFertigenRaetsel) {
     EXPECT_EQ(f->steine.anzahl(), 4);
     EXPECT_EQ(runde().SpielerPunkte[0], 40);
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
+}
+
+// Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den
+// Titeln seiner Menüs, in jedem Fenster, das ein Menü zeigt, in der Lösungshilfe und im Fenster
+// des Computers.
+TEST_F(Wendomar, ZugriffstastenInJedemFensterEindeutig) {
+    starte();
+    d.anzeige.zeige(*f);
+    EXPECT_EQ(doppelteZugriffstastenMitMenues(*f, d.anzeige), "");
+    std::string hilfe = "nicht gezeigt";
+    d.anzeige.dann([&](QWidget& w) {
+        hilfe = doppelteZugriffstasten(w);
+        klicke(w, "okBtn");
+    });
+    klicke(*f, "HilfeZeigenBtn");
+    EXPECT_EQ(hilfe, "");
+    EXPECT_EQ(doppelteZugriffstasten(f->compZug()), "");
 }

@@ -7,6 +7,7 @@
 #include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "foundation/testing/Zugriffstasten.h"
 #include "gamekit/Meisterliste.h"
 #include "gamekit/Spielstart.h"
 #include "games/fallingletters/EinstellFrm.h"
@@ -468,4 +469,11 @@ TEST_F(Dolmix, LageFolgtDerDrehung) {
     EXPECT_EQ(f->brett->WarnText->text(), "OK");
     taste(Qt::Key_Space);
     EXPECT_TRUE(f->spiel.aktStein().fallGelassen);
+}
+
+// Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den
+// Titeln seiner Menüs und in jedem Fenster, das ein Menü zeigt.
+TEST_F(Dolmix, ZugriffstastenInJedemFensterEindeutig) {
+    starte("");
+    EXPECT_EQ(doppelteZugriffstastenMitMenues(*f, d.anzeige), "");
 }

@@ -72,7 +72,7 @@ TEST(KartominDialog, EntwurfOkUndAbbrechen) {
     EXPECT_TRUE(f.SpSt[0]->isChecked());
     EXPECT_EQ(f.SpSt[0]->text(), "&stark");
     EXPECT_EQ(f.SpSt[1]->text(), "sch&wach");
-    EXPECT_EQ(f.gegenComp->text(), "&als Gegenspieler");
+    EXPECT_EQ(f.gegenComp->text(), "als &Gegenspieler");
     EXPECT_EQ(f.FeldMarkEin->text(), "Feldmarkierung anzeigen");
 
     const Einstellungen null;

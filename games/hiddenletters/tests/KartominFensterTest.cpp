@@ -8,6 +8,7 @@
 #include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "foundation/testing/Zugriffstasten.h"
 #include "gamekit/Meisterliste.h"
 #include "gamekit/Spielstart.h"
 #include "games/hiddenletters/CompZugFrm.h"
@@ -626,4 +627,13 @@ TEST_F(Kartomin, LangeWoerterKommenNicht) {
     EXPECT_EQ(f->woerter.AnzahlWoerter(), 1);
     EXPECT_EQ(f->brett->SuchWortLbl->text(), "Igel");
     EXPECT_EQ(f->spiel.WortLaenge(), 4);
+}
+
+// Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den
+// Titeln seiner Menüs, in jedem Fenster, das ein Menü zeigt (Alt+A ist im Dialog "abbrechen",
+// nicht auch "als Gegenspieler"), und im Fenster des Computers.
+TEST_F(Kartomin, ZugriffstastenInJedemFensterEindeutig) {
+    starte("");
+    EXPECT_EQ(doppelteZugriffstastenMitMenues(*f, d.anzeige), "");
+    EXPECT_EQ(doppelteZugriffstasten(f->compZug()), "");
 }

@@ -7,6 +7,7 @@
 #include "foundation/Zeigerinstrument.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "foundation/testing/Zugriffstasten.h"
 #include "gamekit/Spielstart.h"
 #include "games/wheel/CompZugFrm.h"
 #include "games/wheel/EinstellFrm.h"
@@ -607,4 +608,13 @@ TEST_F(Zirkomat, GespeicherterComputerSitztNochNicht) {
     });
     f->mnuBearbEinstell->trigger();
     EXPECT_EQ(f->runde.nSpieler, 1);
+}
+
+// Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den
+// Titeln seiner Menüs (Alt+D öffnet "Datei", nicht "drehen"), in jedem Fenster, das ein Menü
+// zeigt, und im Fenster des Computers.
+TEST_F(Zirkomat, ZugriffstastenInJedemFensterEindeutig) {
+    starte("");
+    EXPECT_EQ(doppelteZugriffstastenMitMenues(*f, d.anzeige), "");
+    EXPECT_EQ(doppelteZugriffstasten(f->compZug()), "");
 }

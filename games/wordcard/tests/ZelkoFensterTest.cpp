@@ -7,6 +7,7 @@
 #include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "foundation/testing/Zugriffstasten.h"
 #include "gamekit/Spielstart.h"
 #include "games/wordcard/EinstellFrm.h"
 #include "games/wordcard/MainFrm.h"
@@ -381,4 +382,18 @@ TEST_F(Zelko, SitzwechselGibtDemErstenDenZug) {
         EXPECT_EQ(runde().aktSpieler, 0);
         EXPECT_EQ(karte(0).spieler(), 0);
     }
+}
+
+// Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den
+// Titeln seiner Menüs, in jedem Fenster, das ein Menü zeigt, und im Lösungstipp.
+TEST_F(Zelko, ZugriffstastenInJedemFensterEindeutig) {
+    starte();
+    EXPECT_EQ(doppelteZugriffstastenMitMenues(*f, d.anzeige), "");
+    std::string tipp = "nicht gezeigt";
+    d.anzeige.dann([&](QWidget& w) {
+        tipp = doppelteZugriffstasten(w);
+        klicke(w, "okBtn");
+    });
+    klicke(*f, "LoesTippBtn");
+    EXPECT_EQ(tipp, "");
 }
