@@ -303,14 +303,17 @@ void Spielablauf::neuesSpielGefragt() {
 }
 
 void Spielablauf::einstellungenGefragt() {
-    if (m_beendet || !m_haken.zeigeEinstellungen() || m_beendet)
+    if (m_beendet)
         return;
-    const bool ratezeit = m_haken.ratezeitGewuenscht(einstellungen());
-    // die Ratezeit gilt sofort; läuft sie schon, läuft sie weiter
-    if (!ratezeit)
-        switchVuRestZeit(false);
-    else if (!m_ratezeitEin)
-        switchVuRestZeit(true);
+    const bool ratezeitVorher = m_ratezeitEin;
+    const int schrittVorher = ratezeit.schritt(), takteVorher = ratezeit.takte();
+    if (!m_haken.zeigeEinstellungen() || m_beendet)
+        return;
+    // die Ratezeit gilt sofort; läuft sie schon und bleibt ihre Dauer, läuft sie weiter
+    const bool ratezeitJetzt = m_haken.ratezeitGewuenscht(einstellungen());
+    if (ratezeitJetzt != ratezeitVorher || ratezeit.schritt() != schrittVorher ||
+        ratezeit.takte() != takteVorher)
+        switchVuRestZeit(ratezeitJetzt);
     const Spielrunde::Sitz s = setzeComputer(einstellungen().GegenComputer == 1);
     if (konfig.ersterSpielerNachSitzwechsel &&
         (s == Spielrunde::Sitz::Gesetzt || s == Spielrunde::Sitz::Entfernt))

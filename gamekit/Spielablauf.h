@@ -170,7 +170,8 @@ public:
     bool schliessenErlaubt();
     // "Neu ..." im Menü
     void neuesSpielGefragt();
-    // die Einstellungen aus dem Menü; danach gelten Ratezeit und Computerplatz
+    // Die Einstellungen aus dem Menü; danach gelten Ratezeit und Computerplatz. Die Ratezeit
+    // beginnt nur neu, wenn sie an- oder ausgeht oder ihre Dauer sich ändert.
     void einstellungenGefragt();
 
     // das Ende: nur einmal, was auch immer es auslöst
