@@ -421,7 +421,7 @@ TEST_F(Zirkomat, AbschnittWirdGeschrieben) {
            "EinstellungenSpeichern=1\nTonEinschalten=1");
     d.anzeige.dann([](QWidget& w) {
         auto& e = static_cast<EinstellFrm&>(w);
-        EXPECT_FALSE(e.gegenComp->isChecked()) << "der Computer spielt noch nicht mit";
+        EXPECT_TRUE(e.gegenComp->isChecked()) << "der Computer spielt vom Start an mit";
         e.SpSt[2]->setChecked(true);
         e.TastaturAus->setChecked(true);
         klicke(w, "okBtn");
@@ -431,7 +431,7 @@ TEST_F(Zirkomat, AbschnittWirdGeschrieben) {
     f->mnuDateiEnde->trigger();
     ASSERT_TRUE(f->beendet());
     const QByteArray ini = ordner.lies("Varku.ini");
-    EXPECT_TRUE(ini.startsWith("[Zirkomat]\nGegenComputer=0\nComputerSpielStärke=2\n"
+    EXPECT_TRUE(ini.startsWith("[Zirkomat]\nGegenComputer=1\nComputerSpielStärke=2\n"
                                "TastaturEingabeSperren=1\nTonEinschalten=1\nBuchstabenRahmen=0\n"
                                "LösungswortFarbig=1\nRatezeitBegrenzen=0\nFehlversucheMaximum=4\n"
                                "EinstellungenSpeichern=1\n \n"))
@@ -539,14 +539,24 @@ TEST_F(Zirkomat, WiederGezeigtesComputerfensterDrehtNicht) {
     EXPECT_EQ(f->runde.SpielerPunkte[0], 70) << "Annas Punkte blieben, wo sie waren";
 }
 
-// Mit GegenComputer=1 in der Datei sitzt der Computer beim Start nicht; der Dialog zeigt das.
-TEST_F(Zirkomat, GespeicherterComputerSitztNochNicht) {
-    starte("GegenComputer=1", 1);
-    EXPECT_EQ(f->runde.nSpieler, 1);
-    d.anzeige.dann([](QWidget& w) {
-        EXPECT_FALSE(static_cast<EinstellFrm&>(w).gegenComp->isChecked());
-        klicke(w, "abbrBtn");
+// Mit GegenComputer=1 in der Datei sitzt der Computer vom Start an; der Dialog zeigt das, und ein
+// OK, das nichts ändert, lässt Platz, Zug und Ratezeit.
+TEST_F(Zirkomat, GespeicherterComputerSitztVomStartAn) {
+    starte("GegenComputer=1\nRatezeitBegrenzen=1", 1);
+    ASSERT_EQ(f->runde.nSpieler, 2);
+    EXPECT_EQ(f->runde.SpielerName[1], "Computer");
+    d.uhr.vorstellen(10000);
+    const int zaehler = f->ablauf.ratezeit.RateZeitZaehler;
+    ASSERT_GT(zaehler, 0);
+    bool angezeigt = false;
+    d.anzeige.dann([&](QWidget& w) {
+        angezeigt = static_cast<EinstellFrm&>(w).gegenComp->isChecked();
+        klicke(w, "okBtn");
     });
     f->mnuBearbEinstell->trigger();
-    EXPECT_EQ(f->runde.nSpieler, 1);
+    EXPECT_TRUE(angezeigt);
+    EXPECT_EQ(f->runde.nSpieler, 2);
+    EXPECT_EQ(f->runde.aktSpieler, 0);
+    EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, zaehler);
+    EXPECT_EQ(f->einst.GegenComputer, 1);
 }

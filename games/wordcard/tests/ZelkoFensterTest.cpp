@@ -317,7 +317,8 @@ TEST_F(Zelko, OhneDatensatzOderProtokollKeinSpiel) {
               "Die Protokolldatei von Ben fehlt.\rZelko lässt sich nur aus VARKU starten.");
 }
 
-// Setzt sich der Computer dazu oder geht er, ist der erste Spieler dran
+// Setzt sich der Computer dazu oder geht er, ist der erste Spieler dran; wer gerade dran war,
+// erfährt es
 TEST_F(Zelko, SitzwechselGibtDemErstenDenZug) {
     starte();
     waehle(0);
@@ -331,5 +332,39 @@ TEST_F(Zelko, SitzwechselGibtDemErstenDenZug) {
         EXPECT_EQ(runde().nSpieler, computer ? 3 : 2);
         EXPECT_EQ(runde().aktSpieler, 0);
         EXPECT_EQ(karte(0).spieler(), 0);
+        // die Meldung kam ohne Skript und ging gleich wieder zu; beim zweiten Mal war Anna dran
+        ASSERT_EQ(d.anzeige.ohneSkript, QStringList{"MldFenster"});
     }
+    EXPECT_EQ(MldFenster::instanz().Meldung->text(),
+              "Der Computer spielt jetzt mit.\nDie Runde beginnt deshalb\nwieder bei Anna.");
+    EXPECT_EQ(MldFenster::instanz().windowTitle(), "Spielerwechsel");
+}
+
+// Mit GegenComputer=1 sitzt der Computer vom Start an, und der Dialog zeigt ihn. Ein OK, das nichts
+// ändert, lässt Zug, Feld und Ratezeit, und der Wert bleibt gespeichert
+TEST_F(Zelko, GespeicherterComputerSitztVomStartAn) {
+    starte("GegenComputer=1\nRatezeitBegrenzen=1\nEinstellungenSpeichern=1");
+    ASSERT_EQ(runde().nSpieler, 3);
+    EXPECT_EQ(runde().SpielerName[2], "Computer");
+    EXPECT_EQ(karte(2).name(), "Computer");
+    waehle(0);
+    ASSERT_EQ(runde().aktSpieler, 1);
+    d.uhr.vorstellen(5000);
+    const int feld = f->spiel.aktFeld;
+    const int zaehler = f->ablauf.ratezeit.RateZeitZaehler;
+    ASSERT_GT(zaehler, 0);
+    bool haken = false;
+    d.anzeige.dann([&](QWidget& w) {
+        haken = static_cast<EinstellFrm&>(w).gegenComp->isChecked();
+        klicke(w, "okBtn");
+    });
+    f->mnuBearbEinstell->trigger();
+    EXPECT_TRUE(haken);
+    EXPECT_EQ(runde().nSpieler, 3);
+    EXPECT_EQ(runde().aktSpieler, 1);
+    EXPECT_EQ(f->spiel.aktFeld, feld);
+    EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, zaehler);
+    d.anzeige.dannKlicke("jaBtn");
+    f->mnuDateiEnde->trigger();
+    EXPECT_TRUE(ordner.lies("Varku.ini").startsWith("[Zelko]\nGegenComputer=1\n"));
 }
