@@ -142,6 +142,8 @@ protected:
 private:
     void baueMenues();
     QWidget* baueRahmen();
+    // die Schrift des Schwerpunkttitels, damit er in sein Feld passt
+    void passeTitelAn();
     // ein Fenster des Spiels, das kein Fenster über ihm ist, wurde aktiv: das Spiel kommt nach vorn
     void holeNachVorn();
 };

@@ -3,6 +3,7 @@
 #include "foundation/EndeFrm.h"
 #include "foundation/Global.h"
 #include "foundation/MldFenster.h"
+#include "foundation/Programmstart.h"
 #include "foundation/Sound.h"
 #include "foundation/Twips.h"
 #include "foundation/Zeigerinstrument.h"
@@ -21,6 +22,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -297,6 +300,56 @@ TEST_F(Rahmen, SitzwechselGibtDemErstenDenZug) {
                           MldFenster::instanz().Meldung->text(),
                       f.meldung);
         }
+        spiel.reset();
+        entladeAlleFenster();
+    }
+}
+
+// In der Schrift der Programme auf einem Schirm von 1366 x 768 bleiben dem Fenster unter der
+// Titelleiste etwa 700 Punkte. Alles im Rahmen rechts steht darin, auch mit dem längsten Titel
+// eines Schwerpunkts, und der Titel passt in sein Feld.
+TEST_F(Rahmen, RahmenPasstAufDenKleinenSchirm) {
+    struct Programmschrift {
+        QFont schrift = QApplication::font();
+        QString stil = QApplication::style()->name();
+        Programmschrift() { setzeProgrammschrift(); }
+        ~Programmschrift() {
+            QApplication::setStyle(QStyleFactory::create(stil));
+            QApplication::setFont(schrift);
+        }
+    } programmschrift;
+    const char* titel[] = {
+        "Tiere",
+        "Lauttreue Wörter mit a [Wörter schreiben wie man sie spricht]",
+        "Lauttreue Wörter mit zwei Mitlauten am Anfang [bl - br - dr - fl - gr - kr - tr]",
+    };
+    for (const char* t : titel) {
+        SCOPED_TRACE(t);
+        ordner.schreibe("Varku.tsp", ">>> Seite,-\n" + QByteArray(t) + ",KAT1\n");
+        starte(zwei, "");
+        spiel->adjustSize();
+        // der Fenstermanager gibt dem Fenster höchstens den Schirm unter der Titelleiste
+        spiel->resize(std::min(spiel->width(), 1366), std::min(spiel->height(), 700));
+        QCoreApplication::processEvents();
+        EXPECT_LE(spiel->height(), 700);
+        const QWidget* rahmen = spiel->findChild<QWidget*>("Rahmen");
+        ASSERT_NE(rahmen, nullptr);
+        const QRect sichtbar = spiel->centralWidget()->rect();
+        EXPECT_TRUE(sichtbar.contains(
+            QRect(rahmen->mapTo(spiel->centralWidget(), QPoint()), rahmen->size())));
+        for (const QWidget* w : rahmen->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(rahmen))
+                continue;
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+                << w->objectName().toStdString() << " in "
+                << w->parentWidget()->objectName().toStdString();
+        }
+        const QLabel& l = *spiel->UebTitelLabel;
+        EXPECT_EQ(l.text(), QString::fromUtf8(t));
+        EXPECT_LE(QFontMetrics(l.font())
+                      .boundingRect(QRect(0, 0, l.width(), 10000), Qt::TextWordWrap, l.text())
+                      .height(),
+                  l.height());
         spiel.reset();
         entladeAlleFenster();
     }
