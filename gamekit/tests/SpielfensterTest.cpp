@@ -9,6 +9,7 @@
 #include "foundation/Zeigerinstrument.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "gamekit/Computerfenster.h"
 #include "gamekit/Meisterliste.h"
 #include "gamekit/Spielprogramm.h"
 #include "gamekit/tests/Testspiel.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -352,6 +354,33 @@ TEST_F(Rahmen, RahmenPasstAufDenKleinenSchirm) {
                   l.height());
         spiel.reset();
         entladeAlleFenster();
+    }
+}
+
+// Das Fenster des Computers zeigt sein Bild links neben "Bitte warten!" und dem Text; das des
+// Radspiels nur die Texte.
+TEST_F(Rahmen, ComputerfensterMitBild) {
+    QDir().mkpath(ordner.pfad("Grafik"));
+    QImage bild(48, 48, QImage::Format_ARGB32);
+    bild.fill(QColor(0x2a, 0x9c, 0xa1));
+    ASSERT_TRUE(bild.save(ordner.pfad("Grafik/ComputerBild.png")));
+    for (const bool mitBild : {true, false}) {
+        SCOPED_TRACE(mitBild);
+        Computerfenster f(nullptr, "Testspiel", "Jetzt bin ich dran.", dienste::uhr().neuerTimer(),
+                          mitBild);
+        d.anzeige.zeige(f);
+        QCoreApplication::processEvents();
+        const auto* bildLbl = f.findChild<QLabel*>("Image1");
+        ASSERT_EQ(bildLbl != nullptr, mitBild);
+        if (!mitBild)
+            continue;
+        ASSERT_FALSE(bildLbl->pixmap().isNull());
+        EXPECT_EQ(bildLbl->pixmap().toImage().pixelColor(10, 10), QColor(0x2a, 0x9c, 0xa1));
+        EXPECT_TRUE(bildLbl->isVisible());
+        EXPECT_TRUE(f.rect().contains(bildLbl->geometry()));
+        for (const QLabel* text : {f.WarteLbl, f.TextLbl})
+            EXPECT_LT(bildLbl->geometry().right(), text->geometry().left());
+        EXPECT_GE(bildLbl->width(), 64) << "groß genug, dass man ihn erkennt";
     }
 }
 
