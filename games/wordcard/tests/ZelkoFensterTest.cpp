@@ -317,8 +317,7 @@ TEST_F(Zelko, OhneDatensatzOderProtokollKeinSpiel) {
               "Die Protokolldatei von Ben fehlt.\rZelko lässt sich nur aus VARKU starten.");
 }
 
-// Setzt sich der Computer dazu oder geht er, ist der erste Spieler dran; wer gerade dran war,
-// erfährt es
+// Setzt sich der Computer dazu oder geht er, ist der erste Spieler dran
 TEST_F(Zelko, SitzwechselGibtDemErstenDenZug) {
     starte();
     waehle(0);
@@ -332,12 +331,7 @@ TEST_F(Zelko, SitzwechselGibtDemErstenDenZug) {
         EXPECT_EQ(runde().nSpieler, computer ? 3 : 2);
         EXPECT_EQ(runde().aktSpieler, 0);
         EXPECT_EQ(karte(0).spieler(), 0);
-        // die Meldung kam ohne Skript und ging gleich wieder zu; beim zweiten Mal war Anna dran
-        ASSERT_EQ(d.anzeige.ohneSkript, QStringList{"MldFenster"});
     }
-    EXPECT_EQ(MldFenster::instanz().Meldung->text(),
-              "Der Computer spielt jetzt mit.\nDie Runde beginnt deshalb\nwieder bei Anna.");
-    EXPECT_EQ(MldFenster::instanz().windowTitle(), "Spielerwechsel");
 }
 
 // Mit GegenComputer=1 sitzt der Computer vom Start an, und der Dialog zeigt ihn. Ein OK, das nichts
