@@ -110,11 +110,14 @@ void zeigeOhneTonHinweis() {
     zeigeMeldung(OhneTonHinweisText, QStringLiteral("&OK"), QString(), QStringLiteral("Info"));
 }
 
+void setzeProgrammschrift() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(QFont(QStringLiteral("Andika"), 11));
+}
+
 int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptprogramm) {
     Anwendung app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont schrift(QStringLiteral("Andika"), 11);
-    QApplication::setFont(schrift);
+    setzeProgrammschrift();
     dienste::setzeEchteDienste();
     app.installEventFilter(new NachDemErstenBild);
     setzeOhneTonHinweis(&zeigeOhneTonHinweis);

@@ -8,6 +8,9 @@ namespace varku {
 // Hauptprogramm ausführen (fuehreAus).
 int fuehreProgrammAus(int argc, char** argv, const std::function<int()>& hauptprogramm);
 
+// Stil und Schrift, in denen jedes Programm seine Fenster zeigt
+void setzeProgrammschrift();
+
 // Führt das Hauptprogramm in der schon angelegten Anwendung aus und baut danach die Fenster und
 // Dienste ab. Ein Laufzeitfehler zeigt das Meldungsfenster "Laufzeitfehler"; danach werden alle
 // Schleifen verlassen, kein Fenster öffnet sich mehr, das Aufräumen läuft und das Ergebnis ist 1.

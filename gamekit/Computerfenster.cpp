@@ -1,20 +1,34 @@
 #include "gamekit/Computerfenster.h"
 
+#include "foundation/Bilder.h"
+#include "foundation/Twips.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace varku {
 
 Computerfenster::Computerfenster(QWidget* eltern, const QString& titel, const QString& text,
-                                 std::unique_ptr<Timer> zeitgeber)
+                                 std::unique_ptr<Timer> zeitgeber, bool mitBild)
     : QDialog(eltern), CompZugTimer(std::move(zeitgeber)) {
     setObjectName(QStringLiteral("CompZugFrm"));
     setWindowTitle(titel);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     setStyleSheet(QStringLiteral("#CompZugFrm { background: #fff8e1; }"));
-    auto* lage = new QVBoxLayout(this);
+    auto* lage = new QHBoxLayout(this);
     lage->setContentsMargins(24, 18, 24, 18);
+    lage->setSpacing(18);
+    if (mitBild) {
+        Image1 = new QLabel(this);
+        Image1->setObjectName(QStringLiteral("Image1"));
+        Image1->setFixedSize(px(bildGroesse), px(bildGroesse));
+        Image1->setScaledContents(true);
+        Image1->setPixmap(ladeBild(QStringLiteral("ComputerBild.png")));
+        lage->addWidget(Image1, 0, Qt::AlignVCenter);
+    }
+    auto* texte = new QVBoxLayout;
     WarteLbl = new QLabel(QStringLiteral("Bitte warten!"), this);
     WarteLbl->setObjectName(QStringLiteral("WarteLbl"));
     QFont f = WarteLbl->font();
@@ -28,9 +42,11 @@ Computerfenster::Computerfenster(QWidget* eltern, const QString& titel, const QS
     QFont t = TextLbl->font();
     t.setPointSizeF(t.pointSizeF() * 1.2);
     TextLbl->setFont(t);
-    lage->addWidget(WarteLbl, 0, Qt::AlignHCenter);
-    lage->addWidget(TextLbl);
-    setFixedWidth(420);
+    texte->addWidget(WarteLbl, 0, Qt::AlignHCenter);
+    texte->addWidget(TextLbl);
+    lage->addLayout(texte, 1);
+    // die Texte behalten ihre Breite, das Bild kommt dazu
+    setFixedWidth(420 + (Image1 ? Image1->width() + lage->spacing() : 0));
 }
 
 Computerfenster::~Computerfenster() = default;

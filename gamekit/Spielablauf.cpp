@@ -3,6 +3,7 @@
 #include "foundation/Global.h"
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
+#include "foundation/Texte.h"
 #include "gamekit/Meisterliste.h"
 #include "platform/Laufzeitfehler.h"
 
@@ -124,6 +125,9 @@ bool Spielablauf::haelt() const {
 
 bool Spielablauf::lade() {
     m_einst.lies(imProgrammordner(QStringLiteral("Varku.ini")));
+    // ein gespeicherter Haken setzt den Computer gleich an den Tisch, wenn ein Platz frei ist;
+    // sonst steht GegenComputer danach auf 0
+    setzeComputer(einstellungen().GegenComputer == 1);
     if (!konfig.startKlangBeimStart)
         spieleSound(QStringLiteral("ProgrammStart"));
     m_sicht.zeigeSchwerpunkt();
@@ -210,6 +214,11 @@ Spielrunde::Sitz Spielablauf::setzeComputer(bool mitspielen) {
         m_sicht.zeigeSpieler();
     }
     return s;
+}
+
+bool Spielablauf::computerPlatzFrei() const {
+    return runde.computerSitzt() ||
+           runde.nSpieler < std::min(konfig.hoechstensSpielerMitComputer, spielerPlaetze);
 }
 
 bool Spielablauf::menueAn(Menue m) const {
@@ -303,18 +312,35 @@ void Spielablauf::neuesSpielGefragt() {
 }
 
 void Spielablauf::einstellungenGefragt() {
-    if (m_beendet || !m_haken.zeigeEinstellungen() || m_beendet)
+    if (m_beendet)
         return;
-    const bool ratezeit = m_haken.ratezeitGewuenscht(einstellungen());
-    // die Ratezeit gilt sofort; läuft sie schon, läuft sie weiter
-    if (!ratezeit)
-        switchVuRestZeit(false);
-    else if (!m_ratezeitEin)
-        switchVuRestZeit(true);
-    const Spielrunde::Sitz s = setzeComputer(einstellungen().GegenComputer == 1);
-    if (konfig.ersterSpielerNachSitzwechsel &&
-        (s == Spielrunde::Sitz::Gesetzt || s == Spielrunde::Sitz::Entfernt))
-        ersterSpielerAmZug();
+    const bool ratezeitVorher = m_ratezeitEin;
+    const int schrittVorher = ratezeit.schritt(), takteVorher = ratezeit.takte();
+    if (!m_haken.zeigeEinstellungen() || m_beendet)
+        return;
+    // die Ratezeit gilt sofort; läuft sie schon und bleibt ihre Dauer, läuft sie weiter
+    const bool ratezeitJetzt = m_haken.ratezeitGewuenscht(einstellungen());
+    if (ratezeitJetzt != ratezeitVorher || ratezeit.schritt() != schrittVorher ||
+        ratezeit.takte() != takteVorher)
+        switchVuRestZeit(ratezeitJetzt);
+    rundeBeginntNeu(setzeComputer(einstellungen().GegenComputer == 1));
+}
+
+void Spielablauf::rundeBeginntNeu(Spielrunde::Sitz s) {
+    if (!konfig.ersterSpielerNachSitzwechsel ||
+        (s != Spielrunde::Sitz::Gesetzt && s != Spielrunde::Sitz::Entfernt))
+        return;
+    const bool andererDran = runde.aktSpieler != 0;
+    ersterSpielerAmZug();
+    if (!andererDran || m_beendet)
+        return;
+    spieleSound(QStringLiteral("ProgrammMeldung"));
+    meldung((s == Spielrunde::Sitz::Gesetzt
+                 ? QStringLiteral("Der Computer spielt jetzt mit.\r")
+                 : QStringLiteral("Der Computer spielt nicht mehr mit.\r")) +
+                QStringLiteral("Die Runde beginnt deshalb\rwieder bei ") +
+                holeVorname(runde.name()) + QLatin1Char('.'),
+            QStringLiteral("Spielerwechsel"));
 }
 
 void Spielablauf::trageMeisterEin() {

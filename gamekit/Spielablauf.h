@@ -152,6 +152,8 @@ public:
     bool computerAmZug() const { return m_computerAmZug; }
     // der Computer setzt sich auf den letzten Platz oder geht; GegenComputer folgt dem Platz
     Spielrunde::Sitz setzeComputer(bool mitspielen);
+    // sitzt der Computer, oder hat er einen Platz? Sonst lässt ihn kein Dialog wählen
+    bool computerPlatzFrei() const;
     long punkteDesPlatzes(int platz) const { return m_haken.punkteDesPlatzes(runde, platz); }
 
     // die Menüs
@@ -170,7 +172,9 @@ public:
     bool schliessenErlaubt();
     // "Neu ..." im Menü
     void neuesSpielGefragt();
-    // die Einstellungen aus dem Menü; danach gelten Ratezeit und Computerplatz
+    // Die Einstellungen aus dem Menü; danach gelten Ratezeit und Computerplatz. Die Ratezeit
+    // beginnt nur neu, wenn sie an- oder ausgeht oder ihre Dauer sich ändert; ein OK, das nichts
+    // ändert, ändert nichts.
     void einstellungenGefragt();
 
     // das Ende: nur einmal, was auch immer es auslöst
@@ -190,6 +194,9 @@ private:
     class GehaltenerTimer;
 
     void trageMeisterEin();
+    // nach einem Sitzwechsel fängt die Runde beim ersten Spieler an; wer gerade dran war, erfährt
+    // es
+    void rundeBeginntNeu(Spielrunde::Sitz s);
     // fragt, wenn es soll; true, wenn das Spiel danach zu Ende ist
     bool beendeNachFrage(bool fragen);
 

@@ -58,6 +58,8 @@ Spielfenster::~Spielfenster() {
 }
 
 bool Spielfenster::eventFilter(QObject* ziel, QEvent* e) {
+    if (ziel == UebTitelLabel && e->type() == QEvent::Resize)
+        passeTitelAn();
     if (e->type() != QEvent::KeyPress || beendet())
         return false;
     auto* w = qobject_cast<QWidget*>(ziel);
@@ -137,8 +139,14 @@ QWidget* Spielfenster::baueRahmen() {
     UebTitelLabel = new QLabel(QStringLiteral("[kein Übungsschwerpunkt]"), schwerpunkt);
     UebTitelLabel->setObjectName(QStringLiteral("UebTitelLabel"));
     UebTitelLabel->setWordWrap(true);
+    // Der Titel steht neben dem Bild und ist so hoch wie es; ein langer wird kleiner statt höher,
+    // sonst schöbe er den Spielzeitbalken aus dem Fenster
+    UebTitelLabel->setFixedHeight(UebBausteinImage->height());
+    UebTitelLabel->installEventFilter(this);
     s->addWidget(UebBausteinImage);
     s->addWidget(UebTitelLabel, 1);
+    // was ein Spiel sonst in diesen Rahmen stellt, bekommt den Platz des Titels, nicht mehr
+    schwerpunkt->setFixedHeight(schwerpunkt->sizeHint().height());
     spalte->addWidget(schwerpunkt);
 
     auto* spieler = new QGroupBox(QStringLiteral("Spieler"), rahmen);
@@ -205,6 +213,20 @@ void Spielfenster::zeigeSchwerpunkt() {
     UebBausteinImage->setPixmap(
         ladeBild(bausteinDateiName(ablauf.start.parameter.RuvoFeldName, QStringLiteral(".GIF"))));
     UebTitelLabel->setText(ablauf.start.UebTitel);
+    passeTitelAn();
+}
+
+void Spielfenster::passeTitelAn() {
+    // von der Schrift des Fensters an Punkt um Punkt kleiner, bis der umbrochene Titel in sein
+    // Feld passt
+    QFont f = font();
+    const QRect raum(0, 0, std::max(1, UebTitelLabel->width()), 100000);
+    const QString& text = UebTitelLabel->text();
+    while (f.pointSize() > 6 &&
+           QFontMetrics(f).boundingRect(raum, Qt::TextWordWrap, text).height() >
+               UebTitelLabel->height())
+        f.setPointSize(f.pointSize() - 1);
+    UebTitelLabel->setFont(f);
 }
 
 void Spielfenster::zeigeSpieler() {

@@ -140,6 +140,8 @@ protected:
 private:
     void baueMenues();
     QWidget* baueRahmen();
+    // die Schrift des Schwerpunkttitels, damit er in sein Feld passt
+    void passeTitelAn();
 };
 
 // Die Breite eines Textes in Twips in dieser Schrift

@@ -7,9 +7,14 @@
 namespace varku {
 
 void Ratezeit::setzeDauer(int schritt, int takte) {
+    takte = std::max(0, takte);
+    if (schritt == m_schritt && takte == m_takte)
+        return;
+    // Zähler und Takte passen nur zu ihrer Dauer: sonst stünde der Zeiger, bis die Takte ihn
+    // einholen
     m_schritt = schritt;
-    m_takte = std::max(0, takte);
-    m_getaktet = 0;
+    m_takte = takte;
+    reset();
 }
 
 bool Ratezeit::tick() {

@@ -8,8 +8,10 @@ public:
     explicit Ratezeit(int schritt = 50) : m_schritt(schritt) {}
     int RateZeitZaehler = 0;
     int schritt() const { return m_schritt; }
+    int takte() const { return m_takte; }
     // Ein anderer Schritt je Takt. Mit takte > 0 endet ein Zug nach genau so vielen Takten, und
-    // der Zähler wächst gleichmäßig: für lange Züge, deren Schritt unter 1 läge.
+    // der Zähler wächst gleichmäßig: für lange Züge, deren Schritt unter 1 läge. Eine andere Dauer
+    // beginnt den Zug neu; dieselbe noch einmal ändert nichts.
     void setzeDauer(int schritt, int takte = 0);
     // ein Takt; true, wenn die Zeit jetzt abgelaufen ist
     bool tick();

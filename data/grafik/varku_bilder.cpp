@@ -3,6 +3,7 @@
 
 #include "data/grafik/Bausteine.h"
 #include "data/grafik/Bilder.h"
+#include "data/grafik/Computerbild.h"
 #include "data/grafik/Farbreduktion.h"
 #include "data/grafik/GifSchreiber.h"
 #include "data/grafik/Joker.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("VarkLogo.png"), druckLogo()},
         {QStringLiteral("MorloLogo.png"), verlagLogo()},
         {radMarkeName(), radMarke()},
+        {computerBildName(), computerBild()},
     };
     for (int i = 0; i < radFelder; ++i)
         bilder.append({radBildName(i), radBild(i)});

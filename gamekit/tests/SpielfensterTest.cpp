@@ -3,11 +3,13 @@
 #include "foundation/EndeFrm.h"
 #include "foundation/Global.h"
 #include "foundation/MldFenster.h"
+#include "foundation/Programmstart.h"
 #include "foundation/Sound.h"
 #include "foundation/Twips.h"
 #include "foundation/Zeigerinstrument.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "gamekit/Computerfenster.h"
 #include "gamekit/Lupenwort.h"
 #include "gamekit/Meisterliste.h"
 #include "gamekit/Spielprogramm.h"
@@ -25,6 +27,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -57,13 +61,14 @@ struct Rahmen : ::testing::Test {
         setzeOhneTonHinweis({});
     }
     void starte(const QString& zeile, const QByteArray& einstellungen,
-                const QByteArray& spiele = "[Spiele]\nMaximaleSpielDauer=5\n") {
+                const QByteArray& spiele = "[Spiele]\nMaximaleSpielDauer=5\n",
+                const Spielkonfiguration& k = Testspiel::konfiguration()) {
         ordner.schreibe("Varku.ini", "[Testspiel]\n" + einstellungen + "\n" + spiele +
                                          "[Sound]\nGratulation1=Juhu\nProgrammMeldung=Hinweis\n");
         ladeSoundIni();
-        const Startpruefung p = pruefeStart(zeile, Testspiel::konfiguration());
+        const Startpruefung p = pruefeStart(zeile, k);
         ASSERT_TRUE(p.angenommen) << p.meldung.toStdString();
-        spiel = std::make_unique<Testspiel>(Testspiel::konfiguration(), p.daten);
+        spiel = std::make_unique<Testspiel>(k, p.daten);
         d.anzeige.zeige(*spiel);
     }
     // beantwortet die nächste Meldung mit dem Knopf und merkt sich ihren Text
@@ -202,6 +207,184 @@ TEST_F(Rahmen, ComputerSitztEinmalUndGehtWieder) {
     spiel->mnuBearbEinstell->trigger();
     EXPECT_EQ(spiel->runde.nSpieler, 2);
     EXPECT_TRUE(info.SpName[2]->isHidden());
+}
+
+// GegenComputer=1 setzt den Computer vom Start an, wenn ein Platz frei ist; sonst steht der Wert
+// danach auf 0. Ein OK, das nichts ändert, ändert nichts: kein neuer Zug, keine neue Ratezeit.
+TEST_F(Rahmen, GespeicherterComputerSitztVomStartAn) {
+    const QString vier = "\"Version=4;RuvoFeldName=KAT1;nSpieler=4;Anna;Ben;Cem;Dora;"
+                         "AAAAAAAA;BBBBBBBB;CCCCCCCC;DDDDDDDD;\"";
+    struct Fall {
+        const char* name;
+        QString zeile;
+        int hoechstens;
+        bool ersterNachSitzwechsel;
+        int spieler; // mit dem Computer, wenn er sitzt
+        bool sitzt;
+    };
+    const Fall faelle[] = {
+        {"zwei und der Computer", zwei, 5, false, 3, true},
+        {"die Runde beginnt neu nach Sitzwechseln", zwei, 5, true, 3, true},
+        {"vier und der Computer als fünfter", vier, 5, true, 5, true},
+        {"vier Karten für vier", vier, 4, true, 4, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielkonfiguration k = Testspiel::konfiguration();
+        k.hoechstensSpielerMitComputer = f.hoechstens;
+        k.ersterSpielerNachSitzwechsel = f.ersterNachSitzwechsel;
+        starte(f.zeile, "GegenComputer=1\nRatezeitBegrenzen=1", "[Spiele]\nMaximaleSpielDauer=5\n",
+               k);
+        ASSERT_EQ(spiel->runde.nSpieler, f.spieler);
+        EXPECT_EQ(spiel->runde.computerSitzt(), f.sitzt);
+        EXPECT_EQ(spiel->einst.GegenComputer, f.sitzt ? 1 : 0);
+        spiel->richtig(); // Ben ist dran
+        d.uhr.vorstellen(20000);
+        const int zaehler = spiel->ablauf.ratezeit.RateZeitZaehler;
+        const int wechsel = spiel->wechsel;
+        const QString wort = spiel->WortLbl->text();
+        int gesehen = -1;
+        spiel->imDialog = [&](Testspiel::Einstellungen& e) {
+            gesehen = e.GegenComputer;
+            return true;
+        };
+        spiel->mnuBearbEinstell->trigger();
+        EXPECT_EQ(gesehen, f.sitzt ? 1 : 0) << "der Dialog zeigt den Platz";
+        EXPECT_EQ(spiel->runde.nSpieler, f.spieler);
+        EXPECT_EQ(spiel->runde.aktSpieler, 1);
+        EXPECT_EQ(spiel->wechsel, wechsel);
+        EXPECT_EQ(spiel->ablauf.ratezeit.RateZeitZaehler, zaehler);
+        EXPECT_EQ(spiel->WortLbl->text(), wort);
+        spiel.reset();
+        entladeAlleFenster();
+    }
+}
+
+// Setzt sich der Computer oder geht er, wo das Spiel danach den ersten Spieler will: der erste ist
+// dran, und wer gerade dran war, erfährt warum. Ohne das bleibt der Zug, wo er ist.
+TEST_F(Rahmen, SitzwechselGibtDemErstenDenZug) {
+    struct Fall {
+        const char* name;
+        bool ersterNachSitzwechsel;
+        int dran;            // vor dem Dialog
+        int computer;        // 1 setzt ihn, 0 nimmt ihn weg
+        int danach;          // wer dann dran ist
+        const char* meldung; // nullptr: keine
+    };
+    const Fall faelle[] = {
+        {"Ben dran, der Computer kommt", true, 1, 1, 0,
+         "Spielerwechsel: Der Computer spielt jetzt mit.\nDie Runde beginnt deshalb\nwieder bei "
+         "Anna."},
+        {"Ben dran, der Computer geht", true, 1, 0, 0,
+         "Spielerwechsel: Der Computer spielt nicht mehr mit.\nDie Runde beginnt deshalb\nwieder "
+         "bei Anna."},
+        {"Anna dran, der Computer kommt", true, 0, 1, 0, nullptr},
+        {"der Zug bleibt", false, 1, 1, 1, nullptr},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielkonfiguration k = Testspiel::konfiguration();
+        k.ersterSpielerNachSitzwechsel = f.ersterNachSitzwechsel;
+        starte(zwei, f.computer == 1 ? "" : "GegenComputer=1", "[Spiele]\nMaximaleSpielDauer=5\n",
+               k);
+        spiel->runde.aktSpieler = f.dran;
+        spiel->imDialog = [&](Testspiel::Einstellungen& e) {
+            e.GegenComputer = f.computer;
+            return true;
+        };
+        // ohne Skript geht jedes Fenster gleich wieder zu: der Dialog des Testspiels, die Meldung
+        d.anzeige.ohneSkript.clear();
+        spiel->mnuBearbEinstell->trigger();
+        EXPECT_EQ(spiel->runde.computerSitzt(), f.computer == 1);
+        EXPECT_EQ(spiel->runde.aktSpieler, f.danach);
+        EXPECT_EQ(spiel->SpNameLbl->text(), spiel->runde.name());
+        const bool gemeldet = d.anzeige.ohneSkript.contains("MldFenster");
+        ASSERT_EQ(gemeldet, f.meldung != nullptr);
+        if (gemeldet) {
+            EXPECT_EQ(MldFenster::instanz().windowTitle() + ": " +
+                          MldFenster::instanz().Meldung->text(),
+                      f.meldung);
+        }
+        spiel.reset();
+        entladeAlleFenster();
+    }
+}
+
+// In der Schrift der Programme auf einem Schirm von 1366 x 768 bleiben dem Fenster unter der
+// Titelleiste etwa 700 Punkte. Alles im Rahmen rechts steht darin, auch mit dem längsten Titel
+// eines Schwerpunkts, und der Titel passt in sein Feld.
+TEST_F(Rahmen, RahmenPasstAufDenKleinenSchirm) {
+    struct Programmschrift {
+        QFont schrift = QApplication::font();
+        QString stil = QApplication::style()->name();
+        Programmschrift() { setzeProgrammschrift(); }
+        ~Programmschrift() {
+            QApplication::setStyle(QStyleFactory::create(stil));
+            QApplication::setFont(schrift);
+        }
+    } programmschrift;
+    const char* titel[] = {
+        "Tiere",
+        "Lauttreue Wörter mit a [Wörter schreiben wie man sie spricht]",
+        "Lauttreue Wörter mit zwei Mitlauten am Anfang [bl - br - dr - fl - gr - kr - tr]",
+    };
+    for (const char* t : titel) {
+        SCOPED_TRACE(t);
+        ordner.schreibe("Varku.tsp", ">>> Seite,-\n" + QByteArray(t) + ",KAT1\n");
+        starte(zwei, "");
+        spiel->adjustSize();
+        // der Fenstermanager gibt dem Fenster höchstens den Schirm unter der Titelleiste
+        spiel->resize(std::min(spiel->width(), 1366), std::min(spiel->height(), 700));
+        QCoreApplication::processEvents();
+        EXPECT_LE(spiel->height(), 700);
+        const QWidget* rahmen = spiel->findChild<QWidget*>("Rahmen");
+        ASSERT_NE(rahmen, nullptr);
+        const QRect sichtbar = spiel->centralWidget()->rect();
+        EXPECT_TRUE(sichtbar.contains(
+            QRect(rahmen->mapTo(spiel->centralWidget(), QPoint()), rahmen->size())));
+        for (const QWidget* w : rahmen->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(rahmen))
+                continue;
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+                << w->objectName().toStdString() << " in "
+                << w->parentWidget()->objectName().toStdString();
+        }
+        const QLabel& l = *spiel->UebTitelLabel;
+        EXPECT_EQ(l.text(), QString::fromUtf8(t));
+        EXPECT_LE(QFontMetrics(l.font())
+                      .boundingRect(QRect(0, 0, l.width(), 10000), Qt::TextWordWrap, l.text())
+                      .height(),
+                  l.height());
+        spiel.reset();
+        entladeAlleFenster();
+    }
+}
+
+// Das Fenster des Computers zeigt sein Bild links neben "Bitte warten!" und dem Text; das des
+// Radspiels nur die Texte.
+TEST_F(Rahmen, ComputerfensterMitBild) {
+    QDir().mkpath(ordner.pfad("Grafik"));
+    QImage bild(48, 48, QImage::Format_ARGB32);
+    bild.fill(QColor(0x2a, 0x9c, 0xa1));
+    ASSERT_TRUE(bild.save(ordner.pfad("Grafik/ComputerBild.png")));
+    for (const bool mitBild : {true, false}) {
+        SCOPED_TRACE(mitBild);
+        Computerfenster f(nullptr, "Testspiel", "Jetzt bin ich dran.", dienste::uhr().neuerTimer(),
+                          mitBild);
+        d.anzeige.zeige(f);
+        QCoreApplication::processEvents();
+        const auto* bildLbl = f.findChild<QLabel*>("Image1");
+        ASSERT_EQ(bildLbl != nullptr, mitBild);
+        if (!mitBild)
+            continue;
+        ASSERT_FALSE(bildLbl->pixmap().isNull());
+        EXPECT_EQ(bildLbl->pixmap().toImage().pixelColor(10, 10), QColor(0x2a, 0x9c, 0xa1));
+        EXPECT_TRUE(bildLbl->isVisible());
+        EXPECT_TRUE(f.rect().contains(bildLbl->geometry()));
+        for (const QLabel* text : {f.WarteLbl, f.TextLbl})
+            EXPECT_LT(bildLbl->geometry().right(), text->geometry().left());
+        EXPECT_GE(bildLbl->width(), 64) << "groß genug, dass man ihn erkennt";
+    }
 }
 
 // Ohne Ton bleibt "Gratulation1" still; ein abgewarteter Klang spielt trotzdem.

@@ -108,10 +108,6 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
 MainFrm::~MainFrm() = default;
 
 void MainFrm::ladeSpiel() {
-    // ein gespeicherter Haken beim Computer setzt ihn gleich mit an den Tisch, einmal und nur,
-    // wenn ein Platz frei ist
-    if (einst.GegenComputer == 1)
-        ablauf.setzeComputer(true);
     // das erste Wort hat keinen Bonus: es liegt in Zeile 6, wo keine Bonusfelder sind
     neuesSpielfeld();
     zeigeKnoepfe();

@@ -72,10 +72,11 @@ void EinstellFrm::ladeGelesene(const Einstellungen& g) {
         SpSt[size_t(std::clamp(g.ComputerSpielStaerke, 0, 1))]->setChecked(true);
 }
 
-void EinstellFrm::sperreComputer() {
-    gegenComp->setEnabled(false);
+void EinstellFrm::zeigeSitz(bool sitzt, bool platzFrei) {
+    gegenComp->setChecked(sitzt);
+    gegenComp->setEnabled(platzFrei);
     for (QRadioButton* o : SpSt)
-        o->setEnabled(false);
+        o->setEnabled(platzFrei);
 }
 
 Einstellungen EinstellFrm::werte() const {

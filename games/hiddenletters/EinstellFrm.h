@@ -33,8 +33,8 @@ public:
     // was die Datei sagte, in die Steuerelemente; ein Wert unter 0 stand nicht in der Datei, sein
     // Steuerelement behält den Entwurf
     void ladeGelesene(const Einstellungen& gelesen);
-    // vier Menschen: der Computer lässt sich nicht mehr abwählen oder einstellen, der Haken bleibt
-    void sperreComputer();
+    // der Haken beim Computer zeigt, ob er sitzt; ohne freien Platz ist er nicht wählbar
+    void zeigeSitz(bool sitzt, bool platzFrei);
     // die Einstellungen beim Öffnen, für "abbrechen"
     void merke(const Einstellungen& e) { m_vorher = e; }
     // die Steuerelemente als Werte

@@ -77,13 +77,7 @@ void MainFrm::ladeSpiel() {
     for (size_t i = 0; i < std::size(felder); ++i)
         if (!ablauf.gelesenSchluessel().contains(namen.value(qsizetype(i))))
             gelesen.*felder[i] = -1;
-    EinstellFrm& dialog = einstellungen();
-    dialog.ladeGelesene(gelesen);
-    // mit vier Menschen spielt der Computer nicht mit, bis der Dialog ihn setzt
-    if (gelesen.GegenComputer >= 0 && runde.nSpieler >= 4) {
-        dialog.sperreComputer();
-        einst.GegenComputer = 0;
-    }
+    einstellungen().ladeGelesene(gelesen);
     brett->FldFrame->zeigeMarke(einst.FeldMarkierung == 1);
     setzeRisikoLampe(0);
     schalteRisiko(false);
@@ -297,6 +291,7 @@ void MainFrm::neuesSpiel() {
 bool MainFrm::zeigeEinstellungen() {
     EinstellFrm& f = einstellungen();
     f.merke(einst);
+    f.zeigeSitz(runde.computerSitzt(), ablauf.computerPlatzFrei());
     dienste::anzeige().zeigeModal(f);
     if (!f.bestaetigt())
         return false;

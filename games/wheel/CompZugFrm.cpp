@@ -2,11 +2,12 @@
 
 namespace varku::zirkomat {
 
+// das Fenster des Radspiels hat nur seine beiden Texte, kein Bild
 CompZugFrm::CompZugFrm(QWidget* eltern, std::unique_ptr<Timer> zeitgeber)
     : Computerfenster(eltern, QStringLiteral("Zirkomat"),
                       QStringLiteral("Ich darf jetzt das Zirkomat drehen und einen Buchstaben "
                                      "raten."),
-                      std::move(zeitgeber)) {
+                      std::move(zeitgeber), false) {
     CompZugTimer->setzeIntervall(100);
     CompZugTimer->beiTick = [this] { CompZugTimer_Timer(); };
 }

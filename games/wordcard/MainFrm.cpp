@@ -115,9 +115,6 @@ void MainFrm::ladeSpiel() {
         ablauf.ohneWoerterEnde();
         return;
     }
-    // mit vier Spielern hat der Computer keinen Platz, was der Abschnitt auch sagt
-    if (runde.nSpieler >= kartenSpieler)
-        einst.GegenComputer = 0;
     zeigeLueckensatz();
     nachSpielerwechsel();
 }
@@ -347,7 +344,7 @@ void MainFrm::neuesSpiel() {
 
 bool MainFrm::zeigeEinstellungen() {
     EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(einst, runde.computerSitzt(), runde.menschen() < kartenSpieler);
+    f.ladeSteuerelemente(einst, runde.computerSitzt(), ablauf.computerPlatzFrei());
     dienste::anzeige().zeigeModal(f);
     if (!f.bestaetigt())
         return false;

@@ -4,6 +4,7 @@
 #include "foundation/MldFenster.h"
 #include "foundation/Sound.h"
 #include "foundation/Texte.h"
+#include "foundation/Zeigerinstrument.h"
 #include "foundation/testing/Meldungen.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
@@ -26,6 +27,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRegion>
+#include <QSpinBox>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -331,6 +333,42 @@ TEST_F(Dolmix, GrossbuchstabenVorUndNachDemStart) {
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith("Warnung: Ihr habt die Einstellung der"));
     EXPECT_EQ(f->spiel.fallFolge(), grossJeZeichen(f->spiel.Wort())) << "das Wort bleibt";
+}
+
+// Andere Minuten je Zug beginnen die Ratezeit neu, und der Zeiger läuft gleich in der neuen Dauer;
+// ein OK ohne neue Minuten lässt ihn weiterlaufen, wo er steht
+TEST_F(Dolmix, MinutenImDialogUndDieRatezeituhr) {
+    struct Fall {
+        int vorher, nachher;
+        int sekunden;           // vor dem Dialog
+        int nachOk, nachTakten; // der Zähler gleich nach OK und zehn Sekunden später
+        bool an;
+    };
+    const Fall faelle[] = {
+        {20, 30, 600, 0, 5, true},     // lange Züge: jede Sekunde ein Takt
+        {20, 20, 600, 500, 508, true}, // nichts geändert
+        {5, 3, 100, 0, 50, true},      // ein anderer Schritt je Sekunde
+        {5, 5, 100, 300, 330, true},   // nichts geändert
+        {5, 0, 100, 0, 0, false},      // kein Wechsel nach Zeit: die Uhr steht
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(QString("%1 -> %2").arg(fall.vorher).arg(fall.nachher).toStdString());
+        starte("SpielerWechselNachZeit=" + QByteArray::number(fall.vorher), 2, 90);
+        d.uhr.vorstellen(fall.sekunden * 1000);
+        d.anzeige.dann([&](QWidget& w) {
+            static_cast<EinstellFrm&>(w).SpWechsZeitUpDn->setValue(fall.nachher);
+            klicke(w, "okBtn");
+        });
+        f->mnuBearbEinstell->trigger();
+        EXPECT_EQ(f->einst.SpielerWechselNachZeit, fall.nachher);
+        EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, fall.nachOk);
+        d.uhr.vorstellen(10000);
+        EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, fall.nachTakten);
+        EXPECT_EQ(f->vuRestZeitImage->wert(), fall.nachTakten);
+        EXPECT_EQ(f->ablauf.ratezeitAn(), fall.an);
+        f.reset();
+        entladeAlleFenster();
+    }
 }
 
 // Die Spielzeit läuft ab, in der Pause wie mitten im Fall: die Meldung kommt, die Punkte gehen

@@ -516,27 +516,29 @@ TEST_F(Kartomin, RatezeitZwanzigSekunden) {
     EXPECT_EQ(amZug(), "Anna Lena");
 }
 
-// Vier Menschen und GegenComputer=1: der Haken steht, ist aber gesperrt; OK setzt den Computer
-// als fünften. Ein neues Spiel setzt alle auf 0 und gibt dem ersten den Zug
+// Vier Menschen und GegenComputer=1: der Computer sitzt vom Start an als fünfter, der Dialog zeigt
+// ihn. Ein neues Spiel setzt alle auf 0 und gibt dem ersten den Zug
 TEST_F(Kartomin, NeuesSpielMitFuenfSpielern) {
     starte("[Kartomin]\nGegenComputer=1\nComputerSpielStärke=1", 4);
-    EXPECT_EQ(f->runde.nSpieler, 4) << "der Computer sitzt beim Start nicht";
-    EinstellFrm& e = f->einstellungen();
-    EXPECT_TRUE(e.gegenComp->isChecked());
-    EXPECT_FALSE(e.gegenComp->isEnabled());
-    EXPECT_FALSE(e.SpSt[0]->isEnabled() || e.SpSt[1]->isEnabled());
-    EXPECT_TRUE(e.SpSt[1]->isChecked());
-    EXPECT_TRUE(e.TonEin->isChecked()) << "ein fehlender Schlüssel zeigt den Entwurf";
-    EXPECT_EQ(f->einst.TonEinschalten, 0);
-    EXPECT_EQ(f->einst.GegenComputer, 0);
-    EXPECT_EQ(f->einst.ComputerSpielStaerke, staerkeSchwach);
-    nimm(9);
-    nimm(9);
-    EXPECT_EQ(amZug(), "Cem");
-    dialog([](EinstellFrm&) {});
     ASSERT_EQ(f->runde.nSpieler, 5);
     EXPECT_EQ(f->runde.SpielerName[4], "Computer");
-    EXPECT_EQ(amZug(), "Anna Lena") << "der Computer setzt sich: der erste ist dran";
+    EXPECT_EQ(f->einst.GegenComputer, 1);
+    EXPECT_EQ(f->einst.ComputerSpielStaerke, staerkeSchwach);
+    EXPECT_EQ(f->einst.TonEinschalten, 0);
+    bool haken = false, waehlbar = false, schwach = false, ton = false;
+    dialog(
+        [&](EinstellFrm& e) {
+            haken = e.gegenComp->isChecked();
+            waehlbar = e.gegenComp->isEnabled() && e.SpSt[0]->isEnabled();
+            schwach = e.SpSt[1]->isChecked();
+            ton = e.TonEin->isChecked();
+        },
+        "abbrBtn");
+    EXPECT_TRUE(haken);
+    EXPECT_TRUE(waehlbar);
+    EXPECT_TRUE(schwach);
+    EXPECT_TRUE(ton) << "ein fehlender Schlüssel zeigt den Entwurf";
+    EXPECT_EQ(amZug(), "Anna Lena");
     nimm(0);
     ASSERT_EQ(punkte(0), 20);
     d.anzeige.dannKlicke("Btn1");
@@ -570,6 +572,29 @@ TEST_F(Kartomin, ComputerSetzenUndEntfernen) {
     dialog([](EinstellFrm& e) { e.gegenComp->setChecked(false); });
     EXPECT_EQ(f->runde.nSpieler, 2);
     EXPECT_EQ(amZug(), "Anna Lena");
+}
+
+// Mit GegenComputer=1 sitzt der Computer vom Start an, und der Dialog zeigt seinen Haken. Wer nur
+// den Ton umstellt, behält den Zug, und die Ratezeit läuft weiter
+TEST_F(Kartomin, NurDerTonGeaendertLaesstDenZug) {
+    starte("[Kartomin]\nGegenComputer=1\nRatezeitBegrenzen=1");
+    ASSERT_EQ(f->runde.nSpieler, 3);
+    EXPECT_EQ(f->runde.SpielerName[2], "Computer");
+    nimm(9);
+    ASSERT_EQ(amZug(), "Ben");
+    d.uhr.vorstellen(5000);
+    const int zaehler = f->ablauf.ratezeit.RateZeitZaehler;
+    ASSERT_GT(zaehler, 0);
+    bool haken = false;
+    dialog([&](EinstellFrm& e) {
+        haken = e.gegenComp->isChecked();
+        e.TonEin->setChecked(!e.TonEin->isChecked());
+    });
+    EXPECT_TRUE(haken);
+    EXPECT_EQ(f->runde.nSpieler, 3);
+    EXPECT_EQ(amZug(), "Ben");
+    EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, zaehler);
+    EXPECT_TRUE(d.anzeige.ohneSkript.isEmpty()) << "keine Meldung";
 }
 
 // Ende mit den Punkten in der Meisterliste

@@ -464,7 +464,7 @@ TEST_F(Zirkomat, AbschnittWirdGeschrieben) {
            "EinstellungenSpeichern=1\nTonEinschalten=1");
     d.anzeige.dann([](QWidget& w) {
         auto& e = static_cast<EinstellFrm&>(w);
-        EXPECT_FALSE(e.gegenComp->isChecked()) << "der Computer spielt noch nicht mit";
+        EXPECT_TRUE(e.gegenComp->isChecked()) << "der Computer spielt vom Start an mit";
         e.SpSt[2]->setChecked(true);
         e.TastaturAus->setChecked(true);
         klicke(w, "okBtn");
@@ -474,7 +474,7 @@ TEST_F(Zirkomat, AbschnittWirdGeschrieben) {
     f->mnuDateiEnde->trigger();
     ASSERT_TRUE(f->beendet());
     const QByteArray ini = ordner.lies("Varku.ini");
-    EXPECT_TRUE(ini.startsWith("[Zirkomat]\nGegenComputer=0\nComputerSpielStärke=2\n"
+    EXPECT_TRUE(ini.startsWith("[Zirkomat]\nGegenComputer=1\nComputerSpielStärke=2\n"
                                "TastaturEingabeSperren=1\nTonEinschalten=1\nBuchstabenRahmen=0\n"
                                "LösungswortFarbig=1\nRatezeitBegrenzen=0\nFehlversucheMaximum=4\n"
                                "EinstellungenSpeichern=1\n \n"))
@@ -598,16 +598,18 @@ TEST_F(Zirkomat, WiederGezeigtesComputerfensterDrehtNicht) {
     EXPECT_EQ(f->runde.SpielerPunkte[0], 70) << "Annas Punkte blieben, wo sie waren";
 }
 
-// Mit GegenComputer=1 in der Datei sitzt der Computer beim Start nicht; der Dialog zeigt das.
-TEST_F(Zirkomat, GespeicherterComputerSitztNochNicht) {
+// Mit GegenComputer=1 in der Datei sitzt der Computer vom Start an; der Dialog zeigt das.
+TEST_F(Zirkomat, GespeicherterComputerSitztVomStartAn) {
     starte("GegenComputer=1", 1);
-    EXPECT_EQ(f->runde.nSpieler, 1);
+    ASSERT_EQ(f->runde.nSpieler, 2);
+    EXPECT_EQ(f->runde.SpielerName[1], "Computer");
     d.anzeige.dann([](QWidget& w) {
-        EXPECT_FALSE(static_cast<EinstellFrm&>(w).gegenComp->isChecked());
-        klicke(w, "abbrBtn");
+        EXPECT_TRUE(static_cast<EinstellFrm&>(w).gegenComp->isChecked());
+        klicke(w, "okBtn");
     });
     f->mnuBearbEinstell->trigger();
-    EXPECT_EQ(f->runde.nSpieler, 1);
+    EXPECT_EQ(f->runde.nSpieler, 2);
+    EXPECT_EQ(f->einst.GegenComputer, 1);
 }
 
 // Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den

@@ -397,3 +397,32 @@ TEST_F(Zelko, ZugriffstastenInJedemFensterEindeutig) {
     klicke(*f, "LoesTippBtn");
     EXPECT_EQ(tipp, "");
 }
+
+// Mit GegenComputer=1 sitzt der Computer vom Start an, und der Dialog zeigt ihn. Ein OK, das nichts
+// ändert, lässt Zug, Feld und Ratezeit, und der Wert bleibt gespeichert
+TEST_F(Zelko, GespeicherterComputerSitztVomStartAn) {
+    starte("GegenComputer=1\nRatezeitBegrenzen=1\nEinstellungenSpeichern=1");
+    ASSERT_EQ(runde().nSpieler, 3);
+    EXPECT_EQ(runde().SpielerName[2], "Computer");
+    EXPECT_EQ(karte(2).name(), "Computer");
+    waehle(0);
+    ASSERT_EQ(runde().aktSpieler, 1);
+    d.uhr.vorstellen(5000);
+    const int feld = f->spiel.aktFeld;
+    const int zaehler = f->ablauf.ratezeit.RateZeitZaehler;
+    ASSERT_GT(zaehler, 0);
+    bool haken = false;
+    d.anzeige.dann([&](QWidget& w) {
+        haken = static_cast<EinstellFrm&>(w).gegenComp->isChecked();
+        klicke(w, "okBtn");
+    });
+    f->mnuBearbEinstell->trigger();
+    EXPECT_TRUE(haken);
+    EXPECT_EQ(runde().nSpieler, 3);
+    EXPECT_EQ(runde().aktSpieler, 1);
+    EXPECT_EQ(f->spiel.aktFeld, feld);
+    EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, zaehler);
+    d.anzeige.dannKlicke("jaBtn");
+    f->mnuDateiEnde->trigger();
+    EXPECT_TRUE(ordner.lies("Varku.ini").startsWith("[Zelko]\nGegenComputer=1\n"));
+}
