@@ -1,6 +1,7 @@
 // Trägt ohne Ende Spielenden in die Meisterliste ein: jedes mit drei Gästen als ein Spiel für
 // sich ("<lauf> 1", "<lauf> 2", ...), damit keines seine zehn Plätze füllt. Vor dem ersten
-// Eintrag steht "los" auf der Ausgabe. Der Abbruchtest beendet es mit SIGKILL.
+// Eintrag steht "los" auf der Ausgabe, nach jedem seine Nummer. Der Abbruchtest beendet es mit
+// SIGKILL.
 //   meister_spieler <Meister.sqlite> <lauf>
 #include "gamekit/Meisterliste.h"
 
@@ -21,5 +22,7 @@ int main(int argc, char** argv) {
         const qint32 punkte[] = {n, n + 1, n + 2};
         Meisterliste(datei, lauf + QLatin1Char(' ') + QString::number(n))
             .updateMeister(3, gaeste, punkte, QDate(2026, 12, 11));
+        std::printf("%d\n", int(n));
+        std::fflush(stdout);
     }
 }
