@@ -66,18 +66,8 @@ CompZugFrm& MainFrm::compZug() {
 }
 
 void MainFrm::ladeSpiel() {
-    // der Dialog zeigt, was in der Datei stand; was fehlte (-1), zeigt er, wie er entworfen ist
-    Einstellungen gelesen = einst;
-    using E = Einstellungen;
-    // die Felder in der Reihenfolge der Schlüssel des Abschnitts
-    int E::*const felder[] = {&E::TonEinschalten,       &E::RatezeitBegrenzen,
-                              &E::FeldMarkierung,       &E::GegenComputer,
-                              &E::ComputerSpielStaerke, &E::EinstellungenSpeichern};
-    const QStringList namen = kartominAbschnitt().namen();
-    for (size_t i = 0; i < std::size(felder); ++i)
-        if (!ablauf.gelesenSchluessel().contains(namen.value(qsizetype(i))))
-            gelesen.*felder[i] = -1;
-    einstellungen().ladeGelesene(gelesen);
+    // der Dialog zeigt, was in der Datei stand; was fehlte, zeigt er, wie er entworfen ist
+    einstellungen().zeige(mitGelesenen(EinstellFrm::entwurf(), einst, ablauf.gelesenSchluessel()));
     brett->FldFrame->zeigeMarke(einst.FeldMarkierung == 1);
     setzeRisikoLampe(0);
     schalteRisiko(false);

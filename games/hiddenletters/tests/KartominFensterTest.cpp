@@ -553,6 +553,34 @@ TEST_F(Kartomin, NeuesSpielMitFuenfSpielern) {
     EXPECT_EQ(f->brett->SuchWortLbl->text(), "Esel") << "ein neues Wort";
 }
 
+// Jeder Schlüssel, der allein im Abschnitt steht, kommt in sein eigenes Steuerelement, die anderen
+// zeigen den Entwurf, wie die Tabelle auch geordnet ist
+TEST_F(Kartomin, DialogZeigtJedenSchluesselAnSeinerStelle) {
+    struct Fall {
+        const char* zeile;
+        std::vector<bool> haken; // Ton, Ratezeit, Markierung, Speichern, Computer, "sch&wach"
+    };
+    const Fall faelle[] = {
+        {"TonEinschalten=0", {false, false, false, true, false, false}},
+        {"RatezeitBegrenzen=1", {true, true, false, true, false, false}},
+        {"FeldMarkierung=1", {true, false, true, true, false, false}},
+        {"GegenComputer=1", {true, false, false, true, true, false}},
+        {"ComputerSpielStärke=1", {true, false, false, true, false, true}},
+        {"EinstellungenSpeichern=0", {true, false, false, false, false, false}},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.zeile);
+        starte(QByteArray("[Kartomin]\n") + fall.zeile);
+        const EinstellFrm& e = f->einstellungen();
+        EXPECT_EQ((std::vector<bool>{e.TonEin->isChecked(), e.RateZeitEin->isChecked(),
+                                     e.FeldMarkEin->isChecked(), e.EinstSaveOpt->isChecked(),
+                                     e.gegenComp->isChecked(), e.SpSt[1]->isChecked()}),
+                  fall.haken);
+        f.reset();
+        entladeAlleFenster();
+    }
+}
+
 // Der Haken setzt den Computer auf den letzten Platz und gibt dem ersten den Zug; noch einmal
 // OK ändert nichts; ohne Haken geht er, und wieder ist der erste dran
 TEST_F(Kartomin, ComputerSetzenUndEntfernen) {
