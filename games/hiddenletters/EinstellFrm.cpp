@@ -53,23 +53,26 @@ EinstellFrm::EinstellFrm(QWidget* eltern) : Einstellungsfenster(eltern) {
         setTabOrder(reihe[i], reihe[i + 1]);
     tabNurAufGewaehlte({SpSt[0], SpSt[1]});
 
-    // der Entwurf
-    TonEin->setChecked(true);
-    EinstSaveOpt->setChecked(true);
-    SpSt[0]->setChecked(true);
+    zeige(entwurf());
 }
 
-void EinstellFrm::ladeGelesene(const Einstellungen& g) {
-    const std::pair<QCheckBox*, int> haken[] = {{TonEin, g.TonEinschalten},
-                                                {RateZeitEin, g.RatezeitBegrenzen},
-                                                {FeldMarkEin, g.FeldMarkierung},
-                                                {EinstSaveOpt, g.EinstellungenSpeichern},
-                                                {gegenComp, g.GegenComputer}};
+Einstellungen EinstellFrm::entwurf() {
+    Einstellungen e;
+    e.TonEinschalten = 1;
+    e.EinstellungenSpeichern = 1;
+    e.ComputerSpielStaerke = staerkeStark;
+    return e;
+}
+
+void EinstellFrm::zeige(const Einstellungen& e) {
+    const std::pair<QCheckBox*, int> haken[] = {{TonEin, e.TonEinschalten},
+                                                {RateZeitEin, e.RatezeitBegrenzen},
+                                                {FeldMarkEin, e.FeldMarkierung},
+                                                {EinstSaveOpt, e.EinstellungenSpeichern},
+                                                {gegenComp, e.GegenComputer}};
     for (const auto& [box, wert] : haken)
-        if (wert >= 0)
-            box->setChecked(wert == 1);
-    if (g.ComputerSpielStaerke >= 0)
-        SpSt[size_t(std::clamp(g.ComputerSpielStaerke, 0, 1))]->setChecked(true);
+        box->setChecked(wert == 1);
+    SpSt[size_t(std::clamp(e.ComputerSpielStaerke, 0, 1))]->setChecked(true);
 }
 
 void EinstellFrm::zeigeSitz(bool sitzt, bool platzFrei) {
@@ -95,7 +98,7 @@ QWidget* EinstellFrm::ersterFokus() const {
 }
 
 void EinstellFrm::stelleWiederHer() {
-    ladeGelesene(m_vorher);
+    zeige(m_vorher);
 }
 
 } // namespace varku::kartomin

@@ -30,9 +30,10 @@ public:
     QCheckBox* gegenComp;
     std::array<QRadioButton*, 2> SpSt;
 
-    // was die Datei sagte, in die Steuerelemente; ein Wert unter 0 stand nicht in der Datei, sein
-    // Steuerelement behält den Entwurf
-    void ladeGelesene(const Einstellungen& gelesen);
+    // die Werte, wie der Dialog gebaut ist: Ton und Speichern an, "&stark"
+    static Einstellungen entwurf();
+    // die Werte in die Steuerelemente
+    void zeige(const Einstellungen& e);
     // der Haken beim Computer zeigt, ob er sitzt; ohne freien Platz ist er nicht wählbar
     void zeigeSitz(bool sitzt, bool platzFrei);
     // die Einstellungen beim Öffnen, für "abbrechen"

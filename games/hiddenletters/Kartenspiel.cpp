@@ -131,7 +131,11 @@ Wertung Kartenspiel::werteAus() {
         w.gefundenDazu = m_wort.mid(m_naechster - 2, 1);
         break;
     }
-    addPunkte(w.punkte);
+    // abgezogen wird nie unter 0
+    if (w.punkte < 0)
+        m_runde.ziehePunkteAb(-w.punkte);
+    else
+        m_runde.gibPunkte(w.punkte);
     m_phase = Phase::Warten;
     return w;
 }
@@ -167,11 +171,6 @@ bool Kartenspiel::schliesseWertungAb() {
     m_einsatz = 0;
     m_phase = Phase::Bereit;
     return achtung;
-}
-
-void Kartenspiel::addPunkte(long delta) {
-    long& p = m_runde.SpielerPunkte[size_t(m_runde.aktSpieler)];
-    p = std::max(0L, p + delta);
 }
 
 bool Kartenspiel::pruefeAchtung() {

@@ -107,8 +107,6 @@ public:
     // Spiel nimmt wieder Karten an. true heißt "Achtung": das Risiko wird angeboten
     bool schliesseWertungAb();
 
-    // Punkte des Spielers am Zug, nie unter 0
-    void addPunkte(long delta);
     // eine von vier Wertungen: liegt der gesuchte Buchstabe auf einer schon gesehenen Karte?
     bool pruefeAchtung();
 

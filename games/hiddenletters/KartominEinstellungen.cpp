@@ -18,4 +18,12 @@ const Einstellungsabschnitt<Einstellungen>& kartominAbschnitt() {
     return a;
 }
 
+Einstellungen mitGelesenen(Einstellungen entwurf, const Einstellungen& werte,
+                           const QStringList& gelesen) {
+    for (const Schluessel<Einstellungen>& k : kartominAbschnitt().schluessel)
+        if (gelesen.contains(k.name))
+            k.lies(entwurf, k.schreibe(werte));
+    return entwurf;
+}
+
 } // namespace varku::kartomin

@@ -14,4 +14,9 @@ constexpr int staerkeStark = 0, staerkeSchwach = 1;
 
 const Einstellungsabschnitt<Einstellungen>& kartominAbschnitt();
 
+// entwurf mit den Werten der Schlüssel, die beim Lesen dastanden, durch die Tabelle übernommen:
+// was der Dialog nach dem Laden zeigt; ein fehlender Schlüssel lässt ihm seinen Entwurf
+Einstellungen mitGelesenen(Einstellungen entwurf, const Einstellungen& werte,
+                           const QStringList& gelesen);
+
 } // namespace varku::kartomin

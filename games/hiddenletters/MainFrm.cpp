@@ -3,7 +3,6 @@
 #include "foundation/Anzeigen.h"
 #include "foundation/Global.h"
 #include "foundation/Routinen.h"
-#include "foundation/Sound.h"
 #include "games/hiddenletters/CompZugFrm.h"
 #include "games/hiddenletters/EinstellFrm.h"
 #include "platform/Dienste.h"
@@ -12,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace varku::kartomin {
 
@@ -36,14 +36,8 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      spiel(runde, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
-    FldAnzTimer = ablauf.neuerTimer();
-    FldAnzTimer->setzeIntervall(1);
-    FldAnzTimer->beiTick = [this] { FldAnzTimer_Timer(); };
-    WarteTimer = ablauf.neuerTimer();
-    WarteTimer->setzeIntervall(warteMs);
-    WarteTimer->beiTick = [this] { WarteTimer_Timer(); };
+    : Spielfenster(k, s), spiel(runde, [](int von, int bis) { return int(zufallszahl(von, bis)); }),
+      zug(ablauf, spiel, einst, *this, ablauf.neuerTimer(), ablauf.neuerTimer()) {
     brett = new Kartenbrett(spiel, this);
     RisikoBlinker = std::make_unique<Blinklampe>(*brett->RisikoEinImg, 500);
     verbinde(brett->FldFrame, &Kartenfeld::karteGedrueckt, this, &MainFrm::FldPic_MouseDown);
@@ -66,152 +60,81 @@ CompZugFrm& MainFrm::compZug() {
 }
 
 void MainFrm::ladeSpiel() {
-    // der Dialog zeigt, was in der Datei stand; was fehlte (-1), zeigt er, wie er entworfen ist
-    Einstellungen gelesen = einst;
-    using E = Einstellungen;
-    // die Felder in der Reihenfolge der Schlüssel des Abschnitts
-    int E::*const felder[] = {&E::TonEinschalten,       &E::RatezeitBegrenzen,
-                              &E::FeldMarkierung,       &E::GegenComputer,
-                              &E::ComputerSpielStaerke, &E::EinstellungenSpeichern};
-    const QStringList namen = kartominAbschnitt().namen();
-    for (size_t i = 0; i < std::size(felder); ++i)
-        if (!ablauf.gelesenSchluessel().contains(namen.value(qsizetype(i))))
-            gelesen.*felder[i] = -1;
-    einstellungen().ladeGelesene(gelesen);
+    // der Dialog zeigt, was in der Datei stand; was fehlte, zeigt er, wie er entworfen ist
+    einstellungen().zeige(mitGelesenen(EinstellFrm::entwurf(), einst, ablauf.gelesenSchluessel()));
     brett->FldFrame->zeigeMarke(einst.FeldMarkierung == 1);
     setzeRisikoLampe(0);
     schalteRisiko(false);
-    naechstesWort();
+    zug.naechstesWort();
 }
 
-void MainFrm::naechstesWort() {
-    Spielwoerter::Wahl wahl;
-    wahl.mitParaphrase = false;
-    wahl.lupeFuerUebNr = ablauf.start.UebNr;
-    if (!woerter.naechstesSpielWort(wahl)) {
-        ablauf.ohneWoerterEnde();
-        return;
-    }
-    spiel.neuesWort(woerter.Wort);
-    // die Lupe nur um eine Stelle, die im gelegten Wort liegt
-    brett->zeigeWort(spiel.Wort(), woerter.Kontext, woerter.vonPos, woerter.bisPos,
-                     lupeAn(ablauf.start.parameter));
+void MainFrm::zeigeWort(const QString& kontext, int vonPos, int bisPos, bool lupe) {
+    brett->zeigeWort(spiel.Wort(), kontext, vonPos, bisPos, lupe);
     brett->FldFrame->update();
 }
 
 // --- Aufdecken ---
 
 void MainFrm::FldPic_MouseDown(int index, Qt::MouseButton knopf) {
-    // nur die linke Taste, nur ein Mensch am Zug
-    if (knopf != Qt::LeftButton || ablauf.computerAmZug() || beendet())
-        return;
-    deckeFeldAuf(index);
+    // nur die linke Taste
+    if (knopf == Qt::LeftButton)
+        deckeFeldAuf(index);
 }
 
 bool MainFrm::taste(QKeyEvent* e) {
-    Richtung r = Richtung::Links;
-    bool enter = false;
-    switch (e->key()) {
-    case Qt::Key_Left:
-        r = Richtung::Links;
-        break;
-    case Qt::Key_Right:
-        r = Richtung::Rechts;
-        break;
-    case Qt::Key_Up:
-        r = Richtung::Hoch;
-        break;
-    case Qt::Key_Down:
-        r = Richtung::Runter;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        enter = true;
-        break;
-    default:
-        return false;
-    }
-    if (!brett->FldFrame->markeSichtbar())
+    static const std::pair<int, Richtung> pfeile[] = {{Qt::Key_Left, Richtung::Links},
+                                                      {Qt::Key_Right, Richtung::Rechts},
+                                                      {Qt::Key_Up, Richtung::Hoch},
+                                                      {Qt::Key_Down, Richtung::Runter}};
+    const auto* pfeil = std::find_if(std::begin(pfeile), std::end(pfeile),
+                                     [e](const auto& p) { return p.first == e->key(); });
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if ((!enter && pfeil == std::end(pfeile)) || !brett->FldFrame->markeSichtbar())
         return false;
     // mit der Markierung gehören Pfeile und Enter dem Feld, kein Knopf bekommt sie; während einer
     // Wertung und im Zug des Computers fallen sie weg
-    if (ablauf.computerAmZug() || !spiel.bereit() || beendet())
-        return true;
     if (enter)
         deckeFeldAuf(spiel.markiertesFeld());
-    else if (spiel.bewegeMarke(r))
+    else if (zug.bewegeMarke(pfeil->second))
         brett->FldFrame->update();
     return true;
 }
 
 void MainFrm::deckeFeldAuf(int feld) {
-    if (!spiel.deckeFeldAuf(feld))
-        return;
     // die Karte steht offen auf dem Schirm, bevor sie gewertet wird
-    brett->FldFrame->zeichneKarteSofort(feld);
-    FldAnzTimer->setzeAktiv(true);
-    ablauf.menuesGeaendert();
-    // jede Karte gibt die volle Ratezeit zurück
-    if (einst.RatezeitBegrenzen == 1)
-        resetVuZeiger();
+    if (zug.deckeAuf(feld))
+        brett->FldFrame->zeichneKarteSofort(feld);
 }
 
-void MainFrm::FldAnzTimer_Timer() {
-    FldAnzTimer->setzeAktiv(false);
-    const Wertung w = spiel.werteAus();
+void MainFrm::zeigeWertung(const Wertung& w) {
     schalteRisiko(false);
-    spieleSound(w.klang);
-    if (w.ergebnis == Feldergebnis::Joker)
-        zeigeJoker(spiel.aktFeld());
+    if (w.ergebnis == Feldergebnis::Joker) {
+        const int nr = spiel.karte(spiel.aktFeld()).jokerBild;
+        brett->FldFrame->setzeJokerBild(nr, ladeJokerBild(nr));
+    }
     zeigePunkte();
     if (!w.gefundenDazu.isEmpty())
         brett->zeigeGefunden(spiel.gefunden());
     brett->FldFrame->zeigeKarte(spiel.aktFeld());
-    // die Karte bleibt zwei Sekunden liegen; was währenddessen kommt, fällt weg
-    WarteTimer->setzeAktiv(true);
 }
 
-void MainFrm::zeigeJoker(int feld) {
-    const int nr = spiel.karte(feld).jokerBild;
-    brett->FldFrame->setzeJokerBild(nr, ladeJokerBild(nr));
-}
-
-void MainFrm::WarteTimer_Timer() {
-    WarteTimer->setzeAktiv(false);
-    const Fortgang f = spiel.beendeWartezeit();
+void MainFrm::zeigeWartezeitVorbei() {
     brett->FldFrame->zeigeKarte(spiel.aktFeld());
-    if (f.neuesWort)
-        naechstesWort();
-    if (beendet())
-        return;
-    // die Wertung ist ganz vorbei, bevor der nächste Spieler an die Reihe kommt
-    if (spiel.schliesseWertungAb()) {
-        spieleSound(QStringLiteral("Achtung"));
-        schalteRisiko(true);
-    }
-    brett->zeigeEinsatz(spiel.einsatz());
-    ablauf.menuesGeaendert();
-    if (f.spielerwechsel) {
-        ablauf.naechsterSpieler();
-        return;
-    }
-    // ein Treffer des Computers: er greift wieder
-    if (ablauf.computerAmZug())
-        if (auto* c = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm"));
-            c && c->isVisible())
-            c->weiterNachTreffer();
 }
 
 // --- Risiko ---
 
 void MainFrm::RisikoBtn_Click() {
-    if (ablauf.computerAmZug() || beendet())
+    if (zug.nimmRisiko() == 0)
         return;
-    if (spiel.nimmRisiko() == 0)
-        return;
-    spieleSound(QStringLiteral("BewegungEnde"));
     brett->zeigeEinsatz(spiel.einsatz());
     brett->RisikoBtn->setEnabled(false);
+}
+
+void MainFrm::zeigeRisiko(bool achtung) {
+    if (achtung)
+        schalteRisiko(true);
+    brett->zeigeEinsatz(spiel.einsatz());
 }
 
 void MainFrm::schalteRisiko(bool ein) {
@@ -254,18 +177,14 @@ void MainFrm::computerZieht() {
         f.beende();
         return;
     }
-    if (!spiel.bereit())
-        return;
-    const Computerzug z = spiel.simuliereComputerZug(einst.ComputerSpielStaerke);
-    if (z.feld < 0) {
-        // keine Karte mehr zu nehmen: der Zug ist vorbei
-        ablauf.naechsterSpieler();
-        return;
-    }
-    brett->FldFrame->zeichneKarteSofort(z.feld);
-    FldAnzTimer->setzeAktiv(true);
-    if (einst.RatezeitBegrenzen == 1)
-        resetVuZeiger();
+    const Computerzug z = zug.computerGreift();
+    if (z.feld >= 0)
+        brett->FldFrame->zeichneKarteSofort(z.feld);
+}
+
+void MainFrm::computerGreiftWieder() {
+    if (auto* c = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")); c && c->isVisible())
+        c->weiterNachTreffer();
 }
 
 void MainFrm::nachSpielerwechsel() {
@@ -285,7 +204,7 @@ bool MainFrm::menueGesperrt(Menue m) const {
 
 void MainFrm::neuesSpiel() {
     // die Liste der gespielten Wörter, die Spielzeit und das Risiko gehen weiter
-    naechstesWort();
+    zug.naechstesWort();
 }
 
 bool MainFrm::zeigeEinstellungen() {

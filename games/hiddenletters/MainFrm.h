@@ -3,6 +3,7 @@
 #include "gamekit/Spielfenster.h"
 #include "games/hiddenletters/Kartenbrett.h"
 #include "games/hiddenletters/Kartenspiel.h"
+#include "games/hiddenletters/Kartenzug.h"
 #include "games/hiddenletters/KartominEinstellungen.h"
 
 #include <memory>
@@ -16,10 +17,10 @@ namespace varku::kartomin {
 class CompZugFrm;
 class EinstellFrm;
 
-// Das Fenster des Kartenspiels im Rahmen des Spielbaukastens: das Brett, die Wertung einen Takt
-// nach dem Aufdecken und die zwei Sekunden danach, das Risiko mit seinen Lampen, die Tastatur
-// mit der Markierung und der Zug des Computers. Es zeigt, was das Kartenspiel sagt.
-class MainFrm : public Spielfenster {
+// Das Fenster des Kartenspiels im Rahmen des Spielbaukastens: das Brett, das Risiko mit seinen
+// Lampen, die Tastatur mit der Markierung und das Fenster des Computers. Klicks und Tasten gehen
+// an den Zug; es zeigt, was der Zug und das Kartenspiel sagen.
+class MainFrm : public Spielfenster, private Kartensicht {
     Q_OBJECT
 public:
     MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s);
@@ -27,24 +28,13 @@ public:
 
     static Spielkonfiguration konfiguration();
 
-    Einstellungen einst;
-    Kartenspiel spiel;
-    Kartenbrett* brett;
-    // die aufgedeckte Karte ist gemalt, bevor sie gewertet wird
-    std::unique_ptr<Timer> FldAnzTimer;
-    // die zwei Sekunden, die eine gewertete Karte liegen bleibt; ohne das Fenster anzuhalten
-    std::unique_ptr<Timer> WarteTimer;
-    // die grüne Lampe des Risikos
-    std::unique_ptr<Blinklampe> RisikoBlinker;
-
-    static constexpr int warteMs = 2000;
+    const Einstellungen& einstellungsWerte() const { return einst; }
+    const Kartenspiel& kartenspiel() const { return spiel; }
+    Kartenbrett& kartenbrett() const { return *brett; }
+    const Blinklampe& risikoBlinker() const { return *RisikoBlinker; }
 
     EinstellFrm& einstellungen();
     CompZugFrm& compZug();
-
-public slots:
-    void FldPic_MouseDown(int index, Qt::MouseButton knopf);
-    void RisikoBtn_Click();
 
 protected:
     void ladeSpiel() override;
@@ -56,15 +46,26 @@ protected:
     bool taste(QKeyEvent* e) override;
 
 private:
+    void FldPic_MouseDown(int index, Qt::MouseButton knopf);
+    void RisikoBtn_Click();
     void deckeFeldAuf(int feld);
-    void FldAnzTimer_Timer();
-    void WarteTimer_Timer();
     void computerZieht();
-    // das nächste Wort auf dem Feld und in den Rahmen
-    void naechstesWort();
     void schalteRisiko(bool ein);
     void setzeRisikoLampe(int zustand);
-    void zeigeJoker(int feld);
+
+    // was der Zug zeigen lässt
+    void zeigeWertung(const Wertung& w) override;
+    void zeigeWartezeitVorbei() override;
+    void zeigeWort(const QString& kontext, int vonPos, int bisPos, bool lupe) override;
+    void zeigeRisiko(bool achtung) override;
+    void computerGreiftWieder() override;
+
+    Einstellungen einst;
+    Kartenspiel spiel;
+    Kartenzug zug;
+    Kartenbrett* brett;
+    // die grüne Lampe des Risikos
+    std::unique_ptr<Blinklampe> RisikoBlinker;
 };
 
 } // namespace varku::kartomin

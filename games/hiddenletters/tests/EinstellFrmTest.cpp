@@ -83,15 +83,12 @@ TEST(KartominDialog, EntwurfOkUndAbbrechen) {
     EXPECT_FALSE(f.TonEin->isChecked()) << "zurück auf den Wert 0";
     EXPECT_FALSE(f.EinstSaveOpt->isChecked());
 
-    f.ladeGelesene([] {
-        Einstellungen g;
-        g.TonEinschalten = g.RatezeitBegrenzen = g.FeldMarkierung = g.GegenComputer =
-            g.EinstellungenSpeichern = -1;
-        g.ComputerSpielStaerke = 1;
-        return g;
-    }());
+    Einstellungen gelesen;
+    gelesen.ComputerSpielStaerke = staerkeSchwach;
+    f.zeige(mitGelesenen(EinstellFrm::entwurf(), gelesen, {"ComputerSpielStärke"}));
     EXPECT_TRUE(f.SpSt[1]->isChecked()) << "nur die Stärke stand in der Datei";
-    EXPECT_FALSE(f.TonEin->isChecked());
+    EXPECT_TRUE(f.TonEin->isChecked()) << "der Rest wie im Entwurf";
+    EXPECT_TRUE(f.EinstSaveOpt->isChecked());
 
     d.anzeige.dann([](QWidget& w) {
         auto& e = static_cast<EinstellFrm&>(w);
@@ -103,5 +100,5 @@ TEST(KartominDialog, EntwurfOkUndAbbrechen) {
     d.anzeige.zeigeModal(f);
     ASSERT_TRUE(f.bestaetigt());
     const Einstellungen w = f.werte();
-    EXPECT_EQ(alle(w), (std::vector<int>{0, 1, 0, 1, staerkeStark, 0}));
+    EXPECT_EQ(alle(w), (std::vector<int>{1, 1, 0, 1, staerkeStark, 1}));
 }

@@ -101,14 +101,14 @@ struct Kartomin : ::testing::Test {
                                {joker - int(karten.size())});
     }
     void merkeMeldung() { test::merkeMeldung(d.anzeige, meldungen); }
-    Kartenfeld& feld() { return *f->brett->FldFrame; }
+    Kartenfeld& feld() { return *f->kartenbrett().FldFrame; }
     void klickeKarte(int i, Qt::MouseButton knopf = Qt::LeftButton) {
         QTest::mouseClick(&feld(), knopf, {}, feld().kartenRechteck(i).center());
     }
     // eine Karte aufdecken und ganz werten lassen
     void nimm(int i) {
         klickeKarte(i);
-        d.uhr.vorstellen(1 + MainFrm::warteMs);
+        d.uhr.vorstellen(1 + Kartenzug::warteMs);
     }
     long punkte(int platz) const { return f->runde.SpielerPunkte[size_t(platz)]; }
     QString amZug() const { return f->SpNameLbl->text(); }
@@ -129,7 +129,7 @@ struct Kartomin : ::testing::Test {
 TEST_F(Kartomin, StartetMitDemErstenWort) {
     starte("[Kartomin]\nTonEinschalten=1");
     EXPECT_EQ(f->windowTitle(), "Varku - Kartomin");
-    const Kartenbrett& b = *f->brett;
+    const Kartenbrett& b = f->kartenbrett();
     EXPECT_EQ(b.SuchWortFrame->title(), "gesucht");
     EXPECT_EQ(b.FundWortFrame->title(), "gefunden");
     EXPECT_EQ(b.SuchWortLbl->text(), "Igel");
@@ -146,7 +146,7 @@ TEST_F(Kartomin, StartetMitDemErstenWort) {
     EXPECT_EQ(f->punkZiff->text(), "00000") << "fünf Ziffern";
     EXPECT_FALSE(feld().markeSichtbar());
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(f->spiel.karte(i).inhalt, QString("IGEL").mid(i, 1));
+        EXPECT_EQ(f->kartenspiel().karte(i).inhalt, QString("IGEL").mid(i, 1));
     EXPECT_GE(feld().width(), feld().kartenRechteck(24).right());
 }
 
@@ -162,7 +162,7 @@ TEST_F(Kartomin, LupeNurMitIhrerZeile) {
                             Fall{"0", "KAT1", false}, Fall{"1", "KAT2", false}}) {
         SCOPED_TRACE(std::string(fall.lupe) + fall.kategorie);
         starte("", 2, fall.lupe, fall.kategorie);
-        const Kartenbrett& b = *f->brett;
+        const Kartenbrett& b = f->kartenbrett();
         ASSERT_EQ(b.SuchWortLbl->text(), "Igel");
         EXPECT_EQ(b.LeseLupe->isVisible(), fall.sichtbar);
         if (fall.sichtbar) {
@@ -211,7 +211,7 @@ TEST_F(Kartomin, LupeUmGenauIhreBuchstaben) {
                            {"Wasserwaage", "", 6, 7},
                            {"WWWWWWWWWWWWWWWWWWWWWWWW", "das", 24, 24},
                            {"Igel", "", 1, 4}};
-    Kartenbrett& b = *f->brett;
+    Kartenbrett& b = f->kartenbrett();
     QLabel& feld = *b.SuchWortLbl;
     std::set<int> groessen;
     for (const Fall& fall : faelle) {
@@ -255,17 +255,17 @@ TEST_F(Kartomin, LupenStelleMitLeerzeichenImKriterium) {
 TEST_F(Kartomin, AufdeckenTrefferUndFehlgriff) {
     starte("[Kartomin]\nTonEinschalten=1\nRatezeitBegrenzen=1");
     klickeKarte(0, Qt::RightButton);
-    EXPECT_FALSE(f->spiel.karte(0).offen) << "die rechte Taste tut nichts";
+    EXPECT_FALSE(f->kartenspiel().karte(0).offen) << "die rechte Taste tut nichts";
     klickeKarte(0);
-    EXPECT_TRUE(f->spiel.karte(0).offen);
-    EXPECT_EQ(f->brett->FundWortLbl->text(), "") << "gewertet wird einen Takt später";
+    EXPECT_TRUE(f->kartenspiel().karte(0).offen);
+    EXPECT_EQ(f->kartenbrett().FundWortLbl->text(), "") << "gewertet wird einen Takt später";
     d.uhr.vorstellen(1);
-    EXPECT_EQ(f->brett->FundWortLbl->text(), "I");
+    EXPECT_EQ(f->kartenbrett().FundWortLbl->text(), "I");
     EXPECT_EQ(f->punkZiff->text(), "00020");
     EXPECT_FALSE(f->mnuDateiNeu->isEnabled()) << "kein neues Spiel mitten in der Wertung";
     klickeKarte(1);
-    d.uhr.vorstellen(MainFrm::warteMs);
-    EXPECT_FALSE(f->spiel.karte(1).aufgedeckt) << "der Klick in der Wartezeit fällt weg";
+    d.uhr.vorstellen(Kartenzug::warteMs);
+    EXPECT_FALSE(f->kartenspiel().karte(1).aufgedeckt) << "der Klick in der Wartezeit fällt weg";
     EXPECT_TRUE(f->mnuDateiNeu->isEnabled());
     EXPECT_EQ(amZug(), "Anna Lena") << "ein Treffer: derselbe spielt weiter";
 
@@ -274,13 +274,13 @@ TEST_F(Kartomin, AufdeckenTrefferUndFehlgriff) {
     d.uhr.vorstellen(1);
     klickeKarte(8);
     QTest::mouseDClick(&feld(), Qt::LeftButton, {}, feld().kartenRechteck(9).center());
-    d.uhr.vorstellen(MainFrm::warteMs);
+    d.uhr.vorstellen(Kartenzug::warteMs);
     EXPECT_EQ(punkte(0), 17);
     EXPECT_EQ(amZug(), "Ben");
-    EXPECT_FALSE(f->spiel.karte(7).offen) << "wieder verdeckt";
-    EXPECT_TRUE(f->spiel.karte(7).aufgedeckt);
-    EXPECT_FALSE(f->spiel.karte(8).aufgedeckt);
-    EXPECT_FALSE(f->spiel.karte(9).aufgedeckt);
+    EXPECT_FALSE(f->kartenspiel().karte(7).offen) << "wieder verdeckt";
+    EXPECT_TRUE(f->kartenspiel().karte(7).aufgedeckt);
+    EXPECT_FALSE(f->kartenspiel().karte(8).aufgedeckt);
+    EXPECT_FALSE(f->kartenspiel().karte(9).aufgedeckt);
     EXPECT_EQ(punkte(1), 0);
     EXPECT_EQ(f->punkZiff->text(), "00000") << "Bens Punkte";
     EXPECT_TRUE(gespielt("Leer"));
@@ -291,35 +291,35 @@ TEST_F(Kartomin, AufdeckenTrefferUndFehlgriff) {
 TEST_F(Kartomin, MarkierungMitDerTastatur) {
     starte("[Kartomin]\nFeldMarkierung=1");
     ASSERT_TRUE(feld().markeSichtbar());
-    QPushButton* knopf = f->brett->RisikoBtn;
+    QPushButton* knopf = f->kartenbrett().RisikoBtn;
     const auto taste = [&](Qt::Key k) { QTest::keyClick(f->punkZiff, k); };
     for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
         taste(k);
-    EXPECT_EQ(f->spiel.markiertesFeld(), 7);
+    EXPECT_EQ(f->kartenspiel().markiertesFeld(), 7);
     taste(Qt::Key_Return);
-    EXPECT_TRUE(f->spiel.karte(7).offen) << "Enter deckt auf wie ein Klick";
+    EXPECT_TRUE(f->kartenspiel().karte(7).offen) << "Enter deckt auf wie ein Klick";
     taste(Qt::Key_Right);
-    EXPECT_EQ(f->spiel.markiertesFeld(), 7) << "in der Wertung steht die Markierung";
-    d.uhr.vorstellen(1 + MainFrm::warteMs);
+    EXPECT_EQ(f->kartenspiel().markiertesFeld(), 7) << "in der Wertung steht die Markierung";
+    d.uhr.vorstellen(1 + Kartenzug::warteMs);
     EXPECT_EQ(amZug(), "Ben");
     for (int i = 0; i < 9; ++i) {
         taste(Qt::Key_Right);
         taste(Qt::Key_Down);
     }
-    EXPECT_EQ(f->spiel.markiertesFeld(), 24) << "am Rand bleibt sie stehen";
+    EXPECT_EQ(f->kartenspiel().markiertesFeld(), 24) << "am Rand bleibt sie stehen";
     knopf->setEnabled(true);
     knopf->setFocus();
     QTest::keyClick(knopf, Qt::Key_Enter);
-    EXPECT_TRUE(f->spiel.karte(24).offen) << "Enter gehört dem Feld, nicht dem Knopf";
-    d.uhr.vorstellen(1 + MainFrm::warteMs);
+    EXPECT_TRUE(f->kartenspiel().karte(24).offen) << "Enter gehört dem Feld, nicht dem Knopf";
+    d.uhr.vorstellen(1 + Kartenzug::warteMs);
 
     dialog([](EinstellFrm& e) { e.FeldMarkEin->setChecked(false); });
     EXPECT_FALSE(feld().markeSichtbar());
     taste(Qt::Key_Left);
     taste(Qt::Key_Return);
-    EXPECT_EQ(f->spiel.markiertesFeld(), 24);
-    EXPECT_FALSE(f->spiel.karte(24).offen);
-    EXPECT_FALSE(f->spiel.karte(23).aufgedeckt);
+    EXPECT_EQ(f->kartenspiel().markiertesFeld(), 24);
+    EXPECT_FALSE(f->kartenspiel().karte(24).offen);
+    EXPECT_FALSE(f->kartenspiel().karte(23).aufgedeckt);
 }
 
 // Ein offenes Menü und die Menüleiste haben die Pfeile und Enter zuerst; erst wenn das Spielfenster
@@ -355,11 +355,11 @@ TEST_F(Kartomin, PfeileGehoerenDemOffenenMenue) {
     taste(Qt::Key_Down);
     EXPECT_EQ(popup.activeAction(), zwei);
     popup.close();
-    EXPECT_EQ(f->spiel.markiertesFeld(), 0) << "die Markierung stand still";
-    EXPECT_FALSE(f->spiel.karte(0).aufgedeckt);
+    EXPECT_EQ(f->kartenspiel().markiertesFeld(), 0) << "die Markierung stand still";
+    EXPECT_FALSE(f->kartenspiel().karte(0).aufgedeckt);
     ASSERT_EQ(offen(), nullptr);
     taste(Qt::Key_Right);
-    EXPECT_EQ(f->spiel.markiertesFeld(), 1) << "jetzt hat das Spiel die Tasten";
+    EXPECT_EQ(f->kartenspiel().markiertesFeld(), 1) << "jetzt hat das Spiel die Tasten";
 }
 
 // Nach "Achtung" ein gezogener Einsatz; er gilt für die nächste Karte, dann ist das Risiko aus
@@ -370,8 +370,8 @@ TEST_F(Kartomin, RisikoNachAchtung) {
     klickeKarte(0); // Ben: das I; jetzt liegt das G auf einer gesehenen Karte
     d.uhr.vorstellen(1);
     d.zufall.gibZahlen(1, 100, {76});
-    d.uhr.vorstellen(MainFrm::warteMs);
-    const Kartenbrett& b = *f->brett;
+    d.uhr.vorstellen(Kartenzug::warteMs);
+    const Kartenbrett& b = f->kartenbrett();
     EXPECT_TRUE(gespielt("Achtung"));
     ASSERT_TRUE(b.RisikoBtn->isEnabled());
     EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Gruen);
@@ -387,7 +387,7 @@ TEST_F(Kartomin, RisikoNachAchtung) {
     f->meldung("Achtung", "Kartomin");
     d.uhr.vorstellen(6000);
     EXPECT_EQ(b.RisikoEinImg->zustand(), Lampenzustand::Gruen) << "nach sechsmal bleibt sie an";
-    EXPECT_FALSE(f->RisikoBlinker->blinkt());
+    EXPECT_FALSE(f->risikoBlinker().blinkt());
     d.zufall.gibZahlen(50, 300, {120});
     klicke(*f, "RisikoBtn");
     EXPECT_EQ(b.RisikoZiff->text(), "120");
@@ -404,31 +404,32 @@ TEST_F(Kartomin, RisikoNachAchtung) {
 TEST_F(Kartomin, FertigesWortUndJoker) {
     legeNaechstesWortAuf({10, 11, 12, 13}, 24);
     starte("[Kartomin]\nTonEinschalten=1");
-    ASSERT_EQ(f->spiel.karte(10).inhalt, "I");
-    ASSERT_TRUE(f->spiel.karte(24).istJoker());
+    ASSERT_EQ(f->kartenspiel().karte(10).inhalt, "I");
+    ASSERT_TRUE(f->kartenspiel().karte(24).istJoker());
     d.zufall.gibZahlen(1, 3, {2});
     klickeKarte(24);
     d.uhr.vorstellen(1);
-    EXPECT_EQ(f->spiel.karte(24).jokerBild, 2);
+    EXPECT_EQ(f->kartenspiel().karte(24).jokerBild, 2);
     EXPECT_TRUE(gespielt("Joker"));
     EXPECT_EQ(punkte(0), 100);
-    d.uhr.vorstellen(MainFrm::warteMs);
+    d.uhr.vorstellen(Kartenzug::warteMs);
     for (const int k : {10, 11, 12})
         nimm(k);
-    EXPECT_EQ(f->brett->FundWortLbl->text(), "Ige");
+    EXPECT_EQ(f->kartenbrett().FundWortLbl->text(), "Ige");
     klickeKarte(13);
     d.uhr.vorstellen(1);
-    EXPECT_EQ(f->brett->FundWortLbl->text(), "Igel");
+    EXPECT_EQ(f->kartenbrett().FundWortLbl->text(), "Igel");
     EXPECT_TRUE(gespielt("Gratulation"));
-    EXPECT_EQ(f->brett->SuchWortLbl->text(), "Igel") << "zwei Sekunden steht das fertige Wort";
-    d.uhr.vorstellen(MainFrm::warteMs);
+    EXPECT_EQ(f->kartenbrett().SuchWortLbl->text(), "Igel")
+        << "zwei Sekunden steht das fertige Wort";
+    d.uhr.vorstellen(Kartenzug::warteMs);
     EXPECT_EQ(punkte(0), 100 + 20 + 20 + 20 + 20);
-    EXPECT_EQ(f->brett->SuchWortLbl->text(), "Esel");
-    EXPECT_EQ(f->brett->SuchKontLbl->text(), "");
-    EXPECT_EQ(f->brett->FundWortLbl->text(), "");
-    EXPECT_FALSE(f->brett->LeseLupe->isVisible()) << "Esel hat keine Lupe in KAT1";
+    EXPECT_EQ(f->kartenbrett().SuchWortLbl->text(), "Esel");
+    EXPECT_EQ(f->kartenbrett().SuchKontLbl->text(), "");
+    EXPECT_EQ(f->kartenbrett().FundWortLbl->text(), "");
+    EXPECT_FALSE(f->kartenbrett().LeseLupe->isVisible()) << "Esel hat keine Lupe in KAT1";
     EXPECT_EQ(amZug(), "Anna Lena");
-    EXPECT_FALSE(f->spiel.karte(24).offen) << "ein neues Feld";
+    EXPECT_FALSE(f->kartenspiel().karte(24).offen) << "ein neues Feld";
 }
 
 // Ein fehlendes Jokerbild ist ein Laufzeitfehler, der es nennt
@@ -463,19 +464,19 @@ TEST_F(Kartomin, ComputerZugIgnoriertKlicks) {
         text = c.TextLbl->text();
         klickeKarte(12);
         d.uhr.vorstellen(2000);
-        EXPECT_FALSE(f->spiel.karte(11).offen) << "zehn Takte vor dem ersten Griff";
+        EXPECT_FALSE(f->kartenspiel().karte(11).offen) << "zehn Takte vor dem ersten Griff";
         d.uhr.vorstellen(200);
-        EXPECT_TRUE(f->spiel.karte(11).offen) << "das bekannte G";
-        d.uhr.vorstellen(1 + MainFrm::warteMs);
+        EXPECT_TRUE(f->kartenspiel().karte(11).offen) << "das bekannte G";
+        d.uhr.vorstellen(1 + Kartenzug::warteMs);
         sichtbarNachTreffer = c.isVisible();
         klickeKarte(12);
-        klickGenommen = f->spiel.karte(12).aufgedeckt;
-        gefundenVorDemZweiten = f->spiel.naechsterBuchstabe();
+        klickGenommen = f->kartenspiel().karte(12).aufgedeckt;
+        gefundenVorDemZweiten = f->kartenspiel().naechsterBuchstabe();
         d.uhr.vorstellen(1000);
-        EXPECT_FALSE(f->spiel.karte(0).offen) << "fünf Takte nach dem Treffer";
+        EXPECT_FALSE(f->kartenspiel().karte(0).offen) << "fünf Takte nach dem Treffer";
         d.uhr.vorstellen(200);
-        EXPECT_TRUE(f->spiel.karte(0).offen) << "die erste ungesehene Karte";
-        d.uhr.vorstellen(1 + MainFrm::warteMs);
+        EXPECT_TRUE(f->kartenspiel().karte(0).offen) << "die erste ungesehene Karte";
+        d.uhr.vorstellen(1 + Kartenzug::warteMs);
         EXPECT_FALSE(c.isVisible()) << "der Fehlgriff beendet den Zug";
     });
     nimm(5); // Ben greift daneben: der Computer ist dran
@@ -488,7 +489,7 @@ TEST_F(Kartomin, ComputerZugIgnoriertKlicks) {
     EXPECT_EQ(amZug(), "Anna Lena");
     EXPECT_FALSE(f->compZug().CompZugTimer->aktiv());
     d.uhr.vorstellen(5000);
-    EXPECT_FALSE(f->spiel.karte(1).aufgedeckt) << "der Computer spielt nicht für Anna";
+    EXPECT_FALSE(f->kartenspiel().karte(1).aufgedeckt) << "der Computer spielt nicht für Anna";
     nimm(12);
     EXPECT_EQ(punkte(0), 20) << "Anna spielt";
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
@@ -499,13 +500,13 @@ TEST_F(Kartomin, RatezeitZwanzigSekunden) {
     starte("[Kartomin]\nRatezeitBegrenzen=1");
     d.uhr.vorstellen(19000);
     klickeKarte(0);
-    d.uhr.vorstellen(1 + MainFrm::warteMs);
+    d.uhr.vorstellen(1 + Kartenzug::warteMs);
     d.uhr.vorstellen(17000);
     EXPECT_TRUE(meldungen.isEmpty());
     EXPECT_EQ(amZug(), "Anna Lena");
     // ein Fehlgriff nach 19 s seit der letzten Karte; die Zeit läuft für Ben weiter
     klickeKarte(9);
-    d.uhr.vorstellen(1 + MainFrm::warteMs);
+    d.uhr.vorstellen(1 + Kartenzug::warteMs);
     EXPECT_EQ(amZug(), "Ben");
     merkeMeldung();
     d.uhr.vorstellen(17000);
@@ -522,9 +523,9 @@ TEST_F(Kartomin, NeuesSpielMitFuenfSpielern) {
     starte("[Kartomin]\nGegenComputer=1\nComputerSpielStärke=1", 4);
     ASSERT_EQ(f->runde.nSpieler, 5);
     EXPECT_EQ(f->runde.SpielerName[4], "Computer");
-    EXPECT_EQ(f->einst.GegenComputer, 1);
-    EXPECT_EQ(f->einst.ComputerSpielStaerke, staerkeSchwach);
-    EXPECT_EQ(f->einst.TonEinschalten, 0);
+    EXPECT_EQ(f->einstellungsWerte().GegenComputer, 1);
+    EXPECT_EQ(f->einstellungsWerte().ComputerSpielStaerke, staerkeSchwach);
+    EXPECT_EQ(f->einstellungsWerte().TonEinschalten, 0);
     bool haken = false, waehlbar = false, schwach = false, ton = false;
     dialog(
         [&](EinstellFrm& e) {
@@ -548,9 +549,37 @@ TEST_F(Kartomin, NeuesSpielMitFuenfSpielern) {
     EXPECT_EQ(f->punkZiff->text(), "00000");
     EXPECT_EQ(amZug(), "Anna Lena");
     EXPECT_EQ(f->runde.aktSpieler, 0) << "nicht der sechste Platz";
-    EXPECT_EQ(f->spiel.naechsterBuchstabe(), 1);
-    EXPECT_EQ(f->brett->FundWortLbl->text(), "");
-    EXPECT_EQ(f->brett->SuchWortLbl->text(), "Esel") << "ein neues Wort";
+    EXPECT_EQ(f->kartenspiel().naechsterBuchstabe(), 1);
+    EXPECT_EQ(f->kartenbrett().FundWortLbl->text(), "");
+    EXPECT_EQ(f->kartenbrett().SuchWortLbl->text(), "Esel") << "ein neues Wort";
+}
+
+// Jeder Schlüssel, der allein im Abschnitt steht, kommt in sein eigenes Steuerelement, die anderen
+// zeigen den Entwurf, wie die Tabelle auch geordnet ist
+TEST_F(Kartomin, DialogZeigtJedenSchluesselAnSeinerStelle) {
+    struct Fall {
+        const char* zeile;
+        std::vector<bool> haken; // Ton, Ratezeit, Markierung, Speichern, Computer, "sch&wach"
+    };
+    const Fall faelle[] = {
+        {"TonEinschalten=0", {false, false, false, true, false, false}},
+        {"RatezeitBegrenzen=1", {true, true, false, true, false, false}},
+        {"FeldMarkierung=1", {true, false, true, true, false, false}},
+        {"GegenComputer=1", {true, false, false, true, true, false}},
+        {"ComputerSpielStärke=1", {true, false, false, true, false, true}},
+        {"EinstellungenSpeichern=0", {true, false, false, false, false, false}},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.zeile);
+        starte(QByteArray("[Kartomin]\n") + fall.zeile);
+        const EinstellFrm& e = f->einstellungen();
+        EXPECT_EQ((std::vector<bool>{e.TonEin->isChecked(), e.RateZeitEin->isChecked(),
+                                     e.FeldMarkEin->isChecked(), e.EinstSaveOpt->isChecked(),
+                                     e.gegenComp->isChecked(), e.SpSt[1]->isChecked()}),
+                  fall.haken);
+        f.reset();
+        entladeAlleFenster();
+    }
 }
 
 // Der Haken setzt den Computer auf den letzten Platz und gibt dem ersten den Zug; noch einmal
@@ -626,13 +655,13 @@ TEST_F(Kartomin, ComputerNachJokerUndFertigemWort) {
     d.anzeige.dann([&](QWidget& w) {
         for (int zug = 0; zug < 5; ++zug) {
             d.uhr.vorstellen(zug == 0 ? 2200 : 1200);
-            if (!f->spiel.bereit())
-                gegriffen.push_back(f->spiel.aktFeld());
-            d.uhr.vorstellen(1 + MainFrm::warteMs);
+            if (!f->kartenspiel().bereit())
+                gegriffen.push_back(f->kartenspiel().aktFeld());
+            d.uhr.vorstellen(1 + Kartenzug::warteMs);
         }
-        neuesWort = f->brett->SuchWortLbl->text();
+        neuesWort = f->kartenbrett().SuchWortLbl->text();
         d.uhr.vorstellen(1200);
-        offenImNeuenWort = f->spiel.karte(0).offen;
+        offenImNeuenWort = f->kartenspiel().karte(0).offen;
         EXPECT_TRUE(w.isVisible());
     });
     nimm(6);
@@ -650,8 +679,8 @@ TEST_F(Kartomin, LangeWoerterKommenNicht) {
                   {3, "Eichhörnchenfutterhäuschen", "das", 1, false, true, false, "", ""}});
     starte("");
     EXPECT_EQ(f->woerter.AnzahlWoerter(), 1);
-    EXPECT_EQ(f->brett->SuchWortLbl->text(), "Igel");
-    EXPECT_EQ(f->spiel.WortLaenge(), 4);
+    EXPECT_EQ(f->kartenbrett().SuchWortLbl->text(), "Igel");
+    EXPECT_EQ(f->kartenspiel().WortLaenge(), 4);
 }
 
 // Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den
