@@ -132,8 +132,9 @@ bool MainFrm::neuesSpielfeld() {
 void MainFrm::zeigeKnoepfe() {
     WortEndeBtn->setEnabled(steine.wortEndeAn);
     zurueckBtn->setEnabled(steine.zurueckAn);
-    naechstenSteinSetzenBtn->setEnabled(steine.naechsterSteinAn && steine.steineInAblage() > 0);
-    naechstenSteinSetzenBtn->setText(steine.naechsterSteinText);
+    naechstenSteinSetzenBtn->setEnabled(steine.naechsterSteinMoeglich());
+    naechstenSteinSetzenBtn->setText(steine.ersterStein ? QStringLiteral("&erster Stein")
+                                                        : QStringLiteral("&nächster Stein"));
 }
 
 void MainFrm::belaste(int kosten) {

@@ -124,6 +124,21 @@ TEST_F(Wendomar, StartklangVorDemFenster) {
     EXPECT_FALSE(d.sound.befehle.contains(start));
 }
 
+// Das Brett rechnet einen Punkt in Twips um und nimmt die Zelle darunter
+TEST(Raster, ZelleUnterDemPunkt) {
+    struct Fall {
+        double x, y;
+        Zelle zelle;
+    };
+    const Fall faelle[] = {
+        {30, 30, {1, 1}},       {477, 30, {1, 1}},      {478, 477, {2, 1}},
+        {478, 478, {2, 2}},     {29, 500, {0, 2}},      {-500, 30, {-1, 1}},
+        {6301, 4509, {14, 10}}, {6302, 4958, {15, 12}}, // hinter der letzten Zelle
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(Kreuzwortbrett::zelleUnter(f.x, f.y), f.zelle) << f.x << "," << f.y;
+}
+
 namespace {
 
 // zieht Stein n mit der Maus auf ein Ziel des Bretts
