@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace varku::wendomar {
 
@@ -57,6 +58,10 @@ Kreuzwortbrett::Kreuzwortbrett(const Kreuzwortgitter& gitter, Steinlage& steine,
 }
 
 Kreuzwortbrett::~Kreuzwortbrett() = default;
+
+Zelle Kreuzwortbrett::zelleUnter(double xTwips, double yTwips) {
+    return {int(std::floor((xTwips - 30) / 448)) + 1, int(std::floor((yTwips - 30) / 448)) + 1};
+}
 
 void Kreuzwortbrett::setzeGesperrt(bool gesperrt) {
     m_gesperrt = gesperrt;

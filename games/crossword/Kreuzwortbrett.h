@@ -23,6 +23,9 @@ public:
     Kreuzwortbrett(const Kreuzwortgitter& gitter, Steinlage& steine, QWidget* eltern);
     ~Kreuzwortbrett() override;
 
+    // Die Zelle unter einem Punkt eines Bildes in Twips, im Raster von 448 Twips ab 30 Twips
+    // Rand. Ein Punkt im Rand liegt vor der ersten Zelle: Spalte oder Zeile 0 oder darunter.
+    static Zelle zelleUnter(double xTwips, double yTwips);
     // die Rechtecke einer Zelle des Bretts und eines Platzes der Ablage
     QRect zellenRechteck(int spalte, int zeile) const;
     QRect ablageRechteck(int spalte, int zeile) const;

@@ -6,10 +6,6 @@
 
 namespace varku::wendomar {
 
-Zelle zelleUnter(double xTwips, double yTwips) {
-    return {int(std::floor((xTwips - 30) / 448)) + 1, int(std::floor((yTwips - 30) / 448)) + 1};
-}
-
 int steinKosten(int bonus, int wortLaenge) {
     return int(std::floor(double(bonus) / 0.5 * wortLaenge)) + 20;
 }
@@ -67,11 +63,11 @@ void Steinlage::legeSteineAus() {
     wortEndeAn = false;
     zurueckAn = false;
     naechsterSteinAn = true;
-    naechsterSteinText = QStringLiteral("&erster Stein");
+    ersterStein = true;
     if (m_g.WortLaenge > 0) {
         const auto [c, r] = zelleDesWortes(0);
         if (!m_g.buchstabe(c, r).isEmpty())
-            naechsterSteinText = QStringLiteral("&nächster Stein");
+            ersterStein = false;
     }
 }
 
@@ -125,10 +121,10 @@ void Steinlage::knoepfeNachZug(bool aufsBrett) {
     wortEndeAn = r == 0;
     if (r == anzahl()) {
         zurueckAn = false;
-        naechsterSteinText = QStringLiteral("&erster Stein");
+        ersterStein = true;
     } else {
         zurueckAn = true;
-        naechsterSteinText = QStringLiteral("&nächster Stein");
+        ersterStein = false;
     }
     if (!aufsBrett)
         naechsterSteinAn = true;
@@ -147,7 +143,7 @@ void Steinlage::alleZurueck() {
         }
     }
     zurueckAn = false;
-    naechsterSteinText = QStringLiteral("&erster Stein");
+    ersterStein = true;
     naechsterSteinAn = true;
     wortEndeAn = false;
 }

@@ -23,10 +23,6 @@ constexpr int ablageSpalten = 4, ablageZeilen = 3;
 int steinKosten(int bonus, int wortLaenge);
 int hilfeKosten(int bonus, int wortLaenge);
 
-// Die Zelle unter einem Punkt eines Bildes in Twips, im Raster von 448 Twips ab 30 Twips Rand.
-// Ein Punkt im Rand liegt vor der ersten Zelle: Spalte oder Zeile 0 oder darunter.
-Zelle zelleUnter(double xTwips, double yTwips);
-
 // Ein beweglicher Stein des Wortes, das gerade gelegt wird
 struct Stein {
     QChar buchstabe;
@@ -85,7 +81,10 @@ public:
     bool wortEndeAn = false;
     bool zurueckAn = false;
     bool naechsterSteinAn = true;
-    QString naechsterSteinText = QStringLiteral("&erster Stein");
+    // der Knopf legt den ersten Stein des Wortes, sonst den nächsten
+    bool ersterStein = true;
+    // gibt es einen Stein, den der Knopf legen kann?
+    bool naechsterSteinMoeglich() const { return naechsterSteinAn && steineInAblage() > 0; }
 
     // ein richtiges Wort: Stoppsteine vor und hinter ihm, seine Steine werden fest
     void setzeStoppSteine();

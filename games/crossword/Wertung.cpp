@@ -118,8 +118,8 @@ Wortende Wortwertung::beendeWort(int64_t& punkte) {
     return e;
 }
 
-void Wortwertung::falschesWort(int64_t& punkte) const {
-    punkte = std::max<int64_t>(0, punkte - m_g.WortLaenge * 10);
+int Wortwertung::fehlerKosten() const {
+    return m_g.WortLaenge * 10;
 }
 
 int Wortwertung::steinKosten() const {

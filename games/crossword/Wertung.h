@@ -45,10 +45,10 @@ public:
 
     // Das Wortende des Spielers mit diesen Punkten. Ein richtiges Wort bringt Länge x 10 und den
     // Bonus, wird fest, und das nächste Wort kommt in die Ablage. Ein falsches ändert noch
-    // nichts: erst bekommt der Spieler es gesagt, dann kostet es (falschesWort).
+    // nichts: erst bekommt der Spieler es gesagt, dann kostet es (fehlerKosten).
     Wortende beendeWort(int64_t& punkte);
-    // ein falsches Wort kostet Länge x 10, nicht unter 0; Wort und Bonus bleiben
-    void falschesWort(int64_t& punkte) const;
+    // was ein falsches Wort kostet: Länge x 10; Wort und Bonus bleiben
+    int fehlerKosten() const;
 
     // was ein vom Programm gelegter Stein und die Lösungshilfe bei diesem Wort kosten
     int steinKosten() const;

@@ -47,6 +47,12 @@ struct Wendomar : ::testing::Test {
         initSoundTabelle();
     }
     Spielrunde& runde() { return f->runde; }
+    // ein Knopf, eine Beschriftung oder die Lampe des Fensters
+    template <typename T> T* kind(const char* name) const {
+        T* k = f->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_TRUE(k) << name;
+        return k;
+    }
     void starte(const char* kategorie = "KAT1", bool allein = false) {
         const QString spieler =
             allein ? "nSpieler=1;Anna;ABCDEFGH;" : "nSpieler=2;Anna;Ben;ABCDEFGH;IJKLMNOP;";
@@ -66,15 +72,15 @@ TEST_F(Wendomar, StartetMitDemErstenWort) {
     EXPECT_EQ(f->windowTitle(), "Varku - Wendomar");
     // "Elefantenbaby" hat 13 Zeichen und kommt nicht vor
     EXPECT_EQ(f->woerter.AnzahlWoerter(), 1);
-    EXPECT_EQ(f->gitter.Wort, "Igel");
-    EXPECT_EQ(f->gitter.StartSpalte, 6);
-    EXPECT_EQ(f->gitter.StartZeile, 6);
-    EXPECT_EQ(f->gitter.Richtung, waagrecht);
-    EXPECT_EQ(f->steine.anzahl(), 4) << "seine Steine liegen in der Ablage";
-    EXPECT_FALSE(f->WortEndeBtn->isEnabled());
-    EXPECT_FALSE(f->zurueckBtn->isEnabled());
-    EXPECT_EQ(f->BonusPunkteLbl->text(), "0");
-    EXPECT_GE(f->brett->width(), f->brett->zellenRechteck(14, 11).right());
+    EXPECT_EQ(f->spiel().gitter.Wort, "Igel");
+    EXPECT_EQ(f->spiel().gitter.StartSpalte, 6);
+    EXPECT_EQ(f->spiel().gitter.StartZeile, 6);
+    EXPECT_EQ(f->spiel().gitter.Richtung, waagrecht);
+    EXPECT_EQ(f->spiel().steine.anzahl(), 4) << "seine Steine liegen in der Ablage";
+    EXPECT_FALSE(kind<QPushButton>("WortEndeBtn")->isEnabled());
+    EXPECT_FALSE(kind<QPushButton>("zurueckBtn")->isEnabled());
+    EXPECT_EQ(kind<QLabel>("BonusPunkteLbl")->text(), "0");
+    EXPECT_GE(f->brett().width(), f->brett().zellenRechteck(14, 11).right());
 }
 
 TEST_F(Wendomar, OhneWoerterEndetDerStart) {
@@ -124,6 +130,21 @@ TEST_F(Wendomar, StartklangVorDemFenster) {
     EXPECT_FALSE(d.sound.befehle.contains(start));
 }
 
+// Das Brett rechnet einen Punkt in Twips um und nimmt die Zelle darunter
+TEST(Raster, ZelleUnterDemPunkt) {
+    struct Fall {
+        double x, y;
+        Zelle zelle;
+    };
+    const Fall faelle[] = {
+        {30, 30, {1, 1}},       {477, 30, {1, 1}},      {478, 477, {2, 1}},
+        {478, 478, {2, 2}},     {29, 500, {0, 2}},      {-500, 30, {-1, 1}},
+        {6301, 4509, {14, 10}}, {6302, 4958, {15, 12}}, // hinter der letzten Zelle
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(Kreuzwortbrett::zelleUnter(f.x, f.y), f.zelle) << f.x << "," << f.y;
+}
+
 namespace {
 
 // zieht Stein n mit der Maus auf ein Ziel des Bretts
@@ -147,14 +168,14 @@ TEST_F(Wendomar, SteineZiehenUndWortende) {
                   {2, "Insel", "die", 1, false, true, false, "", ""}});
     starte();
     d.anzeige.zeige(*f);
-    Kreuzwortbrett& b = *f->brett;
-    ASSERT_EQ(f->gitter.Wort, "Igel");
+    Kreuzwortbrett& b = f->brett();
+    ASSERT_EQ(f->spiel().gitter.Wort, "Igel");
     runde().SpielerPunkte[0] = 25;
     // in falscher Reihenfolge: die Steine liegen ungemischt I, G, E, L in der Ablage
     for (int n = 1; n <= 4; ++n)
         ziehe(b, n, b.zellenRechteck(10 - n, 6).center());
-    EXPECT_TRUE(f->WortEndeBtn->isEnabled());
-    EXPECT_TRUE(f->zurueckBtn->isEnabled());
+    EXPECT_TRUE(kind<QPushButton>("WortEndeBtn")->isEnabled());
+    EXPECT_TRUE(kind<QPushButton>("zurueckBtn")->isEnabled());
     d.anzeige.dann([this](QWidget& w) {
         meldungen << w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
         klicke(w, "Btn1");
@@ -165,19 +186,19 @@ TEST_F(Wendomar, SteineZiehenUndWortende) {
                             "Anna.");
     EXPECT_EQ(runde().SpielerPunkte[0], 0) << "40 weg, aber nicht unter 0";
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
-    EXPECT_EQ(f->steine.steineInAblage(), 4) << "alle zurück";
+    EXPECT_EQ(f->spiel().steine.steineInAblage(), 4) << "alle zurück";
 
     // ein Stein in den Rand des Bretts springt zurück
     ziehe(b, 1, QPoint(1, 1));
-    EXPECT_TRUE(f->steine.inAblage(1));
+    EXPECT_TRUE(f->spiel().steine.inAblage(1));
     for (int n = 1; n <= 4; ++n)
         ziehe(b, n, b.zellenRechteck(5 + n, 6).center());
     klicke(*f, "WortEndeBtn");
     EXPECT_EQ(runde().SpielerPunkte[1], 40);
-    EXPECT_EQ(f->gitter.Wort, "Insel") << "kreuzt das I";
-    EXPECT_EQ(f->steine.anzahl(), 4);
+    EXPECT_EQ(f->spiel().gitter.Wort, "Insel") << "kreuzt das I";
+    EXPECT_EQ(f->spiel().steine.anzahl(), 4);
     EXPECT_EQ(f->SpNameLbl->text(), "Anna");
-    EXPECT_EQ(f->steine.festeSteine().size(), 4u);
+    EXPECT_EQ(f->spiel().steine.festeSteine().size(), 4u);
 }
 
 // Der Knopf legt den Stein der ersten leeren Zelle und kostet 20 Punkte ohne Bonus; liegt der
@@ -186,13 +207,13 @@ TEST_F(Wendomar, NaechsterSteinKostet) {
     starte();
     d.anzeige.zeige(*f);
     runde().SpielerPunkte[0] = 30;
-    EXPECT_EQ(f->naechstenSteinSetzenBtn->text(), "&erster Stein");
+    EXPECT_EQ(kind<QPushButton>("naechstenSteinSetzenBtn")->text(), "&erster Stein");
     klicke(*f, "naechstenSteinSetzenBtn");
-    EXPECT_EQ(f->gitter.buchstabe(6, 6), "I");
+    EXPECT_EQ(f->spiel().gitter.buchstabe(6, 6), "I");
     EXPECT_EQ(runde().SpielerPunkte[0], 10);
-    EXPECT_EQ(f->naechstenSteinSetzenBtn->text(), "&nächster Stein");
+    EXPECT_EQ(kind<QPushButton>("naechstenSteinSetzenBtn")->text(), "&nächster Stein");
     // das G liegt falsch
-    ziehe(*f->brett, 2, f->brett->zellenRechteck(2, 2).center());
+    ziehe(f->brett(), 2, f->brett().zellenRechteck(2, 2).center());
     d.anzeige.dann([this](QWidget& w) {
         meldungen << w.windowTitle();
         klicke(w, "Btn1");
@@ -200,12 +221,12 @@ TEST_F(Wendomar, NaechsterSteinKostet) {
     klicke(*f, "naechstenSteinSetzenBtn");
     EXPECT_EQ(meldungen, QStringList{"Stein setzen"});
     EXPECT_EQ(runde().SpielerPunkte[0], 10) << "nichts berechnet";
-    ziehe(*f->brett, 2, f->brett->zellenRechteck(7, 6).center());
+    ziehe(f->brett(), 2, f->brett().zellenRechteck(7, 6).center());
     klicke(*f, "naechstenSteinSetzenBtn");
     EXPECT_EQ(runde().SpielerPunkte[0], 0) << "nicht unter 0";
     klicke(*f, "naechstenSteinSetzenBtn");
-    EXPECT_TRUE(f->WortEndeBtn->isEnabled());
-    EXPECT_FALSE(f->naechstenSteinSetzenBtn->isEnabled());
+    EXPECT_TRUE(kind<QPushButton>("WortEndeBtn")->isEnabled());
+    EXPECT_FALSE(kind<QPushButton>("naechstenSteinSetzenBtn")->isEnabled());
 }
 
 // Die Lösungshilfe zeigt die Umschreibung, auf Wunsch den Beispielsatz im Hauptfenster, und
@@ -223,7 +244,7 @@ TEST_F(Wendomar, LoesungshilfeMitBeispielsatz) {
         EXPECT_EQ(h.windowTitle(), "Lösungshilfe");
         umschreibung = h.ParaphrLbl->text();
         klicke(h, "BspSatzBtn");
-        satzWaehrend = f->SatzBspLbl->text();
+        satzWaehrend = kind<QLabel>("SatzBspLbl")->text();
         titelWaehrend = f->UebTitelLabel->isVisibleTo(f.get());
         QTest::keyClick(&h, Qt::Key_Escape);
     });
@@ -232,7 +253,7 @@ TEST_F(Wendomar, LoesungshilfeMitBeispielsatz) {
     EXPECT_EQ(satzWaehrend, "Der ________ schläft.");
     EXPECT_FALSE(titelWaehrend) << "der Satz steht an Stelle des Titels";
     EXPECT_TRUE(f->UebTitelLabel->isVisibleTo(f.get())) << "nach der Hilfe wieder der Titel";
-    EXPECT_FALSE(f->SatzBspLbl->isVisibleTo(f.get()));
+    EXPECT_FALSE(kind<QLabel>("SatzBspLbl")->isVisibleTo(f.get()));
     EXPECT_EQ(runde().SpielerPunkte[0], 5);
     EXPECT_EQ(f->SpNameLbl->text(), "Anna") << "die Hilfe beendet den Zug nicht";
     // noch einmal: nicht unter 0
@@ -254,16 +275,16 @@ TEST_F(Wendomar, ComputerLegtSeinWort) {
     ASSERT_EQ(runde().nSpieler, 2);
     EXPECT_EQ(runde().SpielerName[1], "Computer");
     for (int n = 1; n <= 4; ++n)
-        ziehe(*f->brett, n, f->brett->zellenRechteck(5 + n, 6).center());
+        ziehe(f->brett(), n, f->brett().zellenRechteck(5 + n, 6).center());
     int ratezeitWaehrend = -1, ratezeitVorher = -1;
     QString titel;
     d.anzeige.dann([&](QWidget& w) {
         titel = w.windowTitle();
-        EXPECT_EQ(f->gitter.Wort, "Insel");
+        EXPECT_EQ(f->spiel().gitter.Wort, "Insel");
         ratezeitVorher = f->ablauf.ratezeit.RateZeitZaehler;
         // ein Takt je Stelle, auch für das I der Kreuzung, dann einer zum Schließen
         d.uhr.vorstellen(4000);
-        EXPECT_EQ(f->gitter.buchstabe(6, 10), "") << "nach 4 Sekunden fehlt noch das L";
+        EXPECT_EQ(f->spiel().gitter.buchstabe(6, 10), "") << "nach 4 Sekunden fehlt noch das L";
         EXPECT_TRUE(w.isVisible());
         d.uhr.vorstellen(2000);
         ratezeitWaehrend = f->ablauf.ratezeit.RateZeitZaehler;
@@ -282,9 +303,9 @@ TEST_F(Wendomar, EinstellungenMitDemComputer) {
     starte();
     d.anzeige.zeige(*f);
     // ohne Abschnitt wie jedes Spiel: kein Ton, nichts gespeichert
-    EXPECT_EQ(f->einst.TonEinschalten, 0);
-    EXPECT_EQ(f->einst.EinstellungenSpeichern, 0);
-    EXPECT_EQ(f->einst.GegenComputer, 0);
+    EXPECT_EQ(f->einstellungsWerte().TonEinschalten, 0);
+    EXPECT_EQ(f->einstellungsWerte().EinstellungenSpeichern, 0);
+    EXPECT_EQ(f->einstellungsWerte().GegenComputer, 0);
     const auto dialog = [&](bool computer, const char* knopf) {
         d.anzeige.dann([computer, knopf](QWidget& w) {
             static_cast<EinstellFrm&>(w).gegenComp->setChecked(computer);
@@ -338,8 +359,8 @@ TEST_F(Wendomar, ComputerNachAbgelaufenerRatezeit) {
                                  "[Spiele]\nMaximaleSpielDauer=30\n");
     starte("KAT1", true);
     d.anzeige.zeige(*f);
-    ziehe(*f->brett, 4, f->brett->zellenRechteck(6, 6).center()); // das L auf die Zelle des I
-    ziehe(*f->brett, 1, f->brett->zellenRechteck(2, 2).center());
+    ziehe(f->brett(), 4, f->brett().zellenRechteck(6, 6).center()); // das L auf die Zelle des I
+    ziehe(f->brett(), 1, f->brett().zellenRechteck(2, 2).center());
     QStringList fenster;
     d.anzeige.dann([&](QWidget& w) {
         fenster << w.windowTitle();
@@ -379,18 +400,18 @@ TEST_F(Wendomar, BonusLampeUndBonus) {
     starte();
     d.anzeige.zeige(*f);
     for (int n = 1; n <= 4; ++n)
-        ziehe(*f->brett, n, f->brett->zellenRechteck(5 + n, 6).center());
+        ziehe(f->brett(), n, f->brett().zellenRechteck(5 + n, 6).center());
     klicke(*f, "WortEndeBtn");
-    ASSERT_EQ(f->gitter.Wort, "Kiwi");
-    EXPECT_EQ(f->gitter.StartZeile, 3) << "das W liegt auf +50 in Zeile 5";
-    EXPECT_EQ(f->BonusPunkteLbl->text(), "50");
-    EXPECT_TRUE(f->BonusPunkteLbl->isEnabled());
+    ASSERT_EQ(f->spiel().gitter.Wort, "Kiwi");
+    EXPECT_EQ(f->spiel().gitter.StartZeile, 3) << "das W liegt auf +50 in Zeile 5";
+    EXPECT_EQ(kind<QLabel>("BonusPunkteLbl")->text(), "50");
+    EXPECT_TRUE(kind<QLabel>("BonusPunkteLbl")->isEnabled());
     // sie blinkt auch, während eine Meldung über dem Spiel steht
     QList<Lampenzustand> lampe;
     d.anzeige.dann([&](QWidget& w) {
         for (int i = 0; i < 13; ++i) {
             d.uhr.vorstellen(500);
-            lampe << f->BonusMeldeLampe->zustand();
+            lampe << kind<Lampe>("BonusMeldeLampe")->zustand();
         }
         klicke(w, "Btn1");
     });
@@ -400,12 +421,12 @@ TEST_F(Wendomar, BonusLampeUndBonus) {
     EXPECT_EQ(lampe.last(), Lampenzustand::Rot) << "nach sechs roten Phasen bleibt sie rot";
     EXPECT_EQ(lampe[11], Lampenzustand::Rot);
     // Ben legt KIWI: ungemischt liegen K, I, W in der Ablage, das letzte I liegt schon
-    ASSERT_EQ(f->steine.anzahl(), 3);
+    ASSERT_EQ(f->spiel().steine.anzahl(), 3);
     for (int n = 1; n <= 3; ++n)
-        ziehe(*f->brett, n, f->brett->zellenRechteck(6, 2 + n).center());
+        ziehe(f->brett(), n, f->brett().zellenRechteck(6, 2 + n).center());
     klicke(*f, "WortEndeBtn");
     EXPECT_EQ(runde().SpielerPunkte[1], 90);
-    EXPECT_EQ(f->BonusPunkteLbl->text(), "0");
+    EXPECT_EQ(kind<QLabel>("BonusPunkteLbl")->text(), "0");
 }
 
 // Hält ein Kind einen Stein, wenn die Ratezeit abläuft, geht das Loslassen an die Meldung
@@ -422,8 +443,8 @@ TEST_F(Wendomar, GriffEndetMitDerRatezeit) {
                                          "\n[Spiele]\nMaximaleSpielDauer=30\n");
         starte("KAT1", computer);
         d.anzeige.zeige(*f);
-        Kreuzwortbrett& b = *f->brett;
-        ASSERT_EQ(f->steine.anzahl(), 6);
+        Kreuzwortbrett& b = f->brett();
+        ASSERT_EQ(f->spiel().steine.anzahl(), 6);
         QTest::mousePress(&b, Qt::LeftButton, {}, b.steinRechteck(6).center());
         merkeMeldung(d.anzeige, meldungen);
         if (computer)
@@ -434,15 +455,15 @@ TEST_F(Wendomar, GriffEndetMitDerRatezeit) {
         if (!computer) {
             // Ben klickt auf eine leere Zelle, dann legt er alles mit "nächster Stein"
             QTest::mouseClick(&b, Qt::LeftButton, {}, b.zellenRechteck(2, 2).center());
-            EXPECT_TRUE(f->steine.inAblage(6));
-            EXPECT_EQ(f->gitter.buchstabe(2, 2), "");
+            EXPECT_TRUE(f->spiel().steine.inAblage(6));
+            EXPECT_EQ(f->spiel().gitter.buchstabe(2, 2), "");
             for (int n = 1; n <= 6; ++n)
                 klicke(*f, "naechstenSteinSetzenBtn");
             klicke(*f, "WortEndeBtn");
         }
         EXPECT_EQ(runde().SpielerPunkte[1], 60) << "GARTEN ist gelegt";
-        EXPECT_EQ(f->gitter.Wort, "Nase");
-        EXPECT_LT(f->steine.anzahl(), 6);
+        EXPECT_EQ(f->spiel().gitter.Wort, "Nase");
+        EXPECT_LT(f->spiel().steine.anzahl(), 6);
         EXPECT_NO_THROW(b.grab());
         EXPECT_TRUE(d.anzeige.skripteVerbraucht());
         f.reset();
@@ -457,16 +478,16 @@ TEST_F(Wendomar, NeueAuslageBeendetDenGriff) {
                   {2, "Insel", "die", 1, false, true, false, "", ""}});
     starte();
     d.anzeige.zeige(*f);
-    Kreuzwortbrett& b = *f->brett;
+    Kreuzwortbrett& b = f->brett();
     for (int n = 1; n <= 4; ++n)
         ziehe(b, n, b.zellenRechteck(5 + n, 6).center());
     QTest::mousePress(&b, Qt::LeftButton, {}, b.steinRechteck(4).center());
     klicke(*f, "WortEndeBtn");
-    ASSERT_EQ(f->gitter.Wort, "Insel");
-    ASSERT_EQ(f->steine.anzahl(), 4);
+    ASSERT_EQ(f->spiel().gitter.Wort, "Insel");
+    ASSERT_EQ(f->spiel().steine.anzahl(), 4);
     QTest::mouseRelease(&b, Qt::LeftButton, {}, b.zellenRechteck(2, 2).center());
-    EXPECT_EQ(f->steine.steineInAblage(), 4);
-    EXPECT_EQ(f->gitter.buchstabe(2, 2), "");
+    EXPECT_EQ(f->spiel().steine.steineInAblage(), 4);
+    EXPECT_EQ(f->spiel().gitter.buchstabe(2, 2), "");
     EXPECT_NO_THROW(b.grab());
 }
 
@@ -496,14 +517,14 @@ TEST_F(Wendomar, FalschesWortErstDieMeldung) {
     d.anzeige.zeige(*f);
     runde().SpielerPunkte[0] = 25;
     for (int n = 1; n <= 4; ++n)
-        ziehe(*f->brett, n, f->brett->zellenRechteck(10 - n, 6).center());
+        ziehe(f->brett(), n, f->brett().zellenRechteck(10 - n, 6).center());
     long punkteWaehrend = -1;
     int inAblageWaehrend = -1;
     QStringList klaengeWaehrend;
     d.anzeige.dann([&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), "Fehler");
         punkteWaehrend = runde().SpielerPunkte[0];
-        inAblageWaehrend = f->steine.steineInAblage();
+        inAblageWaehrend = f->spiel().steine.steineInAblage();
         klaengeWaehrend = d.sound.befehle;
         klicke(w, "Btn1");
     });
@@ -514,7 +535,7 @@ TEST_F(Wendomar, FalschesWortErstDieMeldung) {
     EXPECT_EQ(d.sound.befehle.mid(klaengeWaehrend.size()),
               QStringList{"spiele " + ordner.pfad("Sound/Zurueck.WAV")});
     EXPECT_EQ(runde().SpielerPunkte[0], 0);
-    EXPECT_EQ(f->steine.steineInAblage(), 4);
+    EXPECT_EQ(f->spiel().steine.steineInAblage(), 4);
 }
 
 // Passt kein Wort mehr, steht das fertige Rätsel unter der Meldung "Ende der Spielrunde"; das
@@ -523,22 +544,22 @@ TEST_F(Wendomar, RundenendeUeberDemFertigenRaetsel) {
     starte();
     d.anzeige.zeige(*f);
     for (int n = 1; n <= 4; ++n)
-        ziehe(*f->brett, n, f->brett->zellenRechteck(5 + n, 6).center());
+        ziehe(f->brett(), n, f->brett().zellenRechteck(5 + n, 6).center());
     size_t festWaehrend = 0;
     int steineWaehrend = -1;
     d.anzeige.dann([&](QWidget& w) {
         EXPECT_EQ(w.windowTitle(), "Ende der Spielrunde");
-        festWaehrend = f->steine.festeSteine().size();
-        steineWaehrend = f->steine.anzahl();
-        EXPECT_FALSE(f->WortEndeBtn->isEnabled());
-        EXPECT_FALSE(f->zurueckBtn->isEnabled());
+        festWaehrend = f->spiel().steine.festeSteine().size();
+        steineWaehrend = f->spiel().steine.anzahl();
+        EXPECT_FALSE(kind<QPushButton>("WortEndeBtn")->isEnabled());
+        EXPECT_FALSE(kind<QPushButton>("zurueckBtn")->isEnabled());
         klicke(w, "Btn1");
     });
     klicke(*f, "WortEndeBtn");
     EXPECT_EQ(festWaehrend, 4u) << "IGEL liegt fest";
     EXPECT_EQ(steineWaehrend, 0) << "noch keine Steine des nächsten Wortes";
-    EXPECT_TRUE(f->steine.festeSteine().empty());
-    EXPECT_EQ(f->steine.anzahl(), 4);
+    EXPECT_TRUE(f->spiel().steine.festeSteine().empty());
+    EXPECT_EQ(f->spiel().steine.anzahl(), 4);
     EXPECT_EQ(runde().SpielerPunkte[0], 40);
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
 }
