@@ -47,9 +47,11 @@ Spielrunde::Sitz Spielrunde::setzeComputer(bool mitspielen, int hoechstens) {
 }
 
 void Spielrunde::naechsterSpieler() {
-    ++aktSpieler;
-    if (aktSpieler >= nSpieler)
-        aktSpieler = 0;
+    aktSpieler = naechsterPlatz();
+}
+
+int Spielrunde::naechsterPlatz() const {
+    return aktSpieler + 1 >= nSpieler ? 0 : aktSpieler + 1;
 }
 
 void Spielrunde::ersterSpieler() {

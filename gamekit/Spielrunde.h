@@ -40,6 +40,8 @@ public:
 
     // der nächste Spieler; wer auf oder hinter dem letzten Platz steht, kommt wieder an Platz 0
     void naechsterSpieler();
+    // der Platz, der als nächster an der Reihe wäre, ohne dass die Reihe weitergeht
+    int naechsterPlatz() const;
     // der erste Spieler ist wieder an der Reihe
     void ersterSpieler();
 

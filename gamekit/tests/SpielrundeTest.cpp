@@ -66,6 +66,27 @@ TEST(Spielrunde, ReiheUndPunkte) {
     EXPECT_EQ(r.stand().size(), 3u);
 }
 
+// Der nächste Platz, ohne dass die Reihe weitergeht: reihum, allein immer derselbe
+TEST(Spielrunde, NaechsterPlatzOhneWechsel) {
+    struct Fall {
+        QStringList namen;
+        int akt, naechster;
+    };
+    const Fall faelle[] = {
+        {{"Anna", "Ben", "Cleo"}, 0, 1},
+        {{"Anna", "Ben", "Cleo"}, 1, 2},
+        {{"Anna", "Ben", "Cleo"}, 2, 0},
+        {{"Anna", "Ben"}, 4, 0},
+        {{"Anna"}, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        Spielrunde r = runde(f.namen);
+        r.aktSpieler = f.akt;
+        EXPECT_EQ(r.naechsterPlatz(), f.naechster) << f.namen.size() << " ab " << f.akt;
+        EXPECT_EQ(r.aktSpieler, f.akt) << "die Reihe bleibt";
+    }
+}
+
 TEST(Spielrunde, FragenAnEinenOderMehrere) {
     EXPECT_EQ(endeFrage("Zirkomat", 1),
               "Bist du wirklich sicher, dass du Zirkomat beenden willst?");

@@ -4,17 +4,16 @@
 #include "games/fallingletters/DolmixEinstellungen.h"
 #include "games/fallingletters/Fallbrett.h"
 #include "games/fallingletters/Fallspiel.h"
-
-#include <memory>
+#include "games/fallingletters/Fallzug.h"
 
 namespace varku::dolmix {
 
 class EinstellFrm;
 
-// Das Fenster des Fallspiels im Rahmen des Spielbaukastens: das Brett, der Takt des Falls, die
-// Warnlampe und die Wortwahl. Es zeigt, was das Fallspiel nach jedem Schritt und jeder Taste
-// sagt.
-class MainFrm : public Spielfenster {
+// Das Fenster des Fallspiels im Rahmen des Spielbaukastens: das Brett mit der Warnlampe. Den Lauf
+// (Takt, Wort, Wechsel, Ende der Runde) hat der Fallzug; das Fenster gibt ihm Knöpfe und Tasten
+// und zeigt, was er nach jedem Schritt sagt.
+class MainFrm : public Spielfenster, private Fallsicht {
     Q_OBJECT
 public:
     MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s);
@@ -22,42 +21,43 @@ public:
 
     static Spielkonfiguration konfiguration();
 
-    Einstellungen einst;
-    Fallspiel spiel;
-    Fallbrett* brett;
-    std::unique_ptr<Timer> SteinTimer;
-
-    EinstellFrm& einstellungen();
-
-public slots:
-    void StartBtn_Click();
-    void PauseBtn_Click();
+    // für die Tests: die Regeln, ihr Takt, das Brett und die Einstellungen
+    Fallspiel& spiel() { return m_zug.spiel(); }
+    const Timer& SteinTimer() const { return m_zug.SteinTimer(); }
+    Fallbrett* brett() const { return m_brett; }
+    const Einstellungen& einst() const { return m_einst; }
 
 protected:
-    void ladeSpiel() override;
+    void ladeSpiel() override { m_zug.lade(); }
     void nachSpielerwechsel() override { zeigeZiffern(); }
-    void ratezeitAbgelaufen(Spielablauf& a) override;
-    void neuesSpiel() override;
-    bool menueGesperrt(Menue m) const override;
-    long punkteDesPlatzes(const Spielrunde& runde, int platz) const override;
-    bool ratezeitGewuenscht(const Spieleinstellungen& e) const override;
+    void ratezeitAbgelaufen(Spielablauf& /*a*/) override { m_zug.ratezeitAbgelaufen(); }
+    void neuesSpiel() override { m_zug.neuesSpiel(); }
+    bool menueGesperrt(Menue m) const override { return m_zug.menueGesperrt(m); }
+    long punkteDesPlatzes(const Spielrunde& /*runde*/, int platz) const override {
+        return m_zug.punkteDesPlatzes(platz);
+    }
+    bool ratezeitGewuenscht(const Spieleinstellungen& /*e*/) const override {
+        return m_zug.ratezeitGewuenscht();
+    }
     bool zeigeEinstellungen() override;
     bool taste(QKeyEvent* e) override;
 
+private slots:
+    void StartBtn_Click() { m_zug.starte(); }
+    void PauseBtn_Click() { m_zug.pausiere(); }
+
 private:
-    void SteinTimer_Timer();
-    // Klänge, Zellen, Warnung und Ziffern nach einem Schritt oder einer Taste
-    void zeige(const Ereignis& e);
-    // das nächste Wort, angezeigt, mit seinem ersten Stein; false, wenn es keines gibt
-    bool naechstesWort();
-    void zeigeUebWort();
+    EinstellFrm& einstellungen();
+    // Fallsicht
+    void zeige(const Ereignis& e) override;
+    void zeigeWort() override;
+    void zeigeLauf(bool laeuft) override;
+    void zeigeLeeresFeld() override;
     void zeigeZiffern();
-    void zeigeLauf();
-    void setzeFallTimer();
-    void setzeZugdauer();
-    void fehlerSpielerwechsel();
-    void meldeSpielerwechsel();
-    void rundenEnde();
+
+    Einstellungen m_einst;
+    Fallzug m_zug;
+    Fallbrett* m_brett;
 };
 
 } // namespace varku::dolmix

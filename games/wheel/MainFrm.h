@@ -3,9 +3,8 @@
 #include "gamekit/Spielfenster.h"
 #include "games/wheel/Radbrett.h"
 #include "games/wheel/Radspiel.h"
+#include "games/wheel/Radzug.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
-
-#include <memory>
 
 namespace varku::zirkomat {
 
@@ -13,9 +12,10 @@ class CompZugFrm;
 class EinstellFrm;
 
 // Das Fenster des Radspiels: das Rad, die Buchstabenkästen, die Umschreibung und der Satz, die
-// Tasten der Buchstaben und der Züge, im Rahmen des Spielbaukastens. Es zeigt, was das Radspiel
-// sagt; welche Knöpfe gehen, folgt aus dessen Phase.
-class MainFrm : public Spielfenster {
+// Tasten der Buchstaben und der Züge, im Rahmen des Spielbaukastens. Den Zug hat der Radzug; das
+// Fenster gibt ihm Knöpfe und Tasten und zeigt, was er sagt. Welche Knöpfe gehen, folgt aus der
+// Phase des Radspiels.
+class MainFrm : public Spielfenster, private Radsicht {
     Q_OBJECT
 public:
     MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s);
@@ -23,64 +23,52 @@ public:
 
     static Spielkonfiguration konfiguration();
 
-    Einstellungen einst;
-    Radspiel spiel{runde, einst};
-
-    Radbrett* brett;
-    std::unique_ptr<Timer> zirkTimer;
-    // die Wartezeit nach einem Buchstaben: das fertige oder gezeigte Wort bleibt stehen, der
-    // Computer wartet nach seiner Hilfe; was währenddessen kommt, fällt weg
-    std::unique_ptr<Timer> WarteTimer;
-
+    // für die Tests: der Zug mit Regeln, Einstellungen und Zeitgebern, das Brett, die Fenster
+    Radzug& zug() { return m_zug; }
+    Radspiel& spiel() { return m_zug.spiel(); }
+    Radbrett* brett() const { return m_brett; }
     EinstellFrm& einstellungen();
     CompZugFrm& compZug();
-
-    // das Rad
-    void RadDrehen();
-    void RadStoppen();
-
-    // das Rätsel: legt das Wort des Radspiels aus
-    void zeigeRaetsel() { brett->zeigeRaetsel(woerter.Paraphrase, woerter.Kontext); }
-
-public slots:
-    void drehenBtn_Click();
-    void anhaltenBtn_Click();
-    void bstBtn_Click(int taste);
-    void BstKaufBtn_Click();
-    void showSatzBtn_Click();
-    void WortRatenBtn_Click();
 
 protected:
     void ladeSpiel() override;
     void nachSpielerwechsel() override { zeigeKnoepfe(); }
     void ratezeitAbgelaufen(Spielablauf& a) override;
     void computerZug() override;
-    void neuesSpiel() override;
-    bool menueGesperrt(Menue m) const override;
+    void neuesSpiel() override { m_zug.neuesSpiel(); }
+    bool menueGesperrt(Menue m) const override { return m_zug.menueGesperrt(m); }
     bool zeigeEinstellungen() override;
     bool taste(QKeyEvent* e) override;
 
+private slots:
+    void drehenBtn_Click() { m_zug.drehen(); }
+    void anhaltenBtn_Click() { m_zug.anhalten(); }
+    void bstBtn_Click(int taste) { m_zug.bstWahl(taste); }
+    void BstKaufBtn_Click() { m_zug.kaufeBuchstaben(); }
+    void showSatzBtn_Click() { m_zug.kaufeSatz(); }
+    void WortRatenBtn_Click() { m_zug.wortRaten(); }
+
 private:
-    void zirkTimer_Timer();
-    // versteckt den Satz und legt das nächste Wort aus
-    void neuesRaetsel();
-    // false, wenn der Buchstabe jetzt nicht gilt
-    bool pruefeBstWahl(int taste);
-    // das Ende eines Buchstabens, gleich oder nach der Wartezeit: wer weiter ist, dreht
-    void beendeZug(const Radspiel::Zug& z);
-    void warteDann(int sekunden, const Radspiel::Zug& z);
-    void WarteTimer_Timer();
-    void versteckeSatz();
-    void zeigeKnoepfe();
     void EinstellAenderungUebernehmen();
+    // Radsicht
+    void zeigeKnoepfe() override;
+    void zeigeRad() override;
+    void zeigeRaetsel() override;
+    void zeichneKasten(int i) override;
+    void zeigeStand() override { zeigePunkte(); }
+    void zeigeSatz() override;
+    void versteckeSatz() override;
+    void fokusAufBuchstaben() override;
+    void computerWaehlt() override;
+    void computerZugEnde() override { computerWeiter(m_computerFehlgriff); }
     // der Computer
     void computerHaeltAn();
     void computerZieht();
-    void computerWaehlt();
     // nach einem Zug des Computers: er dreht noch einmal, oder sein Fenster geht
     void computerWeiter(bool nochmalDrehen);
 
-    Radspiel::Zug m_gewartet;         // der Buchstabe, nach dem gewartet wird
+    Radzug m_zug;
+    Radbrett* m_brett;
     bool m_computerFehlgriff = false; // der Computer griff daneben: er dreht wieder
 };
 

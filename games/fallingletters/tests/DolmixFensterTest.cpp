@@ -72,11 +72,11 @@ struct Dolmix : ::testing::Test {
         d.anzeige.zeige(*f);
     }
     void merkeMeldung() { test::merkeMeldung(d.anzeige, meldungen); }
-    void takt() { d.uhr.vorstellen(f->SteinTimer->intervall()); }
-    void taste(Qt::Key k) { QTest::keyClick(f->brett->PauseBtn, k); }
+    void takt() { d.uhr.vorstellen(f->SteinTimer().intervall()); }
+    void taste(Qt::Key k) { QTest::keyClick(f->brett()->PauseBtn, k); }
     // der Stein kommt herein, geht k Spalten nach rechts und fällt
     void legeNachRechts(int k) {
-        for (int i = 0; i < 20 && !f->spiel.steinSichtbar(); ++i)
+        for (int i = 0; i < 20 && !f->spiel().steinSichtbar(); ++i)
             takt();
         for (int i = 0; i < k; ++i)
             taste(Qt::Key_Right);
@@ -90,29 +90,29 @@ struct Dolmix : ::testing::Test {
 TEST_F(Dolmix, StartetInDerPauseMitDemErstenWort) {
     starte("FallGeschwindigkeit=250\nTonEinschalten=1");
     EXPECT_EQ(f->windowTitle(), "Varku - Dolmix");
-    EXPECT_EQ(f->brett->UebWortLbl->text(), "Igel");
-    EXPECT_FALSE(f->SteinTimer->aktiv()) << "die Steine fallen erst nach Start";
-    EXPECT_TRUE(f->brett->StartBtn->isEnabled());
-    EXPECT_FALSE(f->brett->PauseBtn->isEnabled());
+    EXPECT_EQ(f->brett()->UebWortLbl->text(), "Igel");
+    EXPECT_FALSE(f->SteinTimer().aktiv()) << "die Steine fallen erst nach Start";
+    EXPECT_TRUE(f->brett()->StartBtn->isEnabled());
+    EXPECT_FALSE(f->brett()->PauseBtn->isEnabled());
     EXPECT_TRUE(f->mnuBearbEinstell->isEnabled());
-    EXPECT_EQ(f->SteinTimer->intervall(), 1000);
+    EXPECT_EQ(f->SteinTimer().intervall(), 1000);
     EXPECT_EQ(f->SpNameLbl->text(), "Anna Lena");
     // die Zähler stehen mit ihren Ziffern im Brett, nicht zusammengedrückt
-    for (const Ziffernanzeige* z : {f->brett->wortZiff, f->brett->zeilenZiff})
+    for (const Ziffernanzeige* z : {f->brett()->wortZiff, f->brett()->zeilenZiff})
         EXPECT_GE(z->width(), z->minimumWidth()) << z->objectName().toStdString();
-    EXPECT_GT(f->brett->wortZiff->minimumWidth(), 50);
+    EXPECT_GT(f->brett()->wortZiff->minimumWidth(), 50);
     klicke(*f, "StartBtn");
-    EXPECT_TRUE(f->SteinTimer->aktiv());
+    EXPECT_TRUE(f->SteinTimer().aktiv());
     EXPECT_FALSE(f->mnuBearbEinstell->isEnabled()) << "Einstellungen nur in der Pause";
     // die Leertaste auf dem Pauseknopf lässt fallen, sie drückt ihn nicht
     legeNachRechts(0);
-    EXPECT_TRUE(f->SteinTimer->aktiv());
-    EXPECT_EQ(f->spiel.zelle(1, 1).buchstabe, "I");
+    EXPECT_TRUE(f->SteinTimer().aktiv());
+    EXPECT_EQ(f->spiel().zelle(1, 1).buchstabe, "I");
     EXPECT_EQ(f->punkZiff->text(), "000001") << "ein aufrechter Buchstabe";
     klicke(*f, "PauseBtn");
-    EXPECT_FALSE(f->SteinTimer->aktiv());
+    EXPECT_FALSE(f->SteinTimer().aktiv());
     taste(Qt::Key_Right);
-    EXPECT_EQ(f->spiel.aktStein().zeile, eingangsZeile) << "in der Pause geht nichts";
+    EXPECT_EQ(f->spiel().aktStein().zeile, eingangsZeile) << "in der Pause geht nichts";
 }
 
 // Die Lupe liegt über ihren Buchstaben, auch wenn das Wort seinen Platz erst mit dem Fenster
@@ -121,9 +121,9 @@ TEST_F(Dolmix, StartetInDerPauseMitDemErstenWort) {
 // mit der Warnung aus
 TEST_F(Dolmix, WarnlampeBlinktUnterEinerMeldung) {
     starte("FallGeschwindigkeit=250");
-    const Lampe& lampe = *f->brett->WarnLampe;
-    f->brett->zeigeWarnung(true);
-    EXPECT_EQ(f->brett->WarnText->text(), "drehen");
+    const Lampe& lampe = *f->brett()->WarnLampe;
+    f->brett()->zeigeWarnung(true);
+    EXPECT_EQ(f->brett()->WarnText->text(), "drehen");
     QList<Lampenzustand> folge{lampe.zustand()};
     d.anzeige.dann([&](QWidget& w) {
         for (int i = 0; i < 3; ++i) {
@@ -135,10 +135,10 @@ TEST_F(Dolmix, WarnlampeBlinktUnterEinerMeldung) {
     f->meldung("Achtung", "Dolmix");
     EXPECT_EQ(folge, QList<Lampenzustand>({Lampenzustand::Rot, Lampenzustand::Gelb,
                                            Lampenzustand::Rot, Lampenzustand::Gelb}));
-    f->brett->zeigeWarnung(false);
+    f->brett()->zeigeWarnung(false);
     d.uhr.vorstellen(1500);
     EXPECT_EQ(lampe.zustand(), Lampenzustand::Aus);
-    EXPECT_EQ(f->brett->WarnText->text(), "OK");
+    EXPECT_EQ(f->brett()->WarnText->text(), "OK");
 }
 
 // Ein Schwerpunkt nur mit leeren Wörtern oder mit solchen aus halben Zeichen: kein leeres Wort,
@@ -156,7 +156,7 @@ TEST_F(Dolmix, OhneSpielbareWoerterKeinSpiel) {
 
 TEST_F(Dolmix, LupeUeberIhrenBuchstaben) {
     starte("");
-    Fallbrett& b = *f->brett;
+    Fallbrett& b = *f->brett();
     struct Fall {
         int von, bis;
         bool sichtbar;
@@ -178,7 +178,7 @@ TEST_F(Dolmix, LupeUeberIhrenBuchstaben) {
         EXPECT_TRUE(b.LeseLupe->geometry().intersects(wort));
     }
     // vor dem ersten Zeigen markiert: die Lupe kommt mit dem Wort an ihren Platz
-    Fallbrett neu(f->spiel, nullptr);
+    Fallbrett neu(f->spiel(), nullptr);
     neu.zeigeWort("Igel");
     neu.markiereLupenStelle("Igel", 4, 4, true);
     neu.resize(900, 600);
@@ -204,13 +204,13 @@ TEST_F(Dolmix, SchrittMaltNurGeaenderteZellen) {
         }
     } zaehler;
     starte("FallGeschwindigkeit=500");
-    Spielfeldflaeche& feld = *f->brett->SpFld;
+    Spielfeldflaeche& feld = *f->brett()->SpFld;
     feld.installEventFilter(&zaehler);
     klicke(*f, "StartBtn");
     takt();
     QCoreApplication::processEvents();
-    ASSERT_TRUE(f->spiel.steinSichtbar());
-    const Stein st = f->spiel.aktStein();
+    ASSERT_TRUE(f->spiel().steinSichtbar());
+    const Stein st = f->spiel().aktStein();
     zaehler.gemalt = QRegion();
     takt();
     QCoreApplication::processEvents();
@@ -221,25 +221,25 @@ TEST_F(Dolmix, SchrittMaltNurGeaenderteZellen) {
 
 TEST_F(Dolmix, FehlendeGeschwindigkeitGibtDenLangsamstenFall) {
     starte("");
-    EXPECT_EQ(f->SteinTimer->intervall(), 2500);
+    EXPECT_EQ(f->SteinTimer().intervall(), 2500);
     EXPECT_FALSE(f->ablauf.ratezeitAn()) << "ohne Minuten kein Wechsel nach der Zeit";
 }
 
 TEST_F(Dolmix, RichtigesWortUndVolleReihe) {
     starte("FallGeschwindigkeit=500");
     for (int s = 5; s <= 14; ++s)
-        f->spiel.legeZelle(s, 1, FeldZelle{true, 0, 99, "*", 0, true});
+        f->spiel().legeZelle(s, 1, FeldZelle{true, 0, 99, "*", 0, true});
     klicke(*f, "StartBtn");
     for (int i = 0; i < 4; ++i)
         legeNachRechts(i);
-    EXPECT_EQ(f->spiel.stand().woerter, 1);
-    EXPECT_EQ(f->spiel.stand().zeilen, 1) << "das Wort macht die Reihe voll";
+    EXPECT_EQ(f->spiel().stand().woerter, 1);
+    EXPECT_EQ(f->spiel().stand().zeilen, 1) << "das Wort macht die Reihe voll";
     // vier aufrechte Buchstaben, dann das Wort: (0 Reihen + 1) x (1 Wort + 1) x 4 Buchstaben
-    EXPECT_EQ(f->spiel.stand().punkte, 4 + 1 * 2 * 4);
-    EXPECT_EQ(f->brett->wortZiff->text(), "001");
-    EXPECT_EQ(f->brett->zeilenZiff->text(), "01");
-    EXPECT_FALSE(f->spiel.zelle(1, 1).belegt()) << "die volle Reihe ist fort";
-    EXPECT_EQ(f->brett->UebWortLbl->text(), "Straße") << "gleich das nächste Wort";
+    EXPECT_EQ(f->spiel().stand().punkte, 4 + 1 * 2 * 4);
+    EXPECT_EQ(f->brett()->wortZiff->text(), "001");
+    EXPECT_EQ(f->brett()->zeilenZiff->text(), "01");
+    EXPECT_FALSE(f->spiel().zelle(1, 1).belegt()) << "die volle Reihe ist fort";
+    EXPECT_EQ(f->brett()->UebWortLbl->text(), "Straße") << "gleich das nächste Wort";
 }
 
 TEST_F(Dolmix, FalschesWortWechseltDenSpieler) {
@@ -261,8 +261,8 @@ TEST_F(Dolmix, FalschesWortWechseltDenSpieler) {
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
     EXPECT_GT(zaehlerBeimWechsel, 0);
     EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, zaehlerBeimWechsel);
-    EXPECT_EQ(f->spiel.zelle(1, 2).buchstabe, "*") << "gewischt";
-    EXPECT_TRUE(f->SteinTimer->aktiv()) << "nach der Meldung fällt es weiter";
+    EXPECT_EQ(f->spiel().zelle(1, 2).buchstabe, "*") << "gewischt";
+    EXPECT_TRUE(f->SteinTimer().aktiv()) << "nach der Meldung fällt es weiter";
 }
 
 TEST_F(Dolmix, EinerAlleinBekommtKeineWechselmeldung) {
@@ -278,15 +278,15 @@ TEST_F(Dolmix, EinerAlleinBekommtKeineWechselmeldung) {
 TEST_F(Dolmix, EndeDerRundeLeertDasFeld) {
     starte("FallGeschwindigkeit=500");
     for (int z = 1; z <= 10; ++z)
-        f->spiel.legeZelle(1, z, FeldZelle{true, 0, 99, "*", 0, true});
+        f->spiel().legeZelle(1, z, FeldZelle{true, 0, 99, "*", 0, true});
     klicke(*f, "StartBtn");
     merkeMeldung();
     takt();
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith("Ende der Spielrunde: Dolmix ist beim Einfügen"));
-    EXPECT_FALSE(f->spiel.zelle(1, 1).belegt());
-    EXPECT_FALSE(f->SteinTimer->aktiv()) << "die neue Runde beginnt mit Start";
-    EXPECT_TRUE(f->brett->StartBtn->isEnabled());
+    EXPECT_FALSE(f->spiel().zelle(1, 1).belegt());
+    EXPECT_FALSE(f->SteinTimer().aktiv()) << "die neue Runde beginnt mit Start";
+    EXPECT_TRUE(f->brett()->StartBtn->isEnabled());
 }
 
 // Während einer Meldung fällt kein Stein; die Ratezeit wechselt, auch in der Pause, die Pause
@@ -297,9 +297,9 @@ TEST_F(Dolmix, MeldungHaeltDenFall) {
     takt();
     int zeileWaehrend = 0;
     d.anzeige.dann([&](QWidget& w) {
-        const int vorher = f->spiel.aktStein().zeile;
+        const int vorher = f->spiel().aktStein().zeile;
         d.uhr.vorstellen(5000);
-        zeileWaehrend = f->spiel.aktStein().zeile - vorher;
+        zeileWaehrend = f->spiel().aktStein().zeile - vorher;
         klicke(w, "Command1");
     });
     f->mnuDateiInfo->trigger();
@@ -311,7 +311,7 @@ TEST_F(Dolmix, MeldungHaeltDenFall) {
     ASSERT_EQ(meldungen.size(), 1) << "eine Minute je Zug: nach 63 s";
     EXPECT_TRUE(meldungen[0].startsWith("Spielerwechsel: "));
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
-    EXPECT_FALSE(f->SteinTimer->aktiv()) << "die Pause bleibt";
+    EXPECT_FALSE(f->SteinTimer().aktiv()) << "die Pause bleibt";
 }
 
 TEST_F(Dolmix, GrossbuchstabenVorUndNachDemStart) {
@@ -326,13 +326,13 @@ TEST_F(Dolmix, GrossbuchstabenVorUndNachDemStart) {
         f->mnuBearbEinstell->trigger();
     };
     setzeGross(true, false);
-    EXPECT_EQ(f->spiel.fallFolge(), grossJeZeichen(f->spiel.Wort())) << "vor dem Start: gleich";
+    EXPECT_EQ(f->spiel().fallFolge(), grossJeZeichen(f->spiel().Wort())) << "vor dem Start: gleich";
     klicke(*f, "StartBtn");
     klicke(*f, "PauseBtn");
     setzeGross(false, true);
     ASSERT_EQ(meldungen.size(), 1);
     EXPECT_TRUE(meldungen[0].startsWith("Warnung: Ihr habt die Einstellung der"));
-    EXPECT_EQ(f->spiel.fallFolge(), grossJeZeichen(f->spiel.Wort())) << "das Wort bleibt";
+    EXPECT_EQ(f->spiel().fallFolge(), grossJeZeichen(f->spiel().Wort())) << "das Wort bleibt";
 }
 
 // Andere Minuten je Zug beginnen die Ratezeit neu, und der Zeiger läuft gleich in der neuen Dauer;
@@ -360,7 +360,7 @@ TEST_F(Dolmix, MinutenImDialogUndDieRatezeituhr) {
             klicke(w, "okBtn");
         });
         f->mnuBearbEinstell->trigger();
-        EXPECT_EQ(f->einst.SpielerWechselNachZeit, fall.nachher);
+        EXPECT_EQ(f->einst().SpielerWechselNachZeit, fall.nachher);
         EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, fall.nachOk);
         d.uhr.vorstellen(10000);
         EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, fall.nachTakten);
@@ -384,7 +384,7 @@ TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
         d.uhr.vorstellen(280000);
         klicke(*f, "StartBtn");
         legeNachRechts(0);
-        ASSERT_GT(f->spiel.stand().punkte, 0);
+        ASSERT_GT(f->spiel().stand().punkte, 0);
         if (pause)
             klicke(*f, "PauseBtn");
         takt();
@@ -393,10 +393,10 @@ TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
         bool faelltHinterDerMeldung = false;
         d.anzeige.dann([&](QWidget& w) {
             meldung = w.windowTitle() + ": " + static_cast<MldFenster&>(w).Meldung->text();
-            const Stein vorher = f->spiel.aktStein();
+            const Stein vorher = f->spiel().aktStein();
             d.uhr.vorstellen(5000);
-            faelltHinterDerMeldung = f->spiel.aktStein().zeile != vorher.zeile ||
-                                     f->spiel.aktStein().steinNr != vorher.steinNr;
+            faelltHinterDerMeldung = f->spiel().aktStein().zeile != vorher.zeile ||
+                                     f->spiel().aktStein().steinNr != vorher.steinNr;
             klicke(w, "Btn1");
         });
         d.uhr.vorstellen(30000);
@@ -404,15 +404,15 @@ TEST_F(Dolmix, SpielzeitEndeTraegtDiePunkteEin) {
                            "jetzt beendet.");
         EXPECT_TRUE(f->beendet());
         EXPECT_FALSE(faelltHinterDerMeldung);
-        const Stein danach = f->spiel.aktStein();
+        const Stein danach = f->spiel().aktStein();
         d.uhr.vorstellen(5000);
-        EXPECT_EQ(f->spiel.aktStein().zeile, danach.zeile) << "nach dem Ende fällt nichts mehr";
-        EXPECT_EQ(f->spiel.aktStein().steinNr, danach.steinNr);
+        EXPECT_EQ(f->spiel().aktStein().zeile, danach.zeile) << "nach dem Ende fällt nichts mehr";
+        EXPECT_EQ(f->spiel().aktStein().steinNr, danach.steinNr);
         const auto liste =
             Meisterliste(Meisterliste::meisterDatei(ordner.pfad("User")), "Dolmix").meisterliste();
         ASSERT_EQ(liste.size(), 1u);
         EXPECT_EQ(liste[0].Name, "Anna Lena");
-        EXPECT_EQ(liste[0].Punkte, f->spiel.SpielerStand[0].punkte);
+        EXPECT_EQ(liste[0].Punkte, f->spiel().SpielerStand[0].punkte);
     }
 }
 
@@ -445,10 +445,10 @@ TEST_F(Dolmix, SchnelleTastenGeltenAlle) {
         {"runter gehalten", [&] { halte(f.get(), Qt::Key_Down, 3); }, 1, 11, 90},
         {"an Knopf, Feld und Wort",
          [&] {
-             tippe(f->brett->PauseBtn, Qt::Key_Right, 1);
-             tippe(f->brett->SpFld, Qt::Key_Right, 1);
-             tippe(f->brett->UebWortLbl, Qt::Key_Up, 1);
-             halte(f->brett->PauseBtn, Qt::Key_Right, 2);
+             tippe(f->brett()->PauseBtn, Qt::Key_Right, 1);
+             tippe(f->brett()->SpFld, Qt::Key_Right, 1);
+             tippe(f->brett()->UebWortLbl, Qt::Key_Up, 1);
+             halte(f->brett()->PauseBtn, Qt::Key_Right, 2);
          },
          5, 11, 90},
         {"zwischen zwei Takten",
@@ -475,10 +475,10 @@ TEST_F(Dolmix, SchnelleTastenGeltenAlle) {
         starte("FallGeschwindigkeit=100\nTonEinschalten=1");
         klicke(*f, "StartBtn");
         takt();
-        ASSERT_TRUE(f->spiel.steinSichtbar());
+        ASSERT_TRUE(f->spiel().steinSichtbar());
         d.sound.befehle.clear();
         c.tasten();
-        const Stein& st = f->spiel.aktStein();
+        const Stein& st = f->spiel().aktStein();
         EXPECT_EQ(st.spalte, c.spalte);
         EXPECT_EQ(st.zeile, c.zeile);
         EXPECT_EQ(st.drehung, c.drehung);
@@ -493,20 +493,20 @@ TEST_F(Dolmix, LageFolgtDerDrehung) {
     klicke(*f, "StartBtn");
     takt();
     taste(Qt::Key_Up);
-    while (f->spiel.aktStein().zeile > 3)
+    while (f->spiel().aktStein().zeile > 3)
         takt();
-    ASSERT_EQ(f->brett->WarnText->text(), "drehen");
+    ASSERT_EQ(f->brett()->WarnText->text(), "drehen");
     taste(Qt::Key_Down);
-    EXPECT_EQ(f->brett->WarnText->text(), "OK");
-    EXPECT_EQ(f->brett->WarnLampe->zustand(), Lampenzustand::Aus);
+    EXPECT_EQ(f->brett()->WarnText->text(), "OK");
+    EXPECT_EQ(f->brett()->WarnLampe->zustand(), Lampenzustand::Aus);
     taste(Qt::Key_Down);
-    EXPECT_EQ(f->brett->WarnText->text(), "drehen");
+    EXPECT_EQ(f->brett()->WarnText->text(), "drehen");
     taste(Qt::Key_Space);
-    EXPECT_FALSE(f->spiel.aktStein().fallGelassen) << "gedreht fällt er nicht";
+    EXPECT_FALSE(f->spiel().aktStein().fallGelassen) << "gedreht fällt er nicht";
     taste(Qt::Key_Up);
-    EXPECT_EQ(f->brett->WarnText->text(), "OK");
+    EXPECT_EQ(f->brett()->WarnText->text(), "OK");
     taste(Qt::Key_Space);
-    EXPECT_TRUE(f->spiel.aktStein().fallGelassen);
+    EXPECT_TRUE(f->spiel().aktStein().fallGelassen);
 }
 
 // Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den

@@ -99,19 +99,19 @@ struct Zirkomat : ::testing::Test {
     void wort(const QString& w) {
         f->woerter.Wort = w;
         f->woerter.Kontext.clear();
-        f->spiel.neuesWort(w, 0);
-        f->zeigeRaetsel();
+        f->spiel().neuesWort(w, 0);
+        f->brett()->zeigeRaetsel(f->woerter.Paraphrase, f->woerter.Kontext);
     }
     // drehen, dann auf dem Feld mit diesem Wert anhalten
     void dreheAuf(int wert) {
         klicke(*f, "drehenBtn");
-        while (f->spiel.einsatz() != wert)
+        while (f->spiel().einsatz() != wert)
             d.uhr.vorstellen(30);
         klicke(*f, "anhaltenBtn");
     }
     int sichtbareKaesten() const {
         int n = 0;
-        for (QLabel* l : f->brett->BstLbl)
+        for (QLabel* l : f->brett()->BstLbl)
             n += l->isVisible() ? 1 : 0;
         return n;
     }
@@ -127,9 +127,9 @@ struct Zirkomat : ::testing::Test {
     }
     // im Fenster des Computers: das Rad dreht nicht mehr selbst, es steht, wo der Test will
     void computerStehtAuf(int wert) {
-        f->zirkTimer->setzeIntervall(1000000);
-        while (f->spiel.einsatz() != wert)
-            f->spiel.radSchritt(0);
+        f->zug().zirkTimer().setzeIntervall(1000000);
+        while (f->spiel().einsatz() != wert)
+            f->spiel().radSchritt(0);
     }
 };
 
@@ -140,9 +140,9 @@ TEST_F(Zirkomat, StartMitDemErstenSpieler) {
     EXPECT_EQ(f->windowTitle(), "Varku - Zirkomat");
     EXPECT_EQ(f->SpNameLbl->text(), "Anna");
     EXPECT_EQ(f->punkZiff->text(), "000000");
-    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
-    for (QPushButton* b : {f->brett->anhaltenBtn, f->brett->WortRatenBtn, f->brett->BstKaufBtn,
-                           f->brett->showSatzBtn, f->brett->bstBtn[0]})
+    EXPECT_TRUE(f->brett()->drehenBtn->isEnabled());
+    for (QPushButton* b : {f->brett()->anhaltenBtn, f->brett()->WortRatenBtn,
+                           f->brett()->BstKaufBtn, f->brett()->showSatzBtn, f->brett()->bstBtn[0]})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_EQ(f->vuRestZeitImage->blatt(), Zeigerinstrument::Blatt::RatezeitAn);
     EXPECT_EQ(f->RestZeitStand->height(), px(Spielzeitbalken::startHoehe));
@@ -154,11 +154,11 @@ TEST_F(Zirkomat, StartMitDemErstenSpieler) {
 // ohne Rahmen, und der Dialog zeigt es so.
 TEST_F(Zirkomat, StartOhneAbschnitt) {
     starte("", 2, false);
-    EXPECT_EQ(f->einst.BuchstabenRahmen, 0);
-    EXPECT_FALSE(f->einst.LoesWortFarbig);
-    EXPECT_EQ(f->einst.FehlversucheMaximum, 0);
+    EXPECT_EQ(f->zug().einst().BuchstabenRahmen, 0);
+    EXPECT_FALSE(f->zug().einst().LoesWortFarbig);
+    EXPECT_EQ(f->zug().einst().FehlversucheMaximum, 0);
     EXPECT_EQ(f->vuRestZeitImage->blatt(), Zeigerinstrument::Blatt::RatezeitAus);
-    EXPECT_FALSE(f->brett->BstLbl[0]->styleSheet().contains("solid")) << "kein Rahmen";
+    EXPECT_FALSE(f->brett()->BstLbl[0]->styleSheet().contains("solid")) << "kein Rahmen";
     d.sound.befehle.clear();
     dreheAuf(40);
     EXPECT_TRUE(d.sound.befehle.filter("spiele").isEmpty()) << "ohne Ton";
@@ -197,11 +197,11 @@ TEST_F(Zirkomat, RadZeigtJedeStellung) {
     for (int schritt = 0; schritt < 12; ++schritt) {
         int sichtbar = 0;
         for (int i = 0; i < 10; ++i) {
-            if (!f->brett->RadImg[size_t(i)]->isVisibleTo(f.get()))
+            if (!f->brett()->RadImg[size_t(i)]->isVisibleTo(f.get()))
                 continue;
             ++sichtbar;
-            EXPECT_EQ(i, f->spiel.radPos()) << schritt;
-            const QPixmap bild = f->brett->RadImg[size_t(i)]->pixmap();
+            EXPECT_EQ(i, f->spiel().radPos()) << schritt;
+            const QPixmap bild = f->brett()->RadImg[size_t(i)]->pixmap();
             ASSERT_FALSE(bild.isNull()) << "Stellung " << i;
             EXPECT_EQ(bild.toImage().pixel(5, 5), radFarbe(i).rgb()) << "Stellung " << i;
         }
@@ -230,8 +230,8 @@ TEST_F(Zirkomat, KaestenFuerJedesWort) {
 TEST_F(Zirkomat, FarbenImGemaltenKasten) {
     starte("LösungswortFarbig=1\nFehlversucheMaximum=5");
     wort("Igel");
-    QLabel& erster = *f->brett->BstLbl[0];
-    const Radspiel::Kasten k = f->spiel.kasten(0);
+    QLabel& erster = *f->brett()->BstLbl[0];
+    const Radspiel::Kasten k = f->spiel().kasten(0);
     EXPECT_TRUE(gemalt(erster, farbe(k.grund)));
     EXPECT_FALSE(gemalt(erster, farbe(KastenBuchstabe[size_t(sucheFarbIndex(k.grund))])));
     dreheAuf(10);
@@ -245,9 +245,9 @@ TEST_F(Zirkomat, FarbenImGemaltenKasten) {
     f->runde.SpielerPunkte[0] = 100;
     dreheAuf(20);
     klicke(*f, "BstKaufBtn");
-    EXPECT_TRUE(gemalt(*f->brett->BstLbl[0], QColor(44, 153, 57))) << "gekauft in Weiß";
-    EXPECT_FALSE(gemalt(*f->brett->BstLbl[0], QColor(0, 0, 255)));
-    EXPECT_FALSE(gemalt(*f->brett->BstLbl[1], QColor(44, 153, 57))) << "noch verdeckt";
+    EXPECT_TRUE(gemalt(*f->brett()->BstLbl[0], QColor(44, 153, 57))) << "gekauft in Weiß";
+    EXPECT_FALSE(gemalt(*f->brett()->BstLbl[0], QColor(0, 0, 255)));
+    EXPECT_FALSE(gemalt(*f->brett()->BstLbl[1], QColor(44, 153, 57))) << "noch verdeckt";
 }
 
 // Drehen, anhalten, ein richtiger Buchstabe mit der Taste, ein falscher mit der Tastatur.
@@ -255,18 +255,18 @@ TEST_F(Zirkomat, EinZugDurchKnoepfeUndTasten) {
     starte("FehlversucheMaximum=5\nTonEinschalten=1");
     wort("Igel");
     dreheAuf(80);
-    EXPECT_TRUE(f->brett->bstBtn[0]->isEnabled());
-    EXPECT_FALSE(f->brett->BstKaufBtn->isEnabled()) << "0 Punkte reichen nicht für 80";
+    EXPECT_TRUE(f->brett()->bstBtn[0]->isEnabled());
+    EXPECT_FALSE(f->brett()->BstKaufBtn->isEnabled()) << "0 Punkte reichen nicht für 80";
     klicke(*f, "bstBtn8"); // I
     EXPECT_EQ(f->runde.SpielerPunkte[0], 80);
     EXPECT_EQ(f->SpNameLbl->text(), "Ben") << "ein richtiger Buchstabe gibt weiter";
-    EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt);
-    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
-    EXPECT_FALSE(f->brett->bstBtn[0]->isEnabled());
+    EXPECT_TRUE(f->spiel().kasten(0).aufgedeckt);
+    EXPECT_TRUE(f->brett()->drehenBtn->isEnabled());
+    EXPECT_FALSE(f->brett()->bstBtn[0]->isEnabled());
     // Ben tippt auf der Tastatur: "x" ist falsch, eine Ziffer tut nichts
     dreheAuf(20);
     QTest::keyClick(f.get(), Qt::Key_5);
-    EXPECT_EQ(f->spiel.phase(), Radspiel::Phase::Einsatz);
+    EXPECT_EQ(f->spiel().phase(), Radspiel::Phase::Einsatz);
     QTest::keyClicks(f.get(), "x");
     EXPECT_EQ(f->SpNameLbl->text(), "Ben") << "ein falscher Buchstabe: derselbe dreht";
     EXPECT_TRUE(d.sound.befehle.last().endsWith("Oh.WAV"));
@@ -282,25 +282,25 @@ TEST_F(Zirkomat, KaufenUndSatzUndWortRaten) {
     wort("Igel");
     f->runde.SpielerPunkte[0] = 100;
     dreheAuf(20);
-    ASSERT_TRUE(f->brett->BstKaufBtn->isEnabled());
+    ASSERT_TRUE(f->brett()->BstKaufBtn->isEnabled());
     klicke(*f, "BstKaufBtn");
-    EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt);
+    EXPECT_TRUE(f->spiel().kasten(0).aufgedeckt);
     EXPECT_EQ(f->runde.SpielerPunkte[0], 80);
     EXPECT_EQ(f->SpNameLbl->text(), "Anna") << "wer kauft, dreht wieder";
     dreheAuf(20);
     klicke(*f, "showSatzBtn");
-    EXPECT_EQ(f->brett->SatzBspLbl->text(), "Der ____ schläft.");
+    EXPECT_EQ(f->brett()->SatzBspLbl->text(), "Der ____ schläft.");
     EXPECT_FALSE(f->UebTitelLabel->isVisible());
     EXPECT_EQ(f->runde.SpielerPunkte[0], 60);
     dreheAuf(40);
-    EXPECT_TRUE(f->brett->SatzBspLbl->text().isEmpty()) << "das Drehen versteckt den Satz";
+    EXPECT_TRUE(f->brett()->SatzBspLbl->text().isEmpty()) << "das Drehen versteckt den Satz";
     klicke(*f, "WortRatenBtn");
-    EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Gruen);
+    EXPECT_EQ(f->brett()->WortRatenLampe->zustand(), Lampenzustand::Gruen);
     QTest::keyClicks(f.get(), "gel");
     EXPECT_EQ(f->runde.SpielerPunkte[0], 60 + 3 * 40);
     d.uhr.vorstellen(3000); // das fertige Wort bleibt stehen
     EXPECT_EQ(f->SpNameLbl->text(), "Ben") << "das fertige Wort gibt weiter";
-    EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Rot);
+    EXPECT_EQ(f->brett()->WortRatenLampe->zustand(), Lampenzustand::Rot);
 }
 
 // Das fertige Wort steht 3 Sekunden da, das gezeigte 8, ohne dass das Fenster schläft: es
@@ -327,20 +327,20 @@ TEST_F(Zirkomat, WortBleibtStehenOhneDasFensterAnzuhalten) {
         f->ablauf.ratezeit.RateZeitZaehler = 950; // noch ein Takt, dann wäre die Zeit um
         QTest::keyClicks(f.get(), c.tasten);
         EXPECT_EQ(d.uhr.geschlafenMs, 0) << "das Fenster schläft nicht";
-        EXPECT_TRUE(f->spiel.kasten(3).aufgedeckt) << "das ganze Wort steht da";
+        EXPECT_TRUE(f->spiel().kasten(3).aufgedeckt) << "das ganze Wort steht da";
         EXPECT_FALSE(f->mnuDateiNeu->isEnabled());
         EXPECT_FALSE(f->mnuBearbEinstell->isEnabled());
-        QTest::mouseClick(f->brett->drehenBtn, Qt::LeftButton);
+        QTest::mouseClick(f->brett()->drehenBtn, Qt::LeftButton);
         QTest::keyClicks(f.get(), "i");
         d.uhr.vorstellen(c.wartenMs - 1);
-        EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt) << "das Wort steht noch";
+        EXPECT_TRUE(f->spiel().kasten(0).aufgedeckt) << "das Wort steht noch";
         EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, 950) << "die Ratezeit steht";
         d.uhr.vorstellen(1);
-        EXPECT_FALSE(f->spiel.kasten(0).aufgedeckt) << "ein neues Wort liegt aus";
+        EXPECT_FALSE(f->spiel().kasten(0).aufgedeckt) << "ein neues Wort liegt aus";
         EXPECT_EQ(f->SpNameLbl->text(), c.danach);
-        EXPECT_EQ(f->spiel.phase(), Radspiel::Phase::Drehen) << "der Klick drehte nichts";
+        EXPECT_EQ(f->spiel().phase(), Radspiel::Phase::Drehen) << "der Klick drehte nichts";
         EXPECT_EQ(f->ablauf.ratezeit.RateZeitZaehler, 0) << "frische Ratezeit";
-        EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+        EXPECT_TRUE(f->brett()->drehenBtn->isEnabled());
         EXPECT_TRUE(f->mnuDateiNeu->isEnabled());
         EXPECT_TRUE(d.anzeige.ohneSkript.isEmpty()) << d.anzeige.ohneSkript.join(",").toStdString();
     }
@@ -369,10 +369,10 @@ TEST_F(Zirkomat, HilfeUndDasGezeigteWort) {
     d.uhr.vorstellen(8000); // das Wort steht acht Sekunden da
     EXPECT_EQ(f->runde.SpielerPunkte[0], 30) << "der Einsatz kostet auch jetzt";
     EXPECT_EQ(f->SpNameLbl->text(), "Anna") << "dieselbe dreht wieder";
-    EXPECT_FALSE(f->spiel.kasten(0).aufgedeckt) << "ein neues Wort liegt verdeckt aus";
-    EXPECT_EQ(f->spiel.Fehlversuche(), 0);
-    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
-    EXPECT_FALSE(f->brett->bstBtn[0]->isEnabled());
+    EXPECT_FALSE(f->spiel().kasten(0).aufgedeckt) << "ein neues Wort liegt verdeckt aus";
+    EXPECT_EQ(f->spiel().Fehlversuche(), 0);
+    EXPECT_TRUE(f->brett()->drehenBtn->isEnabled());
+    EXPECT_FALSE(f->brett()->bstBtn[0]->isEnabled());
     EXPECT_TRUE(d.anzeige.skripteVerbraucht());
 }
 
@@ -385,11 +385,11 @@ TEST_F(Zirkomat, RatezeitImWortraten) {
     d.anzeige.dannKlicke("Btn1");
     d.uhr.vorstellen(100000);
     EXPECT_EQ(f->SpNameLbl->text(), "Ben");
-    EXPECT_FALSE(f->spiel.WortRatenModus());
-    EXPECT_EQ(f->spiel.phase(), Radspiel::Phase::Drehen);
-    EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
-    EXPECT_FALSE(f->brett->bstBtn[0]->isEnabled());
-    EXPECT_EQ(f->brett->WortRatenLampe->zustand(), Lampenzustand::Rot);
+    EXPECT_FALSE(f->spiel().WortRatenModus());
+    EXPECT_EQ(f->spiel().phase(), Radspiel::Phase::Drehen);
+    EXPECT_TRUE(f->brett()->drehenBtn->isEnabled());
+    EXPECT_FALSE(f->brett()->bstBtn[0]->isEnabled());
+    EXPECT_EQ(f->brett()->WortRatenLampe->zustand(), Lampenzustand::Rot);
     EXPECT_EQ(f->runde.SpielerPunkte[0], 0) << "keine Strafe für die abgelaufene Zeit";
 }
 
@@ -398,7 +398,7 @@ TEST_F(Zirkomat, EinstellungenFarbenUndAbbrechen) {
     wort("Igel");
     dreheAuf(10);
     klicke(*f, "bstBtn8");
-    ASSERT_TRUE(f->spiel.kasten(0).aufgedeckt);
+    ASSERT_TRUE(f->spiel().kasten(0).aufgedeckt);
     d.anzeige.dann([](QWidget& w) {
         auto& e = static_cast<EinstellFrm&>(w);
         EXPECT_TRUE(e.BstRahmEin->isChecked());
@@ -408,10 +408,10 @@ TEST_F(Zirkomat, EinstellungenFarbenUndAbbrechen) {
         klicke(w, "okBtn");
     });
     f->mnuBearbEinstell->trigger();
-    EXPECT_TRUE(f->einst.LoesWortFarbig);
-    EXPECT_TRUE(f->spiel.kasten(0).aufgedeckt) << "Aufgedecktes bleibt aufgedeckt";
-    EXPECT_FALSE(f->spiel.kasten(1).aufgedeckt);
-    EXPECT_TRUE(gemalt(*f->brett->BstLbl[1], farbe(f->spiel.kasten(1).grund)))
+    EXPECT_TRUE(f->zug().einst().LoesWortFarbig);
+    EXPECT_TRUE(f->spiel().kasten(0).aufgedeckt) << "Aufgedecktes bleibt aufgedeckt";
+    EXPECT_FALSE(f->spiel().kasten(1).aufgedeckt);
+    EXPECT_TRUE(gemalt(*f->brett()->BstLbl[1], farbe(f->spiel().kasten(1).grund)))
         << "gleich neu gefärbt";
     // abbrechen lässt alles, wie es war
     EinstellFrm& e = f->einstellungen();
@@ -422,7 +422,7 @@ TEST_F(Zirkomat, EinstellungenFarbenUndAbbrechen) {
         QTest::keyClick(&w, Qt::Key_Escape);
     });
     f->mnuBearbEinstell->trigger();
-    EXPECT_EQ(f->einst.FehlversucheMaximum, 3);
+    EXPECT_EQ(f->zug().einst().FehlversucheMaximum, 3);
     EXPECT_EQ(e.nFehlVersuche->value(), 3);
     EXPECT_FALSE(e.TonEin->isChecked());
 }
@@ -454,7 +454,7 @@ TEST_F(Zirkomat, ZugriffstastenDesDialogsEindeutig) {
         QTest::qWait(200); // der Knopf wird sichtbar gedrückt
     });
     f->mnuBearbEinstell->trigger();
-    EXPECT_EQ(f->einst.RatezeitBegrenzen, 1) << "Alt+O ist OK";
+    EXPECT_EQ(f->zug().einst().RatezeitBegrenzen, 1) << "Alt+O ist OK";
 }
 
 // Am Ende schreibt das Spiel seinen Abschnitt in der Reihenfolge der Schlüssel, Schalter als 1
@@ -537,7 +537,7 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
     };
     for (const Fall& c : faelle) {
         wort("Igel");
-        f->einst.ComputerSpielStaerke = c.staerke;
+        f->zug().einst().ComputerSpielStaerke = c.staerke;
         f->runde.aktSpieler = 0;
         f->runde.SpielerPunkte[1] = c.punkteVorher;
         d.sound.befehle.clear();
@@ -548,9 +548,9 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
         d.anzeige.dann([&](QWidget& w) {
             EXPECT_EQ(w.objectName(), "CompZugFrm");
             EXPECT_FALSE(f->mnuDateiNeu->isEnabled()) << "die Menüs ruhen, solange er zieht";
-            EXPECT_FALSE(f->brett->drehenBtn->isEnabled()) << "für die Menschen geht nichts";
+            EXPECT_FALSE(f->brett()->drehenBtn->isEnabled()) << "für die Menschen geht nichts";
             for (int feld : c.felder) {
-                ASSERT_EQ(f->spiel.phase(), Radspiel::Phase::Dreht) << c.name;
+                ASSERT_EQ(f->spiel().phase(), Radspiel::Phase::Dreht) << c.name;
                 ++drehungen;
                 computerStehtAuf(feld);
                 // länger als eine Drehung und das Warten danach, kürzer als zwei Drehungen
@@ -567,9 +567,9 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
         EXPECT_EQ(d.sound.befehle.filter("TUTUT").size(), c.tutut) << c.name;
         EXPECT_EQ(f->runde.aktSpieler, 0) << c.name << ": danach ist Anna dran";
         EXPECT_TRUE(f->mnuDateiNeu->isEnabled());
-        EXPECT_TRUE(f->brett->drehenBtn->isEnabled());
+        EXPECT_TRUE(f->brett()->drehenBtn->isEnabled());
         EXPECT_EQ(d.uhr.geschlafenMs, 0) << c.name;
-        f->zirkTimer->setzeIntervall(30);
+        f->zug().zirkTimer().setzeIntervall(30);
     }
 }
 
@@ -583,7 +583,7 @@ TEST_F(Zirkomat, WiederGezeigtesComputerfensterDrehtNicht) {
     d.anzeige.dann([&](QWidget& w) {
         computerStehtAuf(-1);
         d.uhr.vorstellen(2000); // "alles weg": er dreht noch einmal
-        ASSERT_EQ(f->spiel.phase(), Radspiel::Phase::Dreht);
+        ASSERT_EQ(f->spiel().phase(), Radspiel::Phase::Dreht);
         const int ziel = f->compZug().zielTicks;
         d.sound.befehle.clear();
         w.hide();
@@ -609,7 +609,7 @@ TEST_F(Zirkomat, GespeicherterComputerSitztVomStartAn) {
     });
     f->mnuBearbEinstell->trigger();
     EXPECT_EQ(f->runde.nSpieler, 2);
-    EXPECT_EQ(f->einst.GegenComputer, 1);
+    EXPECT_EQ(f->zug().einst().GegenComputer, 1);
 }
 
 // Jede Zugriffstaste gibt es in jedem Fenster des Spiels nur einmal: im Hauptfenster mit den

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "games/wheel/Radspiel.h"
+#include "games/wheel/ZirkomatEinstellungen.h"
+
+#include <QChar>
+#include <functional>
+#include <memory>
+
+namespace varku {
+class Spielablauf;
+class Timer;
+enum class Menue;
+} // namespace varku
+
+namespace varku::zirkomat {
+
+// Was das Fenster nach einem Schritt des Zuges zeigt
+class Radsicht {
+public:
+    virtual ~Radsicht() = default;
+    // welche Knöpfe gehen und die Lampen, nach der Phase des Radspiels
+    virtual void zeigeKnoepfe() = 0;
+    virtual void zeigeRad() = 0;
+    // ein neues Rätsel: Kästen, Umschreibung, Zusammenhang
+    virtual void zeigeRaetsel() = 0;
+    virtual void zeichneKasten(int i) = 0;
+    // die Punkte des Spielers am Zug
+    virtual void zeigeStand() = 0;
+    // der gekaufte Satz statt des Titels, oder wieder der Titel
+    virtual void zeigeSatz() = 0;
+    virtual void versteckeSatz() = 0;
+    // die Tastatur bei den Buchstaben, wenn sie gehen
+    virtual void fokusAufBuchstaben() = 0;
+    // der Computer rät im Wortraten den nächsten Buchstaben, oder sein Buchstabenzug ist vorbei
+    virtual void computerWaehlt() = 0;
+    virtual void computerZugEnde() = 0;
+};
+
+// Der Zug des Radspiels auf dem Ablauf des Baukastens: das Rad dreht und steht, ein Buchstabe,
+// ein Kauf oder das Wortraten, danach die Wartezeit (das fertige oder gezeigte Wort bleibt
+// stehen, der Computer wartet nach seiner Hilfe), das nächste Rätsel und der nächste Spieler. Rad
+// und Wartezeit laufen auf Zeitgebern des Ablaufs; was während des Wartens kommt, fällt weg.
+class Radzug {
+public:
+    // eine Zufallszahl von bis einschließlich
+    using Wuerfel = std::function<int(int von, int bis)>;
+
+    Radzug(Spielablauf& ablauf, Radsicht& sicht, Wuerfel wuerfel);
+    ~Radzug();
+    Radzug(const Radzug&) = delete;
+    Radzug& operator=(const Radzug&) = delete;
+
+    Einstellungen& einst() { return m_einst; }
+    Radspiel& spiel() { return m_spiel; }
+    const Radspiel& spiel() const { return m_spiel; }
+    Timer& zirkTimer() { return *m_zirkTimer; }
+    const Timer& WarteTimer() const { return *m_warteTimer; }
+
+    // beim Laden: das erste Rätsel
+    void lade();
+    // versteckt den Satz und legt das nächste Wort aus
+    void neuesRaetsel();
+
+    // was die Menschen drücken; solange der Computer zieht, nichts
+    void drehen();
+    void anhalten();
+    void bstWahl(int taste);
+    // ein getipptes Zeichen; false, wenn es nicht genommen wird
+    bool tippe(QChar c);
+    void kaufeBuchstaben();
+    void kaufeSatz();
+    void wortRaten();
+
+    // das Rad, auch für den Computer
+    void RadDrehen();
+    void RadStoppen();
+    // der Buchstabe, auch der des Computers; false, wenn er jetzt nicht gilt
+    bool pruefeBstWahl(int taste);
+
+    // die Ratezeit ist um: der Zug endet, der Nächste dreht selbst
+    void ratezeitAbgelaufen();
+    void neuesSpiel();
+    // die Kästen neu gefärbt, das Aufgedeckte bleibt aufgedeckt
+    void faerbeNeu();
+    // während der Wartezeit weder ein neues Spiel noch Einstellungen
+    bool menueGesperrt(Menue m) const;
+
+private:
+    void zirkTimer_Timer();
+    void warteDann(int sekunden, const Radspiel::Zug& z);
+    void WarteTimer_Timer();
+    // das Ende eines Buchstabens, gleich oder nach der Wartezeit: wer weiter ist, dreht
+    void beendeZug(const Radspiel::Zug& z);
+
+    Spielablauf& m_ablauf;
+    Radsicht& m_sicht;
+    Wuerfel m_wuerfel;
+    Einstellungen m_einst;
+    Radspiel m_spiel;
+    std::unique_ptr<Timer> m_zirkTimer;
+    std::unique_ptr<Timer> m_warteTimer;
+    Radspiel::Zug m_gewartet; // der Buchstabe, nach dem gewartet wird
+};
+
+} // namespace varku::zirkomat
