@@ -1,7 +1,6 @@
 #include "games/wordcard/MainFrm.h"
 
 #include "foundation/Anzeigen.h"
-#include "foundation/Benannt.h"
 #include "foundation/DateiInfoFrm.h"
 #include "foundation/Global.h"
 #include "foundation/Routinen.h"
@@ -11,16 +10,14 @@
 #include "foundation/Texte.h"
 #include "gamekit/Computerfenster.h"
 #include "games/wordcard/EinstellFrm.h"
+#include "games/wordcard/LoesTippFrm.h"
 #include "platform/Dienste.h"
 #include "platform/Rand.h"
 
-#include <QDialog>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace varku::zelko {
 
@@ -69,31 +66,6 @@ Computerfenster& MainFrm::compZug() {
                            [this] { CompZugTimer_Timer(); });
 }
 
-QDialog& MainFrm::loesTipp() {
-    if (auto* f = behaltenesFenster<QDialog>(QStringLiteral("LoesTippFrm")))
-        return *f;
-    auto* f = benannt(new QDialog(this), "LoesTippFrm");
-    f->setWindowTitle(QStringLiteral("Lösungstipp"));
-    auto* rahmen = benannt(new QGroupBox(f), "TippFrame");
-    auto* text = benannt(new QLabel(LoesTipp, rahmen), "KatKurzHilfeLbl");
-    text->setWordWrap(true);
-    QFont tf = text->font();
-    tf.setPointSize(14);
-    text->setFont(tf);
-    text->setMinimumWidth(360);
-    auto* rl = new QVBoxLayout(rahmen);
-    rl->addWidget(text);
-    auto* ok = benannt(new QPushButton(QStringLiteral("&OK"), f), "okBtn");
-    ok->setDefault(true);
-    verbinde(ok, &QPushButton::clicked, f, &QDialog::accept);
-    auto* lage = new QVBoxLayout(f);
-    lage->setContentsMargins(16, 16, 16, 16);
-    lage->addWidget(rahmen);
-    lage->addWidget(ok, 0, Qt::AlignHCenter);
-    lage->setSizeConstraint(QLayout::SetFixedSize);
-    return *f;
-}
-
 // --- das Laden ---
 
 void MainFrm::ladeSpiel() {
@@ -101,7 +73,6 @@ void MainFrm::ladeSpiel() {
     // eine beschädigte Kategorietabelle oder eine ohne die Kategorie ist ein Laufzeitfehler,
     // der die Datei nennt: am Übungsschwerpunkt liegt es dann nicht
     const Kategoriesatz satz = leseKategorie(imProgrammordner(kategorieDatei), p.RuvoFeldName);
-    LoesTipp = satz.LoesTipp;
     const QStringList kategorien =
         leseSchwerpunktDatei(imProgrammordner(QStringLiteral("Varku.tsp"))).codes;
     // die Tabellen, die der Baukasten geöffnet hat; die Lückenwörter gehen mit eigenem Zeiger
@@ -295,8 +266,8 @@ void MainFrm::waehleGetippte() {
 void MainFrm::LoesTippBtn_Click() {
     if (beendet())
         return;
-    QDialog& f = loesTipp();
-    f.findChild<QLabel*>(QStringLiteral("KatKurzHilfeLbl"))->setText(LoesTipp);
+    LoesTippFrm& f = behaltenerDialog<LoesTippFrm>(QStringLiteral("LoesTippFrm"));
+    f.KatKurzHilfeLbl->setText(spiel.LoesTipp());
     dienste::anzeige().zeigeModal(f);
 }
 

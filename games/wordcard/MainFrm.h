@@ -8,8 +8,6 @@
 
 #include <memory>
 
-class QDialog;
-
 namespace varku {
 class Blinklampe;
 class Computerfenster;
@@ -40,8 +38,6 @@ public:
 
     EinstellFrm& einstellungen();
     Computerfenster& compZug();
-    QDialog& loesTipp();
-    QString LoesTipp;
 
     // eine Wahl aus der Liste für den, der am Zug ist
     void checkBstWahl(int listInd);

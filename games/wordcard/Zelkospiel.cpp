@@ -82,6 +82,10 @@ const Luecke& Zelkospiel::luecke() const {
     return m_woerter ? m_woerter->aktLuecke() : keine;
 }
 
+QString Zelkospiel::LoesTipp() const {
+    return m_woerter ? m_woerter->kategorie().LoesTipp : QString();
+}
+
 const QStringList& Zelkospiel::auswahl() const {
     static const QStringList keine;
     return m_woerter ? m_woerter->auswahl() : keine;

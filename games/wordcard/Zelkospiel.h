@@ -63,6 +63,8 @@ public:
     void setzeWoerter(std::unique_ptr<Lueckenwoerter> w) { m_woerter = std::move(w); }
     Lueckenwoerter* woerter() const { return m_woerter.get(); }
     const Luecke& luecke() const;
+    // die kurze Hilfe der Kategorie
+    QString LoesTipp() const;
     const QStringList& auswahl() const;
     // der nächste Aufruf; false, wenn es keinen gibt
     bool naechsteLuecke();
