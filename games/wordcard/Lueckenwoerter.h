@@ -72,6 +72,7 @@ public:
     Lueckenwoerter(Kategoriesatz k, QStringList kategorien, db::Recordset dbWort,
                    db::Recordset dbLup, db::Recordset dbPhras, Zufall zufall);
 
+    const Kategoriesatz& kategorie() const { return m_kat; }
     int PoolAnzahlA() const { return int(m_vorrat[0].size()); }
     int PoolAnzahlB() const { return int(m_vorrat[1].size()); }
     int kategorieIndex(const QString& schluessel) const;

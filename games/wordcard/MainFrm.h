@@ -1,17 +1,11 @@
 #pragma once
 
-#include "foundation/Protokolldatei.h"
 #include "gamekit/Spielfenster.h"
 #include "games/wordcard/ZelkoEinstellungen.h"
 #include "games/wordcard/Zelkobrett.h"
 #include "games/wordcard/Zelkospiel.h"
 
-#include <memory>
-
-class QDialog;
-
 namespace varku {
-class Blinklampe;
 class Computerfenster;
 } // namespace varku
 
@@ -19,8 +13,8 @@ namespace varku::zelko {
 
 class EinstellFrm;
 
-// Das Fenster des Kartenspiels im Rahmen des Spielbaukastens: die Karten, der Aufruf mit seinen
-// Füllungen, die Lampen, der Lösungstipp, der Computer und das Protokoll jeder Antwort.
+// Das Fenster des Kartenspiels im Rahmen des Spielbaukastens: es gibt Wahl und Tasten an die
+// Regeln und zeigt auf dem Brett, was sie halten; dazu der Lösungstipp und der Computer.
 class MainFrm : public Spielfenster {
     Q_OBJECT
 public:
@@ -29,25 +23,10 @@ public:
 
     static Spielkonfiguration konfiguration();
 
-    Einstellungen einst;
-    Zelkospiel spiel;
-    Zelkobrett* brett;
-    // die Lampen "Fehler" und "Zelko" blinken, die eine oder die andere
-    std::unique_ptr<Blinklampe> FehlerBlinker;
-    std::unique_ptr<Blinklampe> ZelkoBlinker;
-    Protokollschreiber prt;
-    int lampenZustand = 0;
-
-    EinstellFrm& einstellungen();
-    Computerfenster& compZug();
-    QDialog& loesTipp();
-    QString LoesTipp;
-
-    // eine Wahl aus der Liste für den, der am Zug ist
-    void checkBstWahl(int listInd);
-    // eine Wahl des Computers; true, wenn sie richtig war
-    bool simuliereComputerZug();
-    void setzeLampen(int n);
+    Zelkobrett* brett() const { return m_brett; }
+    // die Regeln: Karten, Aufruf, Lampen, Protokoll
+    Zelkospiel& regeln() { return spiel; }
+    const Zelkospiel& regeln() const { return spiel; }
 
 public slots:
     void einsetzenBtn_Click();
@@ -59,18 +38,22 @@ protected:
     void computerZug() override;
     void neuesSpiel() override;
     bool zeigeEinstellungen() override;
-    void vorDemEnde() override { prt.schliesse(); }
+    void vorDemEnde() override { spiel.schliesseProtokoll(); }
     void zeigeSitze() override;
     bool taste(QKeyEvent* e) override;
 
 private:
+    EinstellFrm& einstellungen();
+    Computerfenster& compZug();
+    // eine Wahl aus der Liste für den, der am Zug ist
+    void checkBstWahl(int listInd);
+    // eine Wahl des Computers; true, wenn sie richtig war
+    bool simuliereComputerZug();
     void CompZugTimer_Timer();
-    void zeigeLueckensatz();
-    void zeigeKarten();
-    void zeigeZelkos();
-    void initPrtDatei();
-    void waehleGetippte();
 
+    Einstellungen einst;
+    Zelkospiel spiel;
+    Zelkobrett* m_brett;
     int m_tickZaehler = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "foundation/Twips.h"
 #include "foundation/Wortzugang.h"
 #include "gamekit/Spielfenster.h"
+#include "gamekit/Spielrunde.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -249,7 +250,7 @@ void Lueckenzeile::lege() {
 
 // --- das Brett ---
 
-Zelkobrett::Zelkobrett(QWidget* eltern) : QWidget(eltern) {
+Zelkobrett::Zelkobrett(const Zelkospiel& spiel, QWidget* eltern) : QWidget(eltern), m_spiel(spiel) {
     setObjectName(QStringLiteral("Brett"));
     for (int i = 0; i < kartenSpieler; ++i)
         spFldFrame[size_t(i)] = new Kartenfeld(i, this);
@@ -314,6 +315,9 @@ Zelkobrett::Zelkobrett(QWidget* eltern) : QWidget(eltern) {
     zeigeLampenText(falschLbl, false);
     zeigeLampenText(ZelkoLbl, false);
     zeigeLampenText(ladenLbl, false);
+    m_fehlerBlinker = std::make_unique<Blinklampe>(*falschImg, 300);
+    m_zelkoBlinker = std::make_unique<Blinklampe>(*ZelkoImg, 300);
+    m_fehlerBlinker->beiEnde = m_zelkoBlinker->beiEnde = [this] { emit blinkenVorbei(); };
     auto* lampenLage = new QGridLayout(lampen);
     lampenLage->addWidget(falschImg, 0, 0);
     lampenLage->addWidget(falschLbl, 0, 1);
@@ -374,13 +378,16 @@ QString lueckenSatz(const Luecke& l) {
                           p < 0 ? l.LueckWort : l.LueckWort.left(p + 1) + l.LueckWort.mid(p));
 }
 
-void Zelkobrett::zeigeLueckensatz(const Luecke& l, const QStringList& auswahl) {
+Zelkobrett::~Zelkobrett() = default;
+
+void Zelkobrett::zeigeLueckensatz() {
+    const Luecke& l = m_spiel.luecke();
     const qsizetype p = l.LueckWort.indexOf(QLatin1Char('_'));
     LueckZeile->zeige(l.Kontext, p < 0 ? l.LueckWort : l.LueckWort.left(p),
                       p < 0 ? QString() : l.LueckWort.mid(p + 1));
     LueckSatzLbl->setText(lueckenSatz(l));
     wLueckGrLst->clear();
-    for (const QString& f : auswahl) {
+    for (const QString& f : m_spiel.auswahl()) {
         if (f.isEmpty())
             break;
         wLueckGrLst->addItem(f);
@@ -389,8 +396,58 @@ void Zelkobrett::zeigeLueckensatz(const Luecke& l, const QStringList& auswahl) {
     wLueckGrLst->clearSelection();
 }
 
-void Zelkobrett::zeigeFeld(int feld) {
-    FeldKennungLbl->setText(feldKennung(feld));
+void Zelkobrett::zeigeZug() {
+    FeldKennungLbl->setText(feldKennung(m_spiel.aktFeld));
+    zeigeKarten();
+    zeigeZelkos();
+    zeigeWahl();
+}
+
+void Zelkobrett::zeigeKarten() {
+    const Spielrunde& r = m_spiel.runde();
+    for (int i = 0; i < kartenSpieler; ++i) {
+        Kartenfeld* k = spFldFrame[size_t(i)];
+        if (i >= r.nSpieler) {
+            k->zeige(-1, {}, {}, 0);
+            continue;
+        }
+        const int s = (r.aktSpieler + i) % r.nSpieler;
+        std::array<bool, kartenFelder + 1> marken{};
+        for (int f = 1; f <= kartenFelder; ++f)
+            marken[size_t(f)] = m_spiel.karten.markiert(s, f);
+        k->zeige(s, r.SpielerName[size_t(s)], marken, m_spiel.aktFeld);
+    }
+}
+
+void Zelkobrett::zeigeZelkos() {
+    zelkZiff->zeige(QStringLiteral("%1").arg(
+        m_spiel.ZelkoAnzahl[size_t(m_spiel.runde().aktSpieler)], 3, 10, QLatin1Char('0')));
+}
+
+void Zelkobrett::zeigeWahl() {
+    const int i = m_spiel.tippAuswahl();
+    wLueckGrLst->setCurrentRow(i);
+    if (i < 0)
+        wLueckGrLst->clearSelection();
+}
+
+void Zelkobrett::zeigeLampen() {
+    const Lampen n = m_spiel.lampen();
+    m_fehlerBlinker->halte(Lampenzustand::Aus);
+    m_zelkoBlinker->halte(Lampenzustand::Aus);
+    ladenImg->setzeZustand(n == Lampen::Laden ? Lampenzustand::Gruen : Lampenzustand::Aus);
+    zeigeLampenText(falschLbl, n == Lampen::Fehler);
+    zeigeLampenText(ZelkoLbl, n == Lampen::Zelko);
+    zeigeLampenText(ladenLbl, n == Lampen::Laden);
+    // sechsmal an, dann geht sie aus
+    if (n == Lampen::Fehler)
+        m_fehlerBlinker->blinke(Lampenzustand::Rot, Lampenzustand::Aus, 12);
+    else if (n == Lampen::Zelko)
+        m_zelkoBlinker->blinke(Lampenzustand::Gelb, Lampenzustand::Aus, 12);
+}
+
+bool Zelkobrett::blinkt() const {
+    return m_fehlerBlinker->blinkt() || m_zelkoBlinker->blinkt();
 }
 
 void Zelkobrett::zeigeLampenText(QLabel* text, bool an) {

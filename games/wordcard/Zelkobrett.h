@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QFrame;
 class QGroupBox;
@@ -12,6 +13,7 @@ class QListWidget;
 class QPushButton;
 
 namespace varku {
+class Blinklampe;
 class Lampe;
 class Ziffernanzeige;
 } // namespace varku
@@ -76,11 +78,13 @@ private:
 };
 
 // Das Brett des Kartenspiels: die vier Karten, das aufgerufene Feld, das Lückenwort mit seinem
-// Satz, die Füllungen, "einsetzen", der Lösungstipp, die Lampen und die Zelkos.
+// Satz, die Füllungen, "einsetzen", der Lösungstipp, die Lampen und die Zelkos. Es zeigt, was
+// die Regeln halten.
 class Zelkobrett : public QWidget {
     Q_OBJECT
 public:
-    explicit Zelkobrett(QWidget* eltern);
+    Zelkobrett(const Zelkospiel& spiel, QWidget* eltern);
+    ~Zelkobrett() override;
 
     std::array<Kartenfeld*, kartenSpieler> spFldFrame;
     QLabel* FeldKennungLbl;
@@ -99,10 +103,30 @@ public:
     Ziffernanzeige* zelkZiff;
 
     // das Lückenwort, sein Satz mit "__" und die Füllungen, keine gewählt
-    void zeigeLueckensatz(const Luecke& l, const QStringList& auswahl);
-    void zeigeFeld(int feld);
+    void zeigeLueckensatz();
+    // der Zug: das aufgerufene Feld, die Karten ab dem Spieler am Zug, seine Zelkos, die Füllung,
+    // die seine Buchstaben wählen
+    void zeigeZug();
+    // vorn die Karte des Spielers am Zug, dahinter die der anderen in Zugreihenfolge
+    void zeigeKarten();
+    void zeigeZelkos();
+    // die Füllung, die die getippten Buchstaben wählen; ohne keine
+    void zeigeWahl();
+    // die Lampen, wie die Regeln sie haben: "Fehler" und "Zelko" blinken sechsmal
+    void zeigeLampen();
+    bool blinkt() const;
+
+signals:
+    // eine Lampe hat zu Ende geblinkt
+    void blinkenVorbei();
+
+private:
     // die Beschriftung einer Lampe leuchtet mit ihr
     void zeigeLampenText(QLabel* text, bool an);
+
+    const Zelkospiel& m_spiel;
+    std::unique_ptr<Blinklampe> m_fehlerBlinker;
+    std::unique_ptr<Blinklampe> m_zelkoBlinker;
 };
 
 // Der Satz, in dem das Lückenwort mit "__" steht; ein Satz ohne "@" bleibt leer

@@ -1,5 +1,6 @@
 #include "games/wordcard/Zelkospiel.h"
 
+#include "foundation/Texte.h"
 #include "gamekit/Spielrunde.h"
 
 namespace varku::zelko {
@@ -82,6 +83,10 @@ const Luecke& Zelkospiel::luecke() const {
     return m_woerter ? m_woerter->aktLuecke() : keine;
 }
 
+QString Zelkospiel::LoesTipp() const {
+    return m_woerter ? m_woerter->kategorie().LoesTipp : QString();
+}
+
 const QStringList& Zelkospiel::auswahl() const {
     static const QStringList keine;
     return m_woerter ? m_woerter->auswahl() : keine;
@@ -111,23 +116,69 @@ Antwort Zelkospiel::checkBstWahl(int n) {
     Antwort a;
     if (n < 0 || n >= auswahl().size())
         return a;
+    m_lampen = Lampen::Aus;
+    const QString vorname = holeVorname(m_runde.name());
+    const bool computer = m_runde.computerAmZug();
     a.einsatz = einsatz(luecke().KomplexInd, int(auswahl().size()));
     a.richtig = pruefeWahl(n);
     const int spieler = m_runde.aktSpieler;
     if (!a.richtig) {
         a.protokoll = luecke().gefuellt(auswahl()[n]);
         m_runde.ziehePunkteAb(a.einsatz);
-        return a;
+        a.klang = QStringLiteral("LeichterFehler");
+        m_lampen = Lampen::Fehler;
+        // die falschen Antworten des Computers zeigen nichts
+        if (!computer) {
+            a.meldung = vorname + QStringLiteral(", das stimmt leider nicht!\r"
+                                                 "Sieh dir doch mal den Lösungs-\rtipp an.");
+            a.titel = QStringLiteral("Fehler");
+        }
+    } else {
+        a.protokoll = QStringLiteral("OK");
+        karten.markiere(spieler, aktFeld);
+        m_runde.gibPunkte(a.einsatz);
+        a.zelko = karten.pruefeZelkoReihe(spieler);
+        a.klang = QStringLiteral("Annahme1");
     }
-    a.protokoll = QStringLiteral("OK");
-    karten.markiere(spieler, aktFeld);
-    m_runde.gibPunkte(a.einsatz);
-    a.zelko = karten.pruefeZelkoReihe(spieler);
     if (a.zelko) {
         m_runde.gibPunkte(100);
         ++ZelkoAnzahl[size_t(spieler)];
+        a.klang = QStringLiteral("Gratulation1");
+        m_lampen = Lampen::Zelko;
+        // auch für den Computer
+        a.meldung = QStringLiteral("Glückwunsch, ") + vorname +
+                    QStringLiteral("!\rDu hast ein Zelko erzielt.");
+        a.titel = QStringLiteral("Glückwunsch");
     }
+    // jede Antwort eines Menschen steht sofort in seinem Protokoll
+    if (!computer && m_prt.offen())
+        m_prt.schreibe(luecke().RefNr, a.richtig, a.protokoll);
     return a;
+}
+
+bool Zelkospiel::nachDerAntwort(const Antwort& a) {
+    if (a.zelko)
+        karten.loescheKarten();
+    if (!a.richtig)
+        return false;
+    naechsteLuecke();
+    return true;
+}
+
+bool Zelkospiel::nachSpielerwechsel() {
+    if (!m_woerter)
+        return false;
+    naechstesFeld();
+    // der Nächste bekommt dasselbe Lückenwort, aber nichts gewählt
+    m_tippPuffer.clear();
+    // die Lampe eines Fehlers oder Zelkos geht aus, die grüne an
+    m_lampen = Lampen::Laden;
+    // der Computer hat keinen Protokollstamm: das Protokoll des Menschen vor ihm bleibt offen
+    const int s = m_runde.aktSpieler;
+    if (!m_protokollOrdner.isEmpty() && s >= 0 && s < spielerPlaetze &&
+        !m_runde.SpielerDatei[size_t(s)].isEmpty())
+        m_prt.oeffne(protokollPfad(m_protokollOrdner, m_runde.SpielerDatei[size_t(s)]));
+    return true;
 }
 
 Zelkospiel::Tipp Zelkospiel::tippe(QChar c) {
@@ -157,6 +208,7 @@ int Zelkospiel::computerWahl(int staerke) {
 void Zelkospiel::neuesSpiel() {
     karten.loescheKarten();
     ZelkoAnzahl = {};
+    naechsteLuecke();
 }
 
 } // namespace varku::zelko

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/Protokolldatei.h"
 #include "games/wordcard/Lueckenwoerter.h"
 
 #include <QString>
@@ -39,21 +40,30 @@ private:
     std::array<std::array<bool, kartenFelder + 1>, kartenSpieler> m_marke{};
 };
 
+// Die Lampen: "Fehler" blinkt rot, "Zelko" gelb, "Du bist dran" leuchtet grün, wenn ein Zug
+// beginnt
+enum class Lampen { Aus = 0, Fehler = 1, Zelko = 2, Laden = 3 };
+
 // Was eine Wahl aus der Liste ergab
 struct Antwort {
     bool richtig = false;
     int einsatz = 0;
     bool zelko = false;
-    QString protokoll; // "OK" oder das Wort, wie es gefüllt wurde
+    QString protokoll;      // "OK" oder das Wort, wie es gefüllt wurde
+    QString klang;          // das Klangereignis; leer, wenn nichts gewählt war
+    QString meldung, titel; // die Meldung an den Spieler; leer ohne
 };
 
 // Die Regeln des Kartenspiels: die Karten, der Aufruf mit seinem Feld, die Wahl einer Füllung mit
-// Einsatz und Zelko, die getippten Buchstaben und die Wahl des Computers.
+// Einsatz und Zelko, was ihr folgt, die Lampen, das Protokoll der Menschen, die getippten
+// Buchstaben und die Wahl des Computers.
 class Zelkospiel {
 public:
     using Zufall = std::function<int(int von, int bis)>;
 
     Zelkospiel(Spielrunde& runde, Zufall zufall);
+
+    const Spielrunde& runde() const { return m_runde; }
 
     Zelkokarten karten;
     std::array<long, 5> ZelkoAnzahl{};
@@ -63,6 +73,8 @@ public:
     void setzeWoerter(std::unique_ptr<Lueckenwoerter> w) { m_woerter = std::move(w); }
     Lueckenwoerter* woerter() const { return m_woerter.get(); }
     const Luecke& luecke() const;
+    // die kurze Hilfe der Kategorie
+    QString LoesTipp() const;
     const QStringList& auswahl() const;
     // der nächste Aufruf; false, wenn es keinen gibt
     bool naechsteLuecke();
@@ -72,9 +84,27 @@ public:
     bool pruefeWahl(int n) const;
     // die erste Füllung, die richtig ist; die Länge der Liste, wenn keine
     int richtigerListenIndex() const;
-    // Wählt der aktuelle Spieler die Füllung n: Punkte, Feld, Zelko. Ist die Wahl richtig, steht
-    // danach das Feld markiert; bei einem Zelko sind die Karten noch nicht gelöscht.
+    // Wählt der aktuelle Spieler die Füllung n: Punkte, Feld, Zelko, Lampen, Klang, Meldung und
+    // die Zeile in seinem Protokoll (der Computer hat keines). Ist die Wahl richtig, steht danach
+    // das Feld markiert; bei einem Zelko sind die Karten noch nicht gelöscht: die volle Reihe
+    // steht, solange die Meldung steht.
     Antwort checkBstWahl(int n);
+    // Nach der Meldung: ein Zelko leert alle Karten, eine richtige Antwort zieht den nächsten
+    // Aufruf. true, wenn der Zug damit an den Nächsten geht; nach einer falschen wählt derselbe
+    // noch einmal.
+    bool nachDerAntwort(const Antwort& a);
+    // Ein Zug beginnt: ein neues Feld zum selben Lückenwort, nichts getippt, die grüne Lampe, und
+    // für einen Menschen ist sein Protokoll offen. false, solange es keine Wörter gibt.
+    bool nachSpielerwechsel();
+
+    Lampen lampen() const { return m_lampen; }
+    // das Blinken ist vorbei
+    void lampenAus() { m_lampen = Lampen::Aus; }
+
+    // wo die Protokolldateien der Spieler liegen; ohne schreibt keiner
+    void setzeProtokollOrdner(const QString& ordner) { m_protokollOrdner = ordner; }
+    const Protokollschreiber& protokoll() const { return m_prt; }
+    void schliesseProtokoll() { m_prt.schliesse(); }
 
     // Getippte Buchstaben wählen die Füllung, die genau so heißt
     enum class Tipp { Angenommen, NichtDruckbar };
@@ -90,12 +120,15 @@ public:
     int computerWahl(int staerke);
     int falschIndex() const { return m_falschIndex; }
 
-    // ein neues Spiel: Karten und Zelkos leer
+    // ein neues Spiel: Karten und Zelkos leer, ein neuer Aufruf
     void neuesSpiel();
 
 private:
     Spielrunde& m_runde;
     Zufall m_zufall;
+    QString m_protokollOrdner;
+    Protokollschreiber m_prt;
+    Lampen m_lampen = Lampen::Aus;
     std::unique_ptr<Lueckenwoerter> m_woerter;
     QString m_tippPuffer;
     int m_falschIndex = 0;

@@ -521,3 +521,105 @@ TEST_F(Wahl, DerComputer) {
     zahlen.werte = {51};
     EXPECT_EQ(spiel.computerWahl(1), 1) << "mit 51 und mehr gleich richtig";
 }
+
+// --- was einer Wahl folgt ---
+
+// Anna und Ben mit ihren Protokollen, der Computer auf dem dritten Platz; Hase aus A, Einsatz 10
+struct Zug : Wahl {
+    Zug() {
+        runde.nSpieler = 3;
+        runde.SpielerName = {"Anna Lena", "Ben", "Computer", "", ""};
+        runde.SpielerDatei = {"AAAAAAAA", "BBBBBBBB", "", "", ""};
+        ordner.schreibe("User/AAAAAAAA.tmp", "");
+        ordner.schreibe("User/BBBBBBBB.tmp", "");
+        spiel.setzeProtokollOrdner(ordner.pfad("User"));
+        aufruf("KAT1,KAT1=TRUE,,KAT2=TRUE,0:0,\"a:ä\",t", {1, 1});
+    }
+    // die Protokolle sind Windows-1252
+    QString protokoll(const QString& stamm) const {
+        return QString::fromLatin1(ordner.lies("User/" + stamm + ".tmp"));
+    }
+};
+
+TEST_F(Zug, WasEinerWahlFolgt) {
+    const QString fehler = "Fehler: Anna, das stimmt leider nicht!|Sieh dir doch mal den Lösungs-|"
+                           "tipp an.";
+    struct Fall {
+        const char* name;
+        bool computer;
+        bool reihe; // 5, 9, 13, 17 sind schon markiert: 21 macht ein Zelko
+        int wahl;
+        long punkte;
+        QString klang;
+        Lampen lampen;
+        QString meldung; // "Titel: Text"
+        QString zeile;
+    };
+    const Fall faelle[] = {
+        {"falsch", false, false, 1, 0, "LeichterFehler", Lampen::Fehler, fehler, "1= Häse\r\n"},
+        {"falsch, Computer", true, false, 1, 0, "LeichterFehler", Lampen::Fehler, "", ""},
+        {"richtig", false, false, 0, 14, "Annahme1", Lampen::Aus, "", "1= OK\r\n"},
+        {"richtig, Computer", true, false, 0, 14, "Annahme1", Lampen::Aus, "", ""},
+        {"Zelko", false, true, 0, 114, "Gratulation1", Lampen::Zelko,
+         "Glückwunsch: Glückwunsch, Anna!|Du hast ein Zelko erzielt.", "1= OK\r\n"},
+        {"Zelko, Computer", true, true, 0, 114, "Gratulation1", Lampen::Zelko,
+         "Glückwunsch: Glückwunsch, Computer!|Du hast ein Zelko erzielt.", ""},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ordner.schreibe("User/AAAAAAAA.tmp", "");
+        spiel.neuesSpiel();
+        // Anna war zuletzt dran: ihr Protokoll bleibt offen, während der Computer spielt
+        runde.aktSpieler = 0;
+        ASSERT_TRUE(spiel.nachSpielerwechsel());
+        runde.aktSpieler = f.computer ? 2 : 0;
+        ASSERT_TRUE(spiel.nachSpielerwechsel());
+        EXPECT_EQ(spiel.lampen(), Lampen::Laden);
+        runde.SpielerPunkte[size_t(runde.aktSpieler)] = 4;
+        if (f.reihe)
+            for (int feld : {5, 9, 13, 17})
+                spiel.karten.markiere(runde.aktSpieler, feld);
+        spiel.karten.markiere(1, 3);
+        spiel.aktFeld = 21;
+        const Antwort a = spiel.checkBstWahl(f.wahl);
+        EXPECT_EQ(runde.punkte(), f.punkte);
+        EXPECT_EQ(a.klang, f.klang);
+        EXPECT_EQ(spiel.lampen(), f.lampen);
+        EXPECT_EQ(a.meldung.isEmpty() ? "" : a.titel + ": " + QString(a.meldung).replace('\r', '|'),
+                  f.meldung);
+        EXPECT_EQ(protokoll("AAAAAAAA"), f.zeile);
+        EXPECT_EQ(spiel.karten.markiert(runde.aktSpieler, 21), a.richtig);
+        // nach der Meldung: ein Zelko leert alle Karten, eine richtige Antwort zieht den nächsten
+        // Aufruf und gibt den Zug weiter
+        zahlen.werte = {1, 1};
+        EXPECT_EQ(spiel.nachDerAntwort(a), a.richtig);
+        EXPECT_EQ(zahlen.werte.empty(), a.richtig) << "der nächste Aufruf";
+        EXPECT_EQ(spiel.karten.markiert(1, 3), !a.zelko);
+        EXPECT_EQ(spiel.karten.markiert(runde.aktSpieler, 21), a.richtig && !a.zelko);
+    }
+    EXPECT_EQ(protokoll("BBBBBBBB"), "");
+}
+
+// Falsch, falsch, richtig: Feld und Aufruf bleiben, bis die Antwort stimmt; dann schreibt der
+// Nächste in sein eigenes Protokoll, mit einem Feld, das noch keiner hat
+TEST_F(Zug, FalscheUndRichtigeAntworten) {
+    EXPECT_TRUE(spiel.nachSpielerwechsel());
+    runde.SpielerPunkte[0] = 10;
+    spiel.aktFeld = 7;
+    for (int wahl : {1, 1, 0}) {
+        const Antwort a = spiel.checkBstWahl(wahl);
+        EXPECT_EQ(spiel.nachDerAntwort(a), wahl == 0);
+        EXPECT_EQ(spiel.aktFeld, 7);
+    }
+    EXPECT_EQ(runde.SpielerPunkte[0], 10) << "10, 0, 0, 10";
+    EXPECT_EQ(protokoll("AAAAAAAA"), "1= Häse\r\n1= Häse\r\n1= OK\r\n");
+    spiel.tippe(u'a');
+    runde.naechsterSpieler();
+    zahlen.werte = {7};
+    EXPECT_TRUE(spiel.nachSpielerwechsel());
+    EXPECT_EQ(spiel.aktFeld, 8) << "7 hat Anna";
+    EXPECT_EQ(spiel.tippPuffer(), "");
+    spiel.checkBstWahl(1);
+    EXPECT_EQ(protokoll("BBBBBBBB"), "1= Häse\r\n");
+    EXPECT_EQ(protokoll("AAAAAAAA"), "1= Häse\r\n1= Häse\r\n1= OK\r\n");
+}

@@ -26,9 +26,9 @@ int main(int argc, char** argv) {
         return 1;
     zelko::MainFrm f(zelko::MainFrm::konfiguration(), p.daten);
     for (long n = 0;; ++n) {
-        const int richtig = f.spiel.richtigerListenIndex();
-        const int wahl = n % 2 == 0 ? (richtig + 1) % int(f.spiel.auswahl().size()) : richtig;
-        f.brett->wLueckGrLst->setCurrentRow(wahl);
+        const int richtig = f.regeln().richtigerListenIndex();
+        const int wahl = n % 2 == 0 ? (richtig + 1) % int(f.regeln().auswahl().size()) : richtig;
+        f.brett()->wLueckGrLst->setCurrentRow(wahl);
         f.einsetzenBtn_Click();
         if (n == 0) {
             std::puts("bereit");
