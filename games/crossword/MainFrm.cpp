@@ -43,9 +43,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      gitter(woerter.rdb(), [](int von, int bis) { return int(zufallszahl(von, bis)); }),
-      steine(gitter, [](int von, int bis) { return int(zufallszahl(von, bis)); }),
+    : Spielfenster(k, s), gitter(woerter.rdb(), systemWuerfel()), steine(gitter, systemWuerfel()),
       wertung(gitter, steine) {
     auto* flaeche = new QWidget(this);
     auto* lage = new QVBoxLayout(flaeche);

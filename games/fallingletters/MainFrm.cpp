@@ -33,8 +33,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      spiel(runde, einst, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+    : Spielfenster(k, s), spiel(runde, einst, systemWuerfel()) {
     SteinTimer = ablauf.neuerTimer();
     SteinTimer->beiTick = [this] { SteinTimer_Timer(); };
     brett = new Fallbrett(spiel, this);

@@ -36,8 +36,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      spiel(runde, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+    : Spielfenster(k, s), spiel(runde, systemWuerfel()) {
     FldAnzTimer = ablauf.neuerTimer();
     FldAnzTimer->setzeIntervall(1);
     FldAnzTimer->beiTick = [this] { FldAnzTimer_Timer(); };

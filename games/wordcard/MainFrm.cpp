@@ -45,8 +45,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      spiel(runde, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+    : Spielfenster(k, s), spiel(runde, systemWuerfel()) {
     brett = new Zelkobrett(this);
     FehlerBlinker = std::make_unique<Blinklampe>(*brett->falschImg, 300);
     ZelkoBlinker = std::make_unique<Blinklampe>(*brett->ZelkoImg, 300);
@@ -108,8 +107,7 @@ void MainFrm::ladeSpiel() {
     // darüber
     Wortzugang& zugang = woerter.zugang();
     spiel.setzeWoerter(std::make_unique<Lueckenwoerter>(
-        satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(),
-        [](int von, int bis) { return int(zufallszahl(von, bis)); }));
+        satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(), systemWuerfel()));
     zeigeSitze();
     if (!spiel.naechsteLuecke()) {
         ablauf.ohneWoerterEnde();
