@@ -267,11 +267,12 @@ bool MainFrm::zeigeEinstellungen() {
     if (!spiel.spielGestartet()) {
         naechstesWort();
     } else {
-        meldung((runde.menschen() < 2 ? QStringLiteral("Du hast ") : QStringLiteral("Ihr habt ")) +
-                    QStringLiteral("die Einstellung der\rBuchstabensteine geändert.\r"
-                                   "Die Änderungen werden aber\rerst beim nächsten Wort\r"
-                                   "berücksichtigt."),
-                QStringLiteral("Warnung"));
+        meldung(
+            duOderIhr(runde.menschen(), QStringLiteral("Du hast "), QStringLiteral("Ihr habt ")) +
+                QStringLiteral("die Einstellung der\rBuchstabensteine geändert.\r"
+                               "Die Änderungen werden aber\rerst beim nächsten Wort\r"
+                               "berücksichtigt."),
+            QStringLiteral("Warnung"));
     }
     return true;
 }
