@@ -375,6 +375,10 @@ void Spielfenster::mnuHilfeAktKat_Click() {
     zeigeHilfeZumSchwerpunkt();
 }
 
+void Spielfenster::zeigeModal(QWidget& fenster) {
+    dienste::anzeige().zeigeModal(fenster);
+}
+
 Computerfenster& Spielfenster::computerfenster(const QString& text, int taktMs,
                                                std::function<void()> takt) {
     if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))

@@ -111,6 +111,17 @@ protected:
         verbinde(*f);
         return *f;
     }
+    // Der Einstellungsdialog des Spiels, modal: lade bereitet ihn mit den Werten vor; nach OK
+    // gelten seine Werte in einst. false, wenn er anders als mit OK verlassen wurde.
+    template <typename F, typename E, typename Lade>
+    bool zeigeEinstellungsdialog(F& dialog, E& einst, Lade lade) {
+        lade(dialog);
+        zeigeModal(dialog);
+        if (!dialog.bestaetigt())
+            return false;
+        einst = dialog.werte();
+        return true;
+    }
     // das Laden des Ablaufs, am Ende des Aufbaus; false ohne Wörter
     bool lade() { return ablauf.lade(); }
 
@@ -138,6 +149,7 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
+    static void zeigeModal(QWidget& fenster);
     void baueMenues();
     QWidget* baueRahmen();
     // die Schrift des Schwerpunkttitels, damit er in sein Feld passt

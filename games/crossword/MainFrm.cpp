@@ -314,13 +314,9 @@ EinstellFrm& MainFrm::einstellungen() {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(einst, runde.computerSitzt());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
-        return false;
-    einst = f.werte();
-    return true;
+    return zeigeEinstellungsdialog(einstellungen(), einst, [this](EinstellFrm& f) {
+        f.ladeSteuerelemente(einst, runde.computerSitzt());
+    });
 }
 
 // --- Bonus ---

@@ -251,13 +251,10 @@ void MainFrm::neuesSpiel() {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(einst);
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
-        return false;
     const Einstellungen alt = einst;
-    einst = f.werte();
+    if (!zeigeEinstellungsdialog(einstellungen(), einst,
+                                 [this](EinstellFrm& f) { f.ladeSteuerelemente(einst); }))
+        return false;
     setzeFallTimer();
     setzeZugdauer();
     if (alt.BuchstabenGross == einst.BuchstabenGross &&

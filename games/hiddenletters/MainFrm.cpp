@@ -288,13 +288,12 @@ void MainFrm::neuesSpiel() {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.merke(einst);
-    f.zeigeSitz(runde.computerSitzt(), ablauf.computerPlatzFrei());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
+    // der Dialog behält, was er zeigt; er merkt sich nur die Werte für "abbrechen"
+    if (!zeigeEinstellungsdialog(einstellungen(), einst, [this](EinstellFrm& f) {
+            f.merke(einst);
+            f.zeigeSitz(runde.computerSitzt(), ablauf.computerPlatzFrei());
+        }))
         return false;
-    einst = f.werte();
     brett->FldFrame->zeigeMarke(einst.FeldMarkierung == 1);
     return true;
 }

@@ -344,12 +344,10 @@ void MainFrm::ratezeitAbgelaufen(Spielablauf& a) {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(einst, runde.computerSitzt());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
+    if (!zeigeEinstellungsdialog(einstellungen(), einst, [this](EinstellFrm& f) {
+            f.ladeSteuerelemente(einst, runde.computerSitzt());
+        }))
         return false;
-    einst = f.werte();
     EinstellAenderungUebernehmen();
     return true;
 }

@@ -341,13 +341,9 @@ void MainFrm::neuesSpiel() {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(einst, runde.computerSitzt(), ablauf.computerPlatzFrei());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
-        return false;
-    einst = f.werte();
-    return true;
+    return zeigeEinstellungsdialog(einstellungen(), einst, [this](EinstellFrm& f) {
+        f.ladeSteuerelemente(einst, runde.computerSitzt(), ablauf.computerPlatzFrei());
+    });
 }
 
 } // namespace varku::zelko
