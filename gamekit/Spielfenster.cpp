@@ -380,12 +380,13 @@ void Spielfenster::zeigeModal(QWidget& fenster) {
 }
 
 Computerfenster& Spielfenster::computerfenster(const QString& text, int taktMs,
-                                               std::function<void()> takt) {
+                                               std::function<void()> takt, bool mitBild) {
     if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         return *f;
-    auto* f = new Computerfenster(this, konfig().name, text, ablauf.neuerTimer());
+    auto* f = new Computerfenster(this, konfig().name, text, ablauf.neuerTimer(), mitBild);
     f->CompZugTimer->setzeIntervall(taktMs);
-    f->CompZugTimer->beiTick = std::move(takt);
+    if (takt)
+        f->CompZugTimer->beiTick = std::move(takt);
     ablauf.setzeComputerfenster(f);
     return *f;
 }

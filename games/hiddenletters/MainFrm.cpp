@@ -4,7 +4,7 @@
 #include "foundation/Global.h"
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
-#include "games/hiddenletters/CompZugFrm.h"
+#include "gamekit/Computerfenster.h"
 #include "games/hiddenletters/EinstellFrm.h"
 #include "platform/Dienste.h"
 #include "platform/Rand.h"
@@ -14,6 +14,12 @@
 #include <QPushButton>
 
 namespace varku::kartomin {
+
+namespace {
+// Der Computer greift im Takt von 200 ms: zehn Takte vor dem ersten Griff, fünf nach einem
+// Treffer, gegriffen wird im Takt danach. Während eine Karte gewertet wird, steht der Takt.
+constexpr int computerTaktMs = 200, vorDemErstenGriff = 10, nachEinemTreffer = 5;
+} // namespace
 
 Spielkonfiguration MainFrm::konfiguration() {
     Spielkonfiguration k;
@@ -58,10 +64,10 @@ EinstellFrm& MainFrm::einstellungen() {
     return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
-CompZugFrm& MainFrm::compZug() {
-    return behaltenesComputerfenster<CompZugFrm>([this](CompZugFrm& f) {
-        verbinde(&f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
-    });
+Computerfenster& MainFrm::compZug() {
+    return computerfenster(
+        QStringLiteral("Jetzt darf ich raten, wo sich der nächste Buchstabe versteckt hat."),
+        computerTaktMs);
 }
 
 void MainFrm::ladeSpiel() {
@@ -196,9 +202,9 @@ void MainFrm::WarteTimer_Timer() {
     }
     // ein Treffer des Computers: er greift wieder
     if (ablauf.computerAmZug())
-        if (auto* c = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm"));
+        if (auto* c = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm"));
             c && c->isVisible())
-            c->weiterNachTreffer();
+            c->warteTakte(nachEinemTreffer + 1, [this] { computerZieht(); });
 }
 
 // --- Risiko ---
@@ -241,14 +247,14 @@ void MainFrm::setzeRisikoLampe(int zustand) {
 
 void MainFrm::computerZug() {
     // das Fenster steht für den ganzen Zug, und solange nimmt das Feld keinen Klick eines Menschen
-    CompZugFrm& f = compZug();
-    f.beginne();
+    Computerfenster& f = compZug();
+    f.warteTakte(vorDemErstenGriff + 1, [this] { computerZieht(); });
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
 void MainFrm::computerZieht() {
-    CompZugFrm& f = compZug();
+    Computerfenster& f = compZug();
     if (beendet() || !ablauf.computerAmZug()) {
         f.beende();
         return;
@@ -271,7 +277,7 @@ void MainFrm::nachSpielerwechsel() {
     // verlässt der Zug den Computer, steht auch sein Zeitgeber, und sein Fenster geht
     if (ablauf.computerAmZug())
         return;
-    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
+    if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         f->beende();
 }
 

@@ -13,7 +13,6 @@ class Blinklampe;
 
 namespace varku::kartomin {
 
-class CompZugFrm;
 class EinstellFrm;
 
 // Das Fenster des Kartenspiels im Rahmen des Spielbaukastens: das Brett, die Wertung einen Takt
@@ -40,7 +39,7 @@ public:
     static constexpr int warteMs = 2000;
 
     EinstellFrm& einstellungen();
-    CompZugFrm& compZug();
+    Computerfenster& compZug();
 
 public slots:
     void FldPic_MouseDown(int index, Qt::MouseButton knopf);

@@ -2,7 +2,7 @@
 
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
-#include "games/wheel/CompZugFrm.h"
+#include "gamekit/Computerfenster.h"
 #include "games/wheel/EinstellFrm.h"
 #include "platform/Dienste.h"
 #include "platform/Rand.h"
@@ -49,11 +49,12 @@ EinstellFrm& MainFrm::einstellungen() {
     return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
-CompZugFrm& MainFrm::compZug() {
-    return behaltenesComputerfenster<CompZugFrm>([this](CompZugFrm& f) {
-        verbinde(&f, &CompZugFrm::anhalten, this, &MainFrm::computerHaeltAn);
-        verbinde(&f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
-    });
+Computerfenster& MainFrm::compZug() {
+    // das Fenster des Radspiels hat nur seine beiden Texte, kein Bild; es zählt die Takte einer
+    // Drehung zu je 100 ms
+    return computerfenster(
+        QStringLiteral("Ich darf jetzt das Zirkomat drehen und einen Buchstaben raten."), 100, {},
+        false);
 }
 
 void MainFrm::ladeSpiel() {
@@ -265,14 +266,16 @@ void MainFrm::WortRatenBtn_Click() {
 
 void MainFrm::computerZug() {
     // sein Zug beginnt hier einmal, nicht mit jedem Zeigen seines Fensters
-    CompZugFrm& f = compZug();
-    f.beginne(zufallszahl(20, 80));
+    Computerfenster& f = compZug();
+    // eine Drehung von 20 bis 80 Takten; drei Takte vor dem Zug hält er das Rad an
+    f.warteTakte(zufallszahl(20, 80) - 3, [this] { computerHaeltAn(); });
     RadDrehen();
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
 void MainFrm::computerHaeltAn() {
+    compZug().warteTakte(3, [this] { computerZieht(); });
     if (spiel.phase() == Radspiel::Phase::Dreht)
         RadStoppen();
 }
@@ -312,12 +315,12 @@ void MainFrm::computerWaehlt() {
 }
 
 void MainFrm::computerWeiter(bool nochmalDrehen) {
-    CompZugFrm& f = compZug();
+    Computerfenster& f = compZug();
     if (beendet() || !nochmalDrehen || !ablauf.computerAmZug()) {
         f.beende();
         return;
     }
-    f.beginne(zufallszahl(20, 80));
+    f.warteTakte(zufallszahl(20, 80) - 3, [this] { computerHaeltAn(); });
     RadDrehen();
 }
 
@@ -336,7 +339,7 @@ void MainFrm::ratezeitAbgelaufen(Spielablauf& a) {
     zirkTimer->setzeAktiv(false);
     spiel.zugBeenden();
     versteckeSatz();
-    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
+    if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         if (f->isVisible())
             f->beende();
     zeigeKnoepfe();

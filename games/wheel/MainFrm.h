@@ -9,7 +9,6 @@
 
 namespace varku::zirkomat {
 
-class CompZugFrm;
 class EinstellFrm;
 
 // Das Fenster des Radspiels: das Rad, die Buchstabenkästen, die Umschreibung und der Satz, die
@@ -33,7 +32,7 @@ public:
     std::unique_ptr<Timer> WarteTimer;
 
     EinstellFrm& einstellungen();
-    CompZugFrm& compZug();
+    Computerfenster& compZug();
 
     // das Rad
     void RadDrehen();

@@ -64,8 +64,7 @@ EinstellFrm& MainFrm::einstellungen() {
 }
 
 Computerfenster& MainFrm::compZug() {
-    return computerfenster(QStringLiteral("Jetzt darf ich raten, was in die Lücke gehört."), 200,
-                           [this] { CompZugTimer_Timer(); });
+    return computerfenster(QStringLiteral("Jetzt darf ich raten, was in die Lücke gehört."), 200);
 }
 
 QDialog& MainFrm::loesTipp() {
@@ -302,26 +301,23 @@ void MainFrm::LoesTippBtn_Click() {
 
 void MainFrm::computerZug() {
     Computerfenster& f = compZug();
-    m_tickZaehler = 0;
-    f.CompZugTimer->setzeAktiv(true);
+    naechsteComputerwahl();
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
-void MainFrm::CompZugTimer_Timer() {
-    Computerfenster& f = compZug();
-    if (beendet() || !ablauf.computerAmZug()) {
-        f.beende();
-        return;
-    }
-    if (m_tickZaehler < 5) {
-        ++m_tickZaehler;
-        return;
-    }
-    m_tickZaehler = 0;
-    // die richtige Wahl gibt den Zug schon weiter: dann geht das Fenster
-    if (simuliereComputerZug() || !ablauf.computerAmZug())
-        f.beende();
+void MainFrm::naechsteComputerwahl() {
+    // fünf Takte wartet er, im sechsten wählt er; ist sein Zug vorher vorbei, geht das Fenster
+    compZug().warteTakte(
+        6,
+        [this] {
+            // die richtige Wahl gibt den Zug schon weiter: dann geht das Fenster
+            if (simuliereComputerZug() || !ablauf.computerAmZug())
+                compZug().beende();
+            else
+                naechsteComputerwahl();
+        },
+        [this] { return !beendet() && ablauf.computerAmZug(); });
 }
 
 bool MainFrm::simuliereComputerZug() {

@@ -64,14 +64,13 @@ protected:
     bool taste(QKeyEvent* e) override;
 
 private:
-    void CompZugTimer_Timer();
+    // in sechs Takten wählt der Computer
+    void naechsteComputerwahl();
     void zeigeLueckensatz();
     void zeigeKarten();
     void zeigeZelkos();
     void initPrtDatei();
     void waehleGetippte();
-
-    int m_tickZaehler = 0;
 };
 
 } // namespace varku::zelko
