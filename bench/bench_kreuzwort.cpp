@@ -131,7 +131,7 @@ BENCHMARK(GanzesBrett)->Arg(0)->Arg(1)->ArgName("erzeugt")->Unit(benchmark::kMil
 void ComputerStein(benchmark::State& state) {
     db::Recordset leer = test::worttabelle({});
     std::mt19937 zufall(9);
-    const Kreuzwortgitter::Wuerfel wuerfel = [&](int von, int bis) {
+    const Wuerfel wuerfel = [&](int von, int bis) {
         return std::uniform_int_distribution<int>(von, bis)(zufall);
     };
     Kreuzwortgitter g(leer, wuerfel);

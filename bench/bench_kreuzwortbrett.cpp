@@ -15,7 +15,7 @@ namespace {
 
 struct Brett {
     db::Recordset leer = test::worttabelle({});
-    Kreuzwortgitter::Wuerfel wuerfel = [](int von, int) { return von; };
+    Wuerfel wuerfel = [](int von, int) { return von; };
     Kreuzwortgitter g{leer, wuerfel};
     Steinlage s{g, wuerfel};
     Kreuzwortbrett b{g, s, nullptr};

@@ -19,6 +19,10 @@ QString grossJeZeichen(const QString& text) {
     return s;
 }
 
+QString duOderIhr(int menschen, const QString& du, const QString& ihr) {
+    return menschen < 2 ? du : ihr;
+}
+
 QString holeVorname(const QString& name) {
     const qsizetype blank = name.indexOf(u' ');
     return blank < 0 ? name : name.left(blank);

@@ -11,6 +11,10 @@ namespace varku {
 QChar grossbuchstabe(QChar c);
 QString grossJeZeichen(const QString& text);
 
+// Die Anrede: wer allein vor dem Rechner sitzt, ist "du", mehrere Kinder sind "ihr". Der Text
+// für jede Anrede, denn mit ihr ändert sich der Satz ("Du hast", "Ihr habt").
+QString duOderIhr(int menschen, const QString& du, const QString& ihr);
+
 // Der Vorname: der Text vor dem ersten Leerzeichen, der ganze Text ohne Leerzeichen
 QString holeVorname(const QString& name);
 

@@ -7,6 +7,7 @@
 #include "foundation/Hilfe.h"
 #include "foundation/HilfeKontext.h"
 #include "foundation/InfoFrm.h"
+#include "foundation/Menueeintrag.h"
 #include "foundation/MldFenster.h"
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
@@ -71,53 +72,50 @@ VarkuForm::VarkuForm(OhneLaden) : QMainWindow(), VarkuAnzeige(new QWidget(this))
 VarkuForm::~VarkuForm() = default;
 
 void VarkuForm::baueMenues() {
-    const auto eintrag = [this](QMenu* menue, const char* name, const QString& text,
-                                void (VarkuForm::*slot)()) {
-        QAction* a = menue->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        verbinde(a, &QAction::triggered, this, slot);
-        return a;
-    };
     mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
     mnuDatei->setObjectName(QStringLiteral("mnuDatei"));
-    mnuNeu = eintrag(mnuDatei, "mnuNeu", QStringLiteral("&Neu"), &VarkuForm::mnuNeu_Click);
-    mnuUebung = eintrag(mnuDatei, "mnuUebung", QStringLiteral("Ü&bungsschwerpunkt ..."),
-                        &VarkuForm::mnuUebung_Click);
+    mnuNeu =
+        menueEintrag(mnuDatei, "mnuNeu", QStringLiteral("&Neu"), this, &VarkuForm::mnuNeu_Click);
+    mnuUebung = menueEintrag(mnuDatei, "mnuUebung", QStringLiteral("Ü&bungsschwerpunkt ..."), this,
+                             &VarkuForm::mnuUebung_Click);
     mnuDatei->addSeparator();
-    mnuDateiInfo = eintrag(mnuDatei, "mnuDateiInfo", QStringLiteral("&Info ..."),
-                           &VarkuForm::mnuDateiInfo_Click);
-    mnuDrucken = eintrag(mnuDatei, "mnuDrucken", QStringLiteral("&Drucken ..."),
-                         &VarkuForm::mnuDrucken_Click);
+    mnuDateiInfo = menueEintrag(mnuDatei, "mnuDateiInfo", QStringLiteral("&Info ..."), this,
+                                &VarkuForm::mnuDateiInfo_Click);
+    mnuDrucken = menueEintrag(mnuDatei, "mnuDrucken", QStringLiteral("&Drucken ..."), this,
+                              &VarkuForm::mnuDrucken_Click);
     mnuDatei->addSeparator();
-    mnuSpiele = eintrag(mnuDatei, "mnuSpiele", QStringLiteral("&Spiel starten ..."),
-                        &VarkuForm::mnuSpiele_Click);
+    mnuSpiele = menueEintrag(mnuDatei, "mnuSpiele", QStringLiteral("&Spiel starten ..."), this,
+                             &VarkuForm::mnuSpiele_Click);
     mnuDatei->addSeparator();
-    mnuEnde = eintrag(mnuDatei, "mnuEnde", QStringLiteral("&Ende ..."), &VarkuForm::mnuEnde_Click);
+    mnuEnde = menueEintrag(mnuDatei, "mnuEnde", QStringLiteral("&Ende ..."), this,
+                           &VarkuForm::mnuEnde_Click);
 
     mnuBearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     mnuBearbeiten->setObjectName(QStringLiteral("mnuBearbeiten"));
-    mnuSpielerliste = eintrag(mnuBearbeiten, "mnuSpielerliste", QStringLiteral("&Spielerliste ..."),
-                              &VarkuForm::mnuSpielerliste_Click);
+    mnuSpielerliste =
+        menueEintrag(mnuBearbeiten, "mnuSpielerliste", QStringLiteral("&Spielerliste ..."), this,
+                     &VarkuForm::mnuSpielerliste_Click);
     mnuBearbeiten->addSeparator();
     mnuEinstellungen =
-        eintrag(mnuBearbeiten, "mnuEinstellungen", QStringLiteral("&Einstellungen ..."),
-                &VarkuForm::mnuEinstellungen_Click);
+        menueEintrag(mnuBearbeiten, "mnuEinstellungen", QStringLiteral("&Einstellungen ..."), this,
+                     &VarkuForm::mnuEinstellungen_Click);
     mnuSprachAusgEinst =
-        eintrag(mnuBearbeiten, "mnuSprachAusgEinst", QStringLiteral("S&prachausgabe ..."),
-                &VarkuForm::mnuSprachAusgEinst_Click);
+        menueEintrag(mnuBearbeiten, "mnuSprachAusgEinst", QStringLiteral("S&prachausgabe ..."),
+                     this, &VarkuForm::mnuSprachAusgEinst_Click);
 
     mnuHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     mnuHilfe->setObjectName(QStringLiteral("mnuHilfe"));
-    mnuInfo =
-        eintrag(mnuHilfe, "mnuInfo", QStringLiteral("&Info über ..."), &VarkuForm::mnuInfo_Click);
+    mnuInfo = menueEintrag(mnuHilfe, "mnuInfo", QStringLiteral("&Info über ..."), this,
+                           &VarkuForm::mnuInfo_Click);
     mnuHilfe->addSeparator();
-    mnuBedienung = eintrag(mnuHilfe, "mnuBedienung", QStringLiteral("&Bedienungshinweise ..."),
-                           &VarkuForm::mnuBedienung_Click);
+    mnuBedienung = menueEintrag(mnuHilfe, "mnuBedienung", QStringLiteral("&Bedienungshinweise ..."),
+                                this, &VarkuForm::mnuBedienung_Click);
     mnuRechtschreibregeln =
-        eintrag(mnuHilfe, "mnuRechtschreibregeln", QStringLiteral("&Rechtschreibregeln ..."),
-                &VarkuForm::mnuRechtschreibregeln_Click);
-    mnuHilfeAktKat = eintrag(mnuHilfe, "mnuHilfeAktKat", QStringLiteral("Übungs&schwerpunkt ..."),
-                             &VarkuForm::mnuHilfeAktKat_Click);
+        menueEintrag(mnuHilfe, "mnuRechtschreibregeln", QStringLiteral("&Rechtschreibregeln ..."),
+                     this, &VarkuForm::mnuRechtschreibregeln_Click);
+    mnuHilfeAktKat =
+        menueEintrag(mnuHilfe, "mnuHilfeAktKat", QStringLiteral("Übungs&schwerpunkt ..."), this,
+                     &VarkuForm::mnuHilfeAktKat_Click);
 
     // Drucken erst mit Schwerpunkt und Spielern, Spiele ab 1000 Punkten, die Hilfe zum
     // Schwerpunkt, sobald der Dialog benutzt wurde
@@ -493,13 +491,13 @@ void VarkuForm::zeigeRichtigesWort(const Uebung::Wortende& e) {
         zeigenTaste->setEnabled(false);
         diktierTaste->setEnabled(false);
         spieleSound(QStringLiteral("Gratulation1"));
-        meldung(
-            QStringLiteral("Herzlichen Glückwunsch!\r\r") +
-                (uebung.nSpieler() < 2 ? QStringLiteral("Du hast") : QStringLiteral("Ihr habt")) +
-                QStringLiteral(" die erforderlichen 1000 Punkte\r"
-                               "erreicht. Der Zugang zu den Spielen\r"
-                               "wird nun von VARKU freigeschaltet ..."),
-            QStringLiteral("Glückwunsch"));
+        meldung(QStringLiteral("Herzlichen Glückwunsch!\r\r") +
+                    duOderIhr(uebung.nSpieler(), QStringLiteral("Du hast"),
+                              QStringLiteral("Ihr habt")) +
+                    QStringLiteral(" die erforderlichen 1000 Punkte\r"
+                                   "erreicht. Der Zugang zu den Spielen\r"
+                                   "wird nun von VARKU freigeschaltet ..."),
+                QStringLiteral("Glückwunsch"));
         mnuSpiele->setEnabled(true);
         mnuDrucken->setEnabled(true);
     }
@@ -639,10 +637,9 @@ void VarkuForm::setzeSprachAusgabe() {
 }
 
 void VarkuForm::beendeProgramm(bool& ende) {
-    const QString frage =
-        uebung.nSpieler() < 2
-            ? QStringLiteral("Bist du wirklich sicher, dass du VARKU beenden willst?")
-            : QStringLiteral("Seid ihr wirklich sicher, dass ihr VARKU beenden wollt?");
+    const QString frage = duOderIhr(
+        uebung.nSpieler(), QStringLiteral("Bist du wirklich sicher, dass du VARKU beenden willst?"),
+        QStringLiteral("Seid ihr wirklich sicher, dass ihr VARKU beenden wollt?"));
     if (EndeFrm::instanz().frage(frage) == QStringLiteral("nein")) {
         ende = false;
         return;

@@ -6,12 +6,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 namespace varku {
 
 Computerfenster::Computerfenster(QWidget* eltern, const QString& titel, const QString& text,
                                  std::unique_ptr<Timer> zeitgeber, bool mitBild)
     : QDialog(eltern), CompZugTimer(std::move(zeitgeber)) {
+    CompZugTimer->beiTick = [this] { CompZugTimer_Timer(); };
     setObjectName(QStringLiteral("CompZugFrm"));
     setWindowTitle(titel);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -51,8 +54,33 @@ Computerfenster::Computerfenster(QWidget* eltern, const QString& titel, const QS
 
 Computerfenster::~Computerfenster() = default;
 
+void Computerfenster::warteTakte(int n, std::function<void()> dann,
+                                 std::function<bool()> zugLaeuft) {
+    m_restTakte = std::max(1, n);
+    m_dann = std::move(dann);
+    m_zugLaeuft = std::move(zugLaeuft);
+    CompZugTimer->setzeAktiv(true);
+}
+
+void Computerfenster::CompZugTimer_Timer() {
+    if (m_zugLaeuft && !m_zugLaeuft()) {
+        beende();
+        return;
+    }
+    if (m_restTakte <= 0 || --m_restTakte > 0)
+        return;
+    CompZugTimer->setzeAktiv(false);
+    // was geschieht, darf schon das nächste Warten beginnen
+    const std::function<void()> dann = std::exchange(m_dann, nullptr);
+    if (dann)
+        dann();
+}
+
 void Computerfenster::beende() {
     CompZugTimer->setzeAktiv(false);
+    m_restTakte = 0;
+    m_dann = nullptr;
+    m_zugLaeuft = nullptr;
     hide();
 }
 

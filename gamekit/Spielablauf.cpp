@@ -157,12 +157,11 @@ bool Spielablauf::lade() {
 void Spielablauf::ohneWoerterEnde() {
     m_ohneWoerter = true;
     spieleSound(QStringLiteral("ProgrammMeldung"));
-    const bool ihr = runde.menschen() > 1;
     meldung(QStringLiteral("Zu diesem Übungsschwerpunkt gibt es\r") +
                 (start.parameter.GwsFlag ? QStringLiteral("im Grundwortschatz ") : QString()) +
                 QStringLiteral("keine Wörter für ") + konfig.name + QStringLiteral(".\r") +
-                (ihr ? QStringLiteral("Wählt in VARKU einen anderen aus.")
-                     : QStringLiteral("Wähle in VARKU einen anderen aus.")),
+                duOderIhr(runde.menschen(), QStringLiteral("Wähle in VARKU einen anderen aus."),
+                          QStringLiteral("Wählt in VARKU einen anderen aus.")),
             QStringLiteral("Keine Wörter"));
     // nichts läuft mehr, und das Ende schreibt nichts
     m_beendet = true;

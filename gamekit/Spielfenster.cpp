@@ -7,6 +7,7 @@
 #include "foundation/Global.h"
 #include "foundation/Hilfe.h"
 #include "foundation/InfoFrm.h"
+#include "foundation/Menueeintrag.h"
 #include "foundation/MldFenster.h"
 #include "foundation/Schwerpunktliste.h"
 #include "foundation/Sound.h"
@@ -79,44 +80,38 @@ bool Spielfenster::eventFilter(QObject* ziel, QEvent* e) {
 }
 
 void Spielfenster::baueMenues() {
-    const auto eintrag = [this](QMenu* menue, const char* name, const QString& text,
-                                void (Spielfenster::*slot)()) {
-        QAction* a = menue->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        verbinde(a, &QAction::triggered, this, slot);
-        return a;
-    };
     mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
     mnuDatei->setObjectName(QStringLiteral("mnuDatei"));
-    mnuDateiNeu = eintrag(mnuDatei, "mnuDateiNeu", QStringLiteral("&Neu ..."),
-                          &Spielfenster::mnuDateiNeu_Click);
+    mnuDateiNeu = menueEintrag(mnuDatei, "mnuDateiNeu", QStringLiteral("&Neu ..."), this,
+                               &Spielfenster::mnuDateiNeu_Click);
     mnuDatei->addSeparator();
-    mnuDateiInfo = eintrag(mnuDatei, "mnuDateiInfo", QStringLiteral("&Info ..."),
-                           &Spielfenster::mnuDateiInfo_Click);
+    mnuDateiInfo = menueEintrag(mnuDatei, "mnuDateiInfo", QStringLiteral("&Info ..."), this,
+                                &Spielfenster::mnuDateiInfo_Click);
     mnuDateiMeisterliste =
-        eintrag(mnuDatei, "mnuDateiMeisterliste", QStringLiteral("&Meisterliste ..."),
-                &Spielfenster::mnuDateiMeisterliste_Click);
+        menueEintrag(mnuDatei, "mnuDateiMeisterliste", QStringLiteral("&Meisterliste ..."), this,
+                     &Spielfenster::mnuDateiMeisterliste_Click);
     mnuDatei->addSeparator();
-    mnuDateiEnde = eintrag(mnuDatei, "mnuDateiEnde", QStringLiteral("&Ende ..."),
-                           &Spielfenster::mnuDateiEnde_Click);
+    mnuDateiEnde = menueEintrag(mnuDatei, "mnuDateiEnde", QStringLiteral("&Ende ..."), this,
+                                &Spielfenster::mnuDateiEnde_Click);
     mnuBearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     mnuBearbeiten->setObjectName(QStringLiteral("mnuBearbeiten"));
     mnuBearbEinstell =
-        eintrag(mnuBearbeiten, "mnuBearbEinstell", QStringLiteral("&Einstellungen ..."),
-                &Spielfenster::mnuBearbEinstell_Click);
+        menueEintrag(mnuBearbeiten, "mnuBearbEinstell", QStringLiteral("&Einstellungen ..."), this,
+                     &Spielfenster::mnuBearbEinstell_Click);
     mnuHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     mnuHilfe->setObjectName(QStringLiteral("mnuHilfe"));
-    mnuHilfeInfo = eintrag(mnuHilfe, "mnuHilfeInfo", QStringLiteral("&Info über ..."),
-                           &Spielfenster::mnuHilfeInfo_Click);
+    mnuHilfeInfo = menueEintrag(mnuHilfe, "mnuHilfeInfo", QStringLiteral("&Info über ..."), this,
+                                &Spielfenster::mnuHilfeInfo_Click);
     mnuHilfe->addSeparator();
     mnuHilfeBedienung =
-        eintrag(mnuHilfe, "mnuHilfeBedienung", QStringLiteral("&Bedienungshinweise ..."),
-                &Spielfenster::mnuHilfeBedienung_Click);
+        menueEintrag(mnuHilfe, "mnuHilfeBedienung", QStringLiteral("&Bedienungshinweise ..."), this,
+                     &Spielfenster::mnuHilfeBedienung_Click);
     mnuHilfeSpielregeln =
-        eintrag(mnuHilfe, "mnuHilfeSpielregeln", QStringLiteral("&Spielregeln ..."),
-                &Spielfenster::mnuHilfeSpielregeln_Click);
-    mnuHilfeAktKat = eintrag(mnuHilfe, "mnuHilfeAktKat", QStringLiteral("Üb&ungsschwerpunkt ..."),
-                             &Spielfenster::mnuHilfeAktKat_Click);
+        menueEintrag(mnuHilfe, "mnuHilfeSpielregeln", QStringLiteral("&Spielregeln ..."), this,
+                     &Spielfenster::mnuHilfeSpielregeln_Click);
+    mnuHilfeAktKat =
+        menueEintrag(mnuHilfe, "mnuHilfeAktKat", QStringLiteral("Üb&ungsschwerpunkt ..."), this,
+                     &Spielfenster::mnuHilfeAktKat_Click);
 }
 
 QWidget* Spielfenster::baueRahmen() {
@@ -380,13 +375,18 @@ void Spielfenster::mnuHilfeAktKat_Click() {
     zeigeHilfeZumSchwerpunkt();
 }
 
+void Spielfenster::zeigeModal(QWidget& fenster) {
+    dienste::anzeige().zeigeModal(fenster);
+}
+
 Computerfenster& Spielfenster::computerfenster(const QString& text, int taktMs,
-                                               std::function<void()> takt) {
+                                               std::function<void()> takt, bool mitBild) {
     if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         return *f;
-    auto* f = new Computerfenster(this, konfig().name, text, ablauf.neuerTimer());
+    auto* f = new Computerfenster(this, konfig().name, text, ablauf.neuerTimer(), mitBild);
     f->CompZugTimer->setzeIntervall(taktMs);
-    f->CompZugTimer->beiTick = std::move(takt);
+    if (takt)
+        f->CompZugTimer->beiTick = std::move(takt);
     ablauf.setzeComputerfenster(f);
     return *f;
 }

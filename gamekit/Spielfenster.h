@@ -100,23 +100,25 @@ protected:
         F* f = behaltenesFenster<F>(name);
         return f ? *f : *new F(this);
     }
-    // Das Fenster, in dem der Computer zieht ("CompZugFrm", gebaut mit seinem Fenster und einem
-    // Zeitgeber des Ablaufs): beim ersten Mal gebaut, beim Ablauf angemeldet und mit verbinde an
-    // das Spiel gehängt
-    template <typename F, typename Verbinde> F& behaltenesComputerfenster(Verbinde verbinde) {
-        if (F* f = behaltenesFenster<F>(QStringLiteral("CompZugFrm")))
-            return *f;
-        auto* f = new F(this, ablauf.neuerTimer());
-        ablauf.setzeComputerfenster(f);
-        verbinde(*f);
-        return *f;
+    // Der Einstellungsdialog des Spiels, modal: lade bereitet ihn mit den Werten vor; nach OK
+    // gelten seine Werte in einst. false, wenn er anders als mit OK verlassen wurde.
+    template <typename F, typename E, typename Lade>
+    bool zeigeEinstellungsdialog(F& dialog, E& einst, Lade lade) {
+        lade(dialog);
+        zeigeModal(dialog);
+        if (!dialog.bestaetigt())
+            return false;
+        einst = dialog.werte();
+        return true;
     }
     // das Laden des Ablaufs, am Ende des Aufbaus; false ohne Wörter
     bool lade() { return ablauf.lade(); }
 
-    // Das Fenster, in dem der Computer zieht: beim ersten Aufruf angelegt, mit einem Zeitgeber
-    // des Ablaufs in diesem Takt, der tut, was takt sagt, und beim Ablauf gemeldet
-    Computerfenster& computerfenster(const QString& text, int taktMs, std::function<void()> takt);
+    // Das Fenster, in dem der Computer zieht ("CompZugFrm"): beim ersten Aufruf angelegt, mit
+    // einem Zeitgeber des Ablaufs in diesem Takt, und beim Ablauf gemeldet. Ohne takt gibt
+    // warteTakte das Tempo, mit takt tut jeder Takt, was er sagt; ohne Bild nur die Texte.
+    Computerfenster& computerfenster(const QString& text, int taktMs,
+                                     std::function<void()> takt = {}, bool mitBild = true);
     // eine Taste im Fenster, bevor ein Knopf sie bekommt; true, wenn das Spiel sie nimmt
     virtual bool taste(QKeyEvent* /*e*/) { return false; }
 
@@ -138,6 +140,7 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
+    static void zeigeModal(QWidget& fenster);
     void baueMenues();
     QWidget* baueRahmen();
     // die Schrift des Schwerpunkttitels, damit er in sein Feld passt

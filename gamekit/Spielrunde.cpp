@@ -80,25 +80,28 @@ std::vector<std::pair<QString, long>> Spielrunde::stand() const {
 }
 
 QString endeFrage(const QString& spiel, int menschen) {
-    return menschen < 2 ? QStringLiteral("Bist du wirklich sicher, dass du ") + spiel +
-                              QStringLiteral(" beenden willst?")
-                        : QStringLiteral("Seid ihr wirklich sicher, dass ihr ") + spiel +
-                              QStringLiteral(" beenden wollt?");
+    return duOderIhr(menschen,
+                     QStringLiteral("Bist du wirklich sicher, dass du ") + spiel +
+                         QStringLiteral(" beenden willst?"),
+                     QStringLiteral("Seid ihr wirklich sicher, dass ihr ") + spiel +
+                         QStringLiteral(" beenden wollt?"));
 }
 
 Frage neuesSpielFrage(const QString& spiel, bool radspiel, bool neinZuerst, int gezaehlt) {
-    const bool ihr = gezaehlt > 1;
     Frage f;
     if (radspiel)
-        f.text = ihr ? QStringLiteral("Seid ihr wirklich sicher,\rdass ihr ") + spiel +
-                           QStringLiteral(" neu\rstarten wollt?")
-                     : QStringLiteral("Bist du wirklich sicher,\rdass du ") + spiel +
-                           QStringLiteral(" neu\rstarten willst?");
+        f.text = duOderIhr(gezaehlt,
+                           QStringLiteral("Bist du wirklich sicher,\rdass du ") + spiel +
+                               QStringLiteral(" neu\rstarten willst?"),
+                           QStringLiteral("Seid ihr wirklich sicher,\rdass ihr ") + spiel +
+                               QStringLiteral(" neu\rstarten wollt?"));
     else
-        f.text = ihr ? QStringLiteral("Wenn ihr das Spiel neu beginnt,\rgehen alle Punkte "
-                                      "verloren.\rSeid ihr sicher, dass ihr das\rwirklich wollt?")
-                     : QStringLiteral("Wenn du das Spiel neu beginnst,\rgehen alle Punkte "
-                                      "verloren.\rBist du sicher, dass du das\rwirklich willst?");
+        f.text =
+            duOderIhr(gezaehlt,
+                      QStringLiteral("Wenn du das Spiel neu beginnst,\rgehen alle Punkte "
+                                     "verloren.\rBist du sicher, dass du das\rwirklich willst?"),
+                      QStringLiteral("Wenn ihr das Spiel neu beginnt,\rgehen alle Punkte "
+                                     "verloren.\rSeid ihr sicher, dass ihr das\rwirklich wollt?"));
     f.knopf1 = neinZuerst ? QStringLiteral("&nein") : QStringLiteral("&ja");
     f.knopf2 = neinZuerst ? QStringLiteral("&ja") : QStringLiteral("&nein");
     return f;

@@ -65,3 +65,10 @@ TEST(Texte, Spielwort) {
     for (const Fall& f : faelle)
         EXPECT_EQ(istSpielwort(f.wort), f.spielbar) << f.wort.toStdString();
 }
+
+// Wer allein spielt, wird geduzt; ab zwei Kindern heißt es "ihr"
+TEST(Texte, DuOderIhr) {
+    const std::pair<int, const char*> faelle[] = {{0, "du"}, {1, "du"}, {2, "ihr"}, {4, "ihr"}};
+    for (const auto& [menschen, anrede] : faelle)
+        EXPECT_EQ(duOderIhr(menschen, "du", "ihr"), anrede) << menschen;
+}

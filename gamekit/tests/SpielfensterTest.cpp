@@ -30,6 +30,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -385,6 +386,60 @@ TEST_F(Rahmen, ComputerfensterMitBild) {
             EXPECT_LT(bildLbl->geometry().right(), text->geometry().left());
         EXPECT_GE(bildLbl->width(), 64) << "groß genug, dass man ihn erkennt";
     }
+}
+
+// Das Tempo des Computers: nach n Takten geschieht es, einmal, und der Zeitgeber steht; was
+// geschieht, darf weiter warten. Ein neues Warten ersetzt das alte, beende bricht es ab, und ist
+// der Zug vorbei, geht das Fenster im nächsten Takt, ohne dass etwas geschieht.
+TEST_F(Rahmen, ComputerWartetTakte) {
+    Computerfenster f(nullptr, "Testspiel", "Ich warte.", dienste::uhr().neuerTimer(), false);
+    f.CompZugTimer->setzeIntervall(100);
+    const double start = d.uhr.sekundenSeitMitternacht();
+    QStringList geschehen;
+    const auto merke = [&](const QString& was) {
+        return [&, was] {
+            const int ms = int(std::lround((d.uhr.sekundenSeitMitternacht() - start) * 1000));
+            geschehen << QString("%1@%2").arg(was).arg(ms);
+        };
+    };
+
+    f.warteTakte(3, [&] {
+        merke("a")();
+        f.warteTakte(2, merke("b"));
+    });
+    d.uhr.vorstellen(200);
+    EXPECT_EQ(f.restTakte(), 1);
+    d.uhr.vorstellen(800);
+    EXPECT_EQ(geschehen, QStringList({"a@300", "b@500"}));
+    EXPECT_FALSE(f.CompZugTimer->aktiv());
+    EXPECT_EQ(f.restTakte(), 0);
+
+    geschehen.clear();
+    f.warteTakte(3, merke("alt"));
+    d.uhr.vorstellen(200);
+    f.warteTakte(4, merke("neu"));
+    d.uhr.vorstellen(1000);
+    EXPECT_EQ(geschehen, QStringList({"neu@1600"})) << "vier Takte nach dem neuen Warten";
+
+    geschehen.clear();
+    f.warteTakte(3, merke("abgebrochen"));
+    d.uhr.vorstellen(100);
+    f.beende();
+    d.uhr.vorstellen(1000);
+    EXPECT_TRUE(geschehen.isEmpty());
+    EXPECT_FALSE(f.CompZugTimer->aktiv());
+
+    bool zugLaeuft = true;
+    f.show();
+    f.warteTakte(3, merke("zu spät"), [&] { return zugLaeuft; });
+    d.uhr.vorstellen(100);
+    EXPECT_TRUE(f.isVisible());
+    zugLaeuft = false;
+    d.uhr.vorstellen(100);
+    EXPECT_FALSE(f.isVisible()) << "der Zug ist vorbei: das Fenster geht";
+    EXPECT_FALSE(f.CompZugTimer->aktiv());
+    d.uhr.vorstellen(1000);
+    EXPECT_TRUE(geschehen.isEmpty());
 }
 
 // Ohne Ton bleibt "Gratulation1" still; ein abgewarteter Klang spielt trotzdem.

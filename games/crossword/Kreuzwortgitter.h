@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/Wuerfel.h"
 #include "platform/Recordset.h"
 
 #include <QPoint>
@@ -56,7 +57,6 @@ struct Lage {
 // (höchstens 12 Buchstaben); der Datensatz bleibt auf dem zuletzt gefundenen Wort stehen.
 class Kreuzwortgitter {
 public:
-    using Wuerfel = std::function<int(int von, int bis)>;
     Kreuzwortgitter(db::Recordset& woerter, Wuerfel wuerfel);
 
     // die obere linke Ecke einer Zelle im Bild des Bretts, in Twips

@@ -36,8 +36,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      m_spiel(ablauf, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+    : Spielfenster(k, s), m_spiel(ablauf, systemWuerfel()) {
     m_brett = new Wendomarbrett(m_spiel, this);
     verbinde(m_brett, &Wendomarbrett::hilfeGewuenscht, this, &MainFrm::HilfeZeigenBtn_Click);
     connect(&m_spiel, &Wendomarspiel::geaendert, this, &MainFrm::zeigePunkte);
@@ -154,13 +153,9 @@ EinstellFrm& MainFrm::einstellungen() {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(einst, runde.computerSitzt());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
-        return false;
-    einst = f.werte();
-    return true;
+    return zeigeEinstellungsdialog(einstellungen(), einst, [this](EinstellFrm& f) {
+        f.ladeSteuerelemente(einst, runde.computerSitzt());
+    });
 }
 
 } // namespace varku::wendomar

@@ -14,10 +14,10 @@ int hilfeKosten(int bonus, int wortLaenge) {
     return int(std::floor(double(bonus) / std::max(1, wortLaenge))) + 10;
 }
 
-Steinlage::Steinlage(Kreuzwortgitter& gitter, Kreuzwortgitter::Wuerfel wuerfel)
+Steinlage::Steinlage(Kreuzwortgitter& gitter, Wuerfel wuerfel)
     : m_g(gitter), m_wuerfel(std::move(wuerfel)) {}
 
-QString Steinlage::mischeBuchstaben(const QString& text, const Kreuzwortgitter::Wuerfel& wuerfel) {
+QString Steinlage::mischeBuchstaben(const QString& text, const Wuerfel& wuerfel) {
     const qsizetype n = text.size();
     // jedes Zeichen auf einen der noch freien Plätze, gleich wahrscheinlich
     std::vector<qsizetype> frei(static_cast<size_t>(n));

@@ -41,10 +41,10 @@ struct FesterStein {
 // steht in den Steinzellen des Gitters, und sein Buchstabe im Buchstabengitter.
 class Steinlage {
 public:
-    Steinlage(Kreuzwortgitter& gitter, Kreuzwortgitter::Wuerfel wuerfel);
+    Steinlage(Kreuzwortgitter& gitter, Wuerfel wuerfel);
 
     // die Zeichen des Textes in zufälliger Reihenfolge
-    static QString mischeBuchstaben(const QString& text, const Kreuzwortgitter::Wuerfel& wuerfel);
+    static QString mischeBuchstaben(const QString& text, const Wuerfel& wuerfel);
     // der Platz von Stein n (ab 1) in der Ablage
     static Zelle ablagePosition(int n);
 
@@ -99,7 +99,7 @@ private:
     std::pair<int, int> zelleDesWortes(int k) const;
 
     Kreuzwortgitter& m_g;
-    Kreuzwortgitter::Wuerfel m_wuerfel;
+    Wuerfel m_wuerfel;
     std::vector<Stein> m_steine;
     std::vector<Zelle> m_stopp;
     std::vector<FesterStein> m_fest;

@@ -10,7 +10,7 @@
 
 namespace varku::wendomar {
 
-Wendomarspiel::Wendomarspiel(Spielablauf& ablauf, const Kreuzwortgitter::Wuerfel& wuerfel)
+Wendomarspiel::Wendomarspiel(Spielablauf& ablauf, const Wuerfel& wuerfel)
     : gitter(ablauf.woerter.rdb(), wuerfel), steine(gitter, wuerfel), m_ablauf(ablauf),
       m_wertung(gitter, steine) {}
 

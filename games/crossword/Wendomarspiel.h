@@ -23,7 +23,7 @@ namespace varku::wendomar {
 class Wendomarspiel : public QObject {
     Q_OBJECT
 public:
-    Wendomarspiel(Spielablauf& ablauf, const Kreuzwortgitter::Wuerfel& wuerfel);
+    Wendomarspiel(Spielablauf& ablauf, const Wuerfel& wuerfel);
     ~Wendomarspiel() override;
 
     Kreuzwortgitter gitter;

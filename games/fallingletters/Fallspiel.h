@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gamekit/Spielrunde.h"
+#include "gamekit/Wuerfel.h"
 #include "games/fallingletters/DolmixEinstellungen.h"
 
 #include <QString>
@@ -86,7 +87,6 @@ Zugdauer zugdauer(int minuten);
 class Fallspiel {
 public:
     // eine Zufallszahl von bis einschließlich
-    using Wuerfel = std::function<int(int von, int bis)>;
 
     Fallspiel(const Spielrunde& runde, const Einstellungen& einst, Wuerfel wuerfel);
 

@@ -6,8 +6,7 @@
 
 namespace varku::dolmix {
 
-Fallzug::Fallzug(Spielablauf& ablauf, const Einstellungen& einst, Fallspiel::Wuerfel wuerfel,
-                 Fallsicht& sicht)
+Fallzug::Fallzug(Spielablauf& ablauf, const Einstellungen& einst, Wuerfel wuerfel, Fallsicht& sicht)
     : m_ablauf(ablauf), m_einst(einst), m_sicht(sicht),
       m_spiel(ablauf.runde, einst, std::move(wuerfel)), m_steinTimer(ablauf.neuerTimer()) {
     m_steinTimer->beiTick = [this] { SteinTimer_Timer(); };

@@ -33,8 +33,7 @@ public:
 // eine Meldung über dem Spiel steht.
 class Fallzug {
 public:
-    Fallzug(Spielablauf& ablauf, const Einstellungen& einst, Fallspiel::Wuerfel wuerfel,
-            Fallsicht& sicht);
+    Fallzug(Spielablauf& ablauf, const Einstellungen& einst, Wuerfel wuerfel, Fallsicht& sicht);
     ~Fallzug();
     Fallzug(const Fallzug&) = delete;
     Fallzug& operator=(const Fallzug&) = delete;

@@ -2,6 +2,7 @@
 
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
+#include "foundation/Texte.h"
 #include "games/fallingletters/EinstellFrm.h"
 #include "platform/Dienste.h"
 #include "platform/Rand.h"
@@ -30,9 +31,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      m_zug(
-          ablauf, m_einst, [](int von, int bis) { return int(zufallszahl(von, bis)); }, *this) {
+    : Spielfenster(k, s), m_zug(ablauf, m_einst, systemWuerfel(), *this) {
     m_brett = new Fallbrett(m_zug.spiel(), this);
     verbinde(m_brett->StartBtn, &QPushButton::clicked, this, &MainFrm::StartBtn_Click);
     verbinde(m_brett->PauseBtn, &QPushButton::clicked, this, &MainFrm::PauseBtn_Click);
@@ -115,13 +114,10 @@ void MainFrm::zeige(const Ereignis& e) {
 // --- der Rahmen ---
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(m_einst);
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
-        return false;
     const Einstellungen alt = m_einst;
-    m_einst = f.werte();
+    if (!zeigeEinstellungsdialog(einstellungen(), m_einst,
+                                 [this](EinstellFrm& f) { f.ladeSteuerelemente(m_einst); }))
+        return false;
     m_zug.einstellungenUebernehmen();
     if (alt.BuchstabenGross == m_einst.BuchstabenGross &&
         alt.SteinZufallsFolge == m_einst.SteinZufallsFolge)
@@ -130,11 +126,12 @@ bool MainFrm::zeigeEinstellungen() {
     if (!m_zug.spiel().spielGestartet()) {
         m_zug.naechstesWort();
     } else {
-        meldung((runde.menschen() < 2 ? QStringLiteral("Du hast ") : QStringLiteral("Ihr habt ")) +
-                    QStringLiteral("die Einstellung der\rBuchstabensteine geändert.\r"
-                                   "Die Änderungen werden aber\rerst beim nächsten Wort\r"
-                                   "berücksichtigt."),
-                QStringLiteral("Warnung"));
+        meldung(
+            duOderIhr(runde.menschen(), QStringLiteral("Du hast "), QStringLiteral("Ihr habt ")) +
+                QStringLiteral("die Einstellung der\rBuchstabensteine geändert.\r"
+                               "Die Änderungen werden aber\rerst beim nächsten Wort\r"
+                               "berücksichtigt."),
+            QStringLiteral("Warnung"));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gamekit/Spielrunde.h"
+#include "gamekit/Wuerfel.h"
 #include "games/hiddenletters/KartominEinstellungen.h"
 
 #include <QString>
@@ -66,7 +67,6 @@ struct Computerzug {
 class Kartenspiel {
 public:
     // eine Zufallszahl von bis einschließlich
-    using Wuerfel = std::function<int(int von, int bis)>;
 
     Kartenspiel(Spielrunde& runde, Wuerfel wuerfel);
 

@@ -3,7 +3,7 @@
 #include "foundation/Anzeigen.h"
 #include "foundation/Global.h"
 #include "foundation/Routinen.h"
-#include "games/hiddenletters/CompZugFrm.h"
+#include "gamekit/Computerfenster.h"
 #include "games/hiddenletters/EinstellFrm.h"
 #include "platform/Dienste.h"
 #include "platform/Rand.h"
@@ -14,6 +14,12 @@
 #include <algorithm>
 
 namespace varku::kartomin {
+
+namespace {
+// Der Computer greift im Takt von 200 ms: zehn Takte vor dem ersten Griff, fünf nach einem
+// Treffer, gegriffen wird im Takt danach. Während eine Karte gewertet wird, steht der Takt.
+constexpr int computerTaktMs = 200, vorDemErstenGriff = 10, nachEinemTreffer = 5;
+} // namespace
 
 Spielkonfiguration MainFrm::konfiguration() {
     Spielkonfiguration k;
@@ -36,7 +42,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s), spiel(runde, [](int von, int bis) { return int(zufallszahl(von, bis)); }),
+    : Spielfenster(k, s), spiel(runde, systemWuerfel()),
       zug(ablauf, spiel, einst, *this, ablauf.neuerTimer(), ablauf.neuerTimer()) {
     brett = new Kartenbrett(spiel, this);
     RisikoBlinker = std::make_unique<Blinklampe>(*brett->RisikoEinImg, 500);
@@ -53,10 +59,10 @@ EinstellFrm& MainFrm::einstellungen() {
     return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
-CompZugFrm& MainFrm::compZug() {
-    return behaltenesComputerfenster<CompZugFrm>([this](CompZugFrm& f) {
-        verbinde(&f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
-    });
+Computerfenster& MainFrm::compZug() {
+    return computerfenster(
+        QStringLiteral("Jetzt darf ich raten, wo sich der nächste Buchstabe versteckt hat."),
+        computerTaktMs);
 }
 
 void MainFrm::ladeSpiel() {
@@ -165,14 +171,14 @@ void MainFrm::setzeRisikoLampe(int zustand) {
 
 void MainFrm::computerZug() {
     // das Fenster steht für den ganzen Zug, und solange nimmt das Feld keinen Klick eines Menschen
-    CompZugFrm& f = compZug();
-    f.beginne();
+    Computerfenster& f = compZug();
+    f.warteTakte(vorDemErstenGriff + 1, [this] { computerZieht(); });
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
 void MainFrm::computerZieht() {
-    CompZugFrm& f = compZug();
+    Computerfenster& f = compZug();
     if (beendet() || !ablauf.computerAmZug()) {
         f.beende();
         return;
@@ -183,15 +189,16 @@ void MainFrm::computerZieht() {
 }
 
 void MainFrm::computerGreiftWieder() {
-    if (auto* c = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")); c && c->isVisible())
-        c->weiterNachTreffer();
+    if (auto* c = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm"));
+        c && c->isVisible())
+        c->warteTakte(nachEinemTreffer + 1, [this] { computerZieht(); });
 }
 
 void MainFrm::nachSpielerwechsel() {
     // verlässt der Zug den Computer, steht auch sein Zeitgeber, und sein Fenster geht
     if (ablauf.computerAmZug())
         return;
-    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
+    if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         f->beende();
 }
 
@@ -208,13 +215,12 @@ void MainFrm::neuesSpiel() {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.merke(einst);
-    f.zeigeSitz(runde.computerSitzt(), ablauf.computerPlatzFrei());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
+    // der Dialog behält, was er zeigt; er merkt sich nur die Werte für "abbrechen"
+    if (!zeigeEinstellungsdialog(einstellungen(), einst, [this](EinstellFrm& f) {
+            f.merke(einst);
+            f.zeigeSitz(runde.computerSitzt(), ablauf.computerPlatzFrei());
+        }))
         return false;
-    einst = f.werte();
     brett->FldFrame->zeigeMarke(einst.FeldMarkierung == 1);
     return true;
 }

@@ -14,7 +14,6 @@ class Blinklampe;
 
 namespace varku::kartomin {
 
-class CompZugFrm;
 class EinstellFrm;
 
 // Das Fenster des Kartenspiels im Rahmen des Spielbaukastens: das Brett, das Risiko mit seinen
@@ -34,7 +33,7 @@ public:
     const Blinklampe& risikoBlinker() const { return *RisikoBlinker; }
 
     EinstellFrm& einstellungen();
-    CompZugFrm& compZug();
+    Computerfenster& compZug();
 
 protected:
     void ladeSpiel() override;

@@ -2,7 +2,7 @@
 
 #include "foundation/Routinen.h"
 #include "foundation/Sound.h"
-#include "games/wheel/CompZugFrm.h"
+#include "gamekit/Computerfenster.h"
 #include "games/wheel/EinstellFrm.h"
 #include "platform/Dienste.h"
 #include "platform/Rand.h"
@@ -24,8 +24,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      m_zug(ablauf, *this, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+    : Spielfenster(k, s), m_zug(ablauf, *this, systemWuerfel()) {
     // ohne die Bilder des Rades sähe niemand, worum es geht
     Radbrett::pruefeRadBilder();
     m_brett = new Radbrett(m_zug.spiel(), this);
@@ -46,11 +45,12 @@ EinstellFrm& MainFrm::einstellungen() {
     return behaltenerDialog<EinstellFrm>(QStringLiteral("EinstellFrm"));
 }
 
-CompZugFrm& MainFrm::compZug() {
-    return behaltenesComputerfenster<CompZugFrm>([this](CompZugFrm& f) {
-        verbinde(&f, &CompZugFrm::anhalten, this, &MainFrm::computerHaeltAn);
-        verbinde(&f, &CompZugFrm::ziehen, this, &MainFrm::computerZieht);
-    });
+Computerfenster& MainFrm::compZug() {
+    // das Fenster des Radspiels hat nur seine beiden Texte, kein Bild; es zählt die Takte einer
+    // Drehung zu je 100 ms
+    return computerfenster(
+        QStringLiteral("Ich darf jetzt das Zirkomat drehen und einen Buchstaben raten."), 100, {},
+        false);
 }
 
 void MainFrm::ladeSpiel() {
@@ -105,14 +105,16 @@ bool MainFrm::taste(QKeyEvent* e) {
 
 void MainFrm::computerZug() {
     // sein Zug beginnt hier einmal, nicht mit jedem Zeigen seines Fensters
-    CompZugFrm& f = compZug();
-    f.beginne(zufallszahl(20, 80));
+    Computerfenster& f = compZug();
+    // eine Drehung von 20 bis 80 Takten; drei Takte vor dem Zug hält er das Rad an
+    f.warteTakte(zufallszahl(20, 80) - 3, [this] { computerHaeltAn(); });
     m_zug.RadDrehen();
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
 void MainFrm::computerHaeltAn() {
+    compZug().warteTakte(3, [this] { computerZieht(); });
     if (m_zug.spiel().phase() == Radspiel::Phase::Dreht)
         m_zug.RadStoppen();
 }
@@ -152,12 +154,12 @@ void MainFrm::computerWaehlt() {
 }
 
 void MainFrm::computerWeiter(bool nochmalDrehen) {
-    CompZugFrm& f = compZug();
+    Computerfenster& f = compZug();
     if (beendet() || !nochmalDrehen || !ablauf.computerAmZug()) {
         f.beende();
         return;
     }
-    f.beginne(zufallszahl(20, 80));
+    f.warteTakte(zufallszahl(20, 80) - 3, [this] { computerHaeltAn(); });
     m_zug.RadDrehen();
 }
 
@@ -166,7 +168,7 @@ void MainFrm::computerWeiter(bool nochmalDrehen) {
 void MainFrm::ratezeitAbgelaufen(Spielablauf& a) {
     // zog der Computer, ist sein Zug vorbei
     m_zug.ratezeitAbgelaufen();
-    if (auto* f = behaltenesFenster<CompZugFrm>(QStringLiteral("CompZugFrm")))
+    if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         if (f->isVisible())
             f->beende();
     zeigeKnoepfe();
@@ -174,12 +176,10 @@ void MainFrm::ratezeitAbgelaufen(Spielablauf& a) {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(m_zug.einst(), runde.computerSitzt());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
+    if (!zeigeEinstellungsdialog(einstellungen(), m_zug.einst(), [this](EinstellFrm& f) {
+            f.ladeSteuerelemente(m_zug.einst(), runde.computerSitzt());
+        }))
         return false;
-    m_zug.einst() = f.werte();
     EinstellAenderungUebernehmen();
     return true;
 }

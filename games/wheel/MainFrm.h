@@ -8,7 +8,6 @@
 
 namespace varku::zirkomat {
 
-class CompZugFrm;
 class EinstellFrm;
 
 // Das Fenster des Radspiels: das Rad, die Buchstabenkästen, die Umschreibung und der Satz, die
@@ -28,7 +27,7 @@ public:
     Radspiel& spiel() { return m_zug.spiel(); }
     Radbrett* brett() const { return m_brett; }
     EinstellFrm& einstellungen();
-    CompZugFrm& compZug();
+    Computerfenster& compZug();
 
 protected:
     void ladeSpiel() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/Wuerfel.h"
 #include "games/wheel/Radspiel.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 
@@ -43,9 +44,6 @@ public:
 // und Wartezeit laufen auf Zeitgebern des Ablaufs; was während des Wartens kommt, fällt weg.
 class Radzug {
 public:
-    // eine Zufallszahl von bis einschließlich
-    using Wuerfel = std::function<int(int von, int bis)>;
-
     Radzug(Spielablauf& ablauf, Radsicht& sicht, Wuerfel wuerfel);
     ~Radzug();
     Radzug(const Radzug&) = delete;

@@ -104,7 +104,7 @@ QStringList bildeLueckenAuswahl(const Kategoriesatz& k, Vorrat v, const QString&
 }
 
 Lueckenwoerter::Lueckenwoerter(Kategoriesatz k, QStringList kategorien, db::Recordset dbWort,
-                               db::Recordset dbLup, db::Recordset dbPhras, Zufall zufall)
+                               db::Recordset dbLup, db::Recordset dbPhras, Wuerfel zufall)
     : m_kat(std::move(k)), m_kategorien(std::move(kategorien)), m_wort(std::move(dbWort)),
       m_phras(std::move(dbPhras)), m_zufall(std::move(zufall)) {
     // die Lupenstellen einmal nach Wörtern geordnet, in der Reihenfolge der Tabelle

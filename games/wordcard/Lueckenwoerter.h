@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/Wuerfel.h"
 #include "games/wordcard/Kategorietabelle.h"
 #include "platform/Recordset.h"
 
@@ -64,13 +65,11 @@ QStringList bildeLueckenAuswahl(const Kategoriesatz& k, Vorrat v, const QString&
 // Anlegen, und die Ziehung des nächsten Aufrufs.
 class Lueckenwoerter {
 public:
-    using Zufall = std::function<int(int von, int bis)>;
-
     // kategorien: die Spalten der Schwerpunktliste in ihrer Reihenfolge (deren Nummern stehen in
     // LupenStellen.ruvo). Ein fehlerhaftes Kriterium ist ein Laufzeitfehler, der Varku.kmp, den
     // Datensatz und das Kriterium nennt.
     Lueckenwoerter(Kategoriesatz k, QStringList kategorien, db::Recordset dbWort,
-                   db::Recordset dbLup, db::Recordset dbPhras, Zufall zufall);
+                   db::Recordset dbLup, db::Recordset dbPhras, Wuerfel zufall);
 
     const Kategoriesatz& kategorie() const { return m_kat; }
     int PoolAnzahlA() const { return int(m_vorrat[0].size()); }
@@ -102,7 +101,7 @@ private:
     QStringList m_kategorien;
     db::Recordset m_wort, m_phras;
     std::unordered_map<long, std::vector<LupenZeile>> m_lupen;
-    Zufall m_zufall;
+    Wuerfel m_zufall;
     std::vector<Kandidat> m_vorrat[2];
     Luecke m_luecke;
     QStringList m_auswahl;

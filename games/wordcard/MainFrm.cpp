@@ -40,8 +40,7 @@ Spielkonfiguration MainFrm::konfiguration() {
 }
 
 MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
-    : Spielfenster(k, s),
-      spiel(runde, [](int von, int bis) { return int(zufallszahl(von, bis)); }) {
+    : Spielfenster(k, s), spiel(runde, systemWuerfel()) {
     spiel.setzeProtokollOrdner(ablauf.start.UserPfad);
     m_brett = new Zelkobrett(spiel, this);
     verbinde(m_brett, &Zelkobrett::blinkenVorbei, this, [this] {
@@ -62,8 +61,7 @@ EinstellFrm& MainFrm::einstellungen() {
 }
 
 Computerfenster& MainFrm::compZug() {
-    return computerfenster(QStringLiteral("Jetzt darf ich raten, was in die Lücke gehört."), 200,
-                           [this] { CompZugTimer_Timer(); });
+    return computerfenster(QStringLiteral("Jetzt darf ich raten, was in die Lücke gehört."), 200);
 }
 
 // --- das Laden ---
@@ -79,8 +77,7 @@ void MainFrm::ladeSpiel() {
     // darüber
     Wortzugang& zugang = woerter.zugang();
     spiel.setzeWoerter(std::make_unique<Lueckenwoerter>(
-        satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(),
-        [](int von, int bis) { return int(zufallszahl(von, bis)); }));
+        satz, kategorien, zugang.alle(), zugang.ruv(), zugang.phr(), systemWuerfel()));
     zeigeSitze();
     if (!spiel.naechsteLuecke()) {
         ablauf.ohneWoerterEnde();
@@ -189,26 +186,23 @@ void MainFrm::LoesTippBtn_Click() {
 
 void MainFrm::computerZug() {
     Computerfenster& f = compZug();
-    m_tickZaehler = 0;
-    f.CompZugTimer->setzeAktiv(true);
+    naechsteComputerwahl();
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
-void MainFrm::CompZugTimer_Timer() {
-    Computerfenster& f = compZug();
-    if (beendet() || !ablauf.computerAmZug()) {
-        f.beende();
-        return;
-    }
-    if (m_tickZaehler < 5) {
-        ++m_tickZaehler;
-        return;
-    }
-    m_tickZaehler = 0;
-    // die richtige Wahl gibt den Zug schon weiter: dann geht das Fenster
-    if (simuliereComputerZug() || !ablauf.computerAmZug())
-        f.beende();
+void MainFrm::naechsteComputerwahl() {
+    // fünf Takte wartet er, im sechsten wählt er; ist sein Zug vorher vorbei, geht das Fenster
+    compZug().warteTakte(
+        6,
+        [this] {
+            // die richtige Wahl gibt den Zug schon weiter: dann geht das Fenster
+            if (simuliereComputerZug() || !ablauf.computerAmZug())
+                compZug().beende();
+            else
+                naechsteComputerwahl();
+        },
+        [this] { return !beendet() && ablauf.computerAmZug(); });
 }
 
 bool MainFrm::simuliereComputerZug() {
@@ -227,13 +221,9 @@ void MainFrm::neuesSpiel() {
 }
 
 bool MainFrm::zeigeEinstellungen() {
-    EinstellFrm& f = einstellungen();
-    f.ladeSteuerelemente(einst, runde.computerSitzt(), ablauf.computerPlatzFrei());
-    dienste::anzeige().zeigeModal(f);
-    if (!f.bestaetigt())
-        return false;
-    einst = f.werte();
-    return true;
+    return zeigeEinstellungsdialog(einstellungen(), einst, [this](EinstellFrm& f) {
+        f.ladeSteuerelemente(einst, runde.computerSitzt(), ablauf.computerPlatzFrei());
+    });
 }
 
 } // namespace varku::zelko

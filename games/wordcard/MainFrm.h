@@ -49,12 +49,12 @@ private:
     void checkBstWahl(int listInd);
     // eine Wahl des Computers; true, wenn sie richtig war
     bool simuliereComputerZug();
-    void CompZugTimer_Timer();
+    // in sechs Takten wählt der Computer
+    void naechsteComputerwahl();
 
     Einstellungen einst;
     Zelkospiel spiel;
     Zelkobrett* m_brett;
-    int m_tickZaehler = 0;
 };
 
 } // namespace varku::zelko

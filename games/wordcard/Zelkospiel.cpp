@@ -62,7 +62,7 @@ bool Zelkokarten::vonJemandem(int nSpieler, int feld) const {
     return false;
 }
 
-int Zelkokarten::sucheZufallsFeld(int nSpieler, int aktSpieler, const Zufall& zufall) const {
+int Zelkokarten::sucheZufallsFeld(int nSpieler, int aktSpieler, const Wuerfel& zufall) const {
     int r = zufall(1, kartenFelder);
     for (int i = 0, f = r; i < kartenFelder; ++i, f = naechstesFeldNach(f))
         if (!vonJemandem(nSpieler, f))
@@ -75,7 +75,7 @@ int Zelkokarten::sucheZufallsFeld(int nSpieler, int aktSpieler, const Zufall& zu
     return r;
 }
 
-Zelkospiel::Zelkospiel(Spielrunde& runde, Zufall zufall)
+Zelkospiel::Zelkospiel(Spielrunde& runde, Wuerfel zufall)
     : m_runde(runde), m_zufall(std::move(zufall)) {}
 
 const Luecke& Zelkospiel::luecke() const {

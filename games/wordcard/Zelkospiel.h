@@ -24,8 +24,6 @@ QString feldKennung(int feld);
 // Die Karten der Spieler: je 5 × 5 Felder, Reihe für Reihe von links oben gezählt (1 bis 25)
 class Zelkokarten {
 public:
-    using Zufall = std::function<int(int von, int bis)>;
-
     bool markiert(int spieler, int feld) const;
     void markiere(int spieler, int feld);
     // eine volle Reihe, Spalte oder Diagonale auf der Karte des Spielers
@@ -33,7 +31,7 @@ public:
     void loescheKarten();
     // das Feld des nächsten Aufrufs: eines, das kein Spieler hat; haben alle schon jedes
     // irgendwo, eines, das der aktuelle noch nicht hat
-    int sucheZufallsFeld(int nSpieler, int aktSpieler, const Zufall& zufall) const;
+    int sucheZufallsFeld(int nSpieler, int aktSpieler, const Wuerfel& zufall) const;
 
 private:
     bool vonJemandem(int nSpieler, int feld) const;
@@ -59,9 +57,7 @@ struct Antwort {
 // Buchstaben und die Wahl des Computers.
 class Zelkospiel {
 public:
-    using Zufall = std::function<int(int von, int bis)>;
-
-    Zelkospiel(Spielrunde& runde, Zufall zufall);
+    Zelkospiel(Spielrunde& runde, Wuerfel zufall);
 
     const Spielrunde& runde() const { return m_runde; }
 
@@ -125,7 +121,7 @@ public:
 
 private:
     Spielrunde& m_runde;
-    Zufall m_zufall;
+    Wuerfel m_zufall;
     QString m_protokollOrdner;
     Protokollschreiber m_prt;
     Lampen m_lampen = Lampen::Aus;

@@ -13,7 +13,7 @@ namespace {
 struct Steine : ::testing::Test {
     db::Recordset woerter = test::worttabelle({});
     std::deque<int> zahlen; // leer: die kleinste Zahl, also keine Mischung
-    Kreuzwortgitter::Wuerfel wuerfel = [this](int von, int bis) {
+    Wuerfel wuerfel = [this](int von, int bis) {
         if (zahlen.empty())
             return von;
         const int z = zahlen.front();

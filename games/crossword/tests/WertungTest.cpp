@@ -11,7 +11,7 @@ namespace {
 
 struct Wertung : ::testing::Test {
     db::Recordset woerter;
-    Kreuzwortgitter::Wuerfel wuerfel = [](int von, int) { return von; };
+    Wuerfel wuerfel = [](int von, int) { return von; };
     std::unique_ptr<Kreuzwortgitter> g;
     std::unique_ptr<Steinlage> s;
     std::unique_ptr<Wortwertung> w;

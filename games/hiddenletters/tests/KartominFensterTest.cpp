@@ -9,9 +9,9 @@
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "foundation/testing/Zugriffstasten.h"
+#include "gamekit/Computerfenster.h"
 #include "gamekit/Meisterliste.h"
 #include "gamekit/Spielstart.h"
-#include "games/hiddenletters/CompZugFrm.h"
 #include "games/hiddenletters/EinstellFrm.h"
 #include "games/hiddenletters/MainFrm.h"
 #include "platform/Fensterablage.h"
@@ -459,7 +459,7 @@ TEST_F(Kartomin, ComputerZugIgnoriertKlicks) {
     int gefundenVorDemZweiten = -1;
     QString titel, text;
     d.anzeige.dann([&](QWidget& w) {
-        auto& c = static_cast<CompZugFrm&>(w);
+        auto& c = static_cast<Computerfenster&>(w);
         titel = c.windowTitle();
         text = c.TextLbl->text();
         klickeKarte(12);

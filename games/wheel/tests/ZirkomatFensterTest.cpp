@@ -8,8 +8,8 @@
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "foundation/testing/Zugriffstasten.h"
+#include "gamekit/Computerfenster.h"
 #include "gamekit/Spielstart.h"
-#include "games/wheel/CompZugFrm.h"
 #include "games/wheel/EinstellFrm.h"
 #include "games/wheel/MainFrm.h"
 #include "platform/Fensterablage.h"
@@ -584,12 +584,12 @@ TEST_F(Zirkomat, WiederGezeigtesComputerfensterDrehtNicht) {
         computerStehtAuf(-1);
         d.uhr.vorstellen(2000); // "alles weg": er dreht noch einmal
         ASSERT_EQ(f->spiel().phase(), Radspiel::Phase::Dreht);
-        const int ziel = f->compZug().zielTicks;
+        const int rest = f->compZug().restTakte();
         d.sound.befehle.clear();
         w.hide();
         w.show();
         EXPECT_TRUE(d.sound.befehle.filter("BewegungStart").isEmpty());
-        EXPECT_EQ(f->compZug().zielTicks, ziel);
+        EXPECT_EQ(f->compZug().restTakte(), rest);
         computerStehtAuf(0);
         d.uhr.vorstellen(2000);
     });

@@ -20,7 +20,7 @@ namespace {
 // gibt die vorgegebenen Zahlen, danach immer die untere Grenze
 struct Zahlen {
     std::deque<int> werte;
-    Zelkospiel::Zufall zufall() {
+    Wuerfel zufall() {
         return [this](int von, int /*bis*/) {
             if (werte.empty())
                 return von;
