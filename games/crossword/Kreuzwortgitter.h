@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
 #include <vector>
 
 namespace varku::wendomar {

@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -86,8 +85,6 @@ Zugdauer zugdauer(int minuten);
 // Aufruf, der sagt, was geschah; ein neues Wort wählt das Fenster, wenn eines fertig ist.
 class Fallspiel {
 public:
-    // eine Zufallszahl von bis einschließlich
-
     Fallspiel(const Spielrunde& runde, const Einstellungen& einst, Wuerfel wuerfel);
 
     // das Feld, Spalte 1 bis 14, Zeile 1 bis 11

@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 
 namespace varku::kartomin {
 
@@ -66,8 +65,6 @@ struct Computerzug {
 // solange nimmt das Spiel keine Karte und kein Risiko an.
 class Kartenspiel {
 public:
-    // eine Zufallszahl von bis einschließlich
-
     Kartenspiel(Spielrunde& runde, Wuerfel wuerfel);
 
     // --- das Feld ---

@@ -5,7 +5,6 @@
 #include "games/wheel/ZirkomatEinstellungen.h"
 
 #include <QChar>
-#include <functional>
 #include <memory>
 
 namespace varku {

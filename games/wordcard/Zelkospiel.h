@@ -1,11 +1,11 @@
 #pragma once
 
 #include "foundation/Protokolldatei.h"
+#include "gamekit/Wuerfel.h"
 #include "games/wordcard/Lueckenwoerter.h"
 
 #include <QString>
 #include <array>
-#include <functional>
 #include <memory>
 
 namespace varku {
