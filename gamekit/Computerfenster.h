@@ -11,9 +11,8 @@ class QLabel;
 namespace varku {
 
 // Das kleine Fenster, während der Computer seinen Zug macht: sein Bild, "Bitte warten!" und was
-// er tut. Sein Zeitgeber kommt vom Ablauf des Spiels; er gibt dem Computer sein Tempo
-// (warteTakte), oder das Spiel sagt selbst, was jeder Takt tut. Die Spieler schließen es nicht:
-// der Computer beendet seinen Zug selbst.
+// er tut. Sein Zeitgeber kommt vom Ablauf des Spiels und gibt dem Computer sein Tempo
+// (warteTakte). Die Spieler schließen es nicht: der Computer beendet seinen Zug selbst.
 class Computerfenster : public QDialog {
     Q_OBJECT
 public:

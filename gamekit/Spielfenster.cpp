@@ -379,14 +379,11 @@ void Spielfenster::zeigeModal(QWidget& fenster) {
     dienste::anzeige().zeigeModal(fenster);
 }
 
-Computerfenster& Spielfenster::computerfenster(const QString& text, int taktMs,
-                                               std::function<void()> takt, bool mitBild) {
+Computerfenster& Spielfenster::computerfenster(const QString& text, int taktMs, bool mitBild) {
     if (auto* f = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm")))
         return *f;
     auto* f = new Computerfenster(this, konfig().name, text, ablauf.neuerTimer(), mitBild);
     f->CompZugTimer->setzeIntervall(taktMs);
-    if (takt)
-        f->CompZugTimer->beiTick = std::move(takt);
     ablauf.setzeComputerfenster(f);
     return *f;
 }

@@ -3,7 +3,6 @@
 #include "gamekit/Spielablauf.h"
 
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QFont;
@@ -115,10 +114,9 @@ protected:
     bool lade() { return ablauf.lade(); }
 
     // Das Fenster, in dem der Computer zieht ("CompZugFrm"): beim ersten Aufruf angelegt, mit
-    // einem Zeitgeber des Ablaufs in diesem Takt, und beim Ablauf gemeldet. Ohne takt gibt
-    // warteTakte das Tempo, mit takt tut jeder Takt, was er sagt; ohne Bild nur die Texte.
-    Computerfenster& computerfenster(const QString& text, int taktMs,
-                                     std::function<void()> takt = {}, bool mitBild = true);
+    // einem Zeitgeber des Ablaufs in diesem Takt, und beim Ablauf gemeldet; sein Tempo gibt
+    // warteTakte. Ohne Bild nur die Texte.
+    Computerfenster& computerfenster(const QString& text, int taktMs, bool mitBild = true);
     // eine Taste im Fenster, bevor ein Knopf sie bekommt; true, wenn das Spiel sie nimmt
     virtual bool taste(QKeyEvent* /*e*/) { return false; }
 

@@ -103,7 +103,7 @@ void MainFrm::verbergeBeispielsatz() {
 
 Computerfenster& MainFrm::compZug() {
     return computerfenster(QStringLiteral("Die Buchstaben des nächsten Wortes darf ich legen."),
-                           1000, [this] { CompZugTimer_Timer(); });
+                           1000);
 }
 
 void MainFrm::computerZug() {
@@ -113,8 +113,7 @@ void MainFrm::computerZug() {
     m_brett->setzeGesperrt(true);
     m_brett->zeige();
     Computerfenster& f = compZug();
-    m_computerSchritt = 1;
-    f.CompZugTimer->setzeAktiv(true);
+    legeComputerStein(1);
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
     m_brett->setzeGesperrt(false);
@@ -130,20 +129,23 @@ void MainFrm::computerZug() {
     m_spiel.wortEnde();
 }
 
-void MainFrm::CompZugTimer_Timer() {
-    Computerfenster& f = compZug();
-    if (beendet()) {
-        f.beende();
-        return;
-    }
-    if (m_computerSchritt <= m_spiel.gitter.WortLaenge &&
-        m_spiel.steine.legeComputerStein(m_computerSchritt) > 0) {
-        spieleSound(QStringLiteral("Annahme2"));
-        m_brett->zeige();
-    }
-    // der Takt nach dem letzten Buchstaben schließt das Fenster
-    if (++m_computerSchritt > m_spiel.gitter.WortLaenge + 1)
-        f.beende();
+void MainFrm::legeComputerStein(int n) {
+    // ein Takt je Stelle des Wortes, auch für einen Buchstaben, der schon liegt; der Takt nach dem
+    // letzten Buchstaben schließt das Fenster, das Ende des Spiels auch
+    compZug().warteTakte(
+        1,
+        [this, n] {
+            if (n > m_spiel.gitter.WortLaenge) {
+                compZug().beende();
+                return;
+            }
+            if (m_spiel.steine.legeComputerStein(n) > 0) {
+                spieleSound(QStringLiteral("Annahme2"));
+                m_brett->zeige();
+            }
+            legeComputerStein(n + 1);
+        },
+        [this] { return !beendet(); });
 }
 
 // --- Einstellungen ---

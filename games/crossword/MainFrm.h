@@ -41,7 +41,8 @@ protected:
 private:
     void HilfeZeigenBtn_Click();
     void zeigeBeispielsatz();
-    void CompZugTimer_Timer();
+    // der Computer legt Stelle n seines Wortes im nächsten Takt, dann die nächste
+    void legeComputerStein(int n);
     void verbergeBeispielsatz();
 
     Einstellungen einst;
@@ -49,7 +50,6 @@ private:
     Wendomarbrett* m_brett;
     // der Beispielsatz der Lösungshilfe, im Rahmen des Übungsschwerpunkts an Stelle des Titels
     QLabel* SatzBspLbl;
-    int m_computerSchritt = 0; // die Stelle des Wortes, die der Computer als Nächstes legt
 };
 
 } // namespace varku::wendomar

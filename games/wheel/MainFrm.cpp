@@ -49,7 +49,7 @@ Computerfenster& MainFrm::compZug() {
     // das Fenster des Radspiels hat nur seine beiden Texte, kein Bild; es zählt die Takte einer
     // Drehung zu je 100 ms
     return computerfenster(
-        QStringLiteral("Ich darf jetzt das Zirkomat drehen und einen Buchstaben raten."), 100, {},
+        QStringLiteral("Ich darf jetzt das Zirkomat drehen und einen Buchstaben raten."), 100,
         false);
 }
 
