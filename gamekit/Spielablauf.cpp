@@ -12,6 +12,11 @@
 
 namespace varku {
 
+namespace {
+// die Regeln eines Spiels ohne eigene
+Spielregeln ohneRegeln;
+} // namespace
+
 void Spielhaken::ratezeitAbgelaufen(Spielablauf& ablauf) {
     ablauf.zeigeRatezeitMeldung();
 }
@@ -79,7 +84,7 @@ Spielablauf::Spielablauf(Spielkonfiguration k, Spielstartdaten s, Spielsicht& si
                          Spielhaken& haken)
     : konfig(std::move(k)), start(std::move(s)), runde(start.parameter),
       ratezeit(konfig.ratezeitSchritt), spielzeit(start.energieSchritt), m_sicht(sicht),
-      m_haken(haken), m_register(std::make_shared<Register>()) {
+      m_haken(haken), m_regeln(&ohneRegeln), m_register(std::make_shared<Register>()) {
     m_restZeit = std::make_unique<GehaltenerTimer>(m_register, true);
     m_restZeit->setzeIntervall(konfig.ratezeitTaktMs);
     m_restZeit->beiTick = [this] { RestZeitTimer_Timer(); };
@@ -147,6 +152,7 @@ bool Spielablauf::lade() {
     }
     woerter.BenutztListe.clear();
     m_haken.ladeSpiel();
+    m_regeln->ladeSpiel();
     spielzeit.start(sekundenJetzt());
     m_energ->setzeAktiv(true);
     switchVuRestZeit(m_haken.ratezeitGewuenscht(einstellungen()));
@@ -186,13 +192,12 @@ void Spielablauf::naechsterSpieler() {
     m_computerAmZug = runde.computerAmZug();
     m_sicht.zeigeSpieler();
     m_sicht.zeigeMenues();
-    if (!m_computerAmZug) {
-        m_haken.nachSpielerwechsel();
-        return;
-    }
-    if (konfig.ratezeitNeuFuerComputer)
+    if (m_computerAmZug && konfig.ratezeitNeuFuerComputer)
         resetVuZeiger();
-    m_haken.nachSpielerwechsel();
+    nachDemWechsel();
+    if (!m_computerAmZug || m_beendet)
+        return;
+    m_regeln->computerZug();
     if (!m_beendet)
         m_haken.computerZug();
 }
@@ -202,6 +207,11 @@ void Spielablauf::ersterSpielerAmZug() {
     m_computerAmZug = false;
     m_sicht.zeigeSpieler();
     m_sicht.zeigeMenues();
+    nachDemWechsel();
+}
+
+void Spielablauf::nachDemWechsel() {
+    m_regeln->nachSpielerwechsel();
     m_haken.nachSpielerwechsel();
 }
 
@@ -305,6 +315,7 @@ void Spielablauf::neuesSpielGefragt() {
         m_beendet)
         return;
     runde.allePunkteNull();
+    m_regeln->neuesSpiel();
     m_haken.neuesSpiel();
     ersterSpielerAmZug();
     m_sicht.zeigeSitze();

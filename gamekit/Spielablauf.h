@@ -2,6 +2,7 @@
 
 #include "gamekit/Spieleinstellungen.h"
 #include "gamekit/Spielkonfiguration.h"
+#include "gamekit/Spielregeln.h"
 #include "gamekit/Spielrunde.h"
 #include "gamekit/Spielstart.h"
 #include "gamekit/Spieluhren.h"
@@ -60,28 +61,25 @@ public:
     virtual void schliesseFenster() = 0;
 };
 
-// Die Haken eines Spiels: wo es sich vom gemeinsamen Ablauf unterscheidet. Jeder hat sein
-// Verhalten ohne Spiel.
+// Die Haken des Fensters eines Spiels: wo es anders zeigt als der gemeinsame Ablauf. Was die
+// Regeln dabei tun, tun sie vorher in ihren Spielregeln. Jeder Haken hat sein Verhalten ohne
+// Spiel.
 class Spielhaken {
 public:
     virtual ~Spielhaken() = default;
-    // die eigenen Schritte beim Laden, nachdem die Wörter offen sind: das erste Wort, das Brett
+    // beim Laden, nachdem die Wörter offen sind, vor den Regeln: das Brett
     virtual void ladeSpiel() {}
-    // nach jedem Spielerwechsel, auch nach der Ratezeit und einem neuen Spiel
+    // nach jedem Spielerwechsel, nach den Regeln
     virtual void nachSpielerwechsel() {}
     // die Ratezeit ist abgelaufen, bevor der nächste an die Reihe kommt; ohne eigene Fassung die
     // übliche Meldung
     virtual void ratezeitAbgelaufen(Spielablauf& ablauf);
-    // der Computer ist an der Reihe: sein Zug, meist in einem modalen Fenster
+    // der Computer ist an der Reihe, nach den Regeln: sein Zug, meist in einem modalen Fenster
     virtual void computerZug() {}
-    // nach "ja" auf die Frage nach einem neuen Spiel: das eigene Brett, die eigenen Stände
+    // nach "ja" auf die Frage nach einem neuen Spiel, nach den Regeln: das eigene Brett
     virtual void neuesSpiel() {}
     // ein Menüeintrag, den das Spiel gerade aus haben will
     virtual bool menueGesperrt(Menue /*m*/) const { return false; }
-    // Punkte eines Platzes für das Infofenster, den Neubeginn und die Meisterliste
-    virtual long punkteDesPlatzes(const Spielrunde& runde, int platz) const {
-        return runde.SpielerPunkte[size_t(platz)];
-    }
     // läuft die Ratezeit nach den Einstellungen?
     virtual bool ratezeitGewuenscht(const Spieleinstellungen& e) const {
         return e.RatezeitBegrenzen != 0;
@@ -104,6 +102,9 @@ public:
     ~Spielablauf();
     Spielablauf(const Spielablauf&) = delete;
     Spielablauf& operator=(const Spielablauf&) = delete;
+
+    // die Regeln des Spiels, die der Ablauf ruft; ohne sie die eines Spiels ohne eigene
+    void setzeRegeln(Spielregeln& r) { m_regeln = &r; }
 
     const Spielkonfiguration konfig;
     const Spielstartdaten start;
@@ -154,7 +155,7 @@ public:
     Spielrunde::Sitz setzeComputer(bool mitspielen);
     // sitzt der Computer, oder hat er einen Platz? Sonst lässt ihn kein Dialog wählen
     bool computerPlatzFrei() const;
-    long punkteDesPlatzes(int platz) const { return m_haken.punkteDesPlatzes(runde, platz); }
+    long punkteDesPlatzes(int platz) const { return m_regeln->punkteDesPlatzes(runde, platz); }
 
     // die Menüs
     bool menueAn(Menue m) const;
@@ -194,6 +195,8 @@ private:
     class GehaltenerTimer;
 
     void trageMeisterEin();
+    // erst die Regeln, dann das Fenster
+    void nachDemWechsel();
     // nach einem Sitzwechsel fängt die Runde beim ersten Spieler an; wer gerade dran war, erfährt
     // es
     void rundeBeginntNeu(Spielrunde::Sitz s);
@@ -202,6 +205,7 @@ private:
 
     Spielsicht& m_sicht;
     Spielhaken& m_haken;
+    Spielregeln* m_regeln;
     Einstellungsbindung m_einst;
     std::shared_ptr<Register> m_register;
     std::unique_ptr<Timer> m_restZeit;

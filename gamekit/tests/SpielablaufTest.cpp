@@ -57,12 +57,16 @@ struct GestellteHaken : Spielhaken {
     Spielablauf* ablauf = nullptr;
     std::function<void()> imComputerZug;
     std::function<void(Spielablauf&)> beiRatezeit; // ohne: die übliche Meldung
-    std::function<long(int)> punkte;               // ohne: die der Runde
     bool menuesGesperrt = false;
     int wechsel = 0, computerZuege = 0, neueSpiele = 0, vorEnde = 0;
     bool menueWaehrendComputer = true;
 
-    void nachSpielerwechsel() override { ++wechsel; }
+    QStringList* folge = nullptr; // was Regeln und Fenster nacheinander taten
+    void nachSpielerwechsel() override {
+        ++wechsel;
+        if (folge)
+            *folge << "Fenster: Wechsel";
+    }
     void ratezeitAbgelaufen(Spielablauf& a) override {
         if (beiRatezeit)
             beiRatezeit(a);
@@ -71,18 +75,36 @@ struct GestellteHaken : Spielhaken {
     }
     void computerZug() override {
         ++computerZuege;
+        if (folge)
+            *folge << "Fenster: Computer";
         menueWaehrendComputer = ablauf->menueAn(Menue::Neu);
         if (imComputerZug)
             imComputerZug();
     }
-    void neuesSpiel() override { ++neueSpiele; }
+    void neuesSpiel() override {
+        ++neueSpiele;
+        if (folge)
+            *folge << "Fenster: neues Spiel";
+    }
     bool menueGesperrt(Menue m) const override {
         return menuesGesperrt && m == Menue::Einstellungen;
     }
-    long punkteDesPlatzes(const Spielrunde& r, int platz) const override {
-        return punkte ? punkte(platz) : Spielhaken::punkteDesPlatzes(r, platz);
-    }
     void vorDemEnde() override { ++vorEnde; }
+};
+
+struct GestellteRegeln : Spielregeln {
+    std::function<long(int)> punkte; // ohne: die der Runde
+    QStringList* folge = nullptr;
+    void merke(const char* was) {
+        if (folge)
+            *folge << QString("Regeln: ") + was;
+    }
+    void neuesSpiel() override { merke("neues Spiel"); }
+    void nachSpielerwechsel() override { merke("Wechsel"); }
+    void computerZug() override { merke("Computer"); }
+    long punkteDesPlatzes(const Spielrunde& r, int platz) const override {
+        return punkte ? punkte(platz) : Spielregeln::punkteDesPlatzes(r, platz);
+    }
 };
 
 struct Ablauf : ::testing::Test {
@@ -90,6 +112,7 @@ struct Ablauf : ::testing::Test {
     TestOrdner ordner;
     GestellteSicht sicht;
     GestellteHaken haken;
+    GestellteRegeln regeln;
     std::unique_ptr<Spielablauf> a;
 
     Ablauf() { QDir().mkpath(ordner.pfad("User")); }
@@ -107,6 +130,7 @@ struct Ablauf : ::testing::Test {
         s.energieSchritt = energieSchritt;
         a = std::make_unique<Spielablauf>(k, s, sicht, haken);
         haken.ablauf = a.get();
+        a->setzeRegeln(regeln);
         a->spielzeit.start(long(d.uhr.sekundenSeitMitternacht()));
         a->EnergTimer().setzeAktiv(true);
     }
@@ -156,6 +180,23 @@ TEST_F(Ablauf, SpielerwechselMitUndOhneComputer) {
             EXPECT_EQ(haken.menueWaehrendComputer, f.menueImZug) << f.name;
         }
     }
+}
+
+// Der Ablauf ruft die Regeln des Spiels, danach zeigt das Fenster: beim Wechsel, beim Zug des
+// Computers und beim neuen Spiel.
+TEST_F(Ablauf, ErstDieRegelnDannDasFenster) {
+    QStringList folge;
+    haken.folge = regeln.folge = &folge;
+    starte({"Anna"});
+    a->setzeComputer(true);
+    a->naechsterSpieler();
+    EXPECT_EQ(folge, QStringList({"Regeln: Wechsel", "Fenster: Wechsel", "Regeln: Computer",
+                                  "Fenster: Computer"}));
+    folge.clear();
+    sicht.antworten = {"ja"};
+    a->neuesSpielGefragt();
+    EXPECT_EQ(folge, QStringList({"Regeln: neues Spiel", "Fenster: neues Spiel", "Regeln: Wechsel",
+                                  "Fenster: Wechsel"}));
 }
 
 // Die Ratezeit läuft ab: die übliche Meldung oder die des Spiels, dann der nächste Spieler mit
@@ -210,7 +251,7 @@ TEST_F(Ablauf, EndeEinmalBeiZweiUhren) {
     k.ratezeitTaktMs = 5000;
     starte({"Anna", "Ben"}, k);
     a->switchVuRestZeit(true);
-    haken.punkte = [](int platz) { return platz == 0 ? 30L : 0L; };
+    regeln.punkte = [](int platz) { return platz == 0 ? 30L : 0L; };
     d.uhr.vorstellen(300000); // 300 s: der Balken steht noch knapp
     ASSERT_FALSE(a->beendet());
     // die Ratezeit ist im selben Takt fällig; ihre Meldung hält die Spielzeit einen Takt auf

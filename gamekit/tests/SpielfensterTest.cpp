@@ -196,9 +196,9 @@ TEST_F(Rahmen, ComputerSitztEinmalUndGehtWieder) {
     });
     d.sound.befehle.clear();
     spiel->richtig();
-    EXPECT_EQ(spiel->computerZuege, 1);
+    EXPECT_EQ(spiel->regeln.computerZuege, 1);
     EXPECT_TRUE(menuesAusBeimComputer);
-    EXPECT_EQ(spiel->sterne[2], 5);
+    EXPECT_EQ(spiel->regeln.sterne[2], 5);
     EXPECT_EQ(spiel->runde.aktSpieler, 0);
     EXPECT_TRUE(spiel->mnuDateiNeu->isEnabled());
     EXPECT_FALSE(spiel->ablauf.computerAmZug());
@@ -242,7 +242,7 @@ TEST_F(Rahmen, GespeicherterComputerSitztVomStartAn) {
         spiel->richtig(); // Ben ist dran
         d.uhr.vorstellen(20000);
         const int zaehler = spiel->ablauf.ratezeit.RateZeitZaehler;
-        const int wechsel = spiel->wechsel;
+        const int wechsel = spiel->regeln.wechsel;
         const QString wort = spiel->WortLbl->text();
         int gesehen = -1;
         spiel->imDialog = [&](Testspiel::Einstellungen& e) {
@@ -253,7 +253,7 @@ TEST_F(Rahmen, GespeicherterComputerSitztVomStartAn) {
         EXPECT_EQ(gesehen, f.sitzt ? 1 : 0) << "der Dialog zeigt den Platz";
         EXPECT_EQ(spiel->runde.nSpieler, f.spieler);
         EXPECT_EQ(spiel->runde.aktSpieler, 1);
-        EXPECT_EQ(spiel->wechsel, wechsel);
+        EXPECT_EQ(spiel->regeln.wechsel, wechsel);
         EXPECT_EQ(spiel->ablauf.ratezeit.RateZeitZaehler, zaehler);
         EXPECT_EQ(spiel->WortLbl->text(), wort);
         spiel.reset();
@@ -468,10 +468,10 @@ TEST_F(Rahmen, NeuesSpielSetztPunkteZurueck) {
     spiel->richtig();          // Ben 10
     antworte(nullptr, "Btn1"); // ja
     spiel->mnuDateiNeu->trigger();
-    EXPECT_EQ(spiel->sterne[0], 0);
-    EXPECT_EQ(spiel->sterne[1], 0);
+    EXPECT_EQ(spiel->regeln.sterne[0], 0);
+    EXPECT_EQ(spiel->regeln.sterne[1], 0);
     EXPECT_EQ(spiel->runde.aktSpieler, 0);
-    EXPECT_EQ(spiel->neueSpiele, 1);
+    EXPECT_EQ(spiel->regeln.neueSpiele, 1);
     EXPECT_EQ(DateiInfoFrm::instanz().SpPunkte[1]->text(), "0");
     EXPECT_EQ(spiel->punkZiff->text(), "000000");
 }
@@ -591,11 +591,11 @@ TEST_F(Rahmen, HakenDesSpiels) {
     d.uhr.vorstellen(100000);
     EXPECT_EQ(text, "Spielerwechsel: Die Zeit ist um.");
     EXPECT_EQ(spiel->runde.aktSpieler, 1);
-    const int wechsel = spiel->wechsel;
+    const int wechsel = spiel->regeln.wechsel;
     QTest::keyClicks(spiel->richtigBtn, "r");
-    EXPECT_EQ(spiel->sterne[1], 10);
+    EXPECT_EQ(spiel->regeln.sterne[1], 10);
     EXPECT_EQ(spiel->runde.aktSpieler, 0);
-    EXPECT_EQ(spiel->wechsel, wechsel + 1);
+    EXPECT_EQ(spiel->regeln.wechsel, wechsel + 1);
     EXPECT_EQ(spiel->runde.SpielerPunkte[1], 0) << "die Punkte sind die Sterne des Spiels";
     spiel->mnuDateiInfo_Click();
     EXPECT_EQ(DateiInfoFrm::instanz().SpPunkte[1]->text(), "10");
@@ -632,7 +632,7 @@ TEST_F(Rahmen, UhrenStehenBeimComputerWennDasSpielEsWill) {
     spiel->richtig(); // Anna gibt an den Computer ab
     EXPECT_EQ(takte, 10);
     EXPECT_EQ(zaehler, 0) << "die Ratezeit stand";
-    EXPECT_EQ(spiel->sterne[1], 5);
+    EXPECT_EQ(spiel->regeln.sterne[1], 5);
 }
 
 // Ohne Tonausgabe und mit einem Fehler beim Start: die Meldung des Fehlers bleibt stehen, der
@@ -672,8 +672,8 @@ TEST_F(Rahmen, NeuesSpielMitEscLaesstDiePunkte) {
                 QTest::keyClick(&w, Qt::Key_Escape);
         });
         spiel->mnuDateiNeu->trigger();
-        EXPECT_EQ(spiel->sterne[0], 10) << schliessfeld;
-        EXPECT_EQ(spiel->neueSpiele, 0) << schliessfeld;
+        EXPECT_EQ(spiel->regeln.sterne[0], 10) << schliessfeld;
+        EXPECT_EQ(spiel->regeln.neueSpiele, 0) << schliessfeld;
     }
 }
 

@@ -50,6 +50,7 @@ Testspiel::Testspiel(const Spielkonfiguration& k, const Spielstartdaten& s) : Sp
     EinstFrm->setObjectName(QStringLiteral("EinstFrm"));
     AnimTimer = ablauf.neuerTimer();
     AnimTimer->beiTick = [this] { ++animTakte; };
+    ablauf.setzeRegeln(regeln);
     ablauf.bindeEinstellungen(Einstellungsbindung(abschnitt(), einst));
     lade();
 }
@@ -68,7 +69,7 @@ void Testspiel::naechstesWort() {
 }
 
 void Testspiel::richtig() {
-    sterne[size_t(runde.aktSpieler)] += 10;
+    regeln.sterne[size_t(runde.aktSpieler)] += 10;
     zeigePunkte();
     spieleSound(QStringLiteral("Gratulation1"));
     naechstesWort();
@@ -91,19 +92,16 @@ void Testspiel::ratezeitAbgelaufen(Spielablauf& a) {
 }
 
 void Testspiel::computerZug() {
-    ++computerZuege;
     // der Computer zieht in seinem Fenster; das Skript des Tests lässt darin die Zeit laufen
     dienste::anzeige().zeigeModal(*CompFrm);
     if (beendet() || !ablauf.computerAmZug())
         return;
     spieleWavWarten(QStringLiteral("TROPFEN"));
-    sterne[size_t(runde.aktSpieler)] += 5;
+    regeln.sterne[size_t(runde.aktSpieler)] += 5;
     ablauf.naechsterSpieler();
 }
 
 void Testspiel::neuesSpiel() {
-    ++neueSpiele;
-    sterne.fill(0);
     naechstesWort();
 }
 

@@ -11,10 +11,27 @@ class QPushButton;
 
 namespace varku::test {
 
+// Die Regeln des Testspiels: die Sterne sind die eigenen Punkte je Platz, ein neues Spiel nimmt
+// sie alle; sie zählen, wie oft der Ablauf sie rief
+struct Testregeln : Spielregeln {
+    std::array<long, spielerPlaetze> sterne{};
+    int neueSpiele = 0, wechsel = 0, computerZuege = 0;
+
+    void neuesSpiel() override {
+        ++neueSpiele;
+        sterne.fill(0);
+    }
+    void nachSpielerwechsel() override { ++wechsel; }
+    void computerZug() override { ++computerZuege; }
+    long punkteDesPlatzes(const Spielrunde& /*runde*/, int platz) const override {
+        return sterne[size_t(platz)];
+    }
+};
+
 // Ein kleines Spiel auf dem Baukasten, das jeden Haken benutzt: ein Wort wird gezeigt,
 // "richtig" (oder die Taste "r") gibt zehn Sterne und gibt die Reihe weiter, der Computer nimmt
-// sich in seinem Fenster fünf. Die Sterne sind die eigenen Punkte des Spiels je Platz. Ein eigener
-// Zeitgeber zählt, solange das Spiel läuft; solange er läuft, sind die Einstellungen gesperrt.
+// sich in seinem Fenster fünf. Die Sterne halten seine Regeln. Ein eigener Zeitgeber zählt,
+// solange das Spiel läuft; solange er läuft, sind die Einstellungen gesperrt.
 class Testspiel : public Spielfenster {
     Q_OBJECT
 public:
@@ -27,7 +44,7 @@ public:
     Testspiel(const Spielkonfiguration& k, const Spielstartdaten& s);
 
     Einstellungen einst;
-    std::array<long, spielerPlaetze> sterne{};
+    Testregeln regeln;
     QLabel* WortLbl;
     QPushButton* richtigBtn;
     QDialog* CompFrm;
@@ -40,20 +57,16 @@ public:
     bool eigeneRatezeit = false;
 
     // wie oft die Haken kamen
-    int neueSpiele = 0, wechsel = 0, computerZuege = 0, vorEnde = 0, animTakte = 0, zeitUm = 0;
+    int vorEnde = 0, animTakte = 0, zeitUm = 0;
 
     void richtig();
 
 protected:
     void ladeSpiel() override;
-    void nachSpielerwechsel() override { ++wechsel; }
     void ratezeitAbgelaufen(Spielablauf& a) override;
     void computerZug() override;
     void neuesSpiel() override;
     bool menueGesperrt(Menue m) const override;
-    long punkteDesPlatzes(const Spielrunde&, int platz) const override {
-        return sterne[size_t(platz)];
-    }
     bool ratezeitGewuenscht(const Spieleinstellungen& e) const override {
         return e.RatezeitBegrenzen == 1;
     }

@@ -48,20 +48,12 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     if (auto* l = qobject_cast<QBoxLayout*>(UebTitelLabel->parentWidget()->layout()))
         l->addWidget(SatzBspLbl, 1);
     SatzBspLbl->hide();
+    ablauf.setzeRegeln(m_spiel);
     ablauf.bindeEinstellungen(Einstellungsbindung(wendomarAbschnitt(), einst));
     lade();
 }
 
 MainFrm::~MainFrm() = default;
-
-void MainFrm::ladeSpiel() {
-    // das erste Wort hat keinen Bonus: es liegt in Zeile 6, wo keine Bonusfelder sind
-    m_spiel.neuesSpielfeld();
-}
-
-void MainFrm::neuesSpiel() {
-    m_spiel.neuesSpiel();
-}
 
 // --- Lösungshilfe ---
 

@@ -33,8 +33,6 @@ public:
     Computerfenster& compZug();
 
 protected:
-    void ladeSpiel() override;
-    void neuesSpiel() override;
     void computerZug() override;
     bool zeigeEinstellungen() override;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/Spielregeln.h"
 #include "games/crossword/Kreuzwortgitter.h"
 #include "games/crossword/Steinlage.h"
 #include "games/crossword/Wertung.h"
@@ -20,7 +21,7 @@ namespace varku::wendomar {
 // neuen Brett. Meldungen, Klänge, Punkte und der Wechsel des Spielers gehen über den Ablauf.
 // Bevor eine Meldung kommt oder der Zug weitergeht, sagt geaendert(), dass das Brett neu zu
 // zeigen ist.
-class Wendomarspiel : public QObject {
+class Wendomarspiel : public QObject, public Spielregeln {
     Q_OBJECT
 public:
     Wendomarspiel(Spielablauf& ablauf, const Wuerfel& wuerfel);
@@ -38,7 +39,9 @@ public:
     // ein neues Brett mit seinem ersten Wort in der Ablage; ohne Wort endet das Spiel
     bool neuesSpielfeld();
     // nach "ja" zu einem neuen Spiel: ein neues Brett, und der erste Zug hat die ganze Ratezeit
-    void neuesSpiel();
+    void neuesSpiel() override;
+    // beim Laden: das erste Wort hat keinen Bonus, es liegt in Zeile 6, wo keine Bonusfelder sind
+    void ladeSpiel() override { neuesSpielfeld(); }
     // Das Wortende des Spielers am Zug, wenn alle Steine liegen. Richtig: Länge x 10 und der
     // Bonus, das Wort wird fest, das nächste kommt, oder die Spielrunde endet; dann der Nächste.
     // Falsch: erst die Meldung über den gelegten Steinen, dann kostet es, die Steine gehen

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/Spielregeln.h"
 #include "games/fallingletters/DolmixEinstellungen.h"
 #include "games/fallingletters/Fallspiel.h"
 
@@ -31,7 +32,7 @@ public:
 // fertigen Wort kommt (bei einem falschen der Wechsel, wenn mehr als einer spielt), das Ende einer
 // Runde, das nächste Wort, Start und Pause. Der Takt ist ein Zeitgeber des Ablaufs und steht, wenn
 // eine Meldung über dem Spiel steht.
-class Fallzug {
+class Fallzug : public Spielregeln {
 public:
     Fallzug(Spielablauf& ablauf, const Einstellungen& einst, Wuerfel wuerfel, Fallsicht& sicht);
     ~Fallzug();
@@ -44,6 +45,7 @@ public:
 
     // beim Laden: Takt, Zugdauer, das erste Wort
     void lade();
+    void ladeSpiel() override { lade(); }
     // nach den Einstellungen: Takt und Zugdauer
     void einstellungenUebernehmen();
     // das nächste Wort, angezeigt, mit seinem ersten Stein; false, wenn es keines gibt
@@ -58,12 +60,15 @@ public:
     // die Ratezeit ist um: wer allein spielt, erfährt nichts
     void ratezeitAbgelaufen();
     // nach "ja" zu einem neuen Spiel
-    void neuesSpiel();
+    void neuesSpiel() override;
 
     bool ratezeitGewuenscht() const { return m_einst.SpielerWechselNachZeit > 0; }
     // die Einstellungen nur in der Pause
     bool menueGesperrt(Menue m) const;
     long punkteDesPlatzes(int platz) const { return m_spiel.SpielerStand[size_t(platz)].punkte; }
+    long punkteDesPlatzes(const Spielrunde& /*runde*/, int platz) const override {
+        return punkteDesPlatzes(platz);
+    }
 
 private:
     void zeigeLauf();

@@ -36,6 +36,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     verbinde(m_brett->StartBtn, &QPushButton::clicked, this, &MainFrm::StartBtn_Click);
     verbinde(m_brett->PauseBtn, &QPushButton::clicked, this, &MainFrm::PauseBtn_Click);
     setzeSpielbrett(m_brett);
+    ablauf.setzeRegeln(m_zug);
     ablauf.bindeEinstellungen(Einstellungsbindung(dolmixAbschnitt(), m_einst));
     lade();
 }

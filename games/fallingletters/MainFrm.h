@@ -28,14 +28,9 @@ public:
     const Einstellungen& einst() const { return m_einst; }
 
 protected:
-    void ladeSpiel() override { m_zug.lade(); }
     void nachSpielerwechsel() override { zeigeZiffern(); }
     void ratezeitAbgelaufen(Spielablauf& /*a*/) override { m_zug.ratezeitAbgelaufen(); }
-    void neuesSpiel() override { m_zug.neuesSpiel(); }
     bool menueGesperrt(Menue m) const override { return m_zug.menueGesperrt(m); }
-    long punkteDesPlatzes(const Spielrunde& /*runde*/, int platz) const override {
-        return m_zug.punkteDesPlatzes(platz);
-    }
     bool ratezeitGewuenscht(const Spieleinstellungen& /*e*/) const override {
         return m_zug.ratezeitGewuenscht();
     }

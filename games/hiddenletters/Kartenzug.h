@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gamekit/Spielablauf.h"
+#include "gamekit/Spielregeln.h"
 #include "games/hiddenletters/Kartenspiel.h"
 #include "games/hiddenletters/KartominEinstellungen.h"
 
@@ -29,7 +30,7 @@ public:
 // liegen. Danach ein Fehlgriff verdeckt und der nächste Spieler, ein fertiges Wort das nächste
 // für denselben, die Warnung mit dem Risiko. Solange nimmt das Spiel keine Karte an; im Zug des
 // Computers und nach dem Ende nimmt es keine eines Menschen.
-class Kartenzug {
+class Kartenzug : public Spielregeln {
 public:
     static constexpr int warteMs = 2000;
 
@@ -39,6 +40,10 @@ public:
     // das nächste Wort aufs Feld; false, wenn der Schwerpunkt keins mehr hat: dann ist das Spiel
     // zu Ende
     bool naechstesWort();
+    // Spielregeln: beim Laden und nach einem neuen Spiel das nächste Wort; die Liste der
+    // gespielten Wörter, die Spielzeit und das Risiko gehen weiter
+    void ladeSpiel() override { naechstesWort(); }
+    void neuesSpiel() override { naechstesWort(); }
     // ein Mensch deckt eine Karte auf; true, wenn sie jetzt offen liegt und gewertet wird
     bool deckeAuf(int feld);
     // die Markierung einen Schritt; false, wenn sie stehen bleibt

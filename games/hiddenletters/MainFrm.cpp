@@ -49,6 +49,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     verbinde(brett->FldFrame, &Kartenfeld::karteGedrueckt, this, &MainFrm::FldPic_MouseDown);
     verbinde(brett->RisikoBtn, &QPushButton::clicked, this, &MainFrm::RisikoBtn_Click);
     setzeSpielbrett(brett);
+    ablauf.setzeRegeln(zug);
     ablauf.bindeEinstellungen(Einstellungsbindung(kartominAbschnitt(), einst));
     lade();
 }
@@ -71,7 +72,6 @@ void MainFrm::ladeSpiel() {
     brett->FldFrame->zeigeMarke(einst.FeldMarkierung == 1);
     setzeRisikoLampe(0);
     schalteRisiko(false);
-    zug.naechstesWort();
 }
 
 void MainFrm::zeigeWort(const QString& kontext, int vonPos, int bisPos, bool lupe) {
@@ -207,11 +207,6 @@ void MainFrm::nachSpielerwechsel() {
 bool MainFrm::menueGesperrt(Menue m) const {
     // ein neues Spiel oder ein neuer Platz erst, wenn die Karte gewertet ist
     return !spiel.bereit() && (m == Menue::Neu || m == Menue::Einstellungen);
-}
-
-void MainFrm::neuesSpiel() {
-    // die Liste der gespielten Wörter, die Spielzeit und das Risiko gehen weiter
-    zug.naechstesWort();
 }
 
 bool MainFrm::zeigeEinstellungen() {

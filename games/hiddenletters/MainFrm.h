@@ -39,7 +39,6 @@ protected:
     void ladeSpiel() override;
     void nachSpielerwechsel() override;
     void computerZug() override;
-    void neuesSpiel() override;
     bool menueGesperrt(Menue m) const override;
     bool zeigeEinstellungen() override;
     bool taste(QKeyEvent* e) override;

@@ -35,6 +35,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     verbinde(m_brett->BstKaufBtn, &QPushButton::clicked, this, &MainFrm::BstKaufBtn_Click);
     verbinde(m_brett->showSatzBtn, &QPushButton::clicked, this, &MainFrm::showSatzBtn_Click);
     setzeSpielbrett(m_brett);
+    ablauf.setzeRegeln(m_zug);
     ablauf.bindeEinstellungen(Einstellungsbindung(zirkomatAbschnitt(), m_zug.einst()));
     lade();
 }
@@ -55,7 +56,6 @@ Computerfenster& MainFrm::compZug() {
 
 void MainFrm::ladeSpiel() {
     m_brett->ladeRadBilder();
-    m_zug.lade();
 }
 
 // --- was der Zug zeigt ---

@@ -34,7 +34,6 @@ protected:
     void nachSpielerwechsel() override { zeigeKnoepfe(); }
     void ratezeitAbgelaufen(Spielablauf& a) override;
     void computerZug() override;
-    void neuesSpiel() override { m_zug.neuesSpiel(); }
     bool menueGesperrt(Menue m) const override { return m_zug.menueGesperrt(m); }
     bool zeigeEinstellungen() override;
     bool taste(QKeyEvent* e) override;

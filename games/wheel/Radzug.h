@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamekit/Spielregeln.h"
 #include "gamekit/Wuerfel.h"
 #include "games/wheel/Radspiel.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
@@ -41,12 +42,15 @@ public:
 // ein Kauf oder das Wortraten, danach die Wartezeit (das fertige oder gezeigte Wort bleibt
 // stehen, der Computer wartet nach seiner Hilfe), das nächste Rätsel und der nächste Spieler. Rad
 // und Wartezeit laufen auf Zeitgebern des Ablaufs; was während des Wartens kommt, fällt weg.
-class Radzug {
+class Radzug : public Spielregeln {
 public:
     Radzug(Spielablauf& ablauf, Radsicht& sicht, Wuerfel wuerfel);
     ~Radzug();
     Radzug(const Radzug&) = delete;
     Radzug& operator=(const Radzug&) = delete;
+
+    // Spielregeln
+    void ladeSpiel() override { lade(); }
 
     Einstellungen& einst() { return m_einst; }
     Radspiel& spiel() { return m_spiel; }
@@ -77,7 +81,7 @@ public:
 
     // die Ratezeit ist um: der Zug endet, der Nächste dreht selbst
     void ratezeitAbgelaufen();
-    void neuesSpiel();
+    void neuesSpiel() override;
     // die Kästen neu gefärbt, das Aufgedeckte bleibt aufgedeckt
     void faerbeNeu();
     // während der Wartezeit weder ein neues Spiel noch Einstellungen

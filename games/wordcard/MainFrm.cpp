@@ -50,6 +50,7 @@ MainFrm::MainFrm(const Spielkonfiguration& k, const Spielstartdaten& s)
     verbinde(m_brett->einsetzenBtn, &QPushButton::clicked, this, &MainFrm::einsetzenBtn_Click);
     verbinde(m_brett->LoesTippBtn, &QPushButton::clicked, this, &MainFrm::LoesTippBtn_Click);
     setzeSpielbrett(m_brett);
+    ablauf.setzeRegeln(spiel);
     ablauf.bindeEinstellungen(Einstellungsbindung(zelkoAbschnitt(), einst));
     lade();
 }
@@ -97,7 +98,7 @@ void MainFrm::zeigeSitze() {
 // --- Spielerwechsel ---
 
 void MainFrm::nachSpielerwechsel() {
-    if (!spiel.nachSpielerwechsel())
+    if (!spiel.beginneZug())
         return;
     m_brett->zeigeZug();
     m_brett->zeigeLampen();
@@ -216,7 +217,7 @@ bool MainFrm::simuliereComputerZug() {
 // --- neues Spiel, Einstellungen ---
 
 void MainFrm::neuesSpiel() {
-    spiel.neuesSpiel();
+    // die Regeln haben schon neu begonnen
     m_brett->zeigeLueckensatz();
 }
 

@@ -165,7 +165,7 @@ bool Zelkospiel::nachDerAntwort(const Antwort& a) {
     return true;
 }
 
-bool Zelkospiel::nachSpielerwechsel() {
+bool Zelkospiel::beginneZug() {
     if (!m_woerter)
         return false;
     naechstesFeld();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/Protokolldatei.h"
+#include "gamekit/Spielregeln.h"
 #include "gamekit/Wuerfel.h"
 #include "games/wordcard/Lueckenwoerter.h"
 
@@ -55,7 +56,7 @@ struct Antwort {
 // Die Regeln des Kartenspiels: die Karten, der Aufruf mit seinem Feld, die Wahl einer Füllung mit
 // Einsatz und Zelko, was ihr folgt, die Lampen, das Protokoll der Menschen, die getippten
 // Buchstaben und die Wahl des Computers.
-class Zelkospiel {
+class Zelkospiel : public Spielregeln {
 public:
     Zelkospiel(Spielrunde& runde, Wuerfel zufall);
 
@@ -91,7 +92,7 @@ public:
     bool nachDerAntwort(const Antwort& a);
     // Ein Zug beginnt: ein neues Feld zum selben Lückenwort, nichts getippt, die grüne Lampe, und
     // für einen Menschen ist sein Protokoll offen. false, solange es keine Wörter gibt.
-    bool nachSpielerwechsel();
+    bool beginneZug();
 
     Lampen lampen() const { return m_lampen; }
     // das Blinken ist vorbei
@@ -117,7 +118,7 @@ public:
     int falschIndex() const { return m_falschIndex; }
 
     // ein neues Spiel: Karten und Zelkos leer, ein neuer Aufruf
-    void neuesSpiel();
+    void neuesSpiel() override;
 
 private:
     Spielrunde& m_runde;

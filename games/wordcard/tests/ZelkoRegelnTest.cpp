@@ -571,9 +571,9 @@ TEST_F(Zug, WasEinerWahlFolgt) {
         spiel.neuesSpiel();
         // Anna war zuletzt dran: ihr Protokoll bleibt offen, während der Computer spielt
         runde.aktSpieler = 0;
-        ASSERT_TRUE(spiel.nachSpielerwechsel());
+        ASSERT_TRUE(spiel.beginneZug());
         runde.aktSpieler = f.computer ? 2 : 0;
-        ASSERT_TRUE(spiel.nachSpielerwechsel());
+        ASSERT_TRUE(spiel.beginneZug());
         EXPECT_EQ(spiel.lampen(), Lampen::Laden);
         runde.SpielerPunkte[size_t(runde.aktSpieler)] = 4;
         if (f.reihe)
@@ -603,7 +603,7 @@ TEST_F(Zug, WasEinerWahlFolgt) {
 // Falsch, falsch, richtig: Feld und Aufruf bleiben, bis die Antwort stimmt; dann schreibt der
 // Nächste in sein eigenes Protokoll, mit einem Feld, das noch keiner hat
 TEST_F(Zug, FalscheUndRichtigeAntworten) {
-    EXPECT_TRUE(spiel.nachSpielerwechsel());
+    EXPECT_TRUE(spiel.beginneZug());
     runde.SpielerPunkte[0] = 10;
     spiel.aktFeld = 7;
     for (int wahl : {1, 1, 0}) {
@@ -616,7 +616,7 @@ TEST_F(Zug, FalscheUndRichtigeAntworten) {
     spiel.tippe(u'a');
     runde.naechsterSpieler();
     zahlen.werte = {7};
-    EXPECT_TRUE(spiel.nachSpielerwechsel());
+    EXPECT_TRUE(spiel.beginneZug());
     EXPECT_EQ(spiel.aktFeld, 8) << "7 hat Anna";
     EXPECT_EQ(spiel.tippPuffer(), "");
     spiel.checkBstWahl(1);
