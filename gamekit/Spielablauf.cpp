@@ -91,6 +91,10 @@ Spielablauf::Spielablauf(Spielkonfiguration k, Spielstartdaten s, Spielsicht& si
     m_energ = std::make_unique<GehaltenerTimer>(m_register, true);
     m_energ->setzeIntervall(konfig.spielzeitTaktMs);
     m_energ->beiTick = [this] { EnergTimer_Timer(); };
+    // der Zug des Computers beginnt nach dem Wechsel, nicht in ihm
+    m_computerStart = std::make_unique<GehaltenerTimer>(m_register, false);
+    m_computerStart->setzeIntervall(0);
+    m_computerStart->beiTick = [this] { ComputerStart_Timer(); };
     setzeTonSchalter([this] { return einstellungen().TonEinschalten != 0; });
     // Jedes Fenster, das über dem Spiel modal aufgeht, hält die Uhren, bis es wieder zu ist
     m_beobachtung = std::make_unique<dienste::Beobachtung>([this](QWidget& w, bool offen) {
@@ -195,6 +199,13 @@ void Spielablauf::naechsterSpieler() {
     if (m_computerAmZug && konfig.ratezeitNeuFuerComputer)
         resetVuZeiger();
     nachDemWechsel();
+    // der Computer zieht erst, wenn dieser Aufruf zurück ist: was seinen Zug beendet, ruft
+    // naechsterSpieler nie in dem, der ihn begann
+    m_computerStart->setzeAktiv(m_computerAmZug && !m_beendet);
+}
+
+void Spielablauf::ComputerStart_Timer() {
+    m_computerStart->setzeAktiv(false);
     if (!m_computerAmZug || m_beendet)
         return;
     m_regeln->computerZug();

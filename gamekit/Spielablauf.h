@@ -189,6 +189,8 @@ public:
     // die Takte der beiden Uhren
     void RestZeitTimer_Timer();
     void EnergTimer_Timer();
+    // der Zug des Computers beginnt, wenn er nach einem Wechsel dran ist
+    void ComputerStart_Timer();
 
 private:
     class Register;
@@ -210,6 +212,7 @@ private:
     std::shared_ptr<Register> m_register;
     std::unique_ptr<Timer> m_restZeit;
     std::unique_ptr<Timer> m_energ;
+    std::unique_ptr<Timer> m_computerStart;
     std::set<const QWidget*> m_ohneHalt;
     const QWidget* m_computerfenster = nullptr;
     std::unique_ptr<dienste::Beobachtung> m_beobachtung;

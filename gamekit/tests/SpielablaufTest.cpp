@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -168,6 +169,7 @@ TEST_F(Ablauf, SpielerwechselMitUndOhneComputer) {
         for (size_t i = 0; i < f.reihe.size(); ++i) {
             a->ratezeit.RateZeitZaehler = 500;
             a->naechsterSpieler();
+            d.uhr.vorstellen(0); // der Zug des Computers beginnt nach dem Wechsel
             reihe.push_back(a->runde.aktSpieler);
             if (a->computerAmZug()) {
                 EXPECT_EQ(a->ratezeit.RateZeitZaehler, 0) << f.name << ": frisch für den Computer";
@@ -190,6 +192,8 @@ TEST_F(Ablauf, ErstDieRegelnDannDasFenster) {
     starte({"Anna"});
     a->setzeComputer(true);
     a->naechsterSpieler();
+    EXPECT_EQ(folge, QStringList({"Regeln: Wechsel", "Fenster: Wechsel"}));
+    d.uhr.vorstellen(0);
     EXPECT_EQ(folge, QStringList({"Regeln: Wechsel", "Fenster: Wechsel", "Regeln: Computer",
                                   "Fenster: Computer"}));
     folge.clear();
@@ -197,6 +201,30 @@ TEST_F(Ablauf, ErstDieRegelnDannDasFenster) {
     a->neuesSpielGefragt();
     EXPECT_EQ(folge, QStringList({"Regeln: neues Spiel", "Fenster: neues Spiel", "Regeln: Wechsel",
                                   "Fenster: Wechsel"}));
+}
+
+// Der Zug des Computers beginnt erst, wenn der Wechsel zu ihm zurück ist: der Schritt, der seinen
+// Zug mit naechsterSpieler beendet, läuft nie in dem Aufruf, der ihn begann, auch nicht Zug um
+// Zug.
+TEST_F(Ablauf, ZugDesComputersNichtImWechsel) {
+    starte({"Anna"});
+    a->setzeComputer(true);
+    int tiefe = 0, tiefste = 0;
+    const auto zugEnde = [&] {
+        tiefste = std::max(tiefste, ++tiefe);
+        a->naechsterSpieler();
+        --tiefe;
+    };
+    haken.imComputerZug = zugEnde;
+    for (int i = 0; i < 3; ++i) {
+        zugEnde(); // Anna
+        EXPECT_TRUE(a->computerAmZug()) << i;
+        EXPECT_EQ(haken.computerZuege, i) << i;
+        d.uhr.vorstellen(0);
+        EXPECT_EQ(haken.computerZuege, i + 1) << i;
+        EXPECT_EQ(a->runde.aktSpieler, 0) << i;
+    }
+    EXPECT_EQ(tiefste, 1);
 }
 
 // Die Ratezeit läuft ab: die übliche Meldung oder die des Spiels, dann der nächste Spieler mit
@@ -237,6 +265,7 @@ TEST_F(Ablauf, SpielzeitEndetImZugDesComputers) {
         a->naechsterSpieler();
     };
     a->naechsterSpieler();
+    d.uhr.vorstellen(0);
     EXPECT_EQ(sicht.meldungen,
               QStringList{"Ende der Spielzeit: Die Höchstspielzeit ist abgelaufen!|Testspiel "
                           "wird jetzt beendet."});

@@ -196,6 +196,8 @@ TEST_F(Rahmen, ComputerSitztEinmalUndGehtWieder) {
     });
     d.sound.befehle.clear();
     spiel->richtig();
+    EXPECT_EQ(spiel->regeln.computerZuege, 0) << "sein Zug beginnt nach dem Wechsel";
+    d.uhr.vorstellen(0);
     EXPECT_EQ(spiel->regeln.computerZuege, 1);
     EXPECT_TRUE(menuesAusBeimComputer);
     EXPECT_EQ(spiel->regeln.sterne[2], 5);
@@ -630,6 +632,7 @@ TEST_F(Rahmen, UhrenStehenBeimComputerWennDasSpielEsWill) {
         w.hide();
     });
     spiel->richtig(); // Anna gibt an den Computer ab
+    d.uhr.vorstellen(0);
     EXPECT_EQ(takte, 10);
     EXPECT_EQ(zaehler, 0) << "die Ratezeit stand";
     EXPECT_EQ(spiel->regeln.sterne[1], 5);

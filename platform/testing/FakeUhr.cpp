@@ -20,10 +20,12 @@ public:
             m_faellig = m_uhr->m_ms + m_intervall;
     }
     int intervall() const override { return m_intervall; }
+    // wie bei Qt: ohne Intervall feuert er, sobald die Schleife wieder läuft (beim nächsten
+    // vorstellen, auch um 0), danach jede Millisekunde
     void setzeAktiv(bool ein) override {
-        if (ein && m_intervall > 0)
+        if (ein)
             m_faellig = m_uhr->m_ms + m_intervall;
-        m_aktiv = ein && m_intervall > 0;
+        m_aktiv = ein && m_intervall >= 0;
     }
     bool aktiv() const override { return m_aktiv; }
 
@@ -76,7 +78,7 @@ void FakeUhr::vorstellen(int millisekunden) {
         if (!naechster)
             break;
         m_ms = std::max(m_ms, naechster->m_faellig);
-        naechster->m_faellig = m_ms + naechster->m_intervall;
+        naechster->m_faellig = m_ms + std::max(1, naechster->m_intervall);
         if (naechster->beiTick)
             naechster->beiTick();
     }

@@ -19,7 +19,8 @@ public:
 
     // Sekunden seit Mitternacht setzen (das Datum bleibt)
     void stelle(double sekunden);
-    // die Zeit vorstellen; fällige Zeitgeber feuern in zeitlicher Folge
+    // die Zeit vorstellen; fällige Zeitgeber feuern in zeitlicher Folge, einer ohne Intervall
+    // schon bei vorstellen(0)
     void vorstellen(int millisekunden);
 
     long long geschlafenMs = 0;

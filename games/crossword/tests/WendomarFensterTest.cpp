@@ -291,6 +291,7 @@ TEST_F(Wendomar, ComputerLegtSeinWort) {
         EXPECT_FALSE(w.isVisible()) << "der Takt nach dem letzten Buchstaben schließt";
     });
     klicke(*f, "WortEndeBtn");
+    d.uhr.vorstellen(0); // der Zug des Computers beginnt nach dem Wechsel
     EXPECT_EQ(titel, "Wendomar");
     EXPECT_EQ(ratezeitWaehrend, ratezeitVorher) << "die Ratezeit steht, während er legt";
     EXPECT_EQ(runde().SpielerPunkte[0], 40);

@@ -345,6 +345,8 @@ TEST_F(Zug, ComputerWertetSeinWort) {
     };
     legeAlle();
     s->wortEnde();
+    EXPECT_EQ(zuege, 0) << "sein Zug beginnt nach dem Wechsel";
+    d.uhr.vorstellen(0);
     EXPECT_EQ(zuege, 1);
     EXPECT_EQ(punkte(0), 40);
     EXPECT_EQ(punkte(1), 50) << "INSEL ist richtig";

@@ -560,6 +560,7 @@ TEST_F(Zirkomat, ZuegeDesComputers) {
             aus = !w.isVisible();
         });
         f->ablauf.naechsterSpieler();
+        d.uhr.vorstellen(0); // der Zug des Computers beginnt nach dem Wechsel
         EXPECT_TRUE(aus) << c.name << ": das Fenster hat sich geschlossen";
         EXPECT_EQ(drehungen, int(c.felder.size())) << c.name;
         EXPECT_EQ(f->runde.SpielerPunkte[1], c.punkte) << c.name;
@@ -594,6 +595,7 @@ TEST_F(Zirkomat, WiederGezeigtesComputerfensterDrehtNicht) {
         d.uhr.vorstellen(2000);
     });
     f->ablauf.naechsterSpieler();
+    d.uhr.vorstellen(0); // der Zug des Computers beginnt nach dem Wechsel
     EXPECT_EQ(f->runde.aktSpieler, 0);
     EXPECT_EQ(f->runde.SpielerPunkte[0], 70) << "Annas Punkte blieben, wo sie waren";
 }

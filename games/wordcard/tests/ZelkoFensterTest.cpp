@@ -260,6 +260,7 @@ TEST_F(Zelko, DerComputerSpielt) {
         spaeter = w.isVisible();
     });
     waehle(0);
+    d.uhr.vorstellen(0); // der Zug des Computers beginnt nach dem Wechsel
     EXPECT_TRUE(offen) << "nach 1 s wählt er noch nicht";
     EXPECT_FALSE(spaeter) << "nach 1,2 s hat er richtig gewählt";
     EXPECT_EQ(runde().SpielerPunkte[1], 8);
