@@ -5,6 +5,7 @@
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielablauf.h"
+#include "gamekit/tests/MerkendeSicht.h"
 #include "games/crossword/WendomarEinstellungen.h"
 #include "platform/testing/TestDienste.h"
 
@@ -17,26 +18,7 @@ using namespace varku::test;
 
 namespace {
 
-struct GestellteSicht : Spielsicht {
-    QStringList meldungen; // "Titel: Text", Zeilen mit "|"
-    std::function<void()> waehrendMeldung;
-    void zeigeSchwerpunkt() override {}
-    void zeigeSpieler() override {}
-    void zeigeRatezeit() override {}
-    void zeigeSpielzeit() override {}
-    void zeigeMenues() override {}
-    void zeigeSitze() override {}
-    QString zeigeMeldungsfenster(const QString& text, const QString& titel, const QString& knopf1,
-                                 const QString&) override {
-        meldungen << titel + ": " + QString(text).replace('\r', '|');
-        if (waehrendMeldung)
-            waehrendMeldung();
-        return QString(knopf1).remove('&');
-    }
-    bool endeBestaetigt(const QString&) override { return true; }
-    void zeichneSofort() override {}
-    void schliesseFenster() override {}
-};
+using GestellteSicht = MerkendeSicht;
 
 struct Haken : Spielhaken {
     Wendomarspiel* spiel = nullptr;

@@ -5,6 +5,7 @@
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielablauf.h"
 #include "gamekit/Spielstart.h"
+#include "gamekit/tests/MerkendeSicht.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QDir>
@@ -17,28 +18,9 @@ using namespace varku::test;
 
 namespace {
 
-struct Sicht : Spielsicht, Spielhaken, Fallsicht {
-    std::function<void()> waehrendMeldung;
-    QStringList meldungen; // "Titel: Text"
+struct Sicht : MerkendeSicht, Spielhaken, Fallsicht {
     int fertigeWoerter = 0, gezeigteWoerter = 0, leereFelder = 0;
     bool laeuft = false;
-
-    void zeigeSchwerpunkt() override {}
-    void zeigeSpieler() override {}
-    void zeigeRatezeit() override {}
-    void zeigeSpielzeit() override {}
-    void zeigeMenues() override {}
-    void zeigeSitze() override {}
-    QString zeigeMeldungsfenster(const QString& text, const QString& titel, const QString& knopf1,
-                                 const QString&) override {
-        meldungen << titel + ": " + QString(text).replace('\r', '|');
-        if (waehrendMeldung)
-            waehrendMeldung();
-        return QString(knopf1).remove('&');
-    }
-    bool endeBestaetigt(const QString&) override { return true; }
-    void zeichneSofort() override {}
-    void schliesseFenster() override {}
 
     // die Haken, wie das Fenster sie an den Zug gibt
     Fallzug* zug = nullptr;

@@ -5,6 +5,7 @@
 #include "foundation/Sound.h"
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
+#include "gamekit/tests/MerkendeSicht.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QDir>
@@ -19,21 +20,7 @@ using namespace varku::test;
 
 namespace {
 
-struct StilleSicht : Spielsicht {
-    void zeigeSchwerpunkt() override {}
-    void zeigeSpieler() override {}
-    void zeigeRatezeit() override {}
-    void zeigeSpielzeit() override {}
-    void zeigeMenues() override {}
-    void zeigeSitze() override {}
-    QString zeigeMeldungsfenster(const QString&, const QString&, const QString& knopf1,
-                                 const QString&) override {
-        return QString(knopf1).remove('&');
-    }
-    bool endeBestaetigt(const QString&) override { return true; }
-    void zeichneSofort() override {}
-    void schliesseFenster() override {}
-};
+using StilleSicht = MerkendeSicht;
 
 // was der Zug zeigen lässt, als Zeilen
 struct Protokoll : Kartensicht {

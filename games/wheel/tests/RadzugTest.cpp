@@ -5,6 +5,7 @@
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielablauf.h"
 #include "gamekit/Spielstart.h"
+#include "gamekit/tests/MerkendeSicht.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QDir>
@@ -16,25 +17,9 @@ using namespace varku::test;
 
 namespace {
 
-struct Sicht : Spielsicht, Spielhaken, Radsicht {
+struct Sicht : MerkendeSicht, Spielhaken, Radsicht {
     Radzug* zug = nullptr;
-    QStringList meldungen; // "Titel: Text"
     int raetsel = 0, computerWahlen = 0, computerEnden = 0;
-
-    void zeigeSchwerpunkt() override {}
-    void zeigeSpieler() override {}
-    void zeigeRatezeit() override {}
-    void zeigeSpielzeit() override {}
-    void zeigeMenues() override {}
-    void zeigeSitze() override {}
-    QString zeigeMeldungsfenster(const QString& text, const QString& titel, const QString& knopf1,
-                                 const QString&) override {
-        meldungen << titel + ": " + QString(text).replace('\r', '|');
-        return QString(knopf1).remove('&');
-    }
-    bool endeBestaetigt(const QString&) override { return true; }
-    void zeichneSofort() override {}
-    void schliesseFenster() override {}
 
     void ladeSpiel() override { zug->lade(); }
     bool menueGesperrt(Menue m) const override { return zug->menueGesperrt(m); }
