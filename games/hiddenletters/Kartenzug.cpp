@@ -68,6 +68,12 @@ Computerzug Kartenzug::computerGreift() {
     return z;
 }
 
+Kartenzug::Computerschritt Kartenzug::computerSchritt() {
+    if (m_ablauf.beendet() || !m_ablauf.computerAmZug())
+        return {-1, false};
+    return {computerGreift().feld, true};
+}
+
 void Kartenzug::wirdGewertet() {
     m_anzeige->setzeAktiv(true);
     // jede Karte gibt die volle Ratezeit zurück

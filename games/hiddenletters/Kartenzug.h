@@ -33,6 +33,18 @@ public:
 class Kartenzug : public Spielregeln {
 public:
     static constexpr int warteMs = 2000;
+    // Das Tempo des Computers in Takten seines Fensters: gegriffen wird im elften Takt nach dem
+    // Beginn seines Zugs und im sechsten nach einem Treffer; während eine Karte gewertet wird,
+    // greift er nicht
+    static constexpr int computerTaktMs = 200, takteBisZumErstenGriff = 11,
+                         takteBisZumNaechstenGriff = 6;
+
+    // ein Schritt im Zug des Computers: die Karte, die er aufdeckt (-1 keine), und ob sein Zug
+    // weitergeht; geht er nicht weiter, geht sein Fenster
+    struct Computerschritt {
+        int feld = -1;
+        bool weiter = true;
+    };
 
     Kartenzug(Spielablauf& ablauf, Kartenspiel& spiel, const Einstellungen& einst,
               Kartensicht& sicht, std::unique_ptr<Timer> anzeige, std::unique_ptr<Timer> warte);
@@ -53,6 +65,9 @@ public:
     // ein Griff des Computers mit seiner Stärke; feld -1, wenn er gerade nicht greifen kann oder
     // keine Karte mehr bleibt, dann ist sein Zug vorbei
     Computerzug computerGreift();
+    // der nächste Schritt des Computers: ist er nicht mehr am Zug oder das Spiel zu Ende, ist sein
+    // Zug vorbei; sonst greift er
+    Computerschritt computerSchritt();
 
     // die aufgedeckte Karte ist gemalt, bevor sie gewertet wird
     const Timer& FldAnzTimer() const { return *m_anzeige; }

@@ -15,12 +15,6 @@
 
 namespace varku::kartomin {
 
-namespace {
-// Der Computer greift im Takt von 200 ms: zehn Takte vor dem ersten Griff, fünf nach einem
-// Treffer, gegriffen wird im Takt danach. Während eine Karte gewertet wird, steht der Takt.
-constexpr int computerTaktMs = 200, vorDemErstenGriff = 10, nachEinemTreffer = 5;
-} // namespace
-
 Spielkonfiguration MainFrm::konfiguration() {
     Spielkonfiguration k;
     k.name = QStringLiteral("Kartomin");
@@ -63,7 +57,7 @@ EinstellFrm& MainFrm::einstellungen() {
 Computerfenster& MainFrm::compZug() {
     return computerfenster(
         QStringLiteral("Jetzt darf ich raten, wo sich der nächste Buchstabe versteckt hat."),
-        computerTaktMs);
+        Kartenzug::computerTaktMs);
 }
 
 void MainFrm::ladeSpiel() {
@@ -172,26 +166,23 @@ void MainFrm::setzeRisikoLampe(int zustand) {
 void MainFrm::computerZug() {
     // das Fenster steht für den ganzen Zug, und solange nimmt das Feld keinen Klick eines Menschen
     Computerfenster& f = compZug();
-    f.warteTakte(vorDemErstenGriff + 1, [this] { computerZieht(); });
+    f.warteTakte(Kartenzug::takteBisZumErstenGriff, [this] { computerZieht(); });
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
 void MainFrm::computerZieht() {
-    Computerfenster& f = compZug();
-    if (beendet() || !ablauf.computerAmZug()) {
-        f.beende();
-        return;
-    }
-    const Computerzug z = zug.computerGreift();
-    if (z.feld >= 0)
-        brett->FldFrame->zeichneKarteSofort(z.feld);
+    const Kartenzug::Computerschritt s = zug.computerSchritt();
+    if (!s.weiter)
+        compZug().beende();
+    else if (s.feld >= 0)
+        brett->FldFrame->zeichneKarteSofort(s.feld);
 }
 
 void MainFrm::computerGreiftWieder() {
     if (auto* c = behaltenesFenster<Computerfenster>(QStringLiteral("CompZugFrm"));
         c && c->isVisible())
-        c->warteTakte(nachEinemTreffer + 1, [this] { computerZieht(); });
+        c->warteTakte(Kartenzug::takteBisZumNaechstenGriff, [this] { computerZieht(); });
 }
 
 void MainFrm::nachSpielerwechsel() {

@@ -262,3 +262,40 @@ TEST_F(Zug, ComputerGreiftBisZumFehlgriff) {
     EXPECT_EQ(ablauf->runde.name(), "Anna");
     EXPECT_EQ(ablauf->runde.SpielerPunkte[2], 100 - 3);
 }
+
+// Jeder Schritt des Computers: er greift nur, solange er am Zug ist und das Spiel läuft; in der
+// Wertung greift er nicht, aber sein Zug geht weiter
+TEST_F(Zug, SchritteDesComputers) {
+    struct Fall {
+        const char* name;
+        std::vector<int> vorher; // nimmt jeder Mensch ganz, einer nach dem anderen
+        bool inDerWertung;       // der Computer hat eben gegriffen
+        bool ende;
+        int feld;
+        bool weiter;
+    };
+    const Fall faelle[] = {
+        {"ein Mensch am Zug", {5}, false, false, -1, false},
+        {"der Computer greift", {5, 6}, false, false, 0, true},
+        {"in der Wertung", {5, 6}, true, false, -1, true},
+        {"nach dem Ende", {5, 6}, false, true, -1, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        legeAuf({10, 11, 12, 13}, 0);
+        starte(true);
+        for (const int k : f.vorher)
+            nimm(k);
+        if (f.inDerWertung) {
+            ASSERT_EQ(zug->computerGreift().feld, 0);
+        }
+        if (f.ende)
+            ablauf->programmEnde();
+        const Kartenzug::Computerschritt s = zug->computerSchritt();
+        EXPECT_EQ(s.feld, f.feld);
+        EXPECT_EQ(s.weiter, f.weiter);
+        zug.reset();
+        ablauf.reset();
+        zahlen.clear();
+    }
+}
