@@ -62,7 +62,8 @@ EinstellFrm& MainFrm::einstellungen() {
 }
 
 Computerfenster& MainFrm::compZug() {
-    return computerfenster(QStringLiteral("Jetzt darf ich raten, was in die Lücke gehört."), 200);
+    return computerfenster(QStringLiteral("Jetzt darf ich raten, was in die Lücke gehört."),
+                           Zelkospiel::computerTaktMs);
 }
 
 // --- das Laden ---
@@ -193,25 +194,20 @@ void MainFrm::computerZug() {
 }
 
 void MainFrm::naechsteComputerwahl() {
-    // fünf Takte wartet er, im sechsten wählt er; ist sein Zug vorher vorbei, geht das Fenster
+    // ist sein Zug vor der Wahl vorbei, geht das Fenster
     compZug().warteTakte(
-        6,
+        Zelkospiel::takteBisZurWahl,
         [this] {
+            const Zelkospiel::Computerschritt s = spiel.computerSchritt(einst.ComputerSpielStaerke);
+            m_brett->wLueckGrLst->setCurrentRow(s.wahl);
+            checkBstWahl(s.wahl);
             // die richtige Wahl gibt den Zug schon weiter: dann geht das Fenster
-            if (simuliereComputerZug() || !ablauf.computerAmZug())
-                compZug().beende();
-            else
+            if (s.weiter && ablauf.computerAmZug())
                 naechsteComputerwahl();
+            else
+                compZug().beende();
         },
         [this] { return !beendet() && ablauf.computerAmZug(); });
-}
-
-bool MainFrm::simuliereComputerZug() {
-    const int wahl = spiel.computerWahl(einst.ComputerSpielStaerke);
-    const bool richtig = spiel.pruefeWahl(wahl);
-    m_brett->wLueckGrLst->setCurrentRow(wahl);
-    checkBstWahl(wahl);
-    return richtig;
 }
 
 // --- neues Spiel, Einstellungen ---

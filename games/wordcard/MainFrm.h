@@ -47,8 +47,6 @@ private:
     Computerfenster& compZug();
     // eine Wahl aus der Liste für den, der am Zug ist
     void checkBstWahl(int listInd);
-    // eine Wahl des Computers; true, wenn sie richtig war
-    bool simuliereComputerZug();
     // in sechs Takten wählt der Computer
     void naechsteComputerwahl();
 

@@ -196,6 +196,11 @@ int Zelkospiel::tippAuswahl() const {
     return m_tippPuffer.isEmpty() ? -1 : int(auswahl().indexOf(m_tippPuffer));
 }
 
+Zelkospiel::Computerschritt Zelkospiel::computerSchritt(int staerke) {
+    const int wahl = computerWahl(staerke);
+    return {wahl, !pruefeWahl(wahl)};
+}
+
 int Zelkospiel::computerWahl(int staerke) {
     const int richtig = richtigerListenIndex();
     if (staerke == 0 || m_zufall(0, 100) >= 51 || m_falschIndex == richtig) {

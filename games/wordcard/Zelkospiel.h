@@ -115,6 +115,15 @@ public:
     // Die Füllung, die der Computer wählt: stark immer die richtige, schwach die richtige mit
     // 50 zu 101, sonst die Liste von vorn durch
     int computerWahl(int staerke);
+    // Ein Schritt im Zug des Computers, im sechsten Takt von 200 ms seines Fensters: die Füllung,
+    // die er wählt, und ob er danach noch einmal wählt (nach einer falschen); nach der richtigen
+    // ist sein Zug vorbei
+    static constexpr int computerTaktMs = 200, takteBisZurWahl = 6;
+    struct Computerschritt {
+        int wahl = -1;
+        bool weiter = false;
+    };
+    Computerschritt computerSchritt(int staerke);
     int falschIndex() const { return m_falschIndex; }
 
     // ein neues Spiel: Karten und Zelkos leer, ein neuer Aufruf

@@ -623,3 +623,25 @@ TEST_F(Zug, FalscheUndRichtigeAntworten) {
     EXPECT_EQ(protokoll("BBBBBBBB"), "1= Häse\r\n");
     EXPECT_EQ(protokoll("AAAAAAAA"), "1= Häse\r\n1= Häse\r\n1= OK\r\n");
 }
+
+// Die Schritte des Computers: nach einer falschen Füllung wählt er noch einmal, nach der richtigen
+// ist sein Zug vorbei; schwach beginnt er mit Zahlen unter 51 vorn in der Liste
+TEST_F(Wahl, SchritteDesComputers) {
+    aufruf("KAT1,,,KAT2=TRUE,0:0,\"ie:i\",t", {60, 1});
+    // nacheinander: die dritte Wahl folgt auf die falsche der zweiten
+    struct Fall {
+        int staerke;
+        int zahl; // der gestellte Zufall für einen schwachen Computer
+        int wahl;
+        bool weiter;
+    };
+    const Fall faelle[] = {
+        {0, 0, 1, false}, {1, 50, 0, true}, {1, 50, 1, false}, {1, 51, 1, false}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.staerke << " " << f.zahl << " " << f.wahl);
+        zahlen.werte = {f.zahl};
+        const Zelkospiel::Computerschritt s = spiel.computerSchritt(f.staerke);
+        EXPECT_EQ(s.wahl, f.wahl);
+        EXPECT_EQ(s.weiter, f.weiter);
+    }
+}
