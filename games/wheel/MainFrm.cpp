@@ -50,8 +50,8 @@ Computerfenster& MainFrm::compZug() {
     // das Fenster des Radspiels hat nur seine beiden Texte, kein Bild; es zählt die Takte einer
     // Drehung zu je 100 ms
     return computerfenster(
-        QStringLiteral("Ich darf jetzt das Zirkomat drehen und einen Buchstaben raten."), 100,
-        false);
+        QStringLiteral("Ich darf jetzt das Zirkomat drehen und einen Buchstaben raten."),
+        Radzug::computerTaktMs, false);
 }
 
 void MainFrm::ladeSpiel() {
@@ -106,61 +106,21 @@ bool MainFrm::taste(QKeyEvent* e) {
 void MainFrm::computerZug() {
     // sein Zug beginnt hier einmal, nicht mit jedem Zeigen seines Fensters
     Computerfenster& f = compZug();
-    // eine Drehung von 20 bis 80 Takten; drei Takte vor dem Zug hält er das Rad an
-    f.warteTakte(zufallszahl(20, 80) - 3, [this] { computerHaeltAn(); });
-    m_zug.RadDrehen();
+    zeigeComputerschritt(m_zug.computerDreht());
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
 }
 
-void MainFrm::computerHaeltAn() {
-    compZug().warteTakte(3, [this] { computerZieht(); });
-    if (m_zug.spiel().phase() == Radspiel::Phase::Dreht)
-        m_zug.RadStoppen();
-}
-
-void MainFrm::computerZieht() {
-    if (beendet()) {
+void MainFrm::zeigeComputerschritt(const Radzug::Computerschritt& s) {
+    using Art = Radzug::Computerschritt::Art;
+    if (s.art == Art::Ende)
         compZug().beende();
-        return;
-    }
-    if (m_zug.spiel().phase() == Radspiel::Phase::Dreht)
-        m_zug.RadStoppen();
-    switch (m_zug.spiel().computerNachStopp()) {
-    case Radspiel::Computerschritt::NochmalDrehen:
-        computerWeiter(true);
-        break;
-    case Radspiel::Computerschritt::Fertig:
-        computerWeiter(false);
-        break;
-    case Radspiel::Computerschritt::Buchstabe:
-        computerWaehlt();
-        break;
-    }
-}
-
-void MainFrm::computerWaehlt() {
-    const int staerke = m_zug.einst().ComputerSpielStaerke;
-    const Radspiel::Computerwahl w =
-        m_zug.spiel().computerWahl(staerke, staerke == 2 ? zufallszahl(0, 100) : 0);
-    if (w.wortRaten)
-        m_zug.spiel().wortRaten();
-    if (!w.klangVorher.isEmpty())
-        spieleWavWarten(w.klangVorher);
-    m_computerFehlgriff = w.fehlgriff;
-    // gilt der Buchstabe nicht mehr (die Ratezeit lief ab), ist sein Zug vorbei
-    if (!m_zug.pruefeBstWahl(w.taste))
-        computerWeiter(false);
-}
-
-void MainFrm::computerWeiter(bool nochmalDrehen) {
-    Computerfenster& f = compZug();
-    if (beendet() || !nochmalDrehen || !ablauf.computerAmZug()) {
-        f.beende();
-        return;
-    }
-    f.warteTakte(zufallszahl(20, 80) - 3, [this] { computerHaeltAn(); });
-    m_zug.RadDrehen();
+    else if (s.art == Art::Dreht)
+        compZug().warteTakte(s.takte, [this] {
+            compZug().warteTakte(Radzug::takteNachDemAnhalten,
+                                 [this] { zeigeComputerschritt(m_zug.computerZieht()); });
+            m_zug.computerHaeltAn();
+        });
 }
 
 // --- der Rahmen ---

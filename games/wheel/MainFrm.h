@@ -57,17 +57,13 @@ private:
     void zeigeSatz() override;
     void versteckeSatz() override;
     void fokusAufBuchstaben() override;
-    void computerWaehlt() override;
-    void computerZugEnde() override { computerWeiter(m_computerFehlgriff); }
-    // der Computer
-    void computerHaeltAn();
-    void computerZieht();
-    // nach einem Zug des Computers: er dreht noch einmal, oder sein Fenster geht
-    void computerWeiter(bool nochmalDrehen);
+    void computerWaehlt() override { zeigeComputerschritt(m_zug.computerWaehlt()); }
+    void computerZugEnde() override { zeigeComputerschritt(m_zug.computerZugEnde()); }
+    // der Computer: sein Fenster wartet, was ein Schritt sagt, oder geht
+    void zeigeComputerschritt(const Radzug::Computerschritt& s);
 
     Radzug m_zug;
     Radbrett* m_brett;
-    bool m_computerFehlgriff = false; // der Computer griff daneben: er dreht wieder
 };
 
 } // namespace varku::zirkomat

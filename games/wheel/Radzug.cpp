@@ -134,6 +134,55 @@ void Radzug::RadStoppen() {
         m_ablauf.naechsterSpieler();
 }
 
+// --- der Computer ---
+
+Radzug::Computerschritt Radzug::computerDreht() {
+    const int takte = m_wuerfel(20, 80) - takteNachDemAnhalten;
+    RadDrehen();
+    return {Computerschritt::Art::Dreht, takte};
+}
+
+void Radzug::computerHaeltAn() {
+    if (m_spiel.phase() == Radspiel::Phase::Dreht)
+        RadStoppen();
+}
+
+Radzug::Computerschritt Radzug::computerZieht() {
+    if (m_ablauf.beendet())
+        return {};
+    computerHaeltAn();
+    switch (m_spiel.computerNachStopp()) {
+    case Radspiel::Computerschritt::NochmalDrehen:
+        return computerWeiter(true);
+    case Radspiel::Computerschritt::Fertig:
+        return computerWeiter(false);
+    case Radspiel::Computerschritt::Buchstabe:
+        break;
+    }
+    return computerWaehlt();
+}
+
+Radzug::Computerschritt Radzug::computerWaehlt() {
+    const int staerke = m_einst.ComputerSpielStaerke;
+    const Radspiel::Computerwahl w =
+        m_spiel.computerWahl(staerke, staerke == 2 ? m_wuerfel(0, 100) : 0);
+    if (w.wortRaten)
+        m_spiel.wortRaten();
+    if (!w.klangVorher.isEmpty())
+        spieleWavWarten(w.klangVorher);
+    m_computerFehlgriff = w.fehlgriff;
+    // gilt der Buchstabe nicht mehr (die Ratezeit lief ab), ist sein Zug vorbei
+    if (!pruefeBstWahl(w.taste))
+        return computerWeiter(false);
+    return {Computerschritt::Art::Wartet};
+}
+
+Radzug::Computerschritt Radzug::computerWeiter(bool nochmalDrehen) {
+    if (m_ablauf.beendet() || !nochmalDrehen || !m_ablauf.computerAmZug())
+        return {};
+    return computerDreht();
+}
+
 // --- der Buchstabe und was danach kommt ---
 
 bool Radzug::pruefeBstWahl(int t) {

@@ -79,6 +79,26 @@ public:
     // der Buchstabe, auch der des Computers; false, wenn er jetzt nicht gilt
     bool pruefeBstWahl(int taste);
 
+    // Der Zug des Computers in Schritten, im Takt von 100 ms seines Fensters: eine Drehung von 20
+    // bis 80 Takten, drei Takte vor seinem Zug hält er das Rad an. Ein Schritt sagt, wie es
+    // weitergeht: sein Zug ist vorbei, er dreht wieder (die Takte bis zum Anhalten), oder er wartet
+    // auf den Zug (computerWaehlt oder computerZugEnde der Sicht)
+    static constexpr int computerTaktMs = 100, takteNachDemAnhalten = 3;
+    struct Computerschritt {
+        enum class Art { Ende, Dreht, Wartet } art = Art::Ende;
+        int takte = 0;
+    };
+    // er dreht das Rad
+    Computerschritt computerDreht();
+    // drei Takte vor seinem Zug: das Rad steht
+    void computerHaeltAn();
+    // sein Zug nach dem Anhalten
+    Computerschritt computerZieht();
+    // er rät einen Buchstaben
+    Computerschritt computerWaehlt();
+    // sein Buchstabe ist vorbei: nach einem Fehlgriff dreht er wieder
+    Computerschritt computerZugEnde() { return computerWeiter(m_computerFehlgriff); }
+
     // die Ratezeit ist um: der Zug endet, der Nächste dreht selbst
     void ratezeitAbgelaufen();
     void neuesSpiel() override;
@@ -93,6 +113,8 @@ private:
     void WarteTimer_Timer();
     // das Ende eines Buchstabens, gleich oder nach der Wartezeit: wer weiter ist, dreht
     void beendeZug(const Radspiel::Zug& z);
+    // nach einem Zug des Computers: er dreht noch einmal, oder sein Zug ist vorbei
+    Computerschritt computerWeiter(bool nochmalDrehen);
 
     Spielablauf& m_ablauf;
     Radsicht& m_sicht;
@@ -101,7 +123,8 @@ private:
     Radspiel m_spiel;
     std::unique_ptr<Timer> m_zirkTimer;
     std::unique_ptr<Timer> m_warteTimer;
-    Radspiel::Zug m_gewartet; // der Buchstabe, nach dem gewartet wird
+    Radspiel::Zug m_gewartet;         // der Buchstabe, nach dem gewartet wird
+    bool m_computerFehlgriff = false; // der Computer griff daneben: er dreht wieder
 };
 
 } // namespace varku::zirkomat

@@ -161,3 +161,41 @@ TEST_F(Zug, HilfeFuerMenschUndComputer) {
     zug->pruefeBstWahl(spiel().naechsteTaste());
     EXPECT_EQ(sicht.computerWahlen, 1);
 }
+
+// Der Zug des Computers nach dem Anhalten: auf einem Betrag rät er einen Buchstaben und wartet auf
+// dessen Ende; sonst dreht er wieder (bis zum Anhalten die kleinste Drehung, 20 Takte weniger
+// drei) oder sein Zug ist vorbei, und nach dem Ende des Spiels immer
+TEST_F(Zug, SchritteDesComputers) {
+    using Art = Radzug::Computerschritt::Art;
+    struct Fall {
+        int einsatz;
+        bool ende;
+        Art art;
+        int takte;
+        const char* amZug;
+    };
+    const Fall faelle[] = {
+        {20, false, Art::Wartet, 0, "Computer"},
+        {300, false, Art::Dreht, 17, "Computer"},
+        {0, false, Art::Ende, 0, "Anna"},
+        {20, true, Art::Ende, 0, "Computer"},
+    };
+    ASSERT_EQ(ablauf->setzeComputer(true), Spielrunde::Sitz::Gesetzt);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.einsatz << " " << f.ende);
+        ablauf->runde.aktSpieler = 1;
+        ablauf->naechsterSpieler();
+        ASSERT_TRUE(ablauf->computerAmZug());
+        spiel().neuesWort("Igel", 0);
+        EXPECT_EQ(zug->computerDreht().takte, 17);
+        while (spiel().einsatz() != f.einsatz)
+            d.uhr.vorstellen(30);
+        if (f.ende)
+            ablauf->programmEnde();
+        const Radzug::Computerschritt s = zug->computerZieht();
+        EXPECT_EQ(s.art, f.art);
+        EXPECT_EQ(s.takte, f.takte);
+        EXPECT_EQ(ablauf->runde.name(), f.amZug);
+        d.uhr.vorstellen(10000); // was er angefangen hat, ist vorbei
+    }
+}
