@@ -95,47 +95,30 @@ void MainFrm::verbergeBeispielsatz() {
 
 Computerfenster& MainFrm::compZug() {
     return computerfenster(QStringLiteral("Die Buchstaben des nächsten Wortes darf ich legen."),
-                           1000);
+                           Wendomarspiel::computerTaktMs);
 }
 
 void MainFrm::computerZug() {
-    // was ein Mensch nach einer abgelaufenen Ratezeit liegen ließ, geht erst zurück: der
-    // Computer legt jeden Stein selbst
-    m_spiel.steine.alleZurueck();
+    // die Regeln haben zurückgenommen, was ein Mensch liegen ließ
     m_brett->setzeGesperrt(true);
     m_brett->zeige();
     Computerfenster& f = compZug();
-    legeComputerStein(1);
+    legeComputerStein();
     dienste::anzeige().zeigeModal(f);
     f.CompZugTimer->setzeAktiv(false);
     m_brett->setzeGesperrt(false);
-    if (beendet())
-        return;
-    if (!m_spiel.steine.wortEndeAn) {
-        // er fand nicht jeden Stein: der Zug geht weiter, ohne Wertung
-        m_spiel.steine.alleZurueck();
-        m_brett->zeige();
-        ablauf.naechsterSpieler();
-        return;
-    }
-    m_spiel.wortEnde();
+    m_spiel.computerFertig();
 }
 
-void MainFrm::legeComputerStein(int n) {
-    // ein Takt je Stelle des Wortes, auch für einen Buchstaben, der schon liegt; der Takt nach dem
-    // letzten Buchstaben schließt das Fenster, das Ende des Spiels auch
+void MainFrm::legeComputerStein() {
+    // der Takt nach der letzten Stelle schließt das Fenster, das Ende des Spiels auch
     compZug().warteTakte(
         1,
-        [this, n] {
-            if (n > m_spiel.gitter.WortLaenge) {
+        [this] {
+            if (m_spiel.computerSchritt())
+                legeComputerStein();
+            else
                 compZug().beende();
-                return;
-            }
-            if (m_spiel.steine.legeComputerStein(n) > 0) {
-                spieleSound(QStringLiteral("Annahme2"));
-                m_brett->zeige();
-            }
-            legeComputerStein(n + 1);
         },
         [this] { return !beendet(); });
 }

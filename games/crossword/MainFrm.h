@@ -39,8 +39,8 @@ protected:
 private:
     void HilfeZeigenBtn_Click();
     void zeigeBeispielsatz();
-    // der Computer legt Stelle n seines Wortes im nächsten Takt, dann die nächste
-    void legeComputerStein(int n);
+    // der Computer legt die nächste Stelle seines Wortes im nächsten Takt, dann die folgende
+    void legeComputerStein();
     void verbergeBeispielsatz();
 
     Einstellungen einst;

@@ -107,4 +107,32 @@ void Wendomarspiel::loesungshilfe(const std::function<void(const QString&)>& zei
     emit geaendert();
 }
 
+void Wendomarspiel::computerZug() {
+    m_computerStelle = 0;
+    steine.alleZurueck();
+}
+
+bool Wendomarspiel::computerSchritt() {
+    if (++m_computerStelle > gitter.WortLaenge)
+        return false;
+    if (steine.legeComputerStein(m_computerStelle) > 0) {
+        spieleSound(QStringLiteral("Annahme2"));
+        emit geaendert();
+    }
+    return true;
+}
+
+void Wendomarspiel::computerFertig() {
+    if (m_ablauf.beendet())
+        return;
+    if (steine.wortEndeAn) {
+        wortEnde();
+        return;
+    }
+    // er fand nicht jeden Stein: der Zug geht weiter, ohne Wertung
+    steine.alleZurueck();
+    emit geaendert();
+    m_ablauf.naechsterSpieler();
+}
+
 } // namespace varku::wendomar

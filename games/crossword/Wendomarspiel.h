@@ -56,6 +56,18 @@ public:
     // Hilfe geschlossen ist; danach zahlt der Spieler, was das Wort beim Fragen kostete.
     void loesungshilfe(const std::function<void(const QString& umschreibung)>& zeige);
 
+    // Der Zug des Computers, eine Stelle seines Wortes je Takt von einer Sekunde seines Fensters,
+    // auch für einen Buchstaben, der schon liegt; der Takt nach der letzten Stelle beendet ihn.
+    static constexpr int computerTaktMs = 1000;
+    // er beginnt: was ein Mensch nach einer abgelaufenen Ratezeit liegen ließ, geht zurück, denn
+    // er legt jeden Stein selbst
+    void computerZug() override;
+    // die nächste Stelle, mit dem Klang eines gelegten Steins; false, wenn keine mehr bleibt
+    bool computerSchritt();
+    // sein Fenster ist zu: liegen alle Steine, das Wortende; sonst gehen sie ohne Wertung zurück,
+    // und der Nächste ist dran
+    void computerFertig();
+
 signals:
     // das Brett, die Knöpfe, der Bonus oder die Punkte haben sich geändert
     void geaendert();
@@ -63,6 +75,7 @@ signals:
 private:
     Spielablauf& m_ablauf;
     Wortwertung m_wertung;
+    int m_computerStelle = 0; // die Stelle, die der Computer zuletzt legte
 };
 
 } // namespace varku::wendomar

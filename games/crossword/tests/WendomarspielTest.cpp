@@ -350,3 +350,43 @@ TEST_F(Zug, NeuesSpiel) {
     EXPECT_EQ(s->BonusPunkte(), 0);
     EXPECT_EQ(a->ratezeit.RateZeitZaehler, 0);
 }
+
+// Der Computer legt Stelle um Stelle, auch wo der Buchstabe schon liegt, und nach der letzten ist
+// sein Zug vorbei: mit allen Steinen gewertet, sonst gehen sie ohne Wertung zurück
+TEST_F(Zug, ComputerLegtSteinFuerStein) {
+    struct Fall {
+        const char* name;
+        bool steinWeg; // ein Stein seines Wortes liegt falsch
+        long punkte;
+    };
+    for (const Fall& f : {Fall{"alle Steine", false, 50}, Fall{"einer fehlt", true, 0}}) {
+        SCOPED_TRACE(f.name);
+        starte({wort(1, "Igel"), wort(2, "Insel")}, {"Anna"});
+        ASSERT_EQ(a->setzeComputer(true), Spielrunde::Sitz::Gesetzt);
+        legeAlle();
+        s->wortEnde();
+        d.uhr.vorstellen(0);
+        ASSERT_TRUE(a->computerAmZug());
+        if (f.steinWeg) {
+            int l = 1;
+            while (l < s->steine.anzahl() && s->steine.stein(l).buchstabe != u'L')
+                ++l;
+            // das L auf der Zelle des N: das N bleibt in der Ablage
+            const Kreuzwortgitter& g = s->gitter;
+            const Zelle n = g.Richtung == waagrecht ? Zelle{g.StartSpalte + 1, g.StartZeile}
+                                                    : Zelle{g.StartSpalte, g.StartZeile + 1};
+            ASSERT_TRUE(s->steine.legeAufFeld(l, n));
+        }
+        int stellen = 0;
+        while (s->computerSchritt())
+            ++stellen;
+        EXPECT_EQ(stellen, s->gitter.WortLaenge);
+        EXPECT_EQ(s->steine.wortEndeAn, !f.steinWeg);
+        s->computerFertig();
+        EXPECT_EQ(punkte(1), f.punkte);
+        EXPECT_FALSE(a->computerAmZug());
+        EXPECT_EQ(s->gitter.Wort, f.steinWeg ? "Insel" : "Igel") << "sein Wort, oder das nächste";
+        for (int n = 1; n <= s->steine.anzahl(); ++n)
+            EXPECT_TRUE(s->steine.inAblage(n)) << n;
+    }
+}
