@@ -86,6 +86,8 @@ void MainFrm::ladeSpiel() {
         return;
     }
     m_brett->zeigeLueckensatz();
+    // der erste Zug beginnt wie nach einem Wechsel
+    spiel.nachSpielerwechsel();
     nachSpielerwechsel();
 }
 
@@ -99,7 +101,8 @@ void MainFrm::zeigeSitze() {
 // --- Spielerwechsel ---
 
 void MainFrm::nachSpielerwechsel() {
-    if (!spiel.beginneZug())
+    // die Regeln haben den Zug begonnen, sobald es Wörter gibt
+    if (!spiel.woerter())
         return;
     m_brett->zeigeZug();
     m_brett->zeigeLampen();

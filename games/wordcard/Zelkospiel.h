@@ -93,6 +93,8 @@ public:
     // Ein Zug beginnt: ein neues Feld zum selben Lückenwort, nichts getippt, die grüne Lampe, und
     // für einen Menschen ist sein Protokoll offen. false, solange es keine Wörter gibt.
     bool beginneZug();
+    // Spielregeln: nach jedem Wechsel des Spielers beginnt sein Zug
+    void nachSpielerwechsel() override { beginneZug(); }
 
     Lampen lampen() const { return m_lampen; }
     // das Blinken ist vorbei

@@ -645,3 +645,18 @@ TEST_F(Wahl, SchritteDesComputers) {
         EXPECT_EQ(s.weiter, f.weiter);
     }
 }
+
+// Nach jedem Wechsel beginnt der Zug des Nächsten: nichts getippt, die grüne Lampe, ein neues
+// Feld; ohne Lückenwörter geschieht nichts
+TEST_F(Zug, NachDemWechselBeginntDerZug) {
+    Zelkospiel ohne(runde, [](int von, int) { return von; });
+    ohne.nachSpielerwechsel();
+    EXPECT_EQ(ohne.lampen(), Lampen::Aus);
+    spiel.tippe(u'a');
+    spiel.aktFeld = 7;
+    zahlen.werte = {3};
+    spiel.nachSpielerwechsel();
+    EXPECT_EQ(spiel.lampen(), Lampen::Laden);
+    EXPECT_EQ(spiel.tippPuffer(), "");
+    EXPECT_NE(spiel.aktFeld, 7);
+}
