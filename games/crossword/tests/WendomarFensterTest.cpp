@@ -62,6 +62,12 @@ struct Wendomar : ::testing::Test {
         ASSERT_TRUE(p.angenommen) << p.meldung.toStdString();
         f = std::make_unique<MainFrm>(MainFrm::konfiguration(), p.daten);
     }
+    // Igel, dann ein zweites Wort, das es kreuzen kann
+    void legeIgelUnd(const QString& zweites) {
+        legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
+                     {{1, "Igel", "der", 1, false, true, false, "", ""},
+                      {2, zweites, "die", 1, false, true, false, "", ""}});
+    }
 };
 
 } // namespace
@@ -163,9 +169,7 @@ void ziehe(Kreuzwortbrett& b, int n, QPoint ziel) {
 // Durch die Maus und die Knöpfe: falsch gelegt kostet, richtig gelegt bringt Punkte und das
 // nächste, kreuzende Wort
 TEST_F(Wendomar, SteineZiehenUndWortende) {
-    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
-                 {{1, "Igel", "der", 1, false, true, false, "", ""},
-                  {2, "Insel", "die", 1, false, true, false, "", ""}});
+    legeIgelUnd("Insel");
     starte();
     d.anzeige.zeige(*f);
     Kreuzwortbrett& b = f->brett();
@@ -267,9 +271,7 @@ TEST_F(Wendomar, LoesungshilfeMitBeispielsatz) {
 TEST_F(Wendomar, ComputerLegtSeinWort) {
     ordner.schreibe("Varku.ini", "[Wendomar]\nGegenComputer=1\nRatezeitBegrenzen=1\n"
                                  "[Spiele]\nMaximaleSpielDauer=30\n");
-    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
-                 {{1, "Igel", "der", 1, false, true, false, "", ""},
-                  {2, "Insel", "die", 1, false, true, false, "", ""}});
+    legeIgelUnd("Insel");
     starte("KAT1", true);
     d.anzeige.zeige(*f);
     ASSERT_EQ(runde().nSpieler, 2);
@@ -395,9 +397,7 @@ TEST_F(Wendomar, AbschnittMitLeerzeichenNachDemGleich) {
 // Ein Wort über einem Bonusfeld: die Anzeige zeigt den Bonus, die Lampe blinkt rot und gelb und
 // bleibt nach sechs roten Phasen rot; das richtige Wort bringt Länge x 10 und den Bonus
 TEST_F(Wendomar, BonusLampeUndBonus) {
-    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
-                 {{1, "Igel", "der", 1, false, true, false, "", ""},
-                  {2, "Kiwi", "die", 1, false, true, false, "", ""}});
+    legeIgelUnd("Kiwi");
     starte();
     d.anzeige.zeige(*f);
     for (int n = 1; n <= 4; ++n)
@@ -474,9 +474,7 @@ TEST_F(Wendomar, GriffEndetMitDerRatezeit) {
 // Werden die Steine neu ausgelegt, während einer an der Maus hängt (das Wortende über die
 // Tastatur), legt das Loslassen keinen Stein des neuen Wortes
 TEST_F(Wendomar, NeueAuslageBeendetDenGriff) {
-    legeWortDbAn(ordner.pfad("Varku-D.sqlite"),
-                 {{1, "Igel", "der", 1, false, true, false, "", ""},
-                  {2, "Insel", "die", 1, false, true, false, "", ""}});
+    legeIgelUnd("Insel");
     starte();
     d.anzeige.zeige(*f);
     Kreuzwortbrett& b = f->brett();

@@ -5,6 +5,7 @@
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielablauf.h"
+#include "gamekit/tests/Abschnittspruefung.h"
 #include "gamekit/tests/MerkendeSicht.h"
 #include "games/crossword/WendomarEinstellungen.h"
 #include "platform/testing/TestDienste.h"
@@ -389,4 +390,11 @@ TEST_F(Zug, ComputerLegtSteinFuerStein) {
         for (int n = 1; n <= s->steine.anzahl(); ++n)
             EXPECT_TRUE(s->steine.inAblage(n)) << n;
     }
+}
+
+// Fehlt der Abschnitt in der ausgelieferten Varku.ini, schreibt das Spiel ihn mit seinem Kopf ans
+// Ende, und ohne ihn beginnt es wie jedes Spiel
+TEST(Abschnitt, FehlenderAbschnittKommtMitSeinemKopfAnsEnde) {
+    varku::test::pruefeFehlendenAbschnitt(varku::wendomar::wendomarAbschnitt());
+    varku::test::pruefeBeginnOhneAbschnitt(varku::wendomar::wendomarAbschnitt());
 }

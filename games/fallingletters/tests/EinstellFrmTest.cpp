@@ -1,5 +1,7 @@
 // Der Einstellungsdialog des Fallspiels durch seine Haken, Optionen, Drehfelder und Knöpfe.
 #include "games/fallingletters/EinstellFrm.h"
+#include "gamekit/tests/Abschnittspruefung.h"
+#include "games/fallingletters/DolmixEinstellungen.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QAbstractSpinBox>
@@ -282,4 +284,11 @@ TEST_F(Einstellungsdialog, TabVonLinksObenNachRechtsUnten) {
         EXPECT_EQ(reihe, c.reihe) << c.fehl << "/" << c.zeit;
         klicke(f, "abbrBtn");
     }
+}
+
+// Fehlt der Abschnitt in der ausgelieferten Varku.ini, schreibt das Spiel ihn mit seinem Kopf ans
+// Ende, und ohne ihn beginnt es wie jedes Spiel
+TEST(Abschnitt, FehlenderAbschnittKommtMitSeinemKopfAnsEnde) {
+    varku::test::pruefeFehlendenAbschnitt(varku::dolmix::dolmixAbschnitt());
+    varku::test::pruefeBeginnOhneAbschnitt(varku::dolmix::dolmixAbschnitt());
 }

@@ -1,6 +1,8 @@
 // Der Abschnitt [Kartomin] und der Dialog dazu: gelesen, geschrieben, gezeigt, abgebrochen.
 #include "games/hiddenletters/EinstellFrm.h"
 #include "foundation/testing/TestOrdner.h"
+#include "gamekit/tests/Abschnittspruefung.h"
+#include "games/hiddenletters/KartominEinstellungen.h"
 #include "platform/testing/TestDienste.h"
 
 #include <QCheckBox>
@@ -101,4 +103,11 @@ TEST(KartominDialog, EntwurfOkUndAbbrechen) {
     ASSERT_TRUE(f.bestaetigt());
     const Einstellungen w = f.werte();
     EXPECT_EQ(alle(w), (std::vector<int>{1, 1, 0, 1, staerkeStark, 1}));
+}
+
+// Fehlt der Abschnitt in der ausgelieferten Varku.ini, schreibt das Spiel ihn mit seinem Kopf ans
+// Ende, und ohne ihn beginnt es wie jedes Spiel
+TEST(Abschnitt, FehlenderAbschnittKommtMitSeinemKopfAnsEnde) {
+    varku::test::pruefeFehlendenAbschnitt(varku::kartomin::kartominAbschnitt());
+    varku::test::pruefeBeginnOhneAbschnitt(varku::kartomin::kartominAbschnitt());
 }

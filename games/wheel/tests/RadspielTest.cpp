@@ -1,4 +1,5 @@
 #include "games/wheel/Radspiel.h"
+#include "gamekit/tests/Abschnittspruefung.h"
 #include "games/wheel/ZirkomatEinstellungen.h"
 
 #include <QFile>
@@ -408,4 +409,11 @@ TEST(ZirkomatEinstellungen, RiesigeZahlenWerdenBegrenzt) {
         EXPECT_EQ(e.FehlversucheMaximum, hoechstensFehlversuche) << wert;
         EXPECT_EQ(e.TonEinschalten, 0) << wert;
     }
+}
+
+// Fehlt der Abschnitt in der ausgelieferten Varku.ini, schreibt das Spiel ihn mit seinem Kopf ans
+// Ende, und ohne ihn beginnt es wie jedes Spiel
+TEST(Abschnitt, FehlenderAbschnittKommtMitSeinemKopfAnsEnde) {
+    varku::test::pruefeFehlendenAbschnitt(varku::zirkomat::zirkomatAbschnitt());
+    varku::test::pruefeBeginnOhneAbschnitt(varku::zirkomat::zirkomatAbschnitt());
 }

@@ -2,9 +2,11 @@
 #include "foundation/testing/TestOrdner.h"
 #include "foundation/testing/TestWortDb.h"
 #include "gamekit/Spielrunde.h"
+#include "gamekit/tests/Abschnittspruefung.h"
 #include "games/wordcard/Kategoriepruefung.h"
 #include "games/wordcard/Kategorietabelle.h"
 #include "games/wordcard/Lueckenwoerter.h"
+#include "games/wordcard/ZelkoEinstellungen.h"
 #include "games/wordcard/Zelkospiel.h"
 #include "platform/Laufzeitfehler.h"
 
@@ -659,4 +661,11 @@ TEST_F(Zug, NachDemWechselBeginntDerZug) {
     EXPECT_EQ(spiel.lampen(), Lampen::Laden);
     EXPECT_EQ(spiel.tippPuffer(), "");
     EXPECT_NE(spiel.aktFeld, 7);
+}
+
+// Fehlt der Abschnitt in der ausgelieferten Varku.ini, schreibt das Spiel ihn mit seinem Kopf ans
+// Ende, und ohne ihn beginnt es wie jedes Spiel
+TEST(Abschnitt, FehlenderAbschnittKommtMitSeinemKopfAnsEnde) {
+    varku::test::pruefeFehlendenAbschnitt(varku::zelko::zelkoAbschnitt());
+    varku::test::pruefeBeginnOhneAbschnitt(varku::zelko::zelkoAbschnitt());
 }
